@@ -1,0 +1,63 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace zodiora {
+
+Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
+{
+    QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
+                    QStringLiteral("Zodiora"), text,
+                    buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
+    const int result = box.exec();
+    if (buttons == Buttons::Ok) {
+        return Answer::Ok;
+    }
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+bool QtPlatform::openUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+QString QtPlatform::getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& defaultSuffix)
+{
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtPlatform::execPrintDialog(QWidget* parent, QPrinter& printer, bool selectionChosen)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionChosen);
+    printer.setPrintRange(selectionChosen ? QPrinter::Selection : QPrinter::AllPages);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::ownsClipboard()
+{
+    return QApplication::clipboard()->ownsClipboard();
+}
+
+void QtPlatform::clearClipboard()
+{
+    QApplication::clipboard()->clear();
+}
+
+}  // namespace zodiora

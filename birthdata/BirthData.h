@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+namespace zodiora {
+
+/// One birth as read from the input form: local civil date and clock time,
+/// the selected time-zone row with its correction, and the place.
+/// Latitude and longitude are unsigned degrees/minutes plus hemisphere flags;
+/// SignedLongitude()/SignedLatitude() apply the engine's sign convention.
+struct BirthData {
+    std::string name;          ///< as typed, not trimmed
+    int month = 1;             ///< 1..12, local civil date
+    int day = 1;               ///< 1..31
+    int year = 1901;           ///< 1901..2050 on the form
+    int hour = 0;              ///< 0..23, local clock
+    int minute = 0;            ///< 0..59, local clock
+    int zoneRow = 29;          ///< row of TimeZoneTable
+    int zoneHours = 0;         ///< signed hours to add to local time for UT
+    int zoneMinutes = 0;       ///< signed minutes, same sign as zoneHours (0, +30, -30)
+    int zoneHoursAbs = 0;      ///< |zoneHours|
+    int zoneMinutesAbs = 0;    ///< |zoneMinutes|
+    int lonDegrees = 0;        ///< 0..179
+    int lonMinutes = 0;        ///< 0..59
+    bool east = true;          ///< "East" selected
+    int latDegrees = 0;        ///< 0..89
+    int latMinutes = 0;        ///< 0..59
+    bool south = false;        ///< "South" selected
+    bool daylightSaving = false;
+    std::string city;
+    std::string state;
+    std::string country;
+};
+
+/// Longitude in decimal degrees, West positive, East negative.
+double SignedLongitude(const BirthData& birth);
+
+/// Latitude in decimal degrees, North positive, South negative.
+double SignedLatitude(const BirthData& birth);
+
+}  // namespace zodiora

@@ -1,0 +1,119 @@
+#include "BirthDataInput.h"
+
+#include <cstdlib>
+
+#include "UniversalTime.h"
+
+namespace zodiora {
+
+namespace {
+
+bool IsLeapYear(int year)
+{
+    // Divisible by 4 is the Gregorian rule over the form's years 1901..2050.
+    return year % 4 == 0;
+}
+
+UserMessage Fail(const char* text, MessageIcon icon, FormField focus)
+{
+    return UserMessage{text, icon, focus};
+}
+
+bool InRange(std::string_view text, int low, int high)
+{
+    const auto value = DigitFieldValue(text);
+    return value && *value >= low && *value <= high;
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::optional<int> DigitFieldValue(std::string_view text)
+{
+    text = TrimBlanks(text);
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+        if (value > 99999) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<int>(value);
+}
+
+// Pasted text bypasses the keystroke filters, so every degree and minute
+// field must be all digits here: "abc" must never chart as 0 degrees.
+std::optional<UserMessage> ValidateBirthData(const BirthFormInput& input)
+{
+    if (TrimBlanks(input.name).empty()) {
+        return Fail("Please Enter Name", MessageIcon::Error, FormField::Name);
+    }
+    if (!InRange(input.lonDegrees, 0, 179)) {
+        return Fail("Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Error,
+                    FormField::LonDegrees);
+    }
+    if (!InRange(input.lonMinutes, 0, 59)) {
+        return Fail("Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Error,
+                    FormField::LonMinutes);
+    }
+    if (!InRange(input.latDegrees, 0, 89)) {
+        return Fail("Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Error,
+                    FormField::LatDegrees);
+    }
+    if (!InRange(input.latMinutes, 0, 59)) {
+        return Fail("Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Error,
+                    FormField::LatMinutes);
+    }
+    const bool february = input.monthIndex == 1;
+    if (february && (input.day > 29 || (input.day == 29 && !IsLeapYear(input.year)))) {
+        return Fail("Please Enter Correct Date Or Month!", MessageIcon::Information, FormField::None);
+    }
+    const bool thirtyDays =
+        input.monthIndex == 3 || input.monthIndex == 5 || input.monthIndex == 8 || input.monthIndex == 10;
+    if (thirtyDays && input.day == 31) {
+        return Fail("Please Enter Correct Date Or Month !", MessageIcon::Information, FormField::None);
+    }
+    return std::nullopt;
+}
+
+void ReadBirthData(const BirthFormInput& input, BirthData& birth)
+{
+    birth.name = input.name;
+    birth.zoneRow = input.zoneRow;
+    Zone_Calculation(input.zoneRow, birth);
+    birth.month = input.monthIndex + 1;
+    birth.day = input.day;
+    birth.year = input.year;
+    birth.hour = input.hour;
+    birth.minute = input.minute;
+    birth.zoneHoursAbs = std::abs(birth.zoneHours);
+    birth.zoneMinutesAbs = std::abs(birth.zoneMinutes);
+    birth.lonDegrees = DigitFieldValue(input.lonDegrees).value_or(0);
+    birth.lonMinutes = DigitFieldValue(input.lonMinutes).value_or(0);
+    birth.latDegrees = DigitFieldValue(input.latDegrees).value_or(0);
+    birth.latMinutes = DigitFieldValue(input.latMinutes).value_or(0);
+    birth.east = input.east;
+    birth.south = input.south;
+    birth.daylightSaving = input.daylightSaving;
+    birth.city = input.city;
+    birth.state = input.state;
+    birth.country = input.country;
+}
+
+}  // namespace zodiora

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "BirthData.h"
+#include "BirthFormInput.h"
+#include "UserMessage.h"
+
+namespace zodiora {
+
+/// Runs the seven input checks in order and returns the first failure's
+/// message (text, icon, focus), or nothing when the input may be charted.
+std::optional<UserMessage> ValidateBirthData(const BirthFormInput& input);
+
+/// Fills `birth` from input that passed ValidateBirthData. The zone
+/// correction is recomputed from the selected row; a row outside the table
+/// keeps the correction already in `birth`.
+void ReadBirthData(const BirthFormInput& input, BirthData& birth);
+
+/// The value of a field that holds only decimal digits once blanks around it
+/// are trimmed; nothing for an empty text, any other character, or a value
+/// too large to matter (above 99999).
+std::optional<int> DigitFieldValue(std::string_view text);
+
+/// Trims blanks (spaces) at both ends, as the form's checks do.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace zodiora

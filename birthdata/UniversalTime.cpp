@@ -1,0 +1,64 @@
+#include "UniversalTime.h"
+
+#include <chrono>
+#include <cstdlib>
+
+#include "TimeZoneTable.h"
+
+namespace zodiora {
+
+double SignedLongitude(const BirthData& birth)
+{
+    const double value = birth.lonDegrees + birth.lonMinutes / 60.0;
+    return birth.east ? -value : value;
+}
+
+double SignedLatitude(const BirthData& birth)
+{
+    const double value = birth.latDegrees + birth.latMinutes / 60.0;
+    return birth.south ? -value : value;
+}
+
+void Zone_Calculation(int row, BirthData& birth)
+{
+    if (row < 0 || row >= TimeZoneRowCount) {
+        return;
+    }
+    birth.zoneHours = TimeZoneTable[static_cast<std::size_t>(row)].hours;
+    birth.zoneMinutes = TimeZoneTable[static_cast<std::size_t>(row)].minutes;
+    birth.zoneHoursAbs = std::abs(birth.zoneHours);
+    birth.zoneMinutesAbs = std::abs(birth.zoneMinutes);
+}
+
+// The zone row's own sign decides the direction, not the place's
+// hemisphere: a west place on an east zone (Madrid on CET) must still
+// subtract the hour.
+double Universal_Hours(const BirthData& birth)
+{
+    double ut = birth.hour + birth.minute / 60.0 + birth.zoneHours + birth.zoneMinutes / 60.0;
+    if (birth.daylightSaving) {
+        ut -= 1.0;
+    }
+    return ut;
+}
+
+UniversalDateTime Universal_DateTime(const BirthData& birth)
+{
+    using namespace std::chrono;
+    const year_month_day local{year{birth.year}, month{static_cast<unsigned>(birth.month)},
+                               day{static_cast<unsigned>(birth.day)}};
+    int totalMinutes = birth.hour * 60 + birth.minute + birth.zoneHours * 60 + birth.zoneMinutes;
+    if (birth.daylightSaving) {
+        totalMinutes -= 60;
+    }
+    const time_point<system_clock, minutes> moment = sys_days{local} + minutes{totalMinutes};
+    const sys_days date = floor<days>(moment);
+    const year_month_day ymd{date};
+    const auto clock = moment - date;
+    return UniversalDateTime{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                             static_cast<int>(static_cast<unsigned>(ymd.day())),
+                             static_cast<int>(duration_cast<hours>(clock).count()),
+                             static_cast<int>(clock.count() % 60)};
+}
+
+}  // namespace zodiora

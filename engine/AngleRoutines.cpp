@@ -1,0 +1,77 @@
+#include "AngleRoutines.h"
+
+#include <cmath>
+
+#include "Constants.h"
+
+namespace zodiora {
+
+namespace {
+double FloorDiv(double a, double b)
+{
+    return std::floor(a / b);
+}
+}  // namespace
+
+double JulianDayNumber(int month, int day, int year)
+{
+    const double m = 12.0 * (year + 4800) + month - 3;
+    const double r = m - 12.0 * FloorDiv(m, 12.0);
+    double n = FloorDiv(m, 48.0) + day + FloorDiv(365.0 * m + 2.0 * r + 7.0, 12.0) - 32083.0;
+    if (n > 2299171.0) {
+        n = n + FloorDiv(m, 4800.0) - FloorDiv(m, 1200.0) + 38.0;
+    }
+    return n;
+}
+
+double PlanetDayNumber(int year, int month, int day, int hour, int minute)
+{
+    return 367.0 * year - std::floor(7.0 * (year + std::floor((month + 9) / 12.0)) / 4.0) +
+           std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0) / 24.0;
+}
+
+double CenturiesSince1900(double julianDayNumber, double universalHours)
+{
+    return (julianDayNumber - 2415020.0 + universalHours / 24.0 - 0.5) / 36525.0;
+}
+
+double CenturiesSince2000(double julianDayNumber, double universalHours)
+{
+    return (julianDayNumber - 2451545.0 + universalHours / 24.0 - 0.5) / 36525.0;
+}
+
+double Wrap360Once(double degrees)
+{
+    if (degrees < 0) {
+        degrees += 360.0;
+    }
+    if (degrees > 360.0) {
+        degrees -= 360.0;
+    }
+    return degrees;
+}
+
+double ReduceRadians(double radians)
+{
+    const double q = radians / TWO_PI;
+    const double f = std::trunc(q);
+    double r = (q - f) * TWO_PI;
+    if (r < 0) {
+        r += TWO_PI;
+    }
+    return r;
+}
+
+double ArcTangent2(double y, double x)
+{
+    if (x > 0) {
+        return std::atan(y / x);
+    }
+    const double sign = y > 0 ? 1.0 : (y < 0 ? -1.0 : 0.0);
+    if (x == 0) {
+        return sign * PI / 2.0;
+    }
+    return sign * (PI - std::atan(std::fabs(y / x)));
+}
+
+}  // namespace zodiora

@@ -1,0 +1,71 @@
+#include <cmath>
+
+#include "AngleRoutines.h"
+#include "Ayanamsa.h"
+#include "Constants.h"
+#include "Engine.h"
+#include "LunarTerms.h"
+#include "PositionText.h"
+#include "SignNames.h"
+#include "UniversalTime.h"
+
+namespace zodiora {
+
+void ComputeMoon(const BirthData& birth, ChartPositions& chart)
+{
+    const double ut = Universal_Hours(birth);
+    const double T = CenturiesSince2000(JulianDayNumber(birth.month, birth.day, birth.year), ut);
+    const double ayanamsa = Ayanamsa2000(T);
+
+    const double meanLongitude = 218.3164591 + 481267.88134236 * T;
+    // Arguments stay unreduced: double precision copes with the few hundred
+    // thousand degrees they reach, and reducing would change the last digit.
+    const double D = (297.8502042 + 445267.1115168 * T) * DEG_TO_RAD;
+    const double M = (357.5291092 + 35999.0502909 * T) * DEG_TO_RAD;
+    const double Mp = (134.9634114 + 477198.8676313 * T) * DEG_TO_RAD;
+    const double F = (93.2720993 + 483202.0175273 * T) * DEG_TO_RAD;
+    const double E = 1.0 - 0.002516 * T - 0.0000074 * T * T;
+
+    double sum = 0;
+    for (const LunarTerm& term : LunarLongitudeTerms) {
+        const double argument = term.d * D + term.m * M + term.mPrime * Mp + term.f * F;
+        double value = term.coefficient * std::sin(argument);
+        if (term.timesE) {
+            value *= E;
+        }
+        sum += value;
+    }
+
+    // Into [0, 360], exactly 360 staying 360. fmod is exact and gives the
+    // same value as adding or subtracting 360 step by step.
+    double lambda = meanLongitude + sum;
+    if (lambda < 0) {
+        lambda = std::fmod(lambda, 360.0);
+        if (lambda < 0) {
+            lambda += 360.0;
+        }
+    } else if (lambda > 360.0) {
+        lambda = std::fmod(lambda, 360.0);
+        if (lambda == 0) {
+            lambda = 360.0;
+        }
+    }
+    double sidereal = lambda + ayanamsa;
+    if (sidereal < 0) {
+        sidereal += 360.0;
+    }
+    chart.moonLongText = LongPositionText(sidereal);
+
+    const std::string_view trimmed = [&] {
+        std::string_view t = chart.moonLongText;
+        while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+        while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+        return t;
+    }();
+    const int sign = trimmed.size() >= 3 ? SignIndexOfAbbreviation(trimmed.substr(trimmed.size() - 3)) : -1;
+    if (sign >= 0) {
+        chart.moonSignText = MoonSignNames[static_cast<std::size_t>(sign)];
+    }
+}
+
+}  // namespace zodiora

@@ -1,0 +1,124 @@
+#include "Planets.h"
+
+#include <cmath>
+
+#include "AngleRoutines.h"
+#include "Constants.h"
+#include "Engine.h"
+#include "OrbitalElements.h"
+#include "PositionText.h"
+#include "UniversalTime.h"
+
+namespace zodiora {
+
+namespace {
+
+struct Elements {
+    double a, e, i, node, perihelion, meanLongitude;  // AU, -, radians
+};
+
+Elements ElementsAt(const OrbitalElementRow& row, double T)
+{
+    return Elements{row.a + row.aRate * T,
+                    row.e + row.eRate * T,
+                    (row.i + row.iRate * T / 3600.0) * DEG_TO_RAD,
+                    (row.node + row.nodeRate * T / 3600.0) * DEG_TO_RAD,
+                    (row.perihelion + row.perihelionRate * T / 3600.0) * DEG_TO_RAD,
+                    ReduceRadians((row.meanLongitude + row.meanLongitudeRate * T / 3600.0) * DEG_TO_RAD)};
+}
+
+struct OrbitPoint {
+    double trueAnomaly;
+    double radius;
+};
+
+OrbitPoint PositionInOrbit(const Elements& el)
+{
+    const double M = ReduceRadians(el.meanLongitude - el.perihelion);
+    const double v = SolveKepler(M, el.e);
+    return {v, el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(v))};
+}
+
+}  // namespace
+
+double SolveKepler(double M, double e)
+{
+    double E = M + e * std::sin(M) * (1.0 + e * std::cos(M));
+    // Converges in a handful of steps for planetary eccentricities; the cap
+    // only guards against a non-finite input looping for ever.
+    for (int step = 0; step < 100; ++step) {
+        const double previous = E;
+        E = previous - (previous - e * std::sin(previous) - M) / (1.0 - e * std::cos(previous));
+        if (!(std::fabs(previous - E) > 1e-12)) {
+            break;
+        }
+    }
+    double v = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(E / 2.0));
+    if (v < 0) {
+        v += TWO_PI;
+    }
+    return v;
+}
+
+double GeocentricLongitude(int k, double d)
+{
+    const double T = d / 36525.0;
+    const Elements body = ElementsAt(OrbitalElements[static_cast<std::size_t>(k)], T);
+    const Elements earth = ElementsAt(OrbitalElements[ElementSun], T);
+
+    // The Earth's orbit is taken in the ecliptic plane.
+    const OrbitPoint earthAt = PositionInOrbit(earth);
+    const double xEarth = earthAt.radius * std::cos(earth.perihelion + earthAt.trueAnomaly);
+    const double yEarth = earthAt.radius * std::sin(earth.perihelion + earthAt.trueAnomaly);
+
+    double x = 0;
+    double y = 0;
+    if (k != ElementSun) {
+        const OrbitPoint at = PositionInOrbit(body);
+        const double u = body.perihelion + at.trueAnomaly - body.node;
+        x = at.radius * (std::cos(body.node) * std::cos(u) - std::sin(u) * std::sin(body.node) * std::cos(body.i));
+        y = at.radius * (std::sin(body.node) * std::cos(u) + std::sin(u) * std::cos(body.node) * std::cos(body.i));
+    }
+
+    double lambda = ArcTangent2(y - yEarth, x - xEarth) * (180.0 / PI);
+    while (lambda > 360.0) lambda -= 360.0;
+    while (lambda < 0) lambda += 360.0;
+    return lambda;
+}
+
+double PrecessionFromJ2000(double d)
+{
+    const double T = d / 36525.0;
+    return (5028.796195 * T + 1.1054348 * T * T) / 3600.0;
+}
+
+void ComputePlanets(const BirthData& birth, ChartPositions& chart)
+{
+    const UniversalDateTime utc = Universal_DateTime(birth);
+    const double d = PlanetDayNumber(utc.year, utc.month, utc.day, utc.hour, utc.minute);
+    const double ayanamsa = std::fabs(chart.ayanamsa1900);
+    // The elements give J2000 longitudes while the ayanamsa is that of the
+    // birth date: precess to the date first, or every planet is off by the
+    // precession since 2000 (0.7 degrees for a 1950 birth).
+    const double precession = PrecessionFromJ2000(d);
+
+    for (int k = 0; k < ElementBodyCount; ++k) {
+        double sidereal = GeocentricLongitude(k, d) + precession - ayanamsa;
+        while (sidereal < 0) sidereal += 360.0;
+        chart.bodyLongTexts[static_cast<std::size_t>(k)] = LongPositionText(sidereal);
+    }
+
+    chart.slots[SunSlot] = ShortPositionText(chart.bodyLongTexts[ElementSun]);
+    chart.slots[MoonSlot] = ShortPositionText(chart.moonLongText);
+    chart.slots[MercurySlot] = ShortPositionText(chart.bodyLongTexts[ElementMercury]);
+    chart.slots[VenusSlot] = ShortPositionText(chart.bodyLongTexts[ElementVenus]);
+    chart.slots[MarsSlot] = ShortPositionText(chart.bodyLongTexts[ElementMars]);
+    chart.slots[JupiterSlot] = ShortPositionText(chart.bodyLongTexts[ElementJupiter]);
+    chart.slots[SaturnSlot] = ShortPositionText(chart.bodyLongTexts[ElementSaturn]);
+    chart.slots[UranusSlot] = ShortPositionText(chart.bodyLongTexts[ElementUranus]);
+    chart.slots[NeptuneSlot] = ShortPositionText(chart.bodyLongTexts[ElementNeptune]);
+    chart.slots[PlutoSlot] = ShortPositionText(chart.bodyLongTexts[ElementPluto]);
+    chart.slots[AscendantSlot] = ShortPositionText(chart.ascendantLongText);
+}
+
+}  // namespace zodiora

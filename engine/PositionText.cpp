@@ -1,0 +1,100 @@
+#include "PositionText.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace zodiora {
+
+namespace {
+
+constexpr std::string_view DegreeSign = "\xC2\xB0";  // U+00B0 in UTF-8
+
+void AppendInt(std::string& out, long long value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+}  // namespace
+
+std::string_view SignAbbreviation(int k)
+{
+    if (k < 0 || k >= 12) {
+        return {};
+    }
+    return SignAbbreviations.substr(static_cast<std::size_t>(k) * 3, 3);
+}
+
+std::string LongPositionText(double degrees)
+{
+    const double a = std::fabs(degrees);
+    const double whole = std::floor(a);
+    const double m = 60.0 * (a - whole);
+    const double minutes = std::floor(m);
+    const double seconds = std::floor(60.0 * (m - minutes));
+    long long deg = static_cast<long long>(whole);
+    const long long k = deg / 30;
+    deg -= 30 * k;
+
+    std::string text;
+    text.reserve(24);
+    AppendInt(text, deg);
+    text.append(DegreeSign).append(" ");
+    AppendInt(text, static_cast<long long>(minutes));
+    text.append("' ");
+    AppendInt(text, static_cast<long long>(seconds));
+    text.append("\" ");
+    text.append(SignAbbreviation(k < 12 ? static_cast<int>(k) : 12));
+    return text;
+}
+
+std::string ShortPositionText(std::string_view longText)
+{
+    const auto trim = [](std::string_view s) {
+        while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+        while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+        return s;
+    };
+    const std::string_view t = trim(longText);
+    const std::size_t degreeAt = t.find(DegreeSign);
+    const std::string_view before = degreeAt == std::string_view::npos ? t : t.substr(0, degreeAt);
+    const std::size_t afterDegree = degreeAt == std::string_view::npos ? t.size() : degreeAt + DegreeSign.size();
+    const std::size_t quoteAt = t.find('\'', afterDegree);
+    const std::string_view between =
+        afterDegree >= t.size() ? std::string_view{}
+                                : t.substr(afterDegree, quoteAt == std::string_view::npos ? std::string_view::npos
+                                                                                          : quoteAt - afterDegree);
+    std::string_view sign = t.size() >= 3 ? t.substr(t.size() - 3) : t;
+    sign = trim(sign);
+
+    std::string degreePart{trim(before)};
+    std::string minutePart{trim(between)};
+    if (degreePart.size() <= 1) degreePart.insert(0, "0");
+    if (minutePart.size() <= 1) minutePart.insert(0, "0");
+
+    std::string text;
+    text.reserve(degreePart.size() + sign.size() + minutePart.size() + 2);
+    text.append(degreePart).append(" ").append(sign).append(" ").append(minutePart);
+    return text;
+}
+
+std::string_view SignFieldOfShortText(std::string_view shortText)
+{
+    if (shortText.size() < 4) {
+        return {};
+    }
+    return shortText.substr(3, 3);
+}
+
+int SignIndexOfAbbreviation(std::string_view abbreviation)
+{
+    for (int k = 0; k < 12; ++k) {
+        if (abbreviation == SignAbbreviation(k)) {
+            return k;
+        }
+    }
+    return -1;
+}
+
+}  // namespace zodiora

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include "platform/Platform.h"
+
+namespace zodiora::test {
+
+/// Records what the windows ask of the desktop and answers from a script,
+/// so GUI tests never block on a real dialog.
+class RecordingPlatform final : public Platform {
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+        Buttons buttons;
+    };
+
+    QList<Message> messages;
+    QList<QUrl> openedUrls;
+    QStringList saveDialogTitles;
+    QStringList saveDialogFilters;
+    QStringList saveDialogSuffixes;
+    QList<bool> printDialogSelectionFlags;
+
+    Answer nextAnswer = Answer::Yes;       ///< returned for Yes/No questions
+    QString nextSavePath;                  ///< empty: the user cancels
+    bool acceptPrintDialog = false;
+    bool clipboardOwned = false;
+    int clipboardClears = 0;
+
+    Answer showMessage(QWidget*, const QString& text, Icon icon, Buttons buttons) override
+    {
+        messages.append({text, icon, buttons});
+        return buttons == Buttons::Ok ? Answer::Ok : nextAnswer;
+    }
+    bool openUrl(const QUrl& url) override
+    {
+        openedUrls.append(url);
+        return true;
+    }
+    QString getSaveFileName(QWidget*, const QString& title, const QString& filter,
+                            const QString& defaultSuffix) override
+    {
+        saveDialogTitles.append(title);
+        saveDialogFilters.append(filter);
+        saveDialogSuffixes.append(defaultSuffix);
+        return nextSavePath;
+    }
+    bool execPrintDialog(QWidget*, QPrinter&, bool selectionChosen) override
+    {
+        printDialogSelectionFlags.append(selectionChosen);
+        return acceptPrintDialog;
+    }
+    bool ownsClipboard() override { return clipboardOwned; }
+    void clearClipboard() override
+    {
+        ++clipboardClears;
+        clipboardOwned = false;
+    }
+};
+
+}  // namespace zodiora::test
