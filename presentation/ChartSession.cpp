@@ -2,6 +2,7 @@
 
 #include "BirthDataInput.h"
 #include "Engine.h"
+#include "Retrogrades.h"
 
 namespace zodiora {
 
@@ -9,7 +10,7 @@ ChartDisplay RunChart(const BirthFormInput& input, ChartSession& session)
 {
     ReadBirthData(input, session.birth);
     ComputeChart(session.birth, session.positions);
-    session.names = PlanetDisplayNames{};
+    MarkRetrogrades(session.birth, session.names);
     return BuildChartDisplay(session.birth, session.positions, session.names);
 }
 
