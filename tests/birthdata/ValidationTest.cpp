@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "BirthDataInput.h"
+#include "UniversalTime.h"
+
+using namespace zodiora;
+
+namespace {
+
+BirthFormInput ValidInput()
+{
+    BirthFormInput input;
+    input.name = "ASHA";
+    input.monthIndex = 5;
+    input.day = 15;
+    input.year = 1980;
+    input.hour = 6;
+    input.minute = 30;
+    input.zoneRow = 34;
+    input.latDegrees = "28";
+    input.latMinutes = "37";
+    input.lonDegrees = "77";
+    input.lonMinutes = "13";
+    return input;
+}
+
+const std::string LonDegreeMessage = "Please Enter Value Between 0 And 179 in the Degree of Longitude";
+const std::string LonMinuteMessage = "Please Enter Value Between 0 And 59 in the  Minute of Longitude";
+const std::string LatDegreeMessage = "Please Enter Value Between 0 And 89 in the Degree of Latitude";
+const std::string LatMinuteMessage = "Please Enter Value Between 0 And 59 in the  Minute of Latitude";
+
+void ExpectMessage(const BirthFormInput& input, const std::string& text, MessageIcon icon, FormField focus)
+{
+    const auto message = ValidateBirthData(input);
+    ASSERT_TRUE(message.has_value()) << "expected: " << text;
+    EXPECT_EQ(message->text, text);
+    EXPECT_EQ(message->icon, icon);
+    EXPECT_EQ(message->focus, focus);
+}
+
+}  // namespace
+
+TEST(Validation, AcceptsACompleteBirth)
+{
+    EXPECT_FALSE(ValidateBirthData(ValidInput()).has_value());
+}
+
+TEST(Validation, NameMustHoldMoreThanBlanks)
+{
+    auto input = ValidInput();
+    input.name = "   ";
+    ExpectMessage(input, "Please Enter Name", MessageIcon::Error, FormField::Name);
+    input.name = "";
+    ExpectMessage(input, "Please Enter Name", MessageIcon::Error, FormField::Name);
+    input.name = "  ASHA ";
+    EXPECT_FALSE(ValidateBirthData(input).has_value());
+}
+
+TEST(Validation, DegreeRangesAndTheirMessages)
+{
+    auto input = ValidInput();
+    input.lonDegrees = "179";
+    EXPECT_FALSE(ValidateBirthData(input).has_value());
+    input.lonDegrees = "180";
+    ExpectMessage(input, LonDegreeMessage, MessageIcon::Error, FormField::LonDegrees);
+    input.lonDegrees = "0";
+    EXPECT_FALSE(ValidateBirthData(input).has_value());
+
+    input = ValidInput();
+    input.latDegrees = "89";
+    EXPECT_FALSE(ValidateBirthData(input).has_value());
+    input.latDegrees = "90";
+    ExpectMessage(input, LatDegreeMessage, MessageIcon::Error, FormField::LatDegrees);
+
+    input = ValidInput();
+    input.lonMinutes = "60";
+    ExpectMessage(input, LonMinuteMessage, MessageIcon::Error, FormField::LonMinutes);
+    input = ValidInput();
+    input.latMinutes = "60";
+    ExpectMessage(input, LatMinuteMessage, MessageIcon::Error, FormField::LatMinutes);
+    input.latMinutes = "59";
+    EXPECT_FALSE(ValidateBirthData(input).has_value());
+}
+
+// Pasted text skips the keystroke filters; it must never chart as 0°.
+TEST(Validation, PastedTextThatIsNotDigitsFails)
+{
+    for (const char* bad : {"abc", "12a", "-5", "+5", "5.5", "1e2", "", "   ", "0x1f", "\xC2\xB2"}) {
+        auto input = ValidInput();
+        input.lonDegrees = bad;
+        ExpectMessage(input, LonDegreeMessage, MessageIcon::Error, FormField::LonDegrees);
+        input = ValidInput();
+        input.latDegrees = bad;
+        ExpectMessage(input, LatDegreeMessage, MessageIcon::Error, FormField::LatDegrees);
+        input = ValidInput();
+        input.lonMinutes = bad;
+        ExpectMessage(input, LonMinuteMessage, MessageIcon::Error, FormField::LonMinutes);
+        input = ValidInput();
+        input.latMinutes = bad;
+        ExpectMessage(input, LatMinuteMessage, MessageIcon::Error, FormField::LatMinutes);
+    }
+    auto input = ValidInput();
+    input.lonDegrees = " 077 ";
+    EXPECT_FALSE(ValidateBirthData(input).has_value());
+    input.lonDegrees = "99999999999999999999999";
+    ExpectMessage(input, LonDegreeMessage, MessageIcon::Error, FormField::LonDegrees);
+}
+
+TEST(Validation, OnlyTheFirstFailingCheckSpeaks)
+{
+    BirthFormInput input = ValidInput();
+    input.lonMinutes = "";
+    input.latDegrees = "95";
+    input.latMinutes = "75";
+    input.monthIndex = 1;
+    input.day = 31;
+    ExpectMessage(input, LonMinuteMessage, MessageIcon::Error, FormField::LonMinutes);
+
+    input.name = "";
+    input.lonDegrees = "500";
+    ExpectMessage(input, "Please Enter Name", MessageIcon::Error, FormField::Name);
+}
+
+TEST(Validation, FebruaryFollowsTheLeapYears)
+{
+    auto input = ValidInput();
+    input.monthIndex = 1;
+    for (const int leapYear : {1904, 2000, 2048}) {
+        input.year = leapYear;
+        input.day = 29;
+        EXPECT_FALSE(ValidateBirthData(input).has_value()) << leapYear;
+        input.day = 30;
+        ExpectMessage(input, "Please Enter Correct Date Or Month!", MessageIcon::Information, FormField::None);
+    }
+    input.year = 2001;
+    input.day = 29;
+    ExpectMessage(input, "Please Enter Correct Date Or Month!", MessageIcon::Information, FormField::None);
+    input.day = 28;
+    EXPECT_FALSE(ValidateBirthData(input).has_value());
+}
+
+TEST(Validation, ThirtyDayMonthsRefuseTheThirtyFirst)
+{
+    auto input = ValidInput();
+    input.day = 31;
+    for (const int monthIndex : {3, 5, 8, 10}) {
+        input.monthIndex = monthIndex;
+        ExpectMessage(input, "Please Enter Correct Date Or Month !", MessageIcon::Information, FormField::None);
+    }
+    for (const int monthIndex : {0, 2, 4, 6, 7, 9, 11}) {
+        input.monthIndex = monthIndex;
+        EXPECT_FALSE(ValidateBirthData(input).has_value()) << "month index " << monthIndex;
+    }
+}
+
+TEST(ReadBirthData, ConvertsTheFieldsAndKeepsTextsUntrimmed)
+{
+    auto input = ValidInput();
+    input.name = "  ASHA RAO  ";
+    input.latDegrees = " 08 ";
+    input.south = true;
+    input.east = false;
+    input.daylightSaving = true;
+    input.city = " Pune";
+    BirthData birth;
+    ReadBirthData(input, birth);
+    EXPECT_EQ(birth.name, "  ASHA RAO  ");
+    EXPECT_EQ(birth.month, 6);
+    EXPECT_EQ(birth.day, 15);
+    EXPECT_EQ(birth.year, 1980);
+    EXPECT_EQ(birth.hour, 6);
+    EXPECT_EQ(birth.minute, 30);
+    EXPECT_EQ(birth.zoneHours, -5);
+    EXPECT_EQ(birth.zoneMinutes, -30);
+    EXPECT_EQ(birth.zoneHoursAbs, 5);
+    EXPECT_EQ(birth.zoneMinutesAbs, 30);
+    EXPECT_EQ(birth.latDegrees, 8);
+    EXPECT_EQ(birth.latMinutes, 37);
+    EXPECT_EQ(birth.lonDegrees, 77);
+    EXPECT_EQ(birth.lonMinutes, 13);
+    EXPECT_TRUE(birth.south);
+    EXPECT_FALSE(birth.east);
+    EXPECT_TRUE(birth.daylightSaving);
+    EXPECT_EQ(birth.city, " Pune");
+}
+
+TEST(ReadBirthData, ANewRowReplacesTheCorrectionOfTheLastChart)
+{
+    auto input = ValidInput();
+    BirthData birth;
+    ReadBirthData(input, birth);
+    input.zoneRow = 54;
+    ReadBirthData(input, birth);
+    EXPECT_EQ(birth.zoneHours, 8);
+    EXPECT_EQ(birth.zoneMinutes, 0);
+    EXPECT_EQ(birth.zoneMinutesAbs, 0);
+}

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "PositionText.h"
+
+using namespace zodiora;
+
+TEST(LongPositionText, TruncatesDegreesMinutesAndSeconds)
+{
+    EXPECT_EQ(LongPositionText(256.5255), "16\u00B0 31' 31\" Sag");
+    EXPECT_EQ(LongPositionText(5.0526), "5\u00B0 3' 9\" Ari");
+    EXPECT_EQ(LongPositionText(123.456), "3\u00B0 27' 21\" Leo");
+    EXPECT_EQ(LongPositionText(29.99999999), "29\u00B0 59' 59\" Ari");
+    EXPECT_EQ(LongPositionText(359.99), "29\u00B0 59' 24\" Pis");
+}
+
+TEST(LongPositionText, DropsTheSignOfTheAngle)
+{
+    EXPECT_EQ(LongPositionText(-15.5), "15\u00B0 30' 0\" Ari");
+}
+
+TEST(LongPositionText, ThreeHundredSixtyCarriesNoSign)
+{
+    EXPECT_EQ(LongPositionText(360), "0\u00B0 0' 0\" ");
+    EXPECT_EQ(LongPositionText(725), "5\u00B0 0' 0\" ");
+}
+
+TEST(ShortPositionText, TwoDigitFieldsAndSignAtCharactersFourToSix)
+{
+    EXPECT_EQ(ShortPositionText("5\u00B0 3' 9\" Ari"), "05 Ari 03");
+    EXPECT_EQ(ShortPositionText("16\u00B0 31' 31\" Sag"), "16 Sag 31");
+    EXPECT_EQ(ShortPositionText("  0\u00B0 0' 59\" Pis  "), "00 Pis 00");
+    for (int tenth = 0; tenth < 3600; ++tenth) {
+        const std::string shortText = ShortPositionText(LongPositionText(tenth / 10.0));
+        ASSERT_EQ(shortText.size(), 9u) << shortText;
+        EXPECT_EQ(SignFieldOfShortText(shortText), SignAbbreviation(tenth / 300)) << shortText;
+    }
+}
+
+TEST(ShortPositionText, NoSignFromAnAngleOfThreeHundredSixty)
+{
+    const std::string shortText = ShortPositionText(LongPositionText(360));
+    EXPECT_EQ(SignIndexOfAbbreviation(SignFieldOfShortText(shortText)), -1) << shortText;
+}
+
+TEST(SignAbbreviations, IndexAndLookUp)
+{
+    EXPECT_EQ(SignAbbreviation(0), "Ari");
+    EXPECT_EQ(SignAbbreviation(11), "Pis");
+    EXPECT_EQ(SignAbbreviation(12), "");
+    EXPECT_EQ(SignAbbreviation(-1), "");
+    EXPECT_EQ(SignIndexOfAbbreviation("Sco"), 7);
+    EXPECT_EQ(SignIndexOfAbbreviation("sco"), -1);
+    EXPECT_EQ(SignIndexOfAbbreviation(""), -1);
+    EXPECT_EQ(SignFieldOfShortText("16 Sag 31"), "Sag");
+    EXPECT_EQ(SignFieldOfShortText("16 S"), "S");
+    EXPECT_EQ(SignFieldOfShortText("16"), "");
+}
