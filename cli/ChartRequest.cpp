@@ -1,0 +1,186 @@
+#include "ChartRequest.h"
+
+#include <chrono>
+#include <vector>
+
+#include "BirthDataInput.h"
+#include "KeyFilters.h"
+#include "TimeZoneTable.h"
+
+namespace zodiora::cli {
+
+namespace {
+
+bool AllDigits(std::string_view text)
+{
+    if (text.empty()) {
+        return false;
+    }
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<int> SmallNumber(std::string_view text, std::size_t maxDigits)
+{
+    if (!AllDigits(text) || text.size() > maxDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// The name is typed through the same filter as the form's name box.
+std::variant<std::string, std::string> FilterName(std::string_view name)
+{
+    std::string filtered;
+    filtered.reserve(name.size());
+    for (const char c : name) {
+        const int code = static_cast<unsigned char>(c);
+        const KeyFilterResult result = FilterLetterKey(code);
+        // Enter and Backspace edit a form's box; in a given name they are junk.
+        if (result.code == 0 || code == 8 || code == 13) {
+            return std::variant<std::string, std::string>{std::in_place_index<1>, "Please Enter only Letters"};
+        }
+        filtered.push_back(static_cast<char>(result.code));
+    }
+    return std::variant<std::string, std::string>{std::in_place_index<0>, filtered};
+}
+
+struct Angle {
+    std::string degrees;
+    std::string minutes;
+    char hemisphere;
+};
+
+std::optional<Angle> SplitAngle(std::string_view text, std::string_view hemispheres)
+{
+    const std::size_t colon = text.find(':');
+    if (colon == std::string_view::npos || text.size() < colon + 2) {
+        return std::nullopt;
+    }
+    const char hemisphere = text.back();
+    if (hemispheres.find(hemisphere) == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return Angle{std::string(text.substr(0, colon)), std::string(text.substr(colon + 1, text.size() - colon - 2)),
+                 hemisphere};
+}
+
+std::string Quote(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+}  // namespace
+
+std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArguments& arguments)
+{
+    using std::chrono::day;
+    using std::chrono::month;
+    using std::chrono::year;
+    BirthFormInput input;
+
+    auto name = FilterName(arguments.name);
+    if (name.index() == 1) {
+        return std::get<1>(name);
+    }
+    input.name = std::get<0>(name);
+
+    const std::string_view date = arguments.date;
+    const auto y = date.size() == 10 && date[4] == '-' && date[7] == '-' ? SmallNumber(date.substr(0, 4), 4) : std::nullopt;
+    const auto m = y ? SmallNumber(date.substr(5, 2), 2) : std::nullopt;
+    const auto d = m ? SmallNumber(date.substr(8, 2), 2) : std::nullopt;
+    if (!d || *m < 1 || *m > 12 || *d < 1 || *d > 31) {
+        return "--date " + Quote(date) + " is not a date of the form YYYY-MM-DD";
+    }
+    if (*y < 1901 || *y > 2050) {
+        return "--date " + Quote(date) + ": the year must lie between 1901 and 2050";
+    }
+    input.year = *y;
+    input.monthIndex = *m - 1;
+    input.day = *d;
+
+    const std::string_view time = arguments.time;
+    const std::size_t colon = time.find(':');
+    const auto hh = colon != std::string_view::npos ? SmallNumber(time.substr(0, colon), 2) : std::nullopt;
+    const auto mm = hh ? SmallNumber(time.substr(colon + 1), 2) : std::nullopt;
+    if (!mm || *hh > 23 || *mm > 59) {
+        return "--time " + Quote(time) + " is not a clock time HH:MM (00:00 to 23:59)";
+    }
+    input.hour = *hh;
+    input.minute = *mm;
+
+    const auto zone = SmallNumber(arguments.zone, 2);
+    if (!zone || *zone >= TimeZoneRowCount) {
+        return "--zone " + Quote(arguments.zone) + " is not a row of the time-zone list (0 to 70)";
+    }
+    input.zoneRow = *zone;
+    input.daylightSaving = arguments.daylightSaving;
+
+    const auto latitude = SplitAngle(arguments.latitude, "NS");
+    if (!latitude) {
+        return "--lat " + Quote(arguments.latitude) + " is not of the form DD:MM followed by N or S";
+    }
+    input.latDegrees = latitude->degrees;
+    input.latMinutes = latitude->minutes;
+    input.south = latitude->hemisphere == 'S';
+
+    const auto longitude = SplitAngle(arguments.longitude, "EW");
+    if (!longitude) {
+        return "--lon " + Quote(arguments.longitude) + " is not of the form DDD:MM followed by E or W";
+    }
+    input.lonDegrees = longitude->degrees;
+    input.lonMinutes = longitude->minutes;
+    input.east = longitude->hemisphere == 'E';
+
+    input.city = arguments.city;
+    input.state = arguments.state;
+    input.country = arguments.country;
+
+    if (const auto message = ValidateBirthData(input)) {
+        return message->text;
+    }
+    return input;
+}
+
+std::variant<ChartArguments, std::string> ParseBatchLine(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    if (fields.size() != 7) {
+        return "expected 7 comma-separated fields (name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst), found " +
+               std::to_string(fields.size());
+    }
+    if (fields[6] != "0" && fields[6] != "1") {
+        return "the daylight-saving field must be 0 or 1, not " + Quote(fields[6]);
+    }
+    ChartArguments arguments;
+    arguments.name = fields[0];
+    arguments.date = fields[1];
+    arguments.time = fields[2];
+    arguments.zone = fields[3];
+    arguments.latitude = fields[4];
+    arguments.longitude = fields[5];
+    arguments.daylightSaving = fields[6] == "1";
+    return arguments;
+}
+
+}  // namespace zodiora::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "BirthFormInput.h"
+
+namespace zodiora::cli {
+
+/// A birth as the command line gives it, before any parsing.
+struct ChartArguments {
+    std::string name;
+    std::string date;  ///< YYYY-MM-DD
+    std::string time;  ///< HH:MM
+    std::string zone;  ///< row 0..70 of the time-zone list
+    std::string latitude;   ///< DD:MM followed by N or S
+    std::string longitude;  ///< DDD:MM followed by E or W
+    bool daylightSaving = false;
+    std::string city;
+    std::string state;
+    std::string country;
+};
+
+/// Turns the arguments into what the input form would hold, or a one-line
+/// error. Texts are checked as the form checks them: the name goes through
+/// the keystroke filter, degrees and minutes through the form's validation,
+/// so a bad value gets the very message the form shows.
+std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArguments& arguments);
+
+/// One line of a batch file: name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst(0/1)
+std::variant<ChartArguments, std::string> ParseBatchLine(std::string_view line);
+
+}  // namespace zodiora::cli

@@ -1,0 +1,128 @@
+#include "ChartTool.h"
+
+#include <fstream>
+#include <ostream>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "ChartOutput.h"
+#include "ChartRequest.h"
+#include "ChartSession.h"
+
+namespace zodiora::cli {
+
+namespace {
+
+struct Options {
+    ChartArguments chart;
+    std::string batchFile;
+    bool json = false;
+};
+
+void WriteChart(std::ostream& out, const Options& options, const ChartSession& session, const ChartDisplay& display)
+{
+    if (options.json) {
+        out << ChartJson(session, display).dump() << '\n';
+    } else {
+        WriteChartText(out, session, display);
+    }
+}
+
+int RunOne(const Options& options, std::ostream& out, std::ostream& err)
+{
+    const auto parsed = ParseChartArguments(options.chart);
+    if (const auto* message = std::get_if<std::string>(&parsed)) {
+        err << "zodiora-chart: " << *message << '\n';
+        return ExitBadInput;
+    }
+    ChartSession session;
+    const ChartDisplay display = RunChart(std::get<BirthFormInput>(parsed), session);
+    WriteChart(out, options, session, display);
+    return ExitOk;
+}
+
+int RunBatch(const Options& options, std::ostream& out, std::ostream& err)
+{
+    std::ifstream file(options.batchFile, std::ios::binary);
+    if (!file) {
+        err << "zodiora-chart: cannot read batch file '" << options.batchFile << "'\n";
+        return ExitBadInput;
+    }
+    // One session for the whole file, as one run of the desktop program
+    // would keep it from chart to chart.
+    ChartSession session;
+    std::string line;
+    long lineNumber = 0;
+    bool anyFailed = false;
+    while (std::getline(file, line)) {
+        ++lineNumber;
+        std::string problem;
+        const auto arguments = ParseBatchLine(line);
+        if (const auto* message = std::get_if<std::string>(&arguments)) {
+            problem = *message;
+        } else {
+            const auto parsed = ParseChartArguments(std::get<ChartArguments>(arguments));
+            if (const auto* message = std::get_if<std::string>(&parsed)) {
+                problem = *message;
+            } else {
+                const ChartDisplay display = RunChart(std::get<BirthFormInput>(parsed), session);
+                if (!options.json && lineNumber > 1) out << '\n';
+                WriteChart(out, options, session, display);
+                continue;
+            }
+        }
+        anyFailed = true;
+        if (options.json) {
+            out << nlohmann::ordered_json{{"line", lineNumber}, {"error", problem}}.dump() << '\n';
+        } else {
+            out << "line " << lineNumber << ": " << problem << '\n';
+        }
+        err << "zodiora-chart: line " << lineNumber << ": " << problem << '\n';
+    }
+    return anyFailed ? ExitSomeBatchLinesFailed : ExitOk;
+}
+
+}  // namespace
+
+int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+{
+    Options options;
+    CLI::App app{"Computes a sidereal birth chart as the Zodiora desktop program does.", "zodiora-chart"};
+    app.add_option("--name", options.chart.name, "name (letters and spaces; shown in capitals)");
+    app.add_option("--date", options.chart.date, "local date of birth, YYYY-MM-DD (1901 to 2050)");
+    app.add_option("--time", options.chart.time, "local clock time of birth, HH:MM");
+    app.add_option("--zone", options.chart.zone, "row of the time-zone list, 0 to 70 (29 = Greenwich)");
+    app.add_option("--lat", options.chart.latitude, "latitude DD:MM followed by N or S, e.g. 28:37N");
+    app.add_option("--lon", options.chart.longitude, "longitude DDD:MM followed by E or W, e.g. 077:13E");
+    app.add_flag("--dst", options.chart.daylightSaving, "daylight saving time was in force");
+    app.add_option("--city", options.chart.city, "city (shown as given)");
+    app.add_option("--state", options.chart.state, "state (shown as given)");
+    app.add_option("--country", options.chart.country, "country (shown as given)");
+    auto* batch = app.add_option("--batch", options.batchFile,
+                                 "CSV file, one chart per line: name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst(0/1)");
+    app.add_flag("--json", options.json, "one JSON object per chart");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return ExitOk;
+    } catch (const CLI::ParseError& error) {
+        err << "zodiora-chart: " << error.what() << '\n';
+        return ExitBadInput;
+    }
+
+    if (batch->count() > 0) {
+        return RunBatch(options, out, err);
+    }
+    for (const char* required : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
+        if (app.count(required) == 0) {
+            err << "zodiora-chart: " << required << " is required (see --help)\n";
+            return ExitBadInput;
+        }
+    }
+    return RunOne(options, out, err);
+}
+
+}  // namespace zodiora::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <iosfwd>
+
+namespace zodiora::cli {
+
+/// Exit statuses of zodiora-chart.
+enum ExitStatus : int {
+    ExitOk = 0,
+    ExitSomeBatchLinesFailed = 1,  ///< --batch: the other lines were charted
+    ExitBadInput = 2,              ///< bad arguments or a birth the form would refuse
+};
+
+/// The whole command-line tool: parses argv, writes charts to `out` and
+/// one-line errors to `err`, returns the exit status.
+int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+}  // namespace zodiora::cli

@@ -1,0 +1,9 @@
+#include <iostream>
+
+#include "ChartTool.h"
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    return zodiora::cli::RunChartTool(argc, argv, std::cout, std::cerr);
+}

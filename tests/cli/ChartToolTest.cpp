@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "ChartTool.h"
+
+using namespace zodiora::cli;
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result RunTool(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), "zodiora-chart");
+    std::vector<const char*> argv;
+    for (const auto& a : arguments) argv.push_back(a.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunChartTool(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::vector<std::string> Delhi1980{"--name", "asha", "--date", "1980-06-15", "--time", "06:30", "--zone", "34",
+                                         "--lat", "28:37N", "--lon", "77:13E", "--city", "New Delhi",
+                                         "--state", "Delhi", "--country", "India"};
+
+std::vector<std::string> With(std::vector<std::string> base, std::initializer_list<std::string> more)
+{
+    base.insert(base.end(), more);
+    return base;
+}
+
+}  // namespace
+
+TEST(ChartTool, JsonCarriesTheWholeChart)
+{
+    const Result result = RunTool(With(Delhi1980, {"--json"}));
+    ASSERT_EQ(result.status, ExitOk) << result.err;
+    const auto json = nlohmann::json::parse(result.out);
+    EXPECT_EQ(json["positions"][0], "00 Gem 30");
+    EXPECT_EQ(json["positions"][10], "14 Gem 51");
+    EXPECT_EQ(json["ascendant"], "14\u00B0 51' 54\" Gem");
+    EXPECT_EQ(json["moon"], "28\u00B0 1' 43\" Gem");
+    EXPECT_EQ(json["moonSign"], "Gemini (Mithuna)");
+    EXPECT_EQ(json["sunSign"], "Gemini");
+    EXPECT_EQ(json["lagna"], "Gemini (Mithuna)");
+    EXPECT_NEAR(json["ayanamsa1900"].get<double>(), -23.58185, 0.000005);
+    EXPECT_DOUBLE_EQ(json["universalHours"].get<double>(), 1.0);
+    EXPECT_EQ(json["universalDateTime"], "1980-06-15 01:00");
+    EXPECT_EQ(json["bodies"].size(), 9u);
+    EXPECT_EQ(json["bodies"][2], "0\u00B0 30' 36\" Gem");
+    EXPECT_EQ(json["planetNames"].size(), 7u);
+    EXPECT_EQ(json["houses"].size(), 12u);
+    EXPECT_EQ(json["houses"][2], "\r\nMars\r\nJupiter\r\nSaturn");
+    EXPECT_EQ(json["glyphs"], nlohmann::json({3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2}));
+    const auto& details = json["details"];
+    EXPECT_EQ(details["name"], "ASHA");
+    EXPECT_EQ(details["dob"], "June/15/1980");
+    EXPECT_EQ(details["tob"], "6:30");
+    EXPECT_EQ(details["latitude"], "28\u00B0 37' N");
+    EXPECT_EQ(details["longitude"], "77\u00B0 13' E");
+    EXPECT_EQ(details["city"], "New Delhi");
+    EXPECT_EQ(details["state"], "Delhi");
+    EXPECT_EQ(details["country"], "India");
+}
+
+TEST(ChartTool, ReadableChartShowsSignsPositionsAndHouses)
+{
+    const Result result = RunTool(Delhi1980);
+    ASSERT_EQ(result.status, ExitOk) << result.err;
+    for (const char* expected : {"Chart of ASHA", "June/15/1980", "Gemini (Mithuna)", "00 Gem 30", "14 Gem 51",
+                                 "Sun, Moon, Mercury, Venus", "Mars, Jupiter, Saturn", "New Delhi"}) {
+        EXPECT_NE(result.out.find(expected), std::string::npos) << expected << "\n" << result.out;
+    }
+}
+
+TEST(ChartTool, BadInputPrintsOneLineAndExitsWithTwo)
+{
+    const Result longitude = RunTool({"--name", "A", "--date", "1980-06-15", "--time", "06:30", "--zone", "34", "--lat",
+                                  "28:37N", "--lon", "180:00E"});
+    EXPECT_EQ(longitude.status, ExitBadInput);
+    EXPECT_EQ(longitude.err, "zodiora-chart: Please Enter Value Between 0 And 179 in the Degree of Longitude\n");
+    EXPECT_TRUE(longitude.out.empty());
+
+    const Result missing = RunTool({"--name", "A"});
+    EXPECT_EQ(missing.status, ExitBadInput);
+    EXPECT_NE(missing.err.find("--date is required"), std::string::npos) << missing.err;
+
+    const Result unknown = RunTool({"--frobnicate"});
+    EXPECT_EQ(unknown.status, ExitBadInput);
+    EXPECT_EQ(std::count(unknown.err.begin(), unknown.err.end(), '\n'), 1);
+
+    EXPECT_EQ(RunTool({"--batch", "/nonexistent/charts.csv"}).status, ExitBadInput);
+}
+
+TEST(ChartTool, HelpExitsCleanly)
+{
+    const Result result = RunTool({"--help"});
+    EXPECT_EQ(result.status, ExitOk);
+    EXPECT_NE(result.out.find("--batch"), std::string::npos);
+}
+
+TEST(ChartTool, BatchKeepsInputOrderAndReportsBadLines)
+{
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "zodiora-batch-test.csv";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "asha,1980-06-15,06:30,34,28:37N,77:13E,0\r\n"
+             << "BAD LINE\n"
+             << "GREENWICH,2000-01-01,12:00,29,51:30N,0:00W,0\n"
+             << "RAVI,1980-04-31,06:30,34,28:37N,77:13E,0\n"
+             << "RAVI,1980-06-15,06:30,34,28:37N,77:13E,1\n";
+    }
+    const Result result = RunTool({"--batch", path.string(), "--json"});
+    std::filesystem::remove(path);
+    EXPECT_EQ(result.status, ExitSomeBatchLinesFailed);
+
+    std::istringstream lines(result.out);
+    std::vector<nlohmann::json> objects;
+    for (std::string line; std::getline(lines, line);) objects.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(objects.size(), 5u) << result.out;
+    EXPECT_EQ(objects[0]["details"]["name"], "ASHA");
+    EXPECT_EQ(objects[1]["line"], 2);
+    EXPECT_NE(objects[1]["error"].get<std::string>().find("7 comma-separated fields"), std::string::npos);
+    EXPECT_EQ(objects[2]["positions"][0], "16 Sag 31");
+    EXPECT_EQ(objects[2]["ascendant"], "0\u00B0 26' 38\" Ari");
+    EXPECT_EQ(objects[3]["line"], 4);
+    EXPECT_EQ(objects[3]["error"], "Please Enter Correct Date Or Month !");
+    EXPECT_EQ(objects[4]["positions"][10], "01 Gem 09");
+    EXPECT_NE(result.err.find("line 2:"), std::string::npos);
+    EXPECT_NE(result.err.find("line 4:"), std::string::npos);
+}
