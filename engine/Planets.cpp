@@ -60,30 +60,45 @@ double SolveKepler(double M, double e)
     return v;
 }
 
-double GeocentricLongitude(int k, double d)
+namespace {
+
+struct Heliocentric {
+    double x;
+    double y;
+};
+
+// The Earth's orbit is taken in the ecliptic plane.
+Heliocentric EarthAt(double T)
 {
-    const double T = d / 36525.0;
-    const Elements body = ElementsAt(OrbitalElements[static_cast<std::size_t>(k)], T);
     const Elements earth = ElementsAt(OrbitalElements[ElementSun], T);
+    const OrbitPoint at = PositionInOrbit(earth);
+    return {at.radius * std::cos(earth.perihelion + at.trueAnomaly),
+            at.radius * std::sin(earth.perihelion + at.trueAnomaly)};
+}
 
-    // The Earth's orbit is taken in the ecliptic plane.
-    const OrbitPoint earthAt = PositionInOrbit(earth);
-    const double xEarth = earthAt.radius * std::cos(earth.perihelion + earthAt.trueAnomaly);
-    const double yEarth = earthAt.radius * std::sin(earth.perihelion + earthAt.trueAnomaly);
-
+double GeocentricLongitudeFrom(int k, double T, const Heliocentric& earth)
+{
     double x = 0;
     double y = 0;
     if (k != ElementSun) {
+        const Elements body = ElementsAt(OrbitalElements[static_cast<std::size_t>(k)], T);
         const OrbitPoint at = PositionInOrbit(body);
         const double u = body.perihelion + at.trueAnomaly - body.node;
         x = at.radius * (std::cos(body.node) * std::cos(u) - std::sin(u) * std::sin(body.node) * std::cos(body.i));
         y = at.radius * (std::sin(body.node) * std::cos(u) + std::sin(u) * std::cos(body.node) * std::cos(body.i));
     }
-
-    double lambda = ArcTangent2(y - yEarth, x - xEarth) * (180.0 / PI);
+    double lambda = ArcTangent2(y - earth.y, x - earth.x) * (180.0 / PI);
     while (lambda > 360.0) lambda -= 360.0;
     while (lambda < 0) lambda += 360.0;
     return lambda;
+}
+
+}  // namespace
+
+double GeocentricLongitude(int k, double d)
+{
+    const double T = d / 36525.0;
+    return GeocentricLongitudeFrom(k, T, EarthAt(T));
 }
 
 double PrecessionFromJ2000(double d)
@@ -102,8 +117,10 @@ void ComputePlanets(const BirthData& birth, ChartPositions& chart)
     // precession since 2000 (0.7 degrees for a 1950 birth).
     const double precession = PrecessionFromJ2000(d);
 
+    const double T = d / 36525.0;
+    const Heliocentric earth = EarthAt(T);  // shared by all nine bodies
     for (int k = 0; k < ElementBodyCount; ++k) {
-        double sidereal = GeocentricLongitude(k, d) + precession - ayanamsa;
+        double sidereal = GeocentricLongitudeFrom(k, T, earth) + precession - ayanamsa;
         while (sidereal < 0) sidereal += 360.0;
         chart.bodyLongTexts[static_cast<std::size_t>(k)] = LongPositionText(sidereal);
     }

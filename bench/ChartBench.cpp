@@ -1,0 +1,95 @@
+// Speed of a whole chart and of a large batch; run with `make bench`.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <streambuf>
+
+#include "BirthDataInput.h"
+#include "ChartSession.h"
+#include "ChartTool.h"
+#include "Engine.h"
+
+using namespace zodiora;
+
+namespace {
+
+BirthFormInput Delhi1980()
+{
+    BirthFormInput input;
+    input.name = "ASHA";
+    input.monthIndex = 5;
+    input.day = 15;
+    input.year = 1980;
+    input.hour = 6;
+    input.minute = 30;
+    input.zoneRow = 34;
+    input.latDegrees = "28";
+    input.latMinutes = "37";
+    input.lonDegrees = "77";
+    input.lonMinutes = "13";
+    return input;
+}
+
+class NullBuffer : public std::streambuf {
+protected:
+    int overflow(int c) override { return c; }
+    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+}  // namespace
+
+// Validation, the three engine steps, the retrograde step and every text
+// the results form shows: what "Proceed" costs before painting.
+static void BM_WholeChart(benchmark::State& state)
+{
+    BirthFormInput input = Delhi1980();
+    ChartSession session;
+    int minute = 0;
+    for (auto _ : state) {
+        input.minute = minute++ % 60;
+        benchmark::DoNotOptimize(ValidateBirthData(input));
+        ChartDisplay display = RunChart(input, session);
+        benchmark::DoNotOptimize(display);
+    }
+}
+BENCHMARK(BM_WholeChart);
+
+static void BM_EngineSteps(benchmark::State& state)
+{
+    BirthData birth;
+    ReadBirthData(Delhi1980(), birth);
+    ChartPositions chart;
+    for (auto _ : state) {
+        birth.minute = (birth.minute + 1) % 60;
+        ComputeChart(birth, chart);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(BM_EngineSteps);
+
+// zodiora-chart --batch FILE --json over 100,000 lines, output discarded.
+static void BM_Batch100k(benchmark::State& state)
+{
+    const auto path = std::filesystem::temp_directory_path() / "zodiora-bench-batch.csv";
+    {
+        std::ofstream file(path);
+        for (int i = 0; i < 100000; ++i) {
+            file << "PERSON," << 1901 + i % 150 << "-" << (i % 12 < 9 ? "0" : "") << 1 + i % 12 << "-"
+                 << (i % 28 < 9 ? "0" : "") << 1 + i % 28 << "," << i % 24 << ":" << i % 60 << "," << i % 71 << ","
+                 << i % 90 << ":" << i % 60 << (i % 2 ? "N" : "S") << "," << i % 180 << ":" << (i * 7) % 60
+                 << (i % 3 ? "E" : "W") << "," << i % 2 << "\n";
+        }
+    }
+    NullBuffer nullBuffer;
+    std::ostream null(&nullBuffer);
+    const std::string file = path.string();
+    const char* argv[] = {"zodiora-chart", "--batch", file.c_str(), "--json"};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cli::RunChartTool(4, argv, null, null));
+    }
+    std::filesystem::remove(path);
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(BM_Batch100k)->Unit(benchmark::kMillisecond)->Iterations(3);
