@@ -1,16 +1,64 @@
 #include "Retrogrades.h"
 
+#include <algorithm>
+#include <chrono>
+#include <iterator>
+
 namespace zodiora {
 
-// Placeholder until the station tables land: nothing is retrograde.
-bool IsRetrograde(const CivilMoment&, std::string_view)
+namespace {
+
+/// Day number of the moment's calendar date. Out-of-range days roll over
+/// into the next month, as the form's date arithmetic does.
+std::chrono::sys_days CalendarDay(const CivilMoment& moment)
 {
-    return false;
+    using namespace std::chrono;
+    return sys_days{year{moment.year} / month{static_cast<unsigned>(moment.month)} / day{1}} +
+           days{moment.day - 1};
 }
 
-void MarkRetrogrades(const BirthData&, PlanetDisplayNames& names)
+}  // namespace
+
+bool IsRetrograde(const CivilMoment& moment, std::string_view planetName)
 {
+    const auto periods = LoadStations(planetName);
+    if (!periods)
+        return false;
+    const std::chrono::sys_days birthDay = CalendarDay(moment);
+    // The last period that turned retrograde on a day before the birth day
+    // is the only one that can contain it: periods never overlap.
+    const auto after = std::partition_point(periods->begin(), periods->end(), [&](const StationPeriod& period) {
+        return period.retrograde.day < birthDay;
+    });
+    if (after == periods->begin())
+        return false;
+    return birthDay < std::prev(after)->direct.day;
+}
+
+RetrogradeFlags ComputeRetrogradeFlags(const CivilMoment& moment)
+{
+    RetrogradeFlags flags{};
+    for (std::size_t k = 0; k < RetrogradePlanets.size(); ++k)
+        flags[k] = IsRetrograde(moment, RetrogradePlanets[k]);
+    return flags;
+}
+
+void MarkRetrogrades(const BirthData& birth, PlanetDisplayNames& names, RetrogradeFlags& flags)
+{
+    const CivilMoment moment{birth.year, birth.month, birth.day, birth.hour, birth.minute};
+    flags = ComputeRetrogradeFlags(moment);
+    // Start from the plain names so a mark from an earlier chart never survives.
     names = PlanetDisplayNames{};
+    for (std::size_t k = 0; k < flags.size(); ++k) {
+        if (flags[k])
+            names.names[k + 2] += RetrogradeMark;
+    }
+}
+
+void MarkRetrogrades(const BirthData& birth, PlanetDisplayNames& names)
+{
+    RetrogradeFlags flags{};
+    MarkRetrogrades(birth, names, flags);
 }
 
 }  // namespace zodiora
