@@ -1,5 +1,6 @@
 #include "ChartTool.h"
 
+#include <cctype>
 #include <fstream>
 #include <ostream>
 #include <string>
@@ -9,6 +10,7 @@
 #include "ChartOutput.h"
 #include "ChartRequest.h"
 #include "ChartSession.h"
+#include "StationTables.h"
 
 namespace zodiora::cli {
 
@@ -17,6 +19,7 @@ namespace {
 struct Options {
     ChartArguments chart;
     std::string batchFile;
+    std::string stationsPlanet;
     bool json = false;
 };
 
@@ -39,6 +42,28 @@ int RunOne(const Options& options, std::ostream& out, std::ostream& err)
     ChartSession session;
     const ChartDisplay display = RunChart(std::get<BirthFormInput>(parsed), session);
     WriteChart(out, options, session, display);
+    return ExitOk;
+}
+
+// Station tables are keyed by the capitalised name; users may type any case.
+std::string CanonicalPlanetName(std::string name)
+{
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!name.empty()) name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    return name;
+}
+
+int RunStations(const Options& options, std::ostream& out, std::ostream& err)
+{
+    const auto lines = StationLines(CanonicalPlanetName(options.stationsPlanet));
+    if (!lines) {
+        err << "zodiora-chart: no station table for '" << options.stationsPlanet
+            << "' (Mercury, Venus, Mars, Jupiter or Saturn)\n";
+        return ExitBadInput;
+    }
+    for (const std::string& line : *lines) {
+        out << line << '\n';
+    }
     return ExitOk;
 }
 
@@ -102,6 +127,9 @@ int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostr
     auto* batch = app.add_option("--batch", options.batchFile,
                                  "CSV file, one chart per line: name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst(0/1)");
     app.add_flag("--json", options.json, "one JSON object per chart");
+    auto* stations = app.add_option("--stations", options.stationsPlanet,
+                                    "print a planet's retrograde periods: retrograde station, direct station "
+                                    "(month,day,year,hour,minute, UT)");
 
     try {
         app.parse(argc, argv);
@@ -113,6 +141,9 @@ int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostr
         return ExitBadInput;
     }
 
+    if (stations->count() > 0) {
+        return RunStations(options, out, err);
+    }
     if (batch->count() > 0) {
         return RunBatch(options, out, err);
     }

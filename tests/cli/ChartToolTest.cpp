@@ -140,3 +140,31 @@ TEST(ChartTool, BatchKeepsInputOrderAndReportsBadLines)
     EXPECT_NE(result.err.find("line 2:"), std::string::npos);
     EXPECT_NE(result.err.find("line 4:"), std::string::npos);
 }
+
+TEST(ChartTool, StationsListsOnePeriodPerLine)
+{
+    const Result mercury = RunTool({"--stations", "Mercury"});
+    ASSERT_EQ(mercury.status, ExitOk) << mercury.err;
+    std::istringstream lines(mercury.out);
+    std::vector<std::string> periods;
+    for (std::string line; std::getline(lines, line);) periods.push_back(line);
+    ASSERT_EQ(periods.size(), 476u);
+    EXPECT_EQ(periods.front(), "3,15,1900,13,19, 4,7,1900,18,42,");
+    EXPECT_EQ(periods.back(), "12,1,2050,17,17, 12,21,2050,11,33,");
+
+    EXPECT_EQ(RunTool({"--stations", "saturn"}).status, ExitOk);
+    const Result unknown = RunTool({"--stations", "Sun"});
+    EXPECT_EQ(unknown.status, ExitBadInput);
+    EXPECT_NE(unknown.err.find("no station table for 'Sun'"), std::string::npos) << unknown.err;
+    EXPECT_TRUE(unknown.out.empty());
+}
+
+TEST(ChartTool, RetrogradePlanetsAreMarkedInNamesAndHouses)
+{
+    const Result result = RunTool(With(Delhi1980, {"--json"}));
+    ASSERT_EQ(result.status, ExitOk) << result.err;
+    const auto json = nlohmann::json::parse(result.out);
+    EXPECT_EQ(json["planetNames"],
+              nlohmann::json({"Sun", "Moon", "Mercury", "Venus (R) ", "Mars", "Jupiter", "Saturn"}));
+    EXPECT_EQ(json["houses"][0], "\r\nSun\r\nMoon\r\nMercury\r\nVenus (R) \r\nAsc");
+}
