@@ -10,6 +10,7 @@
 #include "ChartOutput.h"
 #include "ChartRequest.h"
 #include "ChartSession.h"
+#include "PlainReport.h"
 #include "StationTables.h"
 
 namespace zodiora::cli {
@@ -21,14 +22,32 @@ struct Options {
     std::string batchFile;
     std::string stationsPlanet;
     bool json = false;
+    bool report = false;
 };
 
-void WriteChart(std::ostream& out, const Options& options, const ChartSession& session, const ChartDisplay& display)
+void WriteChart(std::ostream& out, const Options& options, ChartSession& session, const ChartDisplay& display)
 {
+    std::string report;
+    if (options.report) {
+        report = ComposePlainReport(session.positions, session.readings);
+    }
     if (options.json) {
-        out << ChartJson(session, display).dump() << '\n';
-    } else {
-        WriteChartText(out, session, display);
+        auto json = ChartJson(session, display);
+        if (options.report) {
+            json["report"] = report;
+        }
+        out << json.dump() << '\n';
+        return;
+    }
+    WriteChartText(out, session, display);
+    if (options.report) {
+        // CR LF is the report's own line break; a terminal wants LF.
+        std::string text;
+        text.reserve(report.size());
+        for (const char c : report) {
+            if (c != '\r') text.push_back(c);
+        }
+        out << "\nPlanets in Signs\n\n" << text << '\n';
     }
 }
 
@@ -127,6 +146,7 @@ int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostr
     auto* batch = app.add_option("--batch", options.batchFile,
                                  "CSV file, one chart per line: name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst(0/1)");
     app.add_flag("--json", options.json, "one JSON object per chart");
+    app.add_flag("--report", options.report, "add the interpretation report (JSON key \"report\")");
     auto* stations = app.add_option("--stations", options.stationsPlanet,
                                     "print a planet's retrograde periods: retrograde station, direct station "
                                     "(month,day,year,hour,minute, UT)");

@@ -168,3 +168,20 @@ TEST(ChartTool, RetrogradePlanetsAreMarkedInNamesAndHouses)
               nlohmann::json({"Sun", "Moon", "Mercury", "Venus (R) ", "Mars", "Jupiter", "Saturn"}));
     EXPECT_EQ(json["houses"][0], "\r\nSun\r\nMoon\r\nMercury\r\nVenus (R) \r\nAsc");
 }
+
+TEST(ChartTool, ReportFollowsTheChart)
+{
+    const Result text = RunTool(With(Delhi1980, {"--report"}));
+    ASSERT_EQ(text.status, ExitOk) << text.err;
+    const std::size_t heading = text.out.find("Planets in Signs");
+    ASSERT_NE(heading, std::string::npos);
+    EXPECT_LT(text.out.find("Houses"), heading);
+    EXPECT_NE(text.out.find("Sun In Gemini\n", heading), std::string::npos);
+    EXPECT_NE(text.out.find("Pluto In Virgo\n", heading), std::string::npos);
+    EXPECT_EQ(text.out.find('\r'), std::string::npos);
+
+    const Result json = RunTool(With(Delhi1980, {"--json", "--report"}));
+    const auto report = nlohmann::json::parse(json.out)["report"].get<std::string>();
+    EXPECT_EQ(report.rfind("Sun In Gemini\r\n", 0), 0u) << report.substr(0, 40);
+    EXPECT_EQ(report.substr(report.size() - 7), "Mercury");  // Pluto in Virgo, ruled by Mercury
+}
