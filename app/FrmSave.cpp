@@ -144,7 +144,10 @@ void FrmSave::cmdSave_Click()
     QString reason;
     if (!file.open(QIODevice::WriteOnly)) {
         reason = file.errorString();
-    } else if (file.write(rtf.data(), qint64(rtf.size())) != qint64(rtf.size())) {
+    } else if (file.write(rtf.data(), qint64(rtf.size())) != qint64(rtf.size()) || !file.flush()
+               || file.size() != qint64(rtf.size())) {
+        // Flush here: commit() alone lets a short write on a full disk
+        // through (Qt 6.4), and would put the cut file in place of the old.
         reason = file.errorString();
         file.cancelWriting();
     } else if (!file.commit()) {

@@ -117,6 +117,9 @@ std::string PlainTextToRtf(std::string_view utf8Text, const RtfStyle& style)
     out += std::to_string(style.fontHalfPoints);
     out += ' ';
 
+    // A run of \u escapes goes in a group of its own: some readers take the
+    // text straight after an escape for its fallback and drop it.
+    bool inEscapeGroup = false;
     std::size_t pos = 0;
     while (pos < utf8Text.size()) {
         const char c = utf8Text[pos];
@@ -126,10 +129,23 @@ std::string PlainTextToRtf(std::string_view utf8Text, const RtfStyle& style)
             if (c == '\r' && pos < utf8Text.size() && utf8Text[pos] == '\n') {
                 ++pos;
             }
+            if (inEscapeGroup) {
+                out += '}';
+                inEscapeGroup = false;
+            }
             out += "\\par\n";
             continue;
         }
-        AppendCodePoint(out, DecodeUtf8(utf8Text, pos));
+        const char32_t code = DecodeUtf8(utf8Text, pos);
+        const bool escaped = code >= 0x80 && code != 0x2028 && code != 0x2029;
+        if (escaped != inEscapeGroup) {
+            out += escaped ? '{' : '}';
+            inEscapeGroup = escaped;
+        }
+        AppendCodePoint(out, code);
+    }
+    if (inEscapeGroup) {
+        out += '}';
     }
     out += "}\n";
     return out;

@@ -17,7 +17,8 @@ struct RtfStyle {
 /// Line breaks (CR LF, or a lone LF or CR) become paragraph breaks; tabs
 /// become tab stops. `\`, `{` and `}` are escaped; every character outside
 /// printable ASCII is written as a `\uN?` escape of its UTF-16 code units
-/// (N signed 16-bit, as RTF requires; `?` for readers without Unicode).
+/// (N signed 16-bit, as RTF requires; `?` for readers without Unicode),
+/// each run of them in a group of its own.
 /// Bytes that are not valid UTF-8 are written as U+FFFD; other control
 /// characters are dropped. The result is pure 7-bit ASCII.
 std::string PlainTextToRtf(std::string_view utf8Text, const RtfStyle& style = {});
