@@ -37,6 +37,7 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
+    Label1->setFixedWidth(340);  // a wrapped label needs a width to find its height
 
     lblHomePage = new WebLinkLabel(QStringLiteral("Click here to visit ") + QStringLiteral(ZODIORA_MAKER_ADDRESS), this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
@@ -64,7 +65,7 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
-    setFixedWidth(460);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QString FrmAbout::DescriptionText()
