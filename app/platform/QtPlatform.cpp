@@ -10,10 +10,23 @@
 
 namespace zodiora {
 
+namespace {
+
+/// The program's texts break lines with CR LF or a lone CR; the message box
+/// shows a lone CR as a break only while its label wraps, so give it LF.
+QString DisplayLineBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+}  // namespace
+
 Platform::Answer QtPlatform::showMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons)
 {
     QMessageBox box(icon == Icon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    QStringLiteral("Zodiora"), text,
+                    QStringLiteral("Zodiora"), DisplayLineBreaks(text),
                     buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
     const int result = box.exec();
     if (buttons == Buttons::Ok) {

@@ -1,0 +1,16 @@
+#pragma once
+
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace zodiora {
+
+class Platform;
+
+/// Adds the "&Help" menu (mnuHelp) to `bar`: "&Online Help", "&Visit Us
+/// Online", "Check for Software &Update" and "&About Software", with
+/// separators, the same on every window. The about box opens over `window`.
+QMenu* AddHelpMenu(QMenuBar* bar, Platform& platform, QWidget* window);
+
+}  // namespace zodiora
