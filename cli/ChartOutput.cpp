@@ -80,7 +80,7 @@ nlohmann::ordered_json ChartJson(const ChartSession& session, const ChartDisplay
 {
     const ChartPositions& chart = session.positions;
     nlohmann::ordered_json json;
-    json["positions"] = chart.slots;
+    json["positions"] = chart.slotTexts;
     json["ascendant"] = chart.ascendantLongText;
     json["moon"] = chart.moonLongText;
     json["moonSign"] = display.rashi;

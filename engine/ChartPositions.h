@@ -5,7 +5,7 @@
 
 namespace zodiora {
 
-/// Slot numbers of ChartPositions::slots.
+/// Slot numbers of ChartPositions::slotTexts.
 enum ChartSlot : int {
     SunSlot = 0, MoonSlot, MercurySlot, VenusSlot, MarsSlot, JupiterSlot, SaturnSlot,
     UranusSlot, NeptuneSlot, PlutoSlot, AscendantSlot, ChartSlotCount
@@ -20,7 +20,7 @@ enum ElementBodyOrder : int {
 /// The engine's result for one chart; all longitudes sidereal.
 struct ChartPositions {
     /// Short position texts: Sun, Moon, Mercury..Pluto, Ascendant.
-    std::array<std::string, ChartSlotCount> slots;
+    std::array<std::string, ChartSlotCount> slotTexts;
     std::string ascendantLongText;
     std::string moonLongText;
     std::string moonSignText;  ///< kept from the previous chart when no sign matches

@@ -125,17 +125,17 @@ void ComputePlanets(const BirthData& birth, ChartPositions& chart)
         chart.bodyLongTexts[static_cast<std::size_t>(k)] = LongPositionText(sidereal);
     }
 
-    chart.slots[SunSlot] = ShortPositionText(chart.bodyLongTexts[ElementSun]);
-    chart.slots[MoonSlot] = ShortPositionText(chart.moonLongText);
-    chart.slots[MercurySlot] = ShortPositionText(chart.bodyLongTexts[ElementMercury]);
-    chart.slots[VenusSlot] = ShortPositionText(chart.bodyLongTexts[ElementVenus]);
-    chart.slots[MarsSlot] = ShortPositionText(chart.bodyLongTexts[ElementMars]);
-    chart.slots[JupiterSlot] = ShortPositionText(chart.bodyLongTexts[ElementJupiter]);
-    chart.slots[SaturnSlot] = ShortPositionText(chart.bodyLongTexts[ElementSaturn]);
-    chart.slots[UranusSlot] = ShortPositionText(chart.bodyLongTexts[ElementUranus]);
-    chart.slots[NeptuneSlot] = ShortPositionText(chart.bodyLongTexts[ElementNeptune]);
-    chart.slots[PlutoSlot] = ShortPositionText(chart.bodyLongTexts[ElementPluto]);
-    chart.slots[AscendantSlot] = ShortPositionText(chart.ascendantLongText);
+    chart.slotTexts[SunSlot] = ShortPositionText(chart.bodyLongTexts[ElementSun]);
+    chart.slotTexts[MoonSlot] = ShortPositionText(chart.moonLongText);
+    chart.slotTexts[MercurySlot] = ShortPositionText(chart.bodyLongTexts[ElementMercury]);
+    chart.slotTexts[VenusSlot] = ShortPositionText(chart.bodyLongTexts[ElementVenus]);
+    chart.slotTexts[MarsSlot] = ShortPositionText(chart.bodyLongTexts[ElementMars]);
+    chart.slotTexts[JupiterSlot] = ShortPositionText(chart.bodyLongTexts[ElementJupiter]);
+    chart.slotTexts[SaturnSlot] = ShortPositionText(chart.bodyLongTexts[ElementSaturn]);
+    chart.slotTexts[UranusSlot] = ShortPositionText(chart.bodyLongTexts[ElementUranus]);
+    chart.slotTexts[NeptuneSlot] = ShortPositionText(chart.bodyLongTexts[ElementNeptune]);
+    chart.slotTexts[PlutoSlot] = ShortPositionText(chart.bodyLongTexts[ElementPluto]);
+    chart.slotTexts[AscendantSlot] = ShortPositionText(chart.ascendantLongText);
 }
 
 }  // namespace zodiora

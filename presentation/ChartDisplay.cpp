@@ -42,10 +42,10 @@ std::string MonthName(int month)
 ChartDisplay BuildChartDisplay(const BirthData& birth, const ChartPositions& chart, const PlanetDisplayNames& names)
 {
     ChartDisplay display;
-    display.positions = chart.slots;
+    display.positions = chart.slotTexts;
     display.rashi = chart.moonSignText;
 
-    const int sunSign = SignIndexOfAbbreviation(SignFieldOfShortText(Trim(chart.slots[SunSlot])));
+    const int sunSign = SignIndexOfAbbreviation(SignFieldOfShortText(Trim(chart.slotTexts[SunSlot])));
     if (sunSign >= 0) {
         display.sunSign = SignNames[static_cast<std::size_t>(sunSign)];
     }
@@ -65,13 +65,13 @@ ChartDisplay BuildChartDisplay(const BirthData& birth, const ChartPositions& cha
 
     // Sun..Saturn, then the Ascendant last; Uranus..Pluto stay off the wheel.
     for (int k = SunSlot; k <= SaturnSlot; ++k) {
-        const int sign = SignIndexOfAbbreviation(SignFieldOfShortText(chart.slots[static_cast<std::size_t>(k)]));
+        const int sign = SignIndexOfAbbreviation(SignFieldOfShortText(chart.slotTexts[static_cast<std::size_t>(k)]));
         if (sign >= 0) {
             display.signBoxTexts[static_cast<std::size_t>(sign)].append(LineBreak).append(
                 names.names[static_cast<std::size_t>(k)]);
         }
     }
-    const int ascendantSign = SignIndexOfAbbreviation(SignFieldOfShortText(chart.slots[AscendantSlot]));
+    const int ascendantSign = SignIndexOfAbbreviation(SignFieldOfShortText(chart.slotTexts[AscendantSlot]));
     if (ascendantSign >= 0) {
         display.signBoxTexts[static_cast<std::size_t>(ascendantSign)].append(LineBreak).append("Asc");
     }

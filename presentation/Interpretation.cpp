@@ -90,7 +90,7 @@ void AppendSection(ReportSink& sink, int body, const BodyReading& reading, bool 
 void ComposeInterpretation(const ChartPositions& chart, InterpretationState& state, ReportSink& sink)
 {
     for (int body = 0; body < InterpretedBodyCount; ++body) {
-        ReadBodySign(body, chart.slots[body], state.readings[body]);
+        ReadBodySign(body, chart.slotTexts[body], state.readings[body]);
     }
     for (BodyReading& reading : state.readings) {
         ReadSignTexts(reading);

@@ -60,7 +60,7 @@ TEST(Chart, Greenwich2000)
     const ChartPositions chart = Compute(Greenwich2000());
     const Slots expected{"16 Sag 31", "19 Lib 27", "08 Sag 03", "07 Sco 43", "04 Aqu 07", "01 Ari 30",
                          "16 Ari 21", "20 Cap 56", "09 Cap 20", "17 Sco 36", "00 Ari 26"};
-    EXPECT_EQ(chart.slots, expected);
+    EXPECT_EQ(chart.slotTexts, expected);
     EXPECT_EQ(chart.ascendantLongText, "0\u00B0 26' 38\" Ari");
     EXPECT_EQ(chart.moonLongText, "19\u00B0 27' 44\" Lib");
     EXPECT_EQ(chart.moonSignText, "Libra (Thula)");
@@ -72,7 +72,7 @@ TEST(Chart, Delhi1980)
     const ChartPositions chart = Compute(Delhi1980(false));
     const Slots expected{"00 Gem 30", "28 Gem 01", "24 Gem 58", "00 Gem 56", "22 Leo 58", "10 Leo 08",
                          "27 Leo 06", "28 Lib 44", "27 Sco 39", "25 Vir 27", "14 Gem 51"};
-    EXPECT_EQ(chart.slots, expected);
+    EXPECT_EQ(chart.slotTexts, expected);
     EXPECT_EQ(chart.ascendantLongText, "14\u00B0 51' 54\" Gem");
     EXPECT_EQ(chart.moonLongText, "28\u00B0 1' 43\" Gem");
     EXPECT_EQ(chart.moonSignText, "Gemini (Mithuna)");
@@ -84,7 +84,7 @@ TEST(Chart, Delhi1980WithDaylightSavingIsOneHourEarlierThroughout)
     const ChartPositions chart = Compute(Delhi1980(true));
     const Slots expected{"00 Gem 28", "27 Gem 28", "24 Gem 55", "00 Gem 57", "22 Leo 57", "10 Leo 07",
                          "27 Leo 06", "28 Lib 44", "27 Sco 39", "25 Vir 27", "01 Gem 09"};
-    EXPECT_EQ(chart.slots, expected);
+    EXPECT_EQ(chart.slotTexts, expected);
     EXPECT_EQ(chart.ascendantLongText, "1\u00B0 9' 5\" Gem");
     EXPECT_EQ(chart.moonSignText, "Gemini (Mithuna)");
 }
@@ -102,7 +102,7 @@ TEST(Chart, WholeChartIsTheSameForEqualMoments)
     const ChartPositions a = Compute(greenwich);
     const ChartPositions b = Compute(india);
     for (int k = SunSlot; k <= PlutoSlot; ++k) {
-        EXPECT_EQ(a.slots[k], b.slots[k]) << "slot " << k;
+        EXPECT_EQ(a.slotTexts[k], b.slotTexts[k]) << "slot " << k;
     }
 }
 
@@ -114,7 +114,7 @@ TEST(Chart, AscendantPassesThroughEverySignInADay)
         birth.hour = minutes / 60;
         birth.minute = minutes % 60;
         const ChartPositions chart = Compute(birth);
-        signs.insert(SignIndexOfAbbreviation(SignFieldOfShortText(chart.slots[AscendantSlot])));
+        signs.insert(SignIndexOfAbbreviation(SignFieldOfShortText(chart.slotTexts[AscendantSlot])));
     }
     EXPECT_EQ(signs, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
 }
@@ -141,7 +141,7 @@ TEST(Chart, EverySlotNamesASignAcrossTheFormsRange)
             Zone_Calculation(row, birth);
             ComputeChart(birth, chart);
             for (int k = 0; k < ChartSlotCount; ++k) {
-                const std::string& slot = chart.slots[k];
+                const std::string& slot = chart.slotTexts[k];
                 ASSERT_EQ(slot.size(), 9u) << "slot " << k << " " << slot << " in " << year;
                 EXPECT_GE(SignIndexOfAbbreviation(SignFieldOfShortText(slot)), 0) << "slot " << k << " " << slot;
                 EXPECT_LT(std::stoi(slot.substr(0, 2)), 30) << slot;
@@ -158,7 +158,7 @@ TEST(Chart, ComputePlanetsRunAloneUsesWhatTheRecordHolds)
     chart.ascendantLongText = "3\u00B0 4' 5\" Cap";
     chart.moonLongText = "12\u00B0 0' 0\" Tau";
     ComputePlanets(Delhi1980(false), chart);
-    EXPECT_EQ(chart.slots[MoonSlot], "12 Tau 00");
-    EXPECT_EQ(chart.slots[AscendantSlot], "03 Cap 04");
-    EXPECT_EQ(chart.slots[SunSlot], "00 Gem 30");
+    EXPECT_EQ(chart.slotTexts[MoonSlot], "12 Tau 00");
+    EXPECT_EQ(chart.slotTexts[AscendantSlot], "03 Cap 04");
+    EXPECT_EQ(chart.slotTexts[SunSlot], "00 Gem 30");
 }

@@ -26,9 +26,9 @@ ChartPositions Chart(const std::array<std::string, 10>& bodies)
 {
     ChartPositions chart;
     for (int k = 0; k < 10; ++k) {
-        chart.slots[k] = bodies[k];
+        chart.slotTexts[k] = bodies[k];
     }
-    chart.slots[AscendantSlot] = "12 Ari 05";
+    chart.slotTexts[AscendantSlot] = "12 Ari 05";
     return chart;
 }
 
