@@ -277,7 +277,7 @@ QWidget* FrmMain::buildPlace()
     grid->addWidget(new QLabel(QStringLiteral("Country"), panel), 2, 0);
     grid->addWidget(txtMCountry, 2, 1);
 
-    cmdBrowser = new QPushButton(QStringLiteral("Click Here To Find\nLatitude && Longitude"), panel);
+    cmdBrowser = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), panel);
     cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
     cmdBrowser->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(cmdBrowser, &QPushButton::clicked, this, &FrmMain::cmdBrowser_Click);
