@@ -1,0 +1,68 @@
+#include "KeyFilterHook.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "MessageMapping.h"
+#include "platform/Platform.h"
+
+namespace zodiora {
+
+namespace {
+
+constexpr int Backspace = 8;
+constexpr int CarriageReturn = 13;
+
+/// The character code a key press types into a text box, or 0 when it
+/// types nothing the filters judge (navigation, Delete, Tab, shortcuts).
+int TypedCode(const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        return CarriageReturn;
+    }
+    if (key.key() == Qt::Key_Backspace) {
+        return Backspace;
+    }
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return 0;
+    }
+    const QString text = key.text();
+    if (text.isEmpty()) {
+        return 0;
+    }
+    const char16_t c = text.front().unicode();
+    return c >= 32 && c != 127 ? c : 0;
+}
+
+}  // namespace
+
+KeyFilterHook::KeyFilterHook(Filter filter, Platform& platform, QObject* parent)
+    : QObject(parent), filter_(filter), platform_(platform)
+{
+}
+
+bool KeyFilterHook::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    const int code = TypedCode(*static_cast<QKeyEvent*>(event));
+    if (edit == nullptr || code == 0) {
+        return false;
+    }
+    const KeyFilterResult result = filter_(code);
+    if (result.message) {
+        ShowUserMessage(platform_, edit->window(), *result.message);
+    }
+    if (result.code == 0) {
+        return true;
+    }
+    if (result.code != code) {
+        edit->insert(QString(QChar(result.code)));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace zodiora

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+namespace zodiora {
+
+/// The whole-sign natal wheel: twelve houses split by lines through the
+/// centre (one horizontal, house 1 just below its left end, the others
+/// counter-clockwise), a coloured outer ring with a degree scale, the house
+/// numbers, each house's text and its sign glyph. Painted in the design
+/// space of 6780 × 6495 twips scaled to the widget, so it stays sharp at
+/// any screen scaling.
+class NatalWheel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr double DesignWidth = 6780;   ///< twips
+    static constexpr double DesignHeight = 6495;  ///< twips
+
+    explicit NatalWheel(QWidget* parent = nullptr);
+
+    /// Texts of houses 1..12 (index 0 = house 1), lines separated by CR LF.
+    void setHouses(const std::array<QString, 12>& texts);
+    /// Text of house `index` + 1 as last set.
+    QString houseText(int index) const;
+
+    /// Picture positions 1..12 (1 = Aries) shown in houses 1..12.
+    void setGlyphs(const std::array<int, 12>& pictures);
+    /// Picture position of the glyph in house `index` + 1.
+    int glyphAt(int index) const;
+
+    /// Top-left corner of house `index` + 1's text, in twips.
+    static QPointF HouseTextOrigin(int index);
+    /// Top-left corner of house `index` + 1's 300 × 300 twip glyph box.
+    static QPointF GlyphOrigin(int index);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void paintRing(QPainter& painter) const;
+    void paintScale(QPainter& painter) const;
+    void paintDivisions(QPainter& painter) const;
+    void paintGlyphs(QPainter& painter) const;
+    void paintHouseTexts(QPainter& painter) const;
+
+    std::array<QString, 12> houses_;
+    std::array<int, 12> glyphs_;
+};
+
+}  // namespace zodiora

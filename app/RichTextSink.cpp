@@ -1,0 +1,44 @@
+#include "RichTextSink.h"
+
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace zodiora {
+
+RichTextSink::RichTextSink(QTextEdit& box) : box_(box)
+{
+    format_ = box_.textCursor().charFormat();
+}
+
+void RichTextSink::setBold(bool bold)
+{
+    format_.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+}
+
+void RichTextSink::setColour(int red, int green, int blue)
+{
+    format_.setForeground(QColor(red, green, blue));
+}
+
+void RichTextSink::insertText(std::string_view text)
+{
+    QString piece = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (pendingCarriageReturn_ && piece.startsWith(QLatin1Char('\n'))) {
+        piece.remove(0, 1);
+    }
+    pendingCarriageReturn_ = piece.endsWith(QLatin1Char('\r'));
+    piece.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    piece.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QTextCursor cursor = box_.textCursor();
+    cursor.insertText(piece, format_);
+    box_.setTextCursor(cursor);
+}
+
+QString PlainTextWithCrLf(const QTextEdit& box)
+{
+    QString text = box.toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+}  // namespace zodiora

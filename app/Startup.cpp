@@ -1,0 +1,32 @@
+#include "Startup.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "ModHelp.h"
+#include "platform/Platform.h"
+
+namespace zodiora {
+
+QString DefaultLockPath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty()) {
+        dir = QDir::tempPath();
+    }
+    return dir + QStringLiteral("/zodiora.lock");
+}
+
+std::unique_ptr<QLockFile> StartUp(Platform& platform, const QString& lockPath)
+{
+    auto lock = std::make_unique<QLockFile>(lockPath);
+    lock->setStaleLockTime(0);  // only a live holder counts, however old its lock
+    if (!lock->tryLock(0)) {
+        platform.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information);
+        return nullptr;
+    }
+    UpdateReminder(platform);
+    return lock;
+}
+
+}  // namespace zodiora
