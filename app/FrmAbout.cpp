@@ -8,7 +8,7 @@
 #include "AppConfig.h"
 #include "AppIcon.h"
 #include "ModHelp.h"
-#include "WebLinkLabel.h"
+#include "LinkLabel.h"
 
 namespace zodiora {
 
@@ -39,9 +39,10 @@ FrmAbout::FrmAbout(Platform& platform, QWidget* parent) : QDialog(parent)
     Label1->setWordWrap(true);
     Label1->setFixedWidth(340);  // a wrapped label needs a width to find its height
 
-    lblHomePage = new WebLinkLabel(QStringLiteral("Click here to visit ") + QStringLiteral(ZODIORA_MAKER_ADDRESS), this);
+    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + QStringLiteral(ZODIORA_MAKER_ADDRESS), this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    connect(lblHomePage, &WebLinkLabel::clicked, this, [&platform] { OpenHomePage(platform); });
+    lblHomePage->showAsWebLink();
+    connect(lblHomePage, &LinkLabel::clicked, this, [&platform] { OpenHomePage(platform); });
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -8,7 +8,7 @@ class QPushButton;
 namespace zodiora {
 
 class Platform;
-class WebLinkLabel;
+class LinkLabel;
 
 /// The about box: icon, program name and version, what the program does,
 /// the rights notice and a link to the maker's home page.
@@ -24,7 +24,7 @@ private:
     QLabel* picIcon;
     QLabel* Label2;
     QLabel* Label1;
-    WebLinkLabel* lblHomePage;
+    LinkLabel* lblHomePage;
     QPushButton* cmdOK;
 };
 

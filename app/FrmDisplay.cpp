@@ -1,4 +1,3 @@
-// The chart headers name a member `slots`: they come before any Qt header.
 #include "ChartDisplay.h"
 
 #include "FrmDisplay.h"
@@ -13,6 +12,7 @@
 #include "AppFont.h"
 #include "LinkLabel.h"
 #include "ModHelp.h"
+#include "ModRtb.h"
 #include "NatalWheel.h"
 #include "Twips.h"
 
@@ -86,14 +86,13 @@ FrmDisplay::FrmDisplay(Platform& platform, QWidget* parent) : QWidget(parent), p
     RTBHouseDesc->setObjectName(QStringLiteral("RTBHouseDesc"));
     RTBHouseDesc->setReadOnly(true);
     RTBHouseDesc->setAcceptRichText(true);
+    AttachClipboardGuard(RTBHouseDesc, platform_);
 
     Label3 = new LinkLabel(QStringLiteral("For a more detailed analysis of the planets in the signs of your chart, "
                                           "visit us at " ZODIORA_MAKER_ADDRESS),
                            this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    QPalette linkPalette = Label3->palette();
-    linkPalette.setColor(QPalette::WindowText, Qt::blue);
-    Label3->setPalette(linkPalette);
+    Label3->showAsWebLink();
     connect(Label3, &LinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
 
     auto* layout = new QVBoxLayout(this);

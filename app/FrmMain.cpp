@@ -1,4 +1,3 @@
-// The chart headers name a member `slots`: they come before any Qt header.
 #include "BirthDataInput.h"
 #include "ChartSession.h"
 #include "Interpretation.h"
@@ -79,8 +78,7 @@ std::string Std(const QString& text)
 FrmMain::FrmMain(Platform& platform, QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
-      session_(std::make_unique<ChartSession>()),
-      interpretation_(std::make_unique<InterpretationState>())
+      session_(std::make_unique<ChartSession>())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zodiora v1.15"));
@@ -388,7 +386,7 @@ void FrmMain::cmdRashi_Click()
     mdi->frmDisplay->Fill(chart);
     QTextEdit* report = mdi->frmDisplay->RTBHouseDesc;
     RichTextSink sink(*report);
-    ComposeInterpretation(session_->positions, *interpretation_, sink);
+    ComposeInterpretation(session_->positions, session_->readings, sink);
     report->moveCursor(QTextCursor::Start);
 
     // Without a window manager "maximised" means nothing: fill the screen.

@@ -18,7 +18,6 @@ class QRadioButton;
 namespace zodiora {
 
 struct ChartSession;
-struct InterpretationState;
 class LinkLabel;
 class Mdi;
 class Platform;
@@ -96,7 +95,6 @@ private:
     Platform& platform_;
     // The chart records every "Proceed" overwrites (kept for the whole run).
     std::unique_ptr<ChartSession> session_;
-    std::unique_ptr<InterpretationState> interpretation_;
     QPointer<Mdi> results_;
     bool exiting_ = false;
 };

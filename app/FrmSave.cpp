@@ -14,7 +14,7 @@
 #include "ModHelp.h"
 #include "ModRtb.h"
 #include "RtfWriter.h"
-#include "WebLinkLabel.h"
+#include "LinkLabel.h"
 #include "platform/Platform.h"
 
 namespace zodiora {
@@ -50,11 +50,13 @@ FrmSave::FrmSave(Platform& platform, const QString& resultsText, QWidget* parent
     setModal(true);
 
     const QString address = QStringLiteral(ZODIORA_MAKER_ADDRESS);
-    Label1 = new WebLinkLabel(QStringLiteral("Discover more about your birth chart at ") + address, this);
+    Label1 = new LinkLabel(QStringLiteral("Discover more about your birth chart at ") + address, this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->showAsWebLink();
     Label1->setAlignment(Qt::AlignCenter);
-    Label14 = new WebLinkLabel(QStringLiteral("Detailed readings of the planets in the signs: ") + address, this);
+    Label14 = new LinkLabel(QStringLiteral("Detailed readings of the planets in the signs: ") + address, this);
     Label14->setObjectName(QStringLiteral("Label14"));
+    Label14->showAsWebLink();
 
     RTB = new QTextEdit(this);
     RTB->setObjectName(QStringLiteral("RTB"));
@@ -81,8 +83,8 @@ FrmSave::FrmSave(Platform& platform, const QString& resultsText, QWidget* parent
 
     connect(cmdSave, &QPushButton::clicked, this, &FrmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &FrmSave::cmdPrint_Click);
-    connect(Label1, &WebLinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
-    connect(Label14, &WebLinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
+    connect(Label1, &LinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
+    connect(Label14, &LinkLabel::clicked, this, [this] { OpenHomePage(platform_); });
     AttachClipboardGuard(RTB, platform_);
 
     // Load: link handling first, so the inserted addresses are detected.

@@ -9,7 +9,7 @@ class QTextEdit;
 namespace zodiora {
 
 class Platform;
-class WebLinkLabel;
+class LinkLabel;
 
 /// The report window: the chart's report between two footer lines, with
 /// Save (Rich Text Format) and Print. Building it loads the report and
@@ -41,8 +41,8 @@ private:
     QTextEdit* RTB;
     QPushButton* cmdSave;
     QPushButton* cmdPrint;
-    WebLinkLabel* Label1;
-    WebLinkLabel* Label14;
+    LinkLabel* Label1;
+    LinkLabel* Label14;
     bool linksAttached_ = false;
 };
 

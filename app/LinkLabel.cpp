@@ -1,12 +1,31 @@
 #include "LinkLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace zodiora {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
+    setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::showAsWebLink()
+{
+    alwaysUnderlined_ = true;
+    setUnderline(true);
+    QPalette linkPalette = palette();
+    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    setPalette(linkPalette);
+}
+
+void LinkLabel::setUnderline(bool underline)
+{
+    QFont f = font();
+    f.setUnderline(underline || alwaysUnderlined_);
+    setFont(f);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -17,19 +36,24 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
 }
 
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
 void LinkLabel::enterEvent(QEnterEvent* event)
 {
-    QFont f = font();
-    f.setUnderline(true);
-    setFont(f);
+    setUnderline(true);
     QLabel::enterEvent(event);
 }
 
 void LinkLabel::leaveEvent(QEvent* event)
 {
-    QFont f = font();
-    f.setUnderline(false);
-    setFont(f);
+    setUnderline(false);
     QLabel::leaveEvent(event);
 }
 

@@ -4,20 +4,30 @@
 
 namespace zodiora {
 
-/// A label that behaves like a web link: hand cursor, underlined on hover,
-/// and a `clicked` signal on a left-button release inside it.
+/// A label that behaves like a web link: pointing-hand cursor, underlined
+/// while the mouse is over it, reachable with Tab, and a `clicked` signal on
+/// a left click or on Space/Enter. The owner decides which page opens.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+    /// Blue and always underlined, as links in a document look.
+    void showAsWebLink();
 
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+
+private:
+    void setUnderline(bool underline);
+
+    bool alwaysUnderlined_ = false;
 };
 
 }  // namespace zodiora

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "AppFont.h"
+#include "AppIcon.h"
 #include "FrmMain.h"
 #include "Startup.h"
 #include "platform/QtPlatform.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Zodiora"));
     QApplication::setOrganizationName(QStringLiteral("Zodiora"));
     QApplication::setFont(zodiora::ProgramFont());
+    zodiora::InstallApplicationIcon();
     // The program ends only through its exit routine: between charts the
     // input form is hidden while the results window closes.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,8 @@
 // Start-up: one running copy at a time; a second one says so and ends.
 #include <QLockFile>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,6 +16,16 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // Start-up also runs the update reminder: keep it out of the user's
+        // settings and quiet, with a reminder date of today.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zodiora"),
+                           QStringLiteral("Zodiora"));
+        settings.setValue(QStringLiteral("lastReminderDate"), QDate::currentDate().toString(Qt::ISODate));
+    }
+
     void firstCopyTakesTheLockQuietly()
     {
         QTemporaryDir dir;
