@@ -10,27 +10,12 @@
 #include "ChartSession.h"
 #include "ChartTool.h"
 #include "Engine.h"
+#include "SampleBirths.h"
 
 using namespace zodiora;
+using zodiora::test::Delhi1980Input;
 
 namespace {
-
-BirthFormInput Delhi1980()
-{
-    BirthFormInput input;
-    input.name = "ASHA";
-    input.monthIndex = 5;
-    input.day = 15;
-    input.year = 1980;
-    input.hour = 6;
-    input.minute = 30;
-    input.zoneRow = 34;
-    input.latDegrees = "28";
-    input.latMinutes = "37";
-    input.lonDegrees = "77";
-    input.lonMinutes = "13";
-    return input;
-}
 
 class NullBuffer : public std::streambuf {
 protected:
@@ -44,7 +29,7 @@ protected:
 // the results form shows: what "Proceed" costs before painting.
 static void BM_WholeChart(benchmark::State& state)
 {
-    BirthFormInput input = Delhi1980();
+    BirthFormInput input = Delhi1980Input();
     ChartSession session;
     int minute = 0;
     for (auto _ : state) {
@@ -59,7 +44,7 @@ BENCHMARK(BM_WholeChart);
 static void BM_EngineSteps(benchmark::State& state)
 {
     BirthData birth;
-    ReadBirthData(Delhi1980(), birth);
+    ReadBirthData(Delhi1980Input(), birth);
     ChartPositions chart;
     for (auto _ : state) {
         birth.minute = (birth.minute + 1) % 60;

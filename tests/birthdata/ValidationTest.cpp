@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BirthDataInput.h"
+#include "SampleBirths.h"
 #include "UniversalTime.h"
 
 using namespace zodiora;
@@ -9,19 +10,7 @@ namespace {
 
 BirthFormInput ValidInput()
 {
-    BirthFormInput input;
-    input.name = "ASHA";
-    input.monthIndex = 5;
-    input.day = 15;
-    input.year = 1980;
-    input.hour = 6;
-    input.minute = 30;
-    input.zoneRow = 34;
-    input.latDegrees = "28";
-    input.latMinutes = "37";
-    input.lonDegrees = "77";
-    input.lonMinutes = "13";
-    return input;
+    return test::Delhi1980Input();
 }
 
 const std::string LonDegreeMessage = "Please Enter Value Between 0 And 179 in the Degree of Longitude";

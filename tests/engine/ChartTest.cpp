@@ -6,6 +6,7 @@
 
 #include "Engine.h"
 #include "PositionText.h"
+#include "SampleBirths.h"
 #include "UniversalTime.h"
 
 using namespace zodiora;
@@ -30,20 +31,7 @@ BirthData Greenwich2000()
 
 BirthData Delhi1980(bool daylightSaving)
 {
-    BirthData birth;
-    birth.year = 1980;
-    birth.month = 6;
-    birth.day = 15;
-    birth.hour = 6;
-    birth.minute = 30;
-    birth.east = true;
-    birth.lonDegrees = 77;
-    birth.lonMinutes = 13;
-    birth.latDegrees = 28;
-    birth.latMinutes = 37;
-    birth.daylightSaving = daylightSaving;
-    Zone_Calculation(34, birth);
-    return birth;
+    return test::Delhi1980Birth(daylightSaving);
 }
 
 ChartPositions Compute(const BirthData& birth)
