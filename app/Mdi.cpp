@@ -1,5 +1,7 @@
 #include "Mdi.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -51,13 +53,15 @@ Mdi::Mdi(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(p
     layout->addWidget(buildTitle());
 
     frmDisplay = new FrmDisplay(platform_);
-    auto* scroll = new QScrollArea(client);
+    scroll_ = new QScrollArea(client);
+    auto* scroll = scroll_;
     scroll->setObjectName(QStringLiteral("scrDisplay"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Paint(scroll->viewport(), DarkBlue, Qt::white);
     frmDisplay->resize(frmDisplay->sizeHint().expandedTo(frmDisplay->minimumSize()));
     scroll->setWidget(frmDisplay);
+    scroll->viewport()->installEventFilter(this);
     layout->addWidget(scroll, 1);
     layout->addWidget(buildButtons());
     setCentralWidget(client);
@@ -154,7 +158,18 @@ bool Mdi::eventFilter(QObject* watched, QEvent* event)
     if (watched == buttonStrip_ && event->type() == QEvent::Resize) {
         placeButtons();
     }
+    if (scroll_ && watched == scroll_->viewport() && event->type() == QEvent::Resize) {
+        fitDisplayHeight();
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// The form keeps its designed width, centred; on a taller screen the extra
+// height goes to the report box rather than to empty blue below the form.
+void Mdi::fitDisplayHeight()
+{
+    const QSize designed = frmDisplay->sizeHint().expandedTo(frmDisplay->minimumSize());
+    frmDisplay->resize(designed.width(), std::max(designed.height(), scroll_->viewport()->height()));
 }
 
 void Mdi::CloseForBack()

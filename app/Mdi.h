@@ -46,6 +46,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void fitDisplayHeight();
 
 private:
     QWidget* buildBanner();
@@ -56,6 +57,7 @@ private:
 
     Platform& platform_;
     QWidget* buttonStrip_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     bool closingForBack_ = false;
 };
 

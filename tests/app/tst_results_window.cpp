@@ -249,6 +249,25 @@ private slots:
         }
     }
 
+    void tallWindowGivesTheExtraHeightToTheResultsForm()
+    {
+        RecordingPlatform platform;
+        Mdi mdi(platform);
+        mdi.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mdi));
+        const QSize designed = mdi.frmDisplay->sizeHint().expandedTo(mdi.frmDisplay->minimumSize());
+        mdi.resize(1400, designed.height() + 600);
+        QCoreApplication::processEvents();
+        QCOMPARE(mdi.frmDisplay->width(), designed.width());
+        QVERIFY2(mdi.frmDisplay->height() > designed.height() + 300,
+                 qPrintable(QStringLiteral("form height %1, designed %2").arg(mdi.frmDisplay->height()).arg(designed.height())));
+        const int reportHeight = mdi.frmDisplay->RTBHouseDesc->height();
+        mdi.resize(1400, 500);  // smaller than the form: it keeps its size and scrolls
+        QCoreApplication::processEvents();
+        QCOMPARE(mdi.frmDisplay->height(), designed.height());
+        QVERIFY(mdi.frmDisplay->RTBHouseDesc->height() < reportHeight);
+    }
+
     void menusAndExitsOfTheResultsWindow()
     {
         RecordingPlatform platform;
