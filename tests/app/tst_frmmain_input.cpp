@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QUrlQuery>
+#include <QClipboard>
 #include <QtTest>
 
 #include "AppConfig.h"
@@ -281,6 +282,28 @@ private slots:
         form.txtLatM->setFocus();
         QTest::keyClick(form.txtLatM, Qt::Key_Tab);
         QCOMPARE(form.focusWidget(), form.optLat0);
+    }
+
+    void pastedGarbageReachesTheBoxButNeverTheChart()
+    {
+        RecordingPlatform platform;
+        FrmMain form(platform);
+        ShowActive(form);
+        form.txtName->setText(QStringLiteral("ASHA"));
+        QApplication::clipboard()->setText(QStringLiteral("abc"));
+        form.txtLonD->setFocus();
+        QTest::keyClick(form.txtLonD, Qt::Key_V, Qt::ControlModifier);
+        // The keystroke filter sees typed characters only, as with any paste.
+        QCOMPARE(form.txtLonD->text(), QStringLiteral("abc"));
+        QVERIFY(platform.messages.isEmpty());
+
+        QTest::mouseClick(form.cmdRashi, Qt::LeftButton);
+        ExpectMessage(platform, QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude"),
+                      Platform::Icon::Error);
+        QCOMPARE(form.focusWidget(), form.txtLonD);
+        QVERIFY(form.isVisible());
+        QVERIFY(form.ResultsWindow() == nullptr);
+        QApplication::clipboard()->clear();
     }
 
     void validationMessagesInOrderWithTheirFocus()
