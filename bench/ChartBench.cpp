@@ -6,10 +6,10 @@
 #include <ostream>
 #include <streambuf>
 
-#include "BirthDataInput.h"
-#include "ChartSession.h"
-#include "ChartTool.h"
-#include "Engine.h"
+#include "birthdata/BirthDataInput.h"
+#include "presentation/ChartSession.h"
+#include "cli/ChartTool.h"
+#include "engine/Engine.h"
 #include "SampleBirths.h"
 
 using namespace zodiora;
@@ -25,7 +25,7 @@ protected:
 
 }  // namespace
 
-// Validation, the three engine steps, the retrograde step and every text
+// Validation, the engine, the retrograde step and every text
 // the results form shows: what "Proceed" costs before painting.
 static void BM_WholeChart(benchmark::State& state)
 {
@@ -35,8 +35,8 @@ static void BM_WholeChart(benchmark::State& state)
     for (auto _ : state) {
         input.minute = minute++ % 60;
         benchmark::DoNotOptimize(ValidateBirthData(input));
-        ChartDisplay display = RunChart(input, session);
-        benchmark::DoNotOptimize(display);
+        ChartResult result = session.run(input, ChartSession::ReportMode::Skip);
+        benchmark::DoNotOptimize(result);
     }
 }
 BENCHMARK(BM_WholeChart);
@@ -45,10 +45,9 @@ static void BM_EngineSteps(benchmark::State& state)
 {
     BirthData birth;
     ReadBirthData(Delhi1980Input(), birth);
-    ChartPositions chart;
     for (auto _ : state) {
         birth.minute = (birth.minute + 1) % 60;
-        ComputeChart(birth, chart);
+        Chart chart = ComputeChart(birth);
         benchmark::DoNotOptimize(chart);
     }
 }

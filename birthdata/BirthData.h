@@ -18,8 +18,6 @@ struct BirthData {
     int zoneRow = 29;          ///< row of TimeZoneTable
     int zoneHours = 0;         ///< signed hours to add to local time for UT
     int zoneMinutes = 0;       ///< signed minutes, same sign as zoneHours (0, +30, -30)
-    int zoneHoursAbs = 0;      ///< |zoneHours|
-    int zoneMinutesAbs = 0;    ///< |zoneMinutes|
     int lonDegrees = 0;        ///< 0..179
     int lonMinutes = 0;        ///< 0..59
     bool east = true;          ///< "East" selected

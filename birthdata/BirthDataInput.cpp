@@ -1,8 +1,6 @@
-#include "BirthDataInput.h"
+#include "birthdata/BirthDataInput.h"
 
-#include <cstdlib>
-
-#include "UniversalTime.h"
+#include "birthdata/UniversalTime.h"
 
 namespace zodiora {
 
@@ -26,17 +24,6 @@ bool InRange(std::string_view text, int low, int high)
 }
 
 }  // namespace
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 std::optional<int> DigitFieldValue(std::string_view text)
 {
@@ -96,14 +83,12 @@ void ReadBirthData(const BirthFormInput& input, BirthData& birth)
 {
     birth.name = input.name;
     birth.zoneRow = input.zoneRow;
-    Zone_Calculation(input.zoneRow, birth);
+    ApplyZoneRow(input.zoneRow, birth);
     birth.month = input.monthIndex + 1;
     birth.day = input.day;
     birth.year = input.year;
     birth.hour = input.hour;
     birth.minute = input.minute;
-    birth.zoneHoursAbs = std::abs(birth.zoneHours);
-    birth.zoneMinutesAbs = std::abs(birth.zoneMinutes);
     birth.lonDegrees = DigitFieldValue(input.lonDegrees).value_or(0);
     birth.lonMinutes = DigitFieldValue(input.lonMinutes).value_or(0);
     birth.latDegrees = DigitFieldValue(input.latDegrees).value_or(0);

@@ -3,9 +3,10 @@
 #include <optional>
 #include <string_view>
 
-#include "BirthData.h"
-#include "BirthFormInput.h"
-#include "UserMessage.h"
+#include "birthdata/BirthData.h"
+#include "birthdata/BirthFormInput.h"
+#include "birthdata/Text.h"
+#include "birthdata/UserMessage.h"
 
 namespace zodiora {
 
@@ -22,8 +23,5 @@ void ReadBirthData(const BirthFormInput& input, BirthData& birth);
 /// are trimmed; nothing for an empty text, any other character, or a value
 /// too large to matter (above 99999).
 std::optional<int> DigitFieldValue(std::string_view text);
-
-/// Trims blanks (spaces) at both ends, as the form's checks do.
-std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace zodiora

@@ -1,4 +1,4 @@
-#include "KeyFilters.h"
+#include "birthdata/KeyFilters.h"
 
 namespace zodiora {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "UserMessage.h"
+#include "birthdata/UserMessage.h"
 
 namespace zodiora {
 

@@ -1,4 +1,4 @@
-#include "PlaceLookup.h"
+#include "birthdata/PlaceLookup.h"
 
 namespace zodiora {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "UserMessage.h"
+#include "birthdata/UserMessage.h"
 
 namespace zodiora {
 

@@ -1,4 +1,4 @@
-#include "TimeZoneTable.h"
+#include "birthdata/TimeZoneTable.h"
 
 namespace zodiora {
 

@@ -1,9 +1,8 @@
-#include "UniversalTime.h"
+#include "birthdata/UniversalTime.h"
 
 #include <chrono>
-#include <cstdlib>
 
-#include "TimeZoneTable.h"
+#include "birthdata/TimeZoneTable.h"
 
 namespace zodiora {
 
@@ -19,21 +18,19 @@ double SignedLatitude(const BirthData& birth)
     return birth.south ? -value : value;
 }
 
-void Zone_Calculation(int row, BirthData& birth)
+void ApplyZoneRow(int row, BirthData& birth)
 {
     if (row < 0 || row >= TimeZoneRowCount) {
         return;
     }
     birth.zoneHours = TimeZoneTable[static_cast<std::size_t>(row)].hours;
     birth.zoneMinutes = TimeZoneTable[static_cast<std::size_t>(row)].minutes;
-    birth.zoneHoursAbs = std::abs(birth.zoneHours);
-    birth.zoneMinutesAbs = std::abs(birth.zoneMinutes);
 }
 
 // The zone row's own sign decides the direction, not the place's
 // hemisphere: a west place on an east zone (Madrid on CET) must still
 // subtract the hour.
-double Universal_Hours(const BirthData& birth)
+double UniversalHours(const BirthData& birth)
 {
     double ut = birth.hour + birth.minute / 60.0 + birth.zoneHours + birth.zoneMinutes / 60.0;
     if (birth.daylightSaving) {
@@ -42,7 +39,7 @@ double Universal_Hours(const BirthData& birth)
     return ut;
 }
 
-UniversalDateTime Universal_DateTime(const BirthData& birth)
+UtcDateTime UniversalDateTime(const BirthData& birth)
 {
     using namespace std::chrono;
     const year_month_day local{year{birth.year}, month{static_cast<unsigned>(birth.month)},
@@ -55,10 +52,15 @@ UniversalDateTime Universal_DateTime(const BirthData& birth)
     const sys_days date = floor<days>(moment);
     const year_month_day ymd{date};
     const auto clock = moment - date;
-    return UniversalDateTime{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+    return UtcDateTime{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
                              static_cast<int>(static_cast<unsigned>(ymd.day())),
                              static_cast<int>(duration_cast<hours>(clock).count()),
                              static_cast<int>(clock.count() % 60)};
+}
+
+UniversalMoment UniversalMomentOf(const BirthData& birth)
+{
+    return UniversalMoment{birth.year, birth.month, birth.day, UniversalHours(birth), UniversalDateTime(birth)};
 }
 
 }  // namespace zodiora

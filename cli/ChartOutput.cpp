@@ -1,17 +1,19 @@
-#include "ChartOutput.h"
+#include "cli/ChartOutput.h"
 
 #include <cstdio>
 #include <ostream>
 
-#include "SignNames.h"
-#include "UniversalTime.h"
+#include "birthdata/Text.h"
+#include "engine/PositionText.h"
+#include "engine/SignNames.h"
 
 namespace zodiora::cli {
 
 namespace {
 
-constexpr const char* SlotNames[ChartSlotCount] = {"Sun",    "Moon",   "Mercury", "Venus",   "Mars", "Jupiter",
-                                                   "Saturn", "Uranus", "Neptune", "Pluto",   "Asc"};
+// The order of the "bodies" key: that of the orbital-element table.
+constexpr std::array<Body, 9> ElementOrder{Body::Mercury, Body::Venus,  Body::Sun,     Body::Mars, Body::Jupiter,
+                                           Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
 
 // "\r\nSun\r\nVenus (R) " -> "Sun, Venus (R)"
 std::string HouseLine(const std::string& houseText)
@@ -19,20 +21,20 @@ std::string HouseLine(const std::string& houseText)
     std::string line;
     std::size_t start = 0;
     while (start < houseText.size()) {
-        std::size_t end = houseText.find("\r\n", start);
+        std::size_t end = houseText.find(LineBreak, start);
         if (end == std::string::npos) end = houseText.size();
-        std::string_view name(houseText.data() + start, end - start);
-        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+        const std::string_view name =
+            TrimTrailingBlanks(std::string_view(houseText.data() + start, end - start));
         if (!name.empty()) {
             if (!line.empty()) line += ", ";
             line += name;
         }
-        start = end + 2;
+        start = end + LineBreak.size();
     }
     return line.empty() ? "-" : line;
 }
 
-std::string UniversalDateTimeText(const UniversalDateTime& utc)
+std::string UniversalDateTimeText(const UtcDateTime& utc)
 {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d", utc.year, utc.month, utc.day, utc.hour,
@@ -42,8 +44,9 @@ std::string UniversalDateTimeText(const UniversalDateTime& utc)
 
 }  // namespace
 
-void WriteChartText(std::ostream& out, const ChartSession& session, const ChartDisplay& display)
+void WriteChartText(std::ostream& out, const ChartResult& result)
 {
+    const ChartDisplay& display = result.display;
     const ChartDetails& details = display.details;
     out << "Chart of " << details.name << "\n"
         << "  Date of Birth : " << details.dob << "\n"
@@ -57,12 +60,8 @@ void WriteChartText(std::ostream& out, const ChartSession& session, const ChartD
         << "  Sun Sign          : " << display.sunSign << "\n"
         << "  Moon Sign (Rashi) : " << display.rashi << "\n\n"
         << "Planetary Positions (sidereal)\n";
-    for (int k = 0; k < ChartSlotCount; ++k) {
-        std::string name = SlotNames[k];
-        if (k <= SaturnSlot) {
-            name = session.names.names[static_cast<std::size_t>(k)];
-            while (!name.empty() && name.back() == ' ') name.pop_back();
-        }
+    for (std::size_t k = 0; k < ChartPointCount; ++k) {
+        std::string name(k < WheelBodyCount ? TrimTrailingBlanks(display.planetNames[k]) : BodyNames[k]);
         name.resize(12, ' ');
         out << "  " << name << display.positions[static_cast<std::size_t>(k)] << "\n";
     }
@@ -76,21 +75,26 @@ void WriteChartText(std::ostream& out, const ChartSession& session, const ChartD
     }
 }
 
-nlohmann::ordered_json ChartJson(const ChartSession& session, const ChartDisplay& display)
+nlohmann::ordered_json ChartJson(const ChartResult& result)
 {
-    const ChartPositions& chart = session.positions;
+    const ChartDisplay& display = result.display;
+    const Chart& chart = result.chart;
+    std::array<std::string, ElementOrder.size()> bodies;
+    for (std::size_t k = 0; k < ElementOrder.size(); ++k) {
+        bodies[k] = LongPositionText(chart.longitude(ElementOrder[k]));
+    }
     nlohmann::ordered_json json;
-    json["positions"] = chart.slotTexts;
-    json["ascendant"] = chart.ascendantLongText;
-    json["moon"] = chart.moonLongText;
+    json["positions"] = display.positions;
+    json["ascendant"] = LongPositionText(chart.longitude(Body::Ascendant));
+    json["moon"] = LongPositionText(chart.longitude(Body::Moon));
     json["moonSign"] = display.rashi;
     json["sunSign"] = display.sunSign;
     json["lagna"] = display.lagna;
     json["ayanamsa1900"] = chart.ayanamsa1900;
-    json["universalHours"] = Universal_Hours(session.birth);
-    json["universalDateTime"] = UniversalDateTimeText(Universal_DateTime(session.birth));
-    json["bodies"] = chart.bodyLongTexts;
-    json["planetNames"] = session.names.names;
+    json["universalHours"] = chart.moment.hours;
+    json["universalDateTime"] = UniversalDateTimeText(chart.moment.utc);
+    json["bodies"] = bodies;
+    json["planetNames"] = display.planetNames;
     json["houses"] = display.houses;
     json["glyphs"] = display.glyphs ? nlohmann::ordered_json(*display.glyphs) : nlohmann::ordered_json(nullptr);
     const ChartDetails& details = display.details;

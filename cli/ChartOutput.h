@@ -5,16 +5,15 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ChartDisplay.h"
-#include "ChartSession.h"
+#include "presentation/ChartSession.h"
 
 namespace zodiora::cli {
 
 /// The chart as a reader wants it on a terminal: details, the three signs,
 /// the eleven positions and the twelve houses.
-void WriteChartText(std::ostream& out, const ChartSession& session, const ChartDisplay& display);
+void WriteChartText(std::ostream& out, const ChartResult& result);
 
 /// The chart as one JSON object (keys documented in README).
-nlohmann::ordered_json ChartJson(const ChartSession& session, const ChartDisplay& display);
+nlohmann::ordered_json ChartJson(const ChartResult& result);
 
 }  // namespace zodiora::cli

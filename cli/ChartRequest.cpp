@@ -1,11 +1,11 @@
-#include "ChartRequest.h"
+#include "cli/ChartRequest.h"
 
 #include <chrono>
 #include <vector>
 
-#include "BirthDataInput.h"
-#include "KeyFilters.h"
-#include "TimeZoneTable.h"
+#include "birthdata/BirthDataInput.h"
+#include "birthdata/KeyFilters.h"
+#include "birthdata/TimeZoneTable.h"
 
 namespace zodiora::cli {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "BirthFormInput.h"
+#include "birthdata/BirthFormInput.h"
 
 namespace zodiora::cli {
 

@@ -1,4 +1,4 @@
-#include "ChartTool.h"
+#include "cli/ChartTool.h"
 
 #include <cctype>
 #include <fstream>
@@ -7,11 +7,11 @@
 
 #include <CLI/CLI.hpp>
 
-#include "ChartOutput.h"
-#include "ChartRequest.h"
-#include "ChartSession.h"
-#include "PlainReport.h"
-#include "StationTables.h"
+#include "cli/ChartOutput.h"
+#include "cli/ChartRequest.h"
+#include "presentation/ChartSession.h"
+#include "birthdata/Text.h"
+#include "retrogrades/StationTables.h"
 
 namespace zodiora::cli {
 
@@ -25,29 +25,25 @@ struct Options {
     bool report = false;
 };
 
-void WriteChart(std::ostream& out, const Options& options, ChartSession& session, const ChartDisplay& display)
+ChartResult ChartOf(const Options& options, const BirthFormInput& input, ChartSession& session)
 {
-    std::string report;
-    if (options.report) {
-        report = ComposePlainReport(session.positions, session.readings);
-    }
+    return session.run(input, options.report ? ChartSession::ReportMode::Compose : ChartSession::ReportMode::Skip);
+}
+
+void WriteChart(std::ostream& out, const Options& options, const ChartResult& result)
+{
     if (options.json) {
-        auto json = ChartJson(session, display);
+        auto json = ChartJson(result);
         if (options.report) {
-            json["report"] = report;
+            json["report"] = PlainText(result.report);
         }
         out << json.dump() << '\n';
         return;
     }
-    WriteChartText(out, session, display);
+    WriteChartText(out, result);
     if (options.report) {
         // CR LF is the report's own line break; a terminal wants LF.
-        std::string text;
-        text.reserve(report.size());
-        for (const char c : report) {
-            if (c != '\r') text.push_back(c);
-        }
-        out << "\nPlanets in Signs\n\n" << text << '\n';
+        out << "\nPlanets in Signs\n\n" << CrLfToLf(PlainText(result.report)) << '\n';
     }
 }
 
@@ -59,8 +55,7 @@ int RunOne(const Options& options, std::ostream& out, std::ostream& err)
         return ExitBadInput;
     }
     ChartSession session;
-    const ChartDisplay display = RunChart(std::get<BirthFormInput>(parsed), session);
-    WriteChart(out, options, session, display);
+    WriteChart(out, options, ChartOf(options, std::get<BirthFormInput>(parsed), session));
     return ExitOk;
 }
 
@@ -110,9 +105,9 @@ int RunBatch(const Options& options, std::ostream& out, std::ostream& err)
             if (const auto* message = std::get_if<std::string>(&parsed)) {
                 problem = *message;
             } else {
-                const ChartDisplay display = RunChart(std::get<BirthFormInput>(parsed), session);
+                const ChartResult result = ChartOf(options, std::get<BirthFormInput>(parsed), session);
                 if (!options.json && lineNumber > 1) out << '\n';
-                WriteChart(out, options, session, display);
+                WriteChart(out, options, result);
                 continue;
             }
         }

@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "ChartTool.h"
+#include "cli/ChartTool.h"
 
 int main(int argc, char** argv)
 {

@@ -1,8 +1,8 @@
-#include "AngleRoutines.h"
+#include "engine/AngleRoutines.h"
 
 #include <cmath>
 
-#include "Constants.h"
+#include "engine/Constants.h"
 
 namespace zodiora {
 

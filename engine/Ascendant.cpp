@@ -1,23 +1,33 @@
 #include <cmath>
 
-#include "AngleRoutines.h"
-#include "Ayanamsa.h"
-#include "Constants.h"
-#include "Engine.h"
-#include "PositionText.h"
-#include "UniversalTime.h"
+#include "engine/AngleRoutines.h"
+#include "engine/Ayanamsa.h"
+#include "engine/Constants.h"
+#include "engine/Engine.h"
 
 namespace zodiora {
 
-void ComputeAngles(const BirthData& birth, ChartPositions& chart)
-{
-    const double ut = Universal_Hours(birth);
-    const double longitudeWest = SignedLongitude(birth);
-    const double latitude = SignedLatitude(birth);
-    const double T = CenturiesSince1900(JulianDayNumber(birth.month, birth.day, birth.year), ut);
+namespace {
 
+double Centuries1900At(const UniversalMoment& moment)
+{
+    return CenturiesSince1900(JulianDayNumber(moment.localMonth, moment.localDay, moment.localYear), moment.hours);
+}
+
+}  // namespace
+
+double Ayanamsa1900At(const UniversalMoment& moment)
+{
+    return Ayanamsa1900(Centuries1900At(moment));
+}
+
+double SiderealAscendant(const UniversalMoment& moment, const Place& place)
+{
+    const double ut = moment.hours;
+    const double longitudeWest = place.longitudeWest;
+    const double latitude = place.latitude;
+    const double T = Centuries1900At(moment);
     const double ayanamsa = Ayanamsa1900(T);
-    chart.ayanamsa1900 = ayanamsa;
 
     // Greenwich sidereal time in hours; the UT share of T supplies the
     // sidereal rate, so no 1.0027379 factor is applied to UT.
@@ -41,7 +51,7 @@ void ComputeAngles(const BirthData& birth, ChartPositions& chart)
     if (ascendant >= 360.0) {
         ascendant = std::fmod(ascendant, 360.0);
     }
-    chart.ascendantLongText = LongPositionText(Wrap360Once(ascendant + ayanamsa));
+    return Wrap360Once(ascendant + ayanamsa);
 }
 
 }  // namespace zodiora

@@ -1,8 +1,8 @@
-#include "Ayanamsa.h"
+#include "engine/Ayanamsa.h"
 
 #include <cmath>
 
-#include "Constants.h"
+#include "engine/Constants.h"
 
 namespace zodiora {
 

@@ -1,28 +1,35 @@
 #pragma once
 
-#include "BirthData.h"
-#include "ChartPositions.h"
+#include <array>
+
+#include "birthdata/BirthData.h"
+#include "birthdata/UniversalTime.h"
+#include "engine/Chart.h"
+#include "engine/OrbitalElements.h"
 
 namespace zodiora {
 
-/// Ascendant and the 1900 ayanamsa: writes ascendantLongText and
-/// ayanamsa1900. Runs first.
-void ComputeAngles(const BirthData& birth, ChartPositions& chart);
+/// Sidereal longitude of the Ascendant, degrees, for a moment and place.
+double SiderealAscendant(const UniversalMoment& moment, const Place& place);
 
-/// Sidereal Moon and Moon sign: writes moonLongText and moonSignText (the
-/// latter left as it was if no sign matches). Runs second.
-void ComputeMoon(const BirthData& birth, ChartPositions& chart);
+/// The 1900-based ayanamsa (degrees, negative) at a moment; shared by the
+/// Ascendant and the planets.
+double Ayanamsa1900At(const UniversalMoment& moment);
 
-/// Sun and Mercury..Pluto, then all eleven slots. Needs ayanamsa1900,
-/// ascendantLongText and moonLongText from the two steps above.
-void ComputePlanets(const BirthData& birth, ChartPositions& chart);
+/// Sidereal longitude of the Moon, degrees, with its own 2000-based ayanamsa.
+double SiderealMoon(const UniversalMoment& moment);
 
-/// The three steps in order.
-inline void ComputeChart(const BirthData& birth, ChartPositions& chart)
-{
-    ComputeAngles(birth, chart);
-    ComputeMoon(birth, chart);
-    ComputePlanets(birth, chart);
-}
+/// Sidereal longitudes, degrees, of the Sun and Mercury..Pluto in
+/// ElementBodyOrder, precessed to the equinox of date.
+std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& moment);
+
+/// The whole chart of a moment and place.
+Chart ComputeChart(const UniversalMoment& moment, const Place& place);
+
+/// The place of a birth record in the engine's sign convention.
+Place PlaceOf(const BirthData& birth);
+
+/// The whole chart of a birth record.
+Chart ComputeChart(const BirthData& birth);
 
 }  // namespace zodiora

@@ -1,4 +1,4 @@
-#include "LunarTerms.h"
+#include "engine/LunarTerms.h"
 
 namespace zodiora {
 

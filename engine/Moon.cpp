@@ -1,20 +1,17 @@
 #include <cmath>
 
-#include "AngleRoutines.h"
-#include "Ayanamsa.h"
-#include "Constants.h"
-#include "Engine.h"
-#include "LunarTerms.h"
-#include "PositionText.h"
-#include "SignNames.h"
-#include "UniversalTime.h"
+#include "engine/AngleRoutines.h"
+#include "engine/Ayanamsa.h"
+#include "engine/Constants.h"
+#include "engine/Engine.h"
+#include "engine/LunarTerms.h"
 
 namespace zodiora {
 
-void ComputeMoon(const BirthData& birth, ChartPositions& chart)
+double SiderealMoon(const UniversalMoment& moment)
 {
-    const double ut = Universal_Hours(birth);
-    const double T = CenturiesSince2000(JulianDayNumber(birth.month, birth.day, birth.year), ut);
+    const double T =
+        CenturiesSince2000(JulianDayNumber(moment.localMonth, moment.localDay, moment.localYear), moment.hours);
     const double ayanamsa = Ayanamsa2000(T);
 
     const double meanLongitude = 218.3164591 + 481267.88134236 * T;
@@ -54,18 +51,7 @@ void ComputeMoon(const BirthData& birth, ChartPositions& chart)
     if (sidereal < 0) {
         sidereal += 360.0;
     }
-    chart.moonLongText = LongPositionText(sidereal);
-
-    const std::string_view trimmed = [&] {
-        std::string_view t = chart.moonLongText;
-        while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-        while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
-        return t;
-    }();
-    const int sign = trimmed.size() >= 3 ? SignIndexOfAbbreviation(trimmed.substr(trimmed.size() - 3)) : -1;
-    if (sign >= 0) {
-        chart.moonSignText = MoonSignNames[static_cast<std::size_t>(sign)];
-    }
+    return sidereal;
 }
 
 }  // namespace zodiora

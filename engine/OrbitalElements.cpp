@@ -1,4 +1,4 @@
-#include "OrbitalElements.h"
+#include "engine/OrbitalElements.h"
 
 namespace zodiora {
 

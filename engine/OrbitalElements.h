@@ -2,9 +2,14 @@
 
 #include <array>
 
-#include "ChartPositions.h"
 
 namespace zodiora {
+
+/// Order of the bodies in OrbitalElements.
+enum ElementBodyOrder : int {
+    ElementMercury = 0, ElementVenus, ElementSun, ElementMars, ElementJupiter, ElementSaturn,
+    ElementUranus, ElementNeptune, ElementPluto, ElementBodyCount
+};
 
 /// Mean Keplerian elements at J2000 with rates per Julian century, on the
 /// mean ecliptic and equinox of J2000. a in AU, e dimensionless, angles in

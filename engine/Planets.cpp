@@ -1,13 +1,12 @@
-#include "Planets.h"
+#include "engine/Planets.h"
 
 #include <cmath>
 
-#include "AngleRoutines.h"
-#include "Constants.h"
-#include "Engine.h"
-#include "OrbitalElements.h"
-#include "PositionText.h"
-#include "UniversalTime.h"
+#include "engine/AngleRoutines.h"
+#include "engine/Constants.h"
+#include "engine/Engine.h"
+#include "engine/OrbitalElements.h"
+#include "birthdata/UniversalTime.h"
 
 namespace zodiora {
 
@@ -107,11 +106,11 @@ double PrecessionFromJ2000(double d)
     return (5028.796195 * T + 1.1054348 * T * T) / 3600.0;
 }
 
-void ComputePlanets(const BirthData& birth, ChartPositions& chart)
+std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& moment)
 {
-    const UniversalDateTime utc = Universal_DateTime(birth);
+    const UtcDateTime& utc = moment.utc;
     const double d = PlanetDayNumber(utc.year, utc.month, utc.day, utc.hour, utc.minute);
-    const double ayanamsa = std::fabs(chart.ayanamsa1900);
+    const double ayanamsa = std::fabs(Ayanamsa1900At(moment));
     // The elements give J2000 longitudes while the ayanamsa is that of the
     // birth date: precess to the date first, or every planet is off by the
     // precession since 2000 (0.7 degrees for a 1950 birth).
@@ -119,23 +118,45 @@ void ComputePlanets(const BirthData& birth, ChartPositions& chart)
 
     const double T = d / 36525.0;
     const Heliocentric earth = EarthAt(T);  // shared by all nine bodies
+    std::array<double, ElementBodyCount> longitudes{};
     for (int k = 0; k < ElementBodyCount; ++k) {
         double sidereal = GeocentricLongitudeFrom(k, T, earth) + precession - ayanamsa;
         while (sidereal < 0) sidereal += 360.0;
-        chart.bodyLongTexts[static_cast<std::size_t>(k)] = LongPositionText(sidereal);
+        longitudes[static_cast<std::size_t>(k)] = sidereal;
     }
+    return longitudes;
+}
 
-    chart.slotTexts[SunSlot] = ShortPositionText(chart.bodyLongTexts[ElementSun]);
-    chart.slotTexts[MoonSlot] = ShortPositionText(chart.moonLongText);
-    chart.slotTexts[MercurySlot] = ShortPositionText(chart.bodyLongTexts[ElementMercury]);
-    chart.slotTexts[VenusSlot] = ShortPositionText(chart.bodyLongTexts[ElementVenus]);
-    chart.slotTexts[MarsSlot] = ShortPositionText(chart.bodyLongTexts[ElementMars]);
-    chart.slotTexts[JupiterSlot] = ShortPositionText(chart.bodyLongTexts[ElementJupiter]);
-    chart.slotTexts[SaturnSlot] = ShortPositionText(chart.bodyLongTexts[ElementSaturn]);
-    chart.slotTexts[UranusSlot] = ShortPositionText(chart.bodyLongTexts[ElementUranus]);
-    chart.slotTexts[NeptuneSlot] = ShortPositionText(chart.bodyLongTexts[ElementNeptune]);
-    chart.slotTexts[PlutoSlot] = ShortPositionText(chart.bodyLongTexts[ElementPluto]);
-    chart.slotTexts[AscendantSlot] = ShortPositionText(chart.ascendantLongText);
+Place PlaceOf(const BirthData& birth)
+{
+    return Place{SignedLatitude(birth), SignedLongitude(birth)};
+}
+
+Chart ComputeChart(const UniversalMoment& moment, const Place& place)
+{
+    Chart chart;
+    chart.moment = moment;
+    chart.place = place;
+    chart.ayanamsa1900 = Ayanamsa1900At(moment);
+    const auto planets = SiderealPlanets(moment);
+    auto set = [&chart](Body body, double longitude) { chart.longitudes[IndexOf(body)] = longitude; };
+    set(Body::Sun, planets[ElementSun]);
+    set(Body::Moon, SiderealMoon(moment));
+    set(Body::Mercury, planets[ElementMercury]);
+    set(Body::Venus, planets[ElementVenus]);
+    set(Body::Mars, planets[ElementMars]);
+    set(Body::Jupiter, planets[ElementJupiter]);
+    set(Body::Saturn, planets[ElementSaturn]);
+    set(Body::Uranus, planets[ElementUranus]);
+    set(Body::Neptune, planets[ElementNeptune]);
+    set(Body::Pluto, planets[ElementPluto]);
+    set(Body::Ascendant, SiderealAscendant(moment, place));
+    return chart;
+}
+
+Chart ComputeChart(const BirthData& birth)
+{
+    return ComputeChart(UniversalMomentOf(birth), PlaceOf(birth));
 }
 
 }  // namespace zodiora

@@ -1,7 +1,9 @@
-#include "PositionText.h"
+#include "engine/PositionText.h"
 
 #include <charconv>
 #include <cmath>
+
+#include "birthdata/Text.h"
 
 namespace zodiora {
 
@@ -51,11 +53,7 @@ std::string LongPositionText(double degrees)
 
 std::string ShortPositionText(std::string_view longText)
 {
-    const auto trim = [](std::string_view s) {
-        while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-        while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-        return s;
-    };
+    constexpr auto trim = TrimBlanks;
     const std::string_view t = trim(longText);
     const std::size_t degreeAt = t.find(DegreeSign);
     const std::string_view before = degreeAt == std::string_view::npos ? t : t.substr(0, degreeAt);
@@ -79,22 +77,9 @@ std::string ShortPositionText(std::string_view longText)
     return text;
 }
 
-std::string_view SignFieldOfShortText(std::string_view shortText)
+std::string ShortPositionText(double degrees)
 {
-    if (shortText.size() < 4) {
-        return {};
-    }
-    return shortText.substr(3, 3);
-}
-
-int SignIndexOfAbbreviation(std::string_view abbreviation)
-{
-    for (int k = 0; k < 12; ++k) {
-        if (abbreviation == SignAbbreviation(k)) {
-            return k;
-        }
-    }
-    return -1;
+    return ShortPositionText(LongPositionText(degrees));
 }
 
 }  // namespace zodiora

@@ -20,11 +20,14 @@ std::string LongPositionText(double degrees);
 /// two-digit minutes, e.g. `16 Sag 31`. Seconds are dropped.
 std::string ShortPositionText(std::string_view longText);
 
-/// Characters 4 to 6 (1-based) of a text, as the sign look-ups read a short
-/// position text; empty when the text is shorter than 4 characters.
-std::string_view SignFieldOfShortText(std::string_view shortText);
+/// The short text of a longitude in degrees, e.g. 256.5255 -> `16 Sag 31`.
+std::string ShortPositionText(double degrees);
 
-/// The sign index 0..11 named by a three-letter abbreviation, or -1.
-int SignIndexOfAbbreviation(std::string_view abbreviation);
+/// Sign index 0..11 (0 = Aries) of a longitude in degrees, the sign its
+/// position text names; -1 outside [0, 360), where the text names none.
+constexpr int SignOf(double degrees)
+{
+    return degrees >= 0 && degrees < 360.0 ? static_cast<int>(degrees / 30.0) : -1;
+}
 
 }  // namespace zodiora

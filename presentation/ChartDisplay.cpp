@@ -1,88 +1,82 @@
-#include "ChartDisplay.h"
+#include "presentation/ChartDisplay.h"
 
-#include <array>
-#include <string_view>
-
-#include "PositionText.h"
-#include "SignNames.h"
+#include "birthdata/Text.h"
+#include "engine/PositionText.h"
+#include "engine/SignNames.h"
 
 namespace zodiora {
 
 namespace {
-
-constexpr std::string_view LineBreak = "\r\n";
-
-constexpr std::array<const char*, 12> MonthNames{"January", "February", "March",     "April",   "May",      "June",
-                                                 "July",    "August",   "September", "October", "November", "December"};
-
-std::string_view Trim(std::string_view t)
-{
-    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
-    return t;
-}
-
-std::string_view LastThree(std::string_view t)
-{
-    return t.size() >= 3 ? t.substr(t.size() - 3) : t;
-}
 
 std::string Angle(int degrees, int minutes, const char* hemisphere)
 {
     return std::to_string(degrees) + "\xC2\xB0 " + std::to_string(minutes) + "'" + hemisphere;
 }
 
+template <std::size_t N>
+std::string SignText(const std::array<std::string_view, N>& names, double longitude)
+{
+    const int sign = SignOf(longitude);
+    return sign >= 0 ? std::string(names[static_cast<std::size_t>(sign)]) : std::string();
+}
+
+ChartDetails DetailsOf(const BirthData& birth)
+{
+    ChartDetails details;
+    details.name = birth.name;
+    details.dob = MonthName(birth.month) + "/" + std::to_string(birth.day) + "/" + std::to_string(birth.year);
+    details.tob = std::to_string(birth.hour) + ":" + std::to_string(birth.minute);
+    details.latitude = Angle(birth.latDegrees, birth.latMinutes, birth.south ? " S" : " N");
+    details.longitude = Angle(birth.lonDegrees, birth.lonMinutes, birth.east ? " E" : " W");
+    details.city = birth.city;
+    details.state = birth.state;
+    details.country = birth.country;
+    return details;
+}
+
 }  // namespace
+
+PlanetNames PlanetDisplayNames(const RetrogradeFlags& retrograde)
+{
+    PlanetNames names;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        names[k] = std::string(BodyNames[k]);
+        if (retrograde.byBody[k]) names[k] += RetrogradeMark;
+    }
+    return names;
+}
 
 std::string MonthName(int month)
 {
-    return month >= 1 && month <= 12 ? MonthNames[static_cast<std::size_t>(month - 1)] : "";
+    return month >= 1 && month <= 12 ? std::string(MonthNames[static_cast<std::size_t>(month - 1)]) : std::string();
 }
 
-ChartDisplay BuildChartDisplay(const BirthData& birth, const ChartPositions& chart, const PlanetDisplayNames& names)
+ChartDisplay BuildChartDisplay(const BirthData& birth, const Chart& chart, const RetrogradeFlags& retrograde)
 {
     ChartDisplay display;
-    display.positions = chart.slotTexts;
-    display.rashi = chart.moonSignText;
-
-    const int sunSign = SignIndexOfAbbreviation(SignFieldOfShortText(Trim(chart.slotTexts[SunSlot])));
-    if (sunSign >= 0) {
-        display.sunSign = SignNames[static_cast<std::size_t>(sunSign)];
+    for (const Body body : AllBodies) {
+        display.positions[IndexOf(body)] = ShortPositionText(chart.longitude(body));
     }
-    const int lagna = SignIndexOfAbbreviation(LastThree(Trim(chart.ascendantLongText)));
-    if (lagna >= 0) {
-        display.lagna = MoonSignNames[static_cast<std::size_t>(lagna)];
-    }
-
-    display.details.name = birth.name;
-    display.details.dob = MonthName(birth.month) + "/" + std::to_string(birth.day) + "/" + std::to_string(birth.year);
-    display.details.tob = std::to_string(birth.hour) + ":" + std::to_string(birth.minute);
-    display.details.latitude = Angle(birth.latDegrees, birth.latMinutes, birth.south ? " S" : " N");
-    display.details.longitude = Angle(birth.lonDegrees, birth.lonMinutes, birth.east ? " E" : " W");
-    display.details.city = birth.city;
-    display.details.state = birth.state;
-    display.details.country = birth.country;
+    display.planetNames = PlanetDisplayNames(retrograde);
+    display.rashi = SignText(MoonSignNames, chart.longitude(Body::Moon));
+    display.sunSign = SignText(SignNames, chart.longitude(Body::Sun));
+    display.lagna = SignText(MoonSignNames, chart.longitude(Body::Ascendant));
+    display.details = DetailsOf(birth);
 
     // Sun..Saturn, then the Ascendant last; Uranus..Pluto stay off the wheel.
-    for (int k = SunSlot; k <= SaturnSlot; ++k) {
-        const int sign = SignIndexOfAbbreviation(SignFieldOfShortText(chart.slotTexts[static_cast<std::size_t>(k)]));
+    for (std::size_t k = 0; k < WheelBodyCount; ++k) {
+        const int sign = SignOf(chart.longitudes[k]);
         if (sign >= 0) {
-            display.signBoxTexts[static_cast<std::size_t>(sign)].append(LineBreak).append(
-                names.names[static_cast<std::size_t>(k)]);
+            display.signBoxTexts[static_cast<std::size_t>(sign)].append(LineBreak).append(display.planetNames[k]);
         }
     }
-    const int ascendantSign = SignIndexOfAbbreviation(SignFieldOfShortText(chart.slotTexts[AscendantSlot]));
+    const int ascendantSign = SignOf(chart.longitude(Body::Ascendant));
     if (ascendantSign >= 0) {
-        display.signBoxTexts[static_cast<std::size_t>(ascendantSign)].append(LineBreak).append("Asc");
+        display.signBoxTexts[static_cast<std::size_t>(ascendantSign)].append(LineBreak).append(NameOf(Body::Ascendant));
     }
 
-    display.rotation = 0;
-    for (int s = 0; s < 12; ++s) {
-        if (display.signBoxTexts[static_cast<std::size_t>(s)].find("Asc") != std::string::npos) {
-            display.rotation = s;
-            break;
-        }
-    }
+    // House 1 holds the Ascendant's sign; with no sign the wheel stays at Aries.
+    display.rotation = ascendantSign >= 0 ? ascendantSign : 0;
     for (int k = 0; k < 12; ++k) {
         display.houses[static_cast<std::size_t>(k)] =
             display.signBoxTexts[static_cast<std::size_t>((display.rotation + k) % 12)];

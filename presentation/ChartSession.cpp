@@ -1,17 +1,27 @@
-#include "ChartSession.h"
+#include "presentation/ChartSession.h"
 
-#include "BirthDataInput.h"
-#include "Engine.h"
-#include "Retrogrades.h"
+#include "birthdata/BirthDataInput.h"
+#include "engine/Engine.h"
 
 namespace zodiora {
 
-ChartDisplay RunChart(const BirthFormInput& input, ChartSession& session)
+ChartResult ChartSession::run(const BirthFormInput& input, ReportMode reportMode)
 {
-    ReadBirthData(input, session.birth);
-    ComputeChart(session.birth, session.positions);
-    MarkRetrogrades(session.birth, session.names);
-    return BuildChartDisplay(session.birth, session.positions, session.names);
+    ReadBirthData(input, birth_);
+    ChartResult result;
+    result.birth = birth_;
+    result.chart = ComputeChart(birth_);
+    result.retrograde = RetrogradesOf(birth_);
+    result.display = BuildChartDisplay(birth_, result.chart, result.retrograde);
+    if (result.display.rashi.empty()) {
+        result.display.rashi = moonSign_;
+    }
+    moonSign_ = result.display.rashi;
+    UpdateReadings(result.chart, readings_);
+    if (reportMode == ReportMode::Compose) {
+        result.report = ComposeInterpretation(readings_);
+    }
+    return result;
 }
 
 }  // namespace zodiora

@@ -1,26 +1,41 @@
 #pragma once
 
-#include "BirthData.h"
-#include "BirthFormInput.h"
-#include "ChartDisplay.h"
-#include "ChartPositions.h"
-#include "Interpretation.h"
-#include "PlanetDisplayNames.h"
+#include "birthdata/BirthData.h"
+#include "birthdata/BirthFormInput.h"
+#include "engine/Chart.h"
+#include "presentation/ChartDisplay.h"
+#include "presentation/Interpretation.h"
+#include "presentation/Report.h"
+#include "retrogrades/Retrogrades.h"
 
 namespace zodiora {
 
-/// The records that live for a whole run and that every chart overwrites:
-/// a Moon sign or body reading that matches nothing keeps the previous
-/// chart's text.
-struct ChartSession {
+/// One charted birth: the record read from the form, the engine's numbers,
+/// the retrograde flags, the texts the windows show and the report.
+struct ChartResult {
     BirthData birth;
-    ChartPositions positions;
-    PlanetDisplayNames names;
-    InterpretationState readings;
+    Chart chart;
+    RetrogradeFlags retrograde;
+    ChartDisplay display;
+    Report report;  ///< empty unless asked for
 };
 
-/// What "Proceed" does once the input has passed validation: read the birth
-/// record, run the engine and the retrograde step, and build the display.
-ChartDisplay RunChart(const BirthFormInput& input, ChartSession& session);
+/// What "Proceed" does once the input has passed validation, for a whole
+/// run of charts. A few texts outlive a chart: a zone row outside the table
+/// keeps the previous correction, and a Moon sign or body reading that
+/// names no sign keeps the previous chart's text.
+class ChartSession {
+public:
+    enum class ReportMode { Compose, Skip };
+
+    /// Reads the birth record, runs the engine and the retrograde step, and
+    /// builds the display (and the report unless skipped).
+    ChartResult run(const BirthFormInput& input, ReportMode reportMode = ReportMode::Compose);
+
+private:
+    BirthData birth_;
+    std::string moonSign_;
+    InterpretationState readings_;
+};
 
 }  // namespace zodiora

@@ -98,7 +98,7 @@ function(cpp_literal key outVar)
 endfunction()
 
 set(out "// Generated from interpretation.txt at build time; edit that file instead.\n")
-string(APPEND out "#include \"InterpretationTexts.h\"\n\nnamespace zodiora {\n\n")
+string(APPEND out "#include \"presentation/InterpretationTexts.h\"\n\nnamespace zodiora {\n\n")
 string(APPEND out "const std::array<std::array<std::string_view, 12>, InterpretedBodyCount> PlanetInSignTexts{{\n")
 foreach(body IN LISTS bodies)
   string(APPEND out "    {{\n")

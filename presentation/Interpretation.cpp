@@ -1,103 +1,89 @@
-#include "Interpretation.h"
+#include "presentation/Interpretation.h"
 
 #include <string>
-#include <string_view>
 
-#include "InterpretationTexts.h"
-#include "PositionText.h"
-#include "SignTables.h"
+#include "birthdata/Text.h"
+#include "engine/PositionText.h"
+#include "presentation/InterpretationTexts.h"
+#include "presentation/SignTables.h"
 
 namespace zodiora {
 
 namespace {
 
-constexpr std::string_view LineBreak = "\r\n";
+constexpr ReportColour LightBlue{0, 0, 255};
+constexpr ReportColour Red{128, 0, 0};
+constexpr ReportColour Black{0, 0, 0};
 
-struct Colour {
-    int red, green, blue;
-};
-constexpr Colour LightBlue{0, 0, 255};
-constexpr Colour Red{128, 0, 0};
-constexpr Colour Black{0, 0, 0};
-
-// One piece of the report: weight and colour are set afresh before every
-// piece. Each sink call stands alone, so a sink that refuses a formatting
-// change still receives the text, and a refused piece does not stop the rest.
-void AppendPiece(ReportSink& sink, bool bold, Colour colour, std::string_view text, int lineBreaks)
+void AppendPiece(Report& report, bool bold, ReportColour colour, std::string_view text, int lineBreaks)
 {
-    try {
-        sink.setBold(bold);
-    } catch (...) {
+    std::string piece(text);
+    for (int i = 0; i < lineBreaks; ++i) {
+        piece += LineBreak;
     }
-    try {
-        sink.setColour(colour.red, colour.green, colour.blue);
-    } catch (...) {
-    }
-    try {
-        std::string piece(text);
-        for (int i = 0; i < lineBreaks; ++i) {
-            piece += LineBreak;
-        }
-        sink.insertText(piece);
-    } catch (...) {
-    }
+    report.push_back(ReportPiece{std::move(piece), bold, colour});
 }
 
-// Sign from characters 4..6 of the position text, taken as stored. A text
-// naming no sign leaves the body's sign and paragraph as they were.
-void ReadBodySign(int body, std::string_view positionText, BodyReading& reading)
+// A longitude naming no sign leaves the body's sign and paragraph as they were.
+void ReadBodySign(int body, double longitude, BodyReading& reading)
 {
-    const int sign = SignIndexOfAbbreviation(SignFieldOfShortText(positionText));
+    const int sign = SignOf(longitude);
     if (sign < 0) {
         return;
     }
-    reading.signName = std::string(SignNames[sign]);
-    reading.paragraph = std::string(PlanetInSignTexts[body][sign]);
+    reading.signName = SignNames[static_cast<std::size_t>(sign)];
+    reading.paragraph = PlanetInSignTexts[static_cast<std::size_t>(body)][static_cast<std::size_t>(sign)];
 }
 
 // Keywords, element and ruler follow the sign name; an unknown name (the
 // empty one of a run's first chart) keeps what the reading held.
 void ReadSignTexts(BodyReading& reading)
 {
-    for (int sign = 0; sign < 12; ++sign) {
+    for (std::size_t sign = 0; sign < 12; ++sign) {
         if (reading.signName == SignNames[sign]) {
-            reading.keywords = std::string(SignKeywords[sign]);
-            reading.element = std::string(SignElements[sign]);
-            reading.ruler = std::string(SignRulers[sign]);
+            reading.keywords = SignKeywords[sign];
+            reading.element = SignElements[sign];
+            reading.ruler = SignRulers[sign];
             return;
         }
     }
 }
 
-void AppendSection(ReportSink& sink, int body, const BodyReading& reading, bool lastSection)
+void AppendSection(Report& report, int body, const BodyReading& reading, bool lastSection)
 {
-    const std::string bodyName(InterpretedBodyNames[body]);
-    AppendPiece(sink, true, LightBlue, bodyName + " In " + reading.signName, 1);
-    AppendPiece(sink, false, Black, reading.paragraph, 2);
-    AppendPiece(sink, true, Red, "Characteristics Of Planet " + bodyName + " :-", 1);
-    AppendPiece(sink, false, Black, PlanetCharacteristics[body], 2);
-    AppendPiece(sink, true, Red, "More About Sign :-", 2);
-    AppendPiece(sink, true, Red, "Keywords :-", 1);
-    AppendPiece(sink, false, Black, reading.keywords, 2);
-    AppendPiece(sink, true, Red, "Element :-", 1);
-    AppendPiece(sink, false, Black, reading.element, 2);
-    AppendPiece(sink, true, Red, "Ruling Planet :-", 1);
-    AppendPiece(sink, false, Black, reading.ruler, lastSection ? 0 : 3);
+    const std::string bodyName(BodyNames[static_cast<std::size_t>(body)]);
+    AppendPiece(report, true, LightBlue, bodyName + " In " + std::string(reading.signName), 1);
+    AppendPiece(report, false, Black, reading.paragraph, 2);
+    AppendPiece(report, true, Red, "Characteristics Of Planet " + bodyName + " :-", 1);
+    AppendPiece(report, false, Black, PlanetCharacteristics[static_cast<std::size_t>(body)], 2);
+    AppendPiece(report, true, Red, "More About Sign :-", 2);
+    AppendPiece(report, true, Red, "Keywords :-", 1);
+    AppendPiece(report, false, Black, reading.keywords, 2);
+    AppendPiece(report, true, Red, "Element :-", 1);
+    AppendPiece(report, false, Black, reading.element, 2);
+    AppendPiece(report, true, Red, "Ruling Planet :-", 1);
+    AppendPiece(report, false, Black, reading.ruler, lastSection ? 0 : 3);
 }
 
 }  // namespace
 
-void ComposeInterpretation(const ChartPositions& chart, InterpretationState& state, ReportSink& sink)
+void UpdateReadings(const Chart& chart, InterpretationState& state)
 {
     for (int body = 0; body < InterpretedBodyCount; ++body) {
-        ReadBodySign(body, chart.slotTexts[body], state.readings[body]);
-    }
-    for (BodyReading& reading : state.readings) {
+        BodyReading& reading = state.readings[static_cast<std::size_t>(body)];
+        ReadBodySign(body, chart.longitudes[static_cast<std::size_t>(body)], reading);
         ReadSignTexts(reading);
     }
+}
+
+Report ComposeInterpretation(const InterpretationState& state)
+{
+    Report report;
+    report.reserve(11 * InterpretedBodyCount);
     for (int body = 0; body < InterpretedBodyCount; ++body) {
-        AppendSection(sink, body, state.readings[body], body == InterpretedBodyCount - 1);
+        AppendSection(report, body, state.readings[static_cast<std::size_t>(body)], body == InterpretedBodyCount - 1);
     }
+    return report;
 }
 
 }  // namespace zodiora

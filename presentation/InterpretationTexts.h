@@ -5,12 +5,8 @@
 
 namespace zodiora {
 
-/// Number of interpreted bodies: Sun, Moon, Mercury..Pluto.
+/// Number of interpreted bodies: Sun, Moon, Mercury..Pluto, in Body order.
 inline constexpr int InterpretedBodyCount = 10;
-
-/// Body names as the prose file spells its entries, by body index.
-inline constexpr std::array<std::string_view, InterpretedBodyCount> InterpretedBodyNames{
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"};
 
 // Generated at build time from interpretation.txt.
 

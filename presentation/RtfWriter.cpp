@@ -1,4 +1,4 @@
-#include "RtfWriter.h"
+#include "presentation/RtfWriter.h"
 
 #include <cstdint>
 

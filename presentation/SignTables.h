@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "SignNames.h"
+#include "engine/SignNames.h"
 
 namespace zodiora {
 

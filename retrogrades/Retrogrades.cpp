@@ -1,4 +1,4 @@
-#include "Retrogrades.h"
+#include "retrogrades/Retrogrades.h"
 
 #include <algorithm>
 #include <chrono>
@@ -37,28 +37,15 @@ bool IsRetrograde(const CivilMoment& moment, std::string_view planetName)
 
 RetrogradeFlags ComputeRetrogradeFlags(const CivilMoment& moment)
 {
-    RetrogradeFlags flags{};
-    for (std::size_t k = 0; k < RetrogradePlanets.size(); ++k)
-        flags[k] = IsRetrograde(moment, RetrogradePlanets[k]);
+    RetrogradeFlags flags;
+    for (const Body planet : RetrogradePlanets)
+        flags.byBody[IndexOf(planet)] = IsRetrograde(moment, NameOf(planet));
     return flags;
 }
 
-void MarkRetrogrades(const BirthData& birth, PlanetDisplayNames& names, RetrogradeFlags& flags)
+RetrogradeFlags RetrogradesOf(const BirthData& birth)
 {
-    const CivilMoment moment{birth.year, birth.month, birth.day, birth.hour, birth.minute};
-    flags = ComputeRetrogradeFlags(moment);
-    // Start from the plain names so a mark from an earlier chart never survives.
-    names = PlanetDisplayNames{};
-    for (std::size_t k = 0; k < flags.size(); ++k) {
-        if (flags[k])
-            names.names[k + 2] += RetrogradeMark;
-    }
-}
-
-void MarkRetrogrades(const BirthData& birth, PlanetDisplayNames& names)
-{
-    RetrogradeFlags flags{};
-    MarkRetrogrades(birth, names, flags);
+    return ComputeRetrogradeFlags(CivilMoment{birth.year, birth.month, birth.day, birth.hour, birth.minute});
 }
 
 }  // namespace zodiora

@@ -3,9 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include "BirthData.h"
-#include "PlanetDisplayNames.h"
-#include "StationTables.h"
+#include "birthdata/BirthData.h"
+#include "engine/Body.h"
+#include "retrogrades/StationTables.h"
 
 namespace zodiora {
 
@@ -18,15 +18,16 @@ struct CivilMoment {
     int minute = 0;
 };
 
-/// The five planets that can be retrograde, in flag order.
-inline constexpr std::array<std::string_view, 5> RetrogradePlanets{
-    "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+/// The five planets that can be retrograde.
+inline constexpr std::array<Body, 5> RetrogradePlanets{Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter,
+                                                       Body::Saturn};
 
-/// One flag per planet of RetrogradePlanets: true when retrograde.
-using RetrogradeFlags = std::array<bool, 5>;
-
-/// The mark appended to a retrograde planet's display name.
-inline constexpr std::string_view RetrogradeMark = " (R) ";
+/// Which points were retrograde; only the five planets can be.
+struct RetrogradeFlags {
+    std::array<bool, ChartPointCount> byBody{};
+    bool operator[](Body body) const { return byBody[IndexOf(body)]; }
+    friend bool operator==(const RetrogradeFlags&, const RetrogradeFlags&) = default;
+};
 
 /// Whether `planetName` ("Mercury", "Venus", "Mars", "Jupiter", "Saturn")
 /// was retrograde on the calendar date of `moment`: strictly between the
@@ -34,14 +35,10 @@ inline constexpr std::string_view RetrogradeMark = " (R) ";
 /// minute are ignored; any other planet name gives false.
 bool IsRetrograde(const CivilMoment& moment, std::string_view planetName);
 
-/// The five flags for the calendar date of `moment`.
+/// The flags for the calendar date of `moment`.
 RetrogradeFlags ComputeRetrogradeFlags(const CivilMoment& moment);
 
-/// Flags Mercury..Saturn for the birth's local date and rewrites all seven
-/// display names, appending " (R) " to the retrograde ones.
-void MarkRetrogrades(const BirthData& birth, PlanetDisplayNames& names);
-
-/// As above, also handing back the five flags it applied.
-void MarkRetrogrades(const BirthData& birth, PlanetDisplayNames& names, RetrogradeFlags& flags);
+/// The flags for a birth's local calendar date.
+RetrogradeFlags RetrogradesOf(const BirthData& birth);
 
 }  // namespace zodiora

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "StationRecord.h"
+#include "retrogrades/StationRecord.h"
 
 namespace zodiora {
 

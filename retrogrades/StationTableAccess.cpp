@@ -1,5 +1,5 @@
-#include "StationData.h"
-#include "StationTables.h"
+#include "retrogrades/StationData.h"
+#include "retrogrades/StationTables.h"
 
 namespace zodiora {
 

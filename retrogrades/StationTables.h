@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "StationRecord.h"
+#include "retrogrades/StationRecord.h"
 
 namespace zodiora {
 

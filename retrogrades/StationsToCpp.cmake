@@ -53,7 +53,7 @@ endforeach()
 
 file(WRITE "${OUTPUT}.tmp"
 "// Generated from stations.txt by StationsToCpp.cmake at build time.\n"
-"#include \"StationData.h\"\n\n"
+"#include \"retrogrades/StationData.h\"\n\n"
 "namespace zodiora {\n\nnamespace {\n\n"
 "${body}\n"
 "}  // namespace\n\n"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "KeyFilters.h"
+#include "birthdata/KeyFilters.h"
 
 using namespace zodiora;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PlaceLookup.h"
+#include "birthdata/PlaceLookup.h"
 
 using namespace zodiora;
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "TimeZoneTable.h"
+#include "birthdata/TimeZoneTable.h"
 
 using zodiora::TimeZoneTable;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "BirthData.h"
-#include "UniversalTime.h"
+#include "birthdata/BirthData.h"
+#include "birthdata/UniversalTime.h"
 
 using namespace zodiora;
 
@@ -18,13 +18,13 @@ BirthData Birth(int year, int month, int day, int hour, int minute, int zoneRow,
     birth.east = east;
     birth.lonDegrees = 10;
     birth.daylightSaving = dst;
-    Zone_Calculation(zoneRow, birth);
+    ApplyZoneRow(zoneRow, birth);
     return birth;
 }
 
-UniversalDateTime At(int year, int month, int day, int hour, int minute)
+UtcDateTime At(int year, int month, int day, int hour, int minute)
 {
-    return UniversalDateTime{year, month, day, hour, minute};
+    return UtcDateTime{year, month, day, hour, minute};
 }
 
 }  // namespace
@@ -32,12 +32,10 @@ UniversalDateTime At(int year, int month, int day, int hour, int minute)
 TEST(ZoneCalculation, SetsTheRowsSignedCorrectionAndMagnitudes)
 {
     BirthData birth;
-    Zone_Calculation(34, birth);
+    ApplyZoneRow(34, birth);
     EXPECT_EQ(birth.zoneHours, -5);
     EXPECT_EQ(birth.zoneMinutes, -30);
-    EXPECT_EQ(birth.zoneHoursAbs, 5);
-    EXPECT_EQ(birth.zoneMinutesAbs, 30);
-    Zone_Calculation(50, birth);
+    ApplyZoneRow(50, birth);
     EXPECT_EQ(birth.zoneHours, 3);
     EXPECT_EQ(birth.zoneMinutes, 30);
 }
@@ -45,9 +43,9 @@ TEST(ZoneCalculation, SetsTheRowsSignedCorrectionAndMagnitudes)
 TEST(ZoneCalculation, RowOutsideTheTableKeepsThePreviousCorrection)
 {
     BirthData birth;
-    Zone_Calculation(27, birth);
-    Zone_Calculation(71, birth);
-    Zone_Calculation(-1, birth);
+    ApplyZoneRow(27, birth);
+    ApplyZoneRow(71, birth);
+    ApplyZoneRow(-1, birth);
     EXPECT_EQ(birth.zoneHours, 5);
     EXPECT_EQ(birth.zoneMinutes, 0);
 }
@@ -56,51 +54,51 @@ TEST(UniversalTime, GreenwichAndUniversalRowsLeaveTheClockAlone)
 {
     for (const int row : {29, 61}) {
         const BirthData birth = Birth(1975, 8, 20, 14, 45, row, false);
-        EXPECT_DOUBLE_EQ(Universal_Hours(birth), 14.75) << "row " << row;
-        EXPECT_EQ(Universal_DateTime(birth), At(1975, 8, 20, 14, 45)) << "row " << row;
+        EXPECT_DOUBLE_EQ(UniversalHours(birth), 14.75) << "row " << row;
+        EXPECT_EQ(UniversalDateTime(birth), At(1975, 8, 20, 14, 45)) << "row " << row;
     }
 }
 
 TEST(UniversalTime, IndiaCarriesBackIntoThePreviousYear)
 {
     const BirthData birth = Birth(1950, 1, 1, 2, 0, 34, true);
-    EXPECT_DOUBLE_EQ(Universal_Hours(birth), -3.5);
-    EXPECT_EQ(Universal_DateTime(birth), At(1949, 12, 31, 20, 30));
+    EXPECT_DOUBLE_EQ(UniversalHours(birth), -3.5);
+    EXPECT_EQ(UniversalDateTime(birth), At(1949, 12, 31, 20, 30));
 }
 
 TEST(UniversalTime, WestZonesCarryForwardAcrossYearsAndLeapDays)
 {
     const BirthData newYear = Birth(1999, 12, 31, 22, 0, 27, false);
-    EXPECT_DOUBLE_EQ(Universal_Hours(newYear), 27.0);
-    EXPECT_EQ(Universal_DateTime(newYear), At(2000, 1, 1, 3, 0));
+    EXPECT_DOUBLE_EQ(UniversalHours(newYear), 27.0);
+    EXPECT_EQ(UniversalDateTime(newYear), At(2000, 1, 1, 3, 0));
 
     const BirthData leapDay = Birth(1952, 2, 29, 23, 30, 54, false);
-    EXPECT_DOUBLE_EQ(Universal_Hours(leapDay), 31.5);
-    EXPECT_EQ(Universal_DateTime(leapDay), At(1952, 3, 1, 7, 30));
+    EXPECT_DOUBLE_EQ(UniversalHours(leapDay), 31.5);
+    EXPECT_EQ(UniversalDateTime(leapDay), At(1952, 3, 1, 7, 30));
 
     const BirthData noLeap = Birth(1951, 2, 28, 23, 0, 54, false);
-    EXPECT_EQ(Universal_DateTime(noLeap), At(1951, 3, 1, 7, 0));
+    EXPECT_EQ(UniversalDateTime(noLeap), At(1951, 3, 1, 7, 0));
 }
 
 TEST(UniversalTime, FirstDayOfTheYearListCanFallIn1900)
 {
     const BirthData birth = Birth(1901, 1, 1, 0, 0, 5, true);
-    EXPECT_EQ(Universal_DateTime(birth), At(1900, 12, 31, 13, 30));
+    EXPECT_EQ(UniversalDateTime(birth), At(1900, 12, 31, 13, 30));
 }
 
 TEST(UniversalTime, DaylightSavingTakesOneHourOffBothConversions)
 {
     const BirthData india = Birth(1950, 1, 1, 2, 0, 34, true, true);
-    EXPECT_DOUBLE_EQ(Universal_Hours(india), -4.5);
-    EXPECT_EQ(Universal_DateTime(india), At(1949, 12, 31, 19, 30));
+    EXPECT_DOUBLE_EQ(UniversalHours(india), -4.5);
+    EXPECT_EQ(UniversalDateTime(india), At(1949, 12, 31, 19, 30));
 
     const BirthData newYork = Birth(1999, 12, 31, 22, 0, 27, false, true);
-    EXPECT_DOUBLE_EQ(Universal_Hours(newYork), 26.0);
-    EXPECT_EQ(Universal_DateTime(newYork), At(2000, 1, 1, 2, 0));
+    EXPECT_DOUBLE_EQ(UniversalHours(newYork), 26.0);
+    EXPECT_EQ(UniversalDateTime(newYork), At(2000, 1, 1, 2, 0));
 
     // Just after midnight on 1 March of a leap year goes back to 29 February.
     const BirthData leap = Birth(2000, 3, 1, 0, 30, 29, false, true);
-    EXPECT_EQ(Universal_DateTime(leap), At(2000, 2, 29, 23, 30));
+    EXPECT_EQ(UniversalDateTime(leap), At(2000, 2, 29, 23, 30));
 }
 
 // The zone row, not the hemisphere, decides the direction: Madrid lies west
@@ -108,25 +106,25 @@ TEST(UniversalTime, DaylightSavingTakesOneHourOffBothConversions)
 TEST(UniversalTime, WestPlaceOnAnEastZoneSubtracts)
 {
     const BirthData madrid = Birth(1980, 7, 1, 12, 0, 20, false);
-    EXPECT_DOUBLE_EQ(Universal_Hours(madrid), 11.0);
-    EXPECT_EQ(Universal_DateTime(madrid), At(1980, 7, 1, 11, 0));
+    EXPECT_DOUBLE_EQ(UniversalHours(madrid), 11.0);
+    EXPECT_EQ(UniversalDateTime(madrid), At(1980, 7, 1, 11, 0));
 
     BirthData greenwich = Birth(1980, 7, 1, 12, 0, 16, true);
     greenwich.lonDegrees = 0;
     greenwich.lonMinutes = 0;
-    EXPECT_DOUBLE_EQ(Universal_Hours(greenwich), 11.0);
-    EXPECT_EQ(Universal_DateTime(greenwich), At(1980, 7, 1, 11, 0));
+    EXPECT_DOUBLE_EQ(UniversalHours(greenwich), 11.0);
+    EXPECT_EQ(UniversalDateTime(greenwich), At(1980, 7, 1, 11, 0));
 }
 
 TEST(UniversalTime, BothConversionsAlwaysAgree)
 {
-    // Universal_Hours counts from midnight of the local date; the calendar
+    // UniversalHours counts from midnight of the local date; the calendar
     // conversion must describe the very same moment for every row.
     for (int row = 0; row < 71; ++row) {
         for (const bool dst : {false, true}) {
             const BirthData birth = Birth(2024, 2, 29, 23, 59, row, row % 2 == 0, dst);
-            const double hours = Universal_Hours(birth);
-            const UniversalDateTime utc = Universal_DateTime(birth);
+            const double hours = UniversalHours(birth);
+            const UtcDateTime utc = UniversalDateTime(birth);
             const int dayShift = utc.day == 29 ? 0 : (utc.day == 1 ? 1 : -1);
             EXPECT_NEAR(hours, dayShift * 24 + utc.hour + utc.minute / 60.0, 1e-9) << "row " << row;
         }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "BirthDataInput.h"
+#include "birthdata/BirthDataInput.h"
 #include "SampleBirths.h"
-#include "UniversalTime.h"
+#include "birthdata/UniversalTime.h"
 
 using namespace zodiora;
 
@@ -161,8 +161,6 @@ TEST(ReadBirthData, ConvertsTheFieldsAndKeepsTextsUntrimmed)
     EXPECT_EQ(birth.minute, 30);
     EXPECT_EQ(birth.zoneHours, -5);
     EXPECT_EQ(birth.zoneMinutes, -30);
-    EXPECT_EQ(birth.zoneHoursAbs, 5);
-    EXPECT_EQ(birth.zoneMinutesAbs, 30);
     EXPECT_EQ(birth.latDegrees, 8);
     EXPECT_EQ(birth.latMinutes, 37);
     EXPECT_EQ(birth.lonDegrees, 77);
@@ -182,5 +180,4 @@ TEST(ReadBirthData, ANewRowReplacesTheCorrectionOfTheLastChart)
     ReadBirthData(input, birth);
     EXPECT_EQ(birth.zoneHours, 8);
     EXPECT_EQ(birth.zoneMinutes, 0);
-    EXPECT_EQ(birth.zoneMinutesAbs, 0);
 }

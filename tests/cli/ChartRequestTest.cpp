@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ChartRequest.h"
+#include "cli/ChartRequest.h"
 
 using namespace zodiora;
 using namespace zodiora::cli;

@@ -7,7 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "ChartTool.h"
+#include "cli/ChartTool.h"
 
 using namespace zodiora::cli;
 

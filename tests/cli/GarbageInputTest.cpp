@@ -3,9 +3,9 @@
 #include <random>
 #include <string>
 
-#include "ChartRequest.h"
-#include "ChartSession.h"
-#include "PositionText.h"
+#include "cli/ChartRequest.h"
+#include "presentation/ChartSession.h"
+#include "engine/PositionText.h"
 
 using namespace zodiora;
 using namespace zodiora::cli;
@@ -41,12 +41,14 @@ TEST(GarbageInput, MutatedBatchLinesAreRefusedOrChartedSoundly)
             EXPECT_FALSE(std::get<1>(input).empty()) << line;
             continue;
         }
-        const ChartDisplay display = RunChart(std::get<0>(input), session);
+        const ChartResult result = session.run(std::get<0>(input), ChartSession::ReportMode::Skip);
         ++charted;
-        for (const std::string& slot : display.positions) {
-            ASSERT_GE(SignIndexOfAbbreviation(SignFieldOfShortText(slot)), 0) << line << " -> " << slot;
+        for (std::size_t k = 0; k < ChartPointCount; ++k) {
+            const std::string& slot = result.display.positions[k];
+            ASSERT_GE(SignOf(result.chart.longitudes[k]), 0) << line << " -> " << slot;
+            ASSERT_EQ(slot.substr(3, 3), SignAbbreviation(SignOf(result.chart.longitudes[k]))) << line;
         }
-        ASSERT_FALSE(display.lagna.empty()) << line;
+        ASSERT_FALSE(result.display.lagna.empty()) << line;
     }
     // The mutations must leave some charts standing, or this proves nothing.
     EXPECT_GT(charted, 1000);

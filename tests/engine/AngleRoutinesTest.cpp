@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "AngleRoutines.h"
-#include "Constants.h"
+#include "engine/AngleRoutines.h"
+#include "engine/Constants.h"
 
 using namespace zodiora;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "AngleRoutines.h"
-#include "Ayanamsa.h"
+#include "engine/AngleRoutines.h"
+#include "engine/Ayanamsa.h"
 
 using namespace zodiora;
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "AngleRoutines.h"
-#include "ChartPositions.h"
-#include "Planets.h"
+#include "engine/AngleRoutines.h"
+#include "engine/OrbitalElements.h"
+#include "engine/Planets.h"
 
 using namespace zodiora;
 

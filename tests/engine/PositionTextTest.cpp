@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "PositionText.h"
+#include <cmath>
+
+#include "engine/PositionText.h"
 
 using namespace zodiora;
 
@@ -30,16 +32,18 @@ TEST(ShortPositionText, TwoDigitFieldsAndSignAtCharactersFourToSix)
     EXPECT_EQ(ShortPositionText("16\u00B0 31' 31\" Sag"), "16 Sag 31");
     EXPECT_EQ(ShortPositionText("  0\u00B0 0' 59\" Pis  "), "00 Pis 00");
     for (int tenth = 0; tenth < 3600; ++tenth) {
-        const std::string shortText = ShortPositionText(LongPositionText(tenth / 10.0));
+        const std::string shortText = ShortPositionText(tenth / 10.0);
         ASSERT_EQ(shortText.size(), 9u) << shortText;
-        EXPECT_EQ(SignFieldOfShortText(shortText), SignAbbreviation(tenth / 300)) << shortText;
+        EXPECT_EQ(shortText.substr(3, 3), SignAbbreviation(tenth / 300)) << shortText;
+        EXPECT_EQ(SignOf(tenth / 10.0), tenth / 300) << shortText;
     }
 }
 
 TEST(ShortPositionText, NoSignFromAnAngleOfThreeHundredSixty)
 {
-    const std::string shortText = ShortPositionText(LongPositionText(360));
-    EXPECT_EQ(SignIndexOfAbbreviation(SignFieldOfShortText(shortText)), -1) << shortText;
+    EXPECT_EQ(LongPositionText(360).substr(LongPositionText(360).size() - 1), " ");
+    EXPECT_EQ(SignOf(360), -1);
+    EXPECT_EQ(SignOf(-0.5), -1);
 }
 
 TEST(SignAbbreviations, IndexAndLookUp)
@@ -48,10 +52,14 @@ TEST(SignAbbreviations, IndexAndLookUp)
     EXPECT_EQ(SignAbbreviation(11), "Pis");
     EXPECT_EQ(SignAbbreviation(12), "");
     EXPECT_EQ(SignAbbreviation(-1), "");
-    EXPECT_EQ(SignIndexOfAbbreviation("Sco"), 7);
-    EXPECT_EQ(SignIndexOfAbbreviation("sco"), -1);
-    EXPECT_EQ(SignIndexOfAbbreviation(""), -1);
-    EXPECT_EQ(SignFieldOfShortText("16 Sag 31"), "Sag");
-    EXPECT_EQ(SignFieldOfShortText("16 S"), "S");
-    EXPECT_EQ(SignFieldOfShortText("16"), "");
+}
+
+TEST(SignOf, WholeDegreesDecideAsTheTextDoes)
+{
+    // The quotient by 30 rounds up to 2 here; the text still says 59 Tau.
+    const double justBelowSixty = std::nextafter(60.0, 0.0);
+    EXPECT_EQ(SignOf(justBelowSixty), 1);
+    EXPECT_EQ(ShortPositionText(justBelowSixty), "29 Tau 59");
+    EXPECT_EQ(SignOf(60.0), 2);
+    EXPECT_EQ(SignOf(std::nextafter(360.0, 0.0)), 11);
 }

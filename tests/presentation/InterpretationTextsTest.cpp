@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "InterpretationTexts.h"
-#include "SignNames.h"
+#include "presentation/InterpretationTexts.h"
+#include "engine/SignNames.h"
 
 namespace zodiora {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ReportSink.h"
+#include "presentation/ReportSink.h"
 
 namespace zodiora::test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Retrogrades.h"
+#include "retrogrades/Retrogrades.h"
 
 namespace zodiora {
 namespace {
@@ -74,8 +74,10 @@ TEST(IsRetrograde, ClockTimeNeverChangesTheFlags)
 
 TEST(IsRetrograde, SummerSolsticeChartOf1980)
 {
-    const RetrogradeFlags expected{false, true, false, false, false};
-    EXPECT_EQ(ComputeRetrogradeFlags(On(1980, 6, 15, 10, 30)), expected);
+    const RetrogradeFlags flags = ComputeRetrogradeFlags(On(1980, 6, 15, 10, 30));
+    for (const Body body : AllBodies) {
+        EXPECT_EQ(flags[body], body == Body::Venus) << NameOf(body);
+    }
 }
 
 }  // namespace

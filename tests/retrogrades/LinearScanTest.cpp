@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ReferenceStations.h"
-#include "Retrogrades.h"
+#include "retrogrades/Retrogrades.h"
 
 namespace zodiora {
 namespace {

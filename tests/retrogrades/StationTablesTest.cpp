@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ReferenceStations.h"
-#include "StationTables.h"
+#include "retrogrades/StationTables.h"
 
 namespace zodiora {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BirthData.h"
-#include "BirthDataInput.h"
-#include "BirthFormInput.h"
+#include "birthdata/BirthData.h"
+#include "birthdata/BirthDataInput.h"
+#include "birthdata/BirthFormInput.h"
 
 namespace zodiora::test {
 
