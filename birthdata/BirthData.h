@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace zodiora {
@@ -15,6 +16,7 @@ struct BirthData {
     int year = 1901;           ///< 1901..2050 on the form
     int hour = 0;              ///< 0..23, local clock
     int minute = 0;            ///< 0..59, local clock
+    int second = 0;            ///< 0..59, local clock; the form leaves it 0
     int zoneRow = 29;          ///< row of TimeZoneTable
     int zoneHours = 0;         ///< signed hours to add to local time for UT
     int zoneMinutes = 0;       ///< signed minutes, same sign as zoneHours (0, +30, -30)
@@ -25,6 +27,10 @@ struct BirthData {
     int latMinutes = 0;        ///< 0..59
     bool south = false;        ///< "South" selected
     bool daylightSaving = false;
+    /// The clock's exact offset from UT in seconds, east positive, when it is
+    /// known from time-zone history; it then replaces the zone row and the
+    /// daylight-saving hour.
+    std::optional<int> exactOffsetSeconds;
     std::string city;
     std::string state;
     std::string country;

@@ -89,6 +89,8 @@ void ReadBirthData(const BirthFormInput& input, BirthData& birth)
     birth.year = input.year;
     birth.hour = input.hour;
     birth.minute = input.minute;
+    birth.second = input.second;
+    birth.exactOffsetSeconds = input.exactOffsetSeconds;
     birth.lonDegrees = DigitFieldValue(input.lonDegrees).value_or(0);
     birth.lonMinutes = DigitFieldValue(input.lonMinutes).value_or(0);
     birth.latDegrees = DigitFieldValue(input.latDegrees).value_or(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace zodiora {
@@ -14,8 +15,12 @@ struct BirthFormInput {
     int year = 1901;     ///< 1901..2050
     int hour = 0;        ///< 0..23
     int minute = 0;      ///< 0..59
+    int second = 0;      ///< 0..59; the form's seconds list is not read, so 0 there
     int zoneRow = 29;    ///< selected row of the time-zone list
     bool daylightSaving = false;
+    /// Exact UT offset in seconds (east positive) from time-zone history;
+    /// when set it replaces the zone row and the daylight-saving hour.
+    std::optional<int> exactOffsetSeconds;
     std::string latDegrees;
     std::string latMinutes;
     bool south = false;

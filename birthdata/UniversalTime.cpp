@@ -32,7 +32,16 @@ void ApplyZoneRow(int row, BirthData& birth)
 // subtract the hour.
 double UniversalHours(const BirthData& birth)
 {
-    double ut = birth.hour + birth.minute / 60.0 + birth.zoneHours + birth.zoneMinutes / 60.0;
+    // Seconds are added only when present so that whole-minute births keep
+    // exactly the sums they always had.
+    double clock = birth.hour + birth.minute / 60.0;
+    if (birth.second != 0) {
+        clock += birth.second / 3600.0;
+    }
+    if (birth.exactOffsetSeconds) {
+        return clock - *birth.exactOffsetSeconds / 3600.0;
+    }
+    double ut = clock + birth.zoneHours + birth.zoneMinutes / 60.0;
     if (birth.daylightSaving) {
         ut -= 1.0;
     }
@@ -44,18 +53,22 @@ UtcDateTime UniversalDateTime(const BirthData& birth)
     using namespace std::chrono;
     const year_month_day local{year{birth.year}, month{static_cast<unsigned>(birth.month)},
                                day{static_cast<unsigned>(birth.day)}};
-    int totalMinutes = birth.hour * 60 + birth.minute + birth.zoneHours * 60 + birth.zoneMinutes;
-    if (birth.daylightSaving) {
-        totalMinutes -= 60;
+    long long totalSeconds = (birth.hour * 60LL + birth.minute) * 60 + birth.second;
+    if (birth.exactOffsetSeconds) {
+        totalSeconds -= *birth.exactOffsetSeconds;
+    } else {
+        totalSeconds += (birth.zoneHours * 60LL + birth.zoneMinutes) * 60;
+        if (birth.daylightSaving) {
+            totalSeconds -= 3600;
+        }
     }
-    const time_point<system_clock, minutes> moment = sys_days{local} + minutes{totalMinutes};
+    const sys_seconds moment = sys_days{local} + seconds{totalSeconds};
     const sys_days date = floor<days>(moment);
     const year_month_day ymd{date};
-    const auto clock = moment - date;
+    const long long clock = (moment - date).count();
     return UtcDateTime{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-                             static_cast<int>(static_cast<unsigned>(ymd.day())),
-                             static_cast<int>(duration_cast<hours>(clock).count()),
-                             static_cast<int>(clock.count() % 60)};
+                       static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(clock / 3600),
+                       static_cast<int>(clock / 60 % 60), static_cast<int>(clock % 60)};
 }
 
 UniversalMoment UniversalMomentOf(const BirthData& birth)

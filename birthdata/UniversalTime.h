@@ -9,8 +9,9 @@ namespace zodiora {
 void ApplyZoneRow(int row, BirthData& birth);
 
 /// Universal time in decimal hours on the *local* calendar date:
-/// hour + minute/60 + zoneHours + zoneMinutes/60, minus one hour when
-/// daylight saving applies. May be negative or 24 and above; callers add
+/// hour + minute/60 (+ second/3600) + zoneHours + zoneMinutes/60, minus one
+/// hour when daylight saving applies; or the clock less the exact offset
+/// when the record carries one. May be negative or 24 and above; callers add
 /// UT/24 to the day number of the local date.
 double UniversalHours(const BirthData& birth);
 
@@ -21,11 +22,13 @@ struct UtcDateTime {
     int day = 0;
     int hour = 0;
     int minute = 0;
+    int second = 0;
     friend bool operator==(const UtcDateTime&, const UtcDateTime&) = default;
 };
 
 /// The local birth date-time with the signed zone correction (and the
-/// daylight-saving hour) applied, carried across days, months and years.
+/// daylight-saving hour), or the exact offset, applied, carried across days,
+/// months and years.
 UtcDateTime UniversalDateTime(const BirthData& birth);
 
 /// The moment of a birth in universal time, in the two forms the engine's

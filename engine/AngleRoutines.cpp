@@ -24,10 +24,11 @@ double JulianDayNumber(int month, int day, int year)
     return n;
 }
 
-double PlanetDayNumber(int year, int month, int day, int hour, int minute)
+double PlanetDayNumber(int year, int month, int day, int hour, int minute, int second)
 {
+    // Adding zero seconds is exact, so whole-minute moments keep their bits.
     return 367.0 * year - std::floor(7.0 * (year + std::floor((month + 9) / 12.0)) / 4.0) +
-           std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0) / 24.0;
+           std::floor(275.0 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0 + second / 3600.0) / 24.0;
 }
 
 double CenturiesSince1900(double julianDayNumber, double universalHours)

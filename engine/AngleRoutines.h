@@ -7,7 +7,7 @@ namespace zodiora {
 double JulianDayNumber(int month, int day, int year);
 
 /// Days from 2000-01-01 12:00 UT to the given universal date and clock time.
-double PlanetDayNumber(int year, int month, int day, int hour, int minute);
+double PlanetDayNumber(int year, int month, int day, int hour, int minute, int second = 0);
 
 /// Centuries since 1900 (T1900) from a local date's day number and UT hours.
 double CenturiesSince1900(double julianDayNumber, double universalHours);

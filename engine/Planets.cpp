@@ -109,7 +109,7 @@ double PrecessionFromJ2000(double d)
 std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& moment)
 {
     const UtcDateTime& utc = moment.utc;
-    const double d = PlanetDayNumber(utc.year, utc.month, utc.day, utc.hour, utc.minute);
+    const double d = PlanetDayNumber(utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
     const double ayanamsa = std::fabs(Ayanamsa1900At(moment));
     // The elements give J2000 longitudes while the ayanamsa is that of the
     // birth date: precess to the date first, or every planet is off by the
