@@ -15,16 +15,19 @@ void ApplyZoneRow(int row, BirthData& birth);
 /// UT/24 to the day number of the local date.
 double UniversalHours(const BirthData& birth);
 
-/// A Gregorian calendar date and clock time in universal time.
-struct UtcDateTime {
+/// A Gregorian calendar date and clock time.
+struct CalendarTime {
     int year = 0;
     int month = 0;
     int day = 0;
     int hour = 0;
     int minute = 0;
     int second = 0;
-    friend bool operator==(const UtcDateTime&, const UtcDateTime&) = default;
+    friend bool operator==(const CalendarTime&, const CalendarTime&) = default;
 };
+
+/// A calendar date and clock time in universal time.
+using UtcDateTime = CalendarTime;
 
 /// The local birth date-time with the signed zone correction (and the
 /// daylight-saving hour), or the exact offset, applied, carried across days,

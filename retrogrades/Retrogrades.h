@@ -4,19 +4,14 @@
 #include <string_view>
 
 #include "birthdata/BirthData.h"
+#include "birthdata/UniversalTime.h"
 #include "engine/Body.h"
 #include "retrogrades/StationTables.h"
 
 namespace zodiora {
 
 /// A local civil date and clock time as entered on the form.
-struct CivilMoment {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-};
+using CivilMoment = CalendarTime;
 
 /// The five planets that can be retrograde.
 inline constexpr std::array<Body, 5> RetrogradePlanets{Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter,
