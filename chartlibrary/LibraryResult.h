@@ -22,8 +22,10 @@ public:
 
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
+    /// Only when ok(). A temporary result hands its value out by value, so
+    /// `for (auto& row : library.list().value())` does not dangle.
     const T& value() const& { return *value_; }
-    T&& value() && { return std::move(*value_); }
+    T value() && { return std::move(*value_); }
     const T& operator*() const& { return *value_; }
     const T* operator->() const { return &*value_; }
     /// Empty when ok().
