@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "birthdata/BirthFormInput.h"
+
+namespace zodiora {
+
+/// One chart kept in the library: the birth form exactly as it was filled
+/// in (with its seconds and exact offset), the zone id the offset came from,
+/// the user's note and the library's own bookkeeping.
+struct SavedChart {
+    std::int64_t id = 0;  ///< 0 = not saved yet; the library assigns it
+    BirthFormInput form;
+    std::string zoneId;                         ///< IANA zone, e.g. "Asia/Kolkata"; empty = the form's zone row
+    std::string note;
+    std::int64_t createdMs = 0;   ///< UTC, milliseconds since 1970; set by the library
+    std::int64_t modifiedMs = 0;  ///< UTC, milliseconds since 1970; set by the library on every save
+};
+
+}  // namespace zodiora
