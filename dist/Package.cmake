@@ -20,8 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZODIORA_HOME_URL})
 # Runtime dependencies (Qt, libstdc++ ...) are read from the binaries by
 # dpkg-shlibdeps rather than listed here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${ZODIORA_SUMMARY}
-Zodiora computes sidereal (\"Vedic\") birth charts: the sidereal positions of
+# The synopsis is ZODIORA_SUMMARY; this is the text below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zodiora computes sidereal (Vedic) birth charts: the sidereal positions of
 the Sun, the Moon, Mercury to Pluto and the Ascendant, retrograde planets and
 a whole-sign natal wheel, with an interpretation report that can be printed
 or saved as Rich Text Format.

@@ -30,6 +30,9 @@ for file in bin/zodiora-chart share/doc/zodiora/copyright share/doc/zodiora/NOTI
             share/man/man1/zodiora-chart.1.gz; do
   [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
+# The changelog's newest entry is the version being built.
+newest=$(gzip -dc "$prefix/share/doc/zodiora/changelog.gz" 2>/dev/null | sed -n '1s/^zodiora (\([^)]*\)).*/\1/p')
+[ "$newest" = "$version" ] || fail "the changelog's newest entry is '$newest', not $version"
 
 # Man pages: no groff warnings at a usual width, and every option that
 # --help lists is described.
