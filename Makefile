@@ -1,8 +1,9 @@
-# Quick start: `make run` builds and starts Zodiora, `make test` runs every test headless.
+# Quick start: `make run` builds and starts Zodiora, `make test` runs every test headless,
+# `make package` builds the .deb.
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -24,6 +25,14 @@ test: build
 bench:
 	@$(MAKE) --no-print-directory PRESET=release build
 	@build/release/bench/zodiora-bench
+
+# The Debian package build/deb/zodiora_<version>_<arch>.deb: an optimised
+# build of the programs, installed under /usr by CPack.
+package: deps
+	@cmake --preset deb >/dev/null
+	@cmake --build --preset deb
+	@cd build/deb && cpack -G DEB
+	@ls build/deb/zodiora_*.deb
 
 clean:
 	rm -rf build
