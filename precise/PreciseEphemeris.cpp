@@ -8,7 +8,7 @@ namespace zodiora::precise {
 
 namespace {
 
-constexpr int CalcFlags = SEFLG_MOSEPH | SEFLG_SIDEREAL | SEFLG_SPEED;
+constexpr int CalcFlags = SEFLG_MOSEPH | SEFLG_SIDEREAL;
 constexpr int HouseFlags = SEFLG_MOSEPH | SEFLG_SIDEREAL;
 
 // Swiss Ephemeris numbers of the points before the Ascendant, in PrecisePoint order.
@@ -37,20 +37,21 @@ double Normalized(double degrees)
 
 }  // namespace
 
-std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, double longitude)
+std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, double longitude, PreciseSpeeds speeds)
 {
     UseLahiriOnThisThread();
+    const int flags = speeds == PreciseSpeeds::Include ? CalcFlags | SEFLG_SPEED : CalcFlags;
     PrecisePositions result;
     char error[AS_MAXCH];
     double xx[6];
     for (int k = 0; k < PreciseAscendant; ++k) {
-        if (swe_calc_ut(jdUt, BodyNumbers[static_cast<std::size_t>(k)], CalcFlags, xx, error) < 0) {
+        if (swe_calc_ut(jdUt, BodyNumbers[static_cast<std::size_t>(k)], flags, xx, error) < 0) {
             return std::nullopt;
         }
         result.longitude[static_cast<std::size_t>(k)] = Normalized(xx[0]);
         result.speed[static_cast<std::size_t>(k)] = xx[3];
     }
-    if (swe_calc_ut(jdUt, SE_MEAN_NODE, CalcFlags, xx, error) < 0) {
+    if (swe_calc_ut(jdUt, SE_MEAN_NODE, flags, xx, error) < 0) {
         return std::nullopt;
     }
     result.longitude[PreciseRahu] = Normalized(xx[0]);

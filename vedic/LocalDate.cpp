@@ -41,6 +41,17 @@ CalendarDate LocalDate(double jdUt, int utcOffsetSeconds)
 
 std::string IsoDate(const CalendarDate& date)
 {
+    // Written by hand: a dasha table formats some ninety dates per chart.
+    if (date.year >= 0 && date.year <= 9999) {
+        std::string text = "0000-00-00";
+        const int digits[8] = {date.year / 1000, date.year / 100 % 10, date.year / 10 % 10, date.year % 10,
+                               date.month / 10,  date.month % 10,     date.day / 10,       date.day % 10};
+        constexpr int Positions[8] = {0, 1, 2, 3, 5, 6, 8, 9};
+        for (int k = 0; k < 8; ++k) {
+            text[static_cast<std::size_t>(Positions[k])] = static_cast<char>('0' + digits[k]);
+        }
+        return text;
+    }
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
     return text;

@@ -66,6 +66,20 @@ TEST(PreciseEphemeris, NodesOppositeAndEveryLongitudeInRange)
     }
 }
 
+TEST(PreciseEphemeris, LeavingOutSpeedsKeepsTheLongitudes)
+{
+    for (double jd : {2415020.5, 2444239.8, 2460000.25}) {
+        const PrecisePositions with = At(jd);
+        const PrecisePositions without = ComputePrecise(jd, 28.6, 77.2, PreciseSpeeds::Omit).value();
+        for (int k = 0; k < PrecisePointCount; ++k) {
+            EXPECT_NEAR(without.longitude[k], with.longitude[k], 1e-9) << k;
+            EXPECT_EQ(without.speed[k], 0.0) << k;
+        }
+        EXPECT_NE(with.speed[PreciseMoon], 0.0);
+        EXPECT_EQ(without.ayanamsa, with.ayanamsa);
+    }
+}
+
 TEST(PreciseEphemeris, SameAnswersFromSeveralThreads)
 {
     std::vector<double> days;

@@ -15,6 +15,8 @@ TEST(LocalDate, KnownJulianDays)
     EXPECT_EQ(IsoDate(LocalDate(2415020.5 + 59, 0)), "1900-03-01");  // 1900 had no 29 February
     EXPECT_EQ(IsoDate(LocalDate(2299160.5, 0)), "1582-10-15");
     EXPECT_EQ(IsoDate(LocalDate(2488069.5, 0)), "2100-01-01");
+    EXPECT_EQ(IsoDate(CalendarDate{987, 6, 5}), "0987-06-05");
+    EXPECT_EQ(IsoDate(CalendarDate{-44, 3, 15}), "-044-03-15");
 }
 
 TEST(LocalDate, OffsetCarriesAcrossMidnight)
