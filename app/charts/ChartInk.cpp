@@ -1,0 +1,55 @@
+#include "charts/ChartInk.h"
+
+#include <QFontMetricsF>
+
+#include "AppFont.h"
+
+namespace zodiora {
+
+namespace {
+
+QStringList WrapLabels(const QStringList& labels, const QFontMetricsF& metrics, double maxWidth)
+{
+    const QString gap = QStringLiteral("  ");
+    QStringList lines;
+    for (const QString& label : labels) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + gap + label) <= maxWidth) {
+            lines.back() += gap + label;
+        } else {
+            lines << label;
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
+void ChartInk::PaintLabels(QPainter& painter, const QPointF& centre, const QStringList& labels, double maxWidth,
+                           int maxLines, double pixelSize)
+{
+    if (labels.isEmpty()) {
+        return;
+    }
+    QFont font(ProgramFontFamily());
+    QStringList lines;
+    // Shrink until the labels fit; the floor keeps even a crowded sign legible.
+    for (double size = pixelSize;; size *= 0.85) {
+        font.setPixelSize(qMax(1, qRound(size)));
+        lines = WrapLabels(labels, QFontMetricsF(font), maxWidth);
+        if (lines.size() <= maxLines || size < pixelSize * 0.5) {
+            break;
+        }
+    }
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Labels());
+    const double lineHeight = font.pixelSize() * 1.2;
+    const double top = centre.y() - lineHeight * lines.size() / 2;
+    for (int i = 0; i < lines.size(); ++i) {
+        painter.drawText(QRectF(centre.x() - maxWidth, top + i * lineHeight, 2 * maxWidth, lineHeight),
+                         Qt::AlignCenter, lines[i]);
+    }
+    painter.restore();
+}
+
+}  // namespace zodiora

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QPointF>
+#include <QStringList>
+
+namespace zodiora {
+
+/// The square charts' palette, matching the natal wheel's.
+struct ChartInk {
+    static QColor Paper() { return {255, 252, 238}; }
+    static QColor Lines() { return {90, 40, 10}; }
+    static QColor Labels() { return {0, 0, 200}; }
+    static QColor Signs() { return {150, 20, 30}; }
+
+    /// Writes `labels` in lines no wider than `maxWidth` (logical units),
+    /// centred on `centre`, at `pixelSize`, made smaller when more than
+    /// `maxLines` lines would be needed.
+    static void PaintLabels(QPainter& painter, const QPointF& centre, const QStringList& labels, double maxWidth,
+                            int maxLines, double pixelSize);
+};
+
+}  // namespace zodiora

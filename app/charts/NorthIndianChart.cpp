@@ -1,0 +1,120 @@
+#include "charts/NorthIndianChart.h"
+
+#include <QPainterPath>
+#include <array>
+
+#include "AppFont.h"
+#include "charts/ChartInk.h"
+
+namespace zodiora {
+
+namespace {
+
+enum class Shape { Diamond, FlatTriangle, TallTriangle };
+
+struct House {
+    QPointF labelCentre;
+    QPointF numberCentre;  // near the house's inner corner
+    Shape shape;
+};
+
+// Houses 1..12 in design units: the four diamonds (1, 4, 7, 10) meet at the
+// centre, the triangles lie along the edges, counter-clockwise from the top.
+constexpr std::array<House, 12> Houses{{
+    {{500, 235}, {500, 440}, Shape::Diamond},
+    {{250, 90}, {250, 200}, Shape::FlatTriangle},
+    {{95, 250}, {200, 250}, Shape::TallTriangle},
+    {{235, 500}, {440, 500}, Shape::Diamond},
+    {{95, 750}, {200, 750}, Shape::TallTriangle},
+    {{250, 910}, {250, 800}, Shape::FlatTriangle},
+    {{500, 765}, {500, 560}, Shape::Diamond},
+    {{750, 910}, {750, 800}, Shape::FlatTriangle},
+    {{905, 750}, {800, 750}, Shape::TallTriangle},
+    {{765, 500}, {560, 500}, Shape::Diamond},
+    {{905, 250}, {800, 250}, Shape::TallTriangle},
+    {{750, 90}, {750, 200}, Shape::FlatTriangle},
+}};
+
+constexpr double LabelSize = 40;
+constexpr double NumberSize = 34;
+
+void PaintFrame(QPainter& painter)
+{
+    constexpr double S = NorthIndianChart::DesignSize;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ChartInk::Paper());
+    painter.drawRect(QRectF(0, 0, S, S));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(ChartInk::Lines(), 5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(2.5, 2.5, S - 5, S - 5));
+    QPainterPath lines;
+    lines.moveTo(0, 0);
+    lines.lineTo(S, S);
+    lines.moveTo(S, 0);
+    lines.lineTo(0, S);
+    lines.moveTo(S / 2, 0);
+    lines.lineTo(S, S / 2);
+    lines.lineTo(S / 2, S);
+    lines.lineTo(0, S / 2);
+    lines.closeSubpath();
+    painter.drawPath(lines);
+}
+
+}  // namespace
+
+NorthIndianChart::NorthIndianChart(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picNorthIndian"));
+}
+
+void NorthIndianChart::Paint(QPainter& painter, const QRectF& box, const ChartStyleInput& input)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / DesignSize, box.height() / DesignSize);
+    painter.setClipRect(QRectF(0, 0, DesignSize, DesignSize), Qt::IntersectClip);  // strokes end flush with the frame
+    PaintFrame(painter);
+
+    QFont numberFont(ProgramFontFamily());
+    numberFont.setPixelSize(static_cast<int>(NumberSize));
+    numberFont.setBold(true);
+    for (int k = 0; k < 12; ++k) {
+        const House& house = Houses[static_cast<std::size_t>(k)];
+        const int sign = (input.ascendantSign + k) % 12;
+        painter.setFont(numberFont);
+        painter.setPen(ChartInk::Signs());
+        painter.drawText(QRectF(house.numberCentre - QPointF(40, 25), QSizeF(80, 50)), Qt::AlignCenter,
+                         QString::number(sign + 1));
+
+        QStringList labels = input.labels[static_cast<std::size_t>(sign)];
+        if (k == 0) {
+            labels.prepend(QStringLiteral("Asc"));
+        }
+        const double width = house.shape == Shape::Diamond ? 330 : house.shape == Shape::FlatTriangle ? 300 : 150;
+        const int lines = house.shape == Shape::FlatTriangle ? 2 : 4;
+        ChartInk::PaintLabels(painter, house.labelCentre, labels, width, lines, LabelSize);
+    }
+    painter.restore();
+}
+
+void NorthIndianChart::setInput(const ChartStyleInput& input)
+{
+    input_ = input;
+    update();
+}
+
+QSize NorthIndianChart::sizeHint() const
+{
+    return {420, 420};
+}
+
+void NorthIndianChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const double side = qMin(width(), height());
+    Paint(painter, QRectF((width() - side) / 2, (height() - side) / 2, side, side), input_);
+}
+
+}  // namespace zodiora

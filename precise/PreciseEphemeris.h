@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace zodiora::precise {
+
+/// Order of the points in PrecisePositions.
+enum PrecisePoint : int {
+    PreciseSun = 0, PreciseMoon, PreciseMercury, PreciseVenus, PreciseMars, PreciseJupiter, PreciseSaturn,
+    PreciseUranus, PreciseNeptune, PrecisePluto, PreciseAscendant, PreciseRahu, PreciseKetu, PrecisePointCount
+};
+
+/// One moment's positions from the Swiss Ephemeris's built-in analytic
+/// ephemeris (no data files).
+struct PrecisePositions {
+    /// Sidereal longitudes, Lahiri, degrees in [0, 360): geocentric apparent
+    /// positions (light time, aberration, nutation applied) referred to the
+    /// Lahiri zero point; Rahu is the mean ascending node and Ketu is
+    /// opposite it; the Ascendant is the ecliptic degree rising in the east.
+    std::array<double, PrecisePointCount> longitude{};
+    /// Motion in longitude, degrees per day (negative: retrograde); Ketu
+    /// moves with Rahu; 0 for the Ascendant (and for all with PreciseSpeeds::Omit).
+    std::array<double, PrecisePointCount> speed{};
+    /// Lahiri ayanamsa at the moment, degrees (about 23.86 in 2000): tropical
+    /// minus sidereal longitude, measured from the mean equinox of date.
+    double ayanamsa = 0;
+};
+
+/// Whether to work out the daily motions. They cost about 40 % of the time
+/// and leave the longitudes unchanged (to well under 0.00001″).
+enum class PreciseSpeeds { Include, Omit };
+
+/// Positions at the Julian day `jdUt` (universal time) for an observer at
+/// `latitude` degrees (north positive) and `longitude` degrees (EAST
+/// positive, unlike the birth form's west-positive entry); the place only
+/// moves the Ascendant (positions are geocentric). Empty when the library
+/// refuses the date (its analytic theory spans 3000 BC to AD 3000).
+/// With PreciseSpeeds::Omit every speed is left 0. Safe to call from
+/// several threads at once.
+std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, double longitude,
+                                               PreciseSpeeds speeds = PreciseSpeeds::Include);
+
+}  // namespace zodiora::precise
