@@ -71,6 +71,15 @@ UtcDateTime UniversalDateTime(const BirthData& birth)
                        static_cast<int>(clock / 60 % 60), static_cast<int>(clock % 60)};
 }
 
+int UtcOffsetSeconds(const BirthData& birth)
+{
+    if (birth.exactOffsetSeconds) {
+        return *birth.exactOffsetSeconds;
+    }
+    // The row's correction is added to the clock to reach UT: the offset is its opposite.
+    return -(birth.zoneHours * 3600 + birth.zoneMinutes * 60) + (birth.daylightSaving ? 3600 : 0);
+}
+
 UniversalMoment UniversalMomentOf(const BirthData& birth)
 {
     return UniversalMoment{birth.year, birth.month, birth.day, UniversalHours(birth), UniversalDateTime(birth)};

@@ -46,6 +46,11 @@ struct UniversalMoment {
     UtcDateTime utc;
 };
 
+/// The clock's offset from universal time in seconds, east positive, as
+/// the record gives it: the exact offset, or the zone row's correction
+/// with the daylight-saving hour.
+int UtcOffsetSeconds(const BirthData& birth);
+
 /// The universal moment of a birth record.
 UniversalMoment UniversalMomentOf(const BirthData& birth);
 

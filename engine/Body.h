@@ -19,18 +19,29 @@ enum class Body : int {
     Neptune,
     Pluto,
     Ascendant,
+    Rahu,  ///< the Moon's mean ascending node
+    Ketu,  ///< opposite Rahu
 };
 
+/// The points of the position table: Sun..Pluto and the Ascendant.
 inline constexpr int ChartPointCount = 11;
+
+/// Every point a chart holds: the table's and the lunar nodes.
+inline constexpr int PointCount = 13;
 
 /// Every point in table order.
 inline constexpr std::array<Body, ChartPointCount> AllBodies{
     Body::Sun,     Body::Moon,   Body::Mercury, Body::Venus,   Body::Mars,     Body::Jupiter,
     Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto,   Body::Ascendant};
 
+/// Every point, the nodes last.
+inline constexpr std::array<Body, PointCount> AllPoints{
+    Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus, Body::Mars,      Body::Jupiter, Body::Saturn,
+    Body::Uranus, Body::Neptune, Body::Pluto,  Body::Ascendant, Body::Rahu, Body::Ketu};
+
 /// English names in table order; the Ascendant is "Asc" as on the wheel.
-inline constexpr std::array<std::string_view, ChartPointCount> BodyNames{
-    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Asc"};
+inline constexpr std::array<std::string_view, PointCount> BodyNames{
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto", "Asc", "Rahu", "Ketu"};
 
 constexpr std::size_t IndexOf(Body body)
 {

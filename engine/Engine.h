@@ -23,13 +23,18 @@ double SiderealMoon(const UniversalMoment& moment);
 /// ElementBodyOrder, precessed to the equinox of date.
 std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& moment);
 
-/// The whole chart of a moment and place.
-Chart ComputeChart(const UniversalMoment& moment, const Place& place);
+/// The Julian day (universal time) of a moment.
+double JulianDayUt(const UniversalMoment& moment);
+
+/// The whole chart of a moment and place: Classic from the kernels above,
+/// Precise from the Swiss Ephemeris (throws std::runtime_error if it refuses
+/// the date, which it does only far outside the years the form offers).
+Chart ComputeChart(const UniversalMoment& moment, const Place& place, Ephemeris ephemeris = Ephemeris::Classic);
 
 /// The place of a birth record in the engine's sign convention.
 Place PlaceOf(const BirthData& birth);
 
 /// The whole chart of a birth record.
-Chart ComputeChart(const BirthData& birth);
+Chart ComputeChart(const BirthData& birth, Ephemeris ephemeris = Ephemeris::Classic);
 
 }  // namespace zodiora

@@ -127,36 +127,4 @@ std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& mome
     return longitudes;
 }
 
-Place PlaceOf(const BirthData& birth)
-{
-    return Place{SignedLatitude(birth), SignedLongitude(birth)};
-}
-
-Chart ComputeChart(const UniversalMoment& moment, const Place& place)
-{
-    Chart chart;
-    chart.moment = moment;
-    chart.place = place;
-    chart.ayanamsa1900 = Ayanamsa1900At(moment);
-    const auto planets = SiderealPlanets(moment);
-    auto set = [&chart](Body body, double longitude) { chart.longitudes[IndexOf(body)] = longitude; };
-    set(Body::Sun, planets[ElementSun]);
-    set(Body::Moon, SiderealMoon(moment));
-    set(Body::Mercury, planets[ElementMercury]);
-    set(Body::Venus, planets[ElementVenus]);
-    set(Body::Mars, planets[ElementMars]);
-    set(Body::Jupiter, planets[ElementJupiter]);
-    set(Body::Saturn, planets[ElementSaturn]);
-    set(Body::Uranus, planets[ElementUranus]);
-    set(Body::Neptune, planets[ElementNeptune]);
-    set(Body::Pluto, planets[ElementPluto]);
-    set(Body::Ascendant, SiderealAscendant(moment, place));
-    return chart;
-}
-
-Chart ComputeChart(const BirthData& birth)
-{
-    return ComputeChart(UniversalMomentOf(birth), PlaceOf(birth));
-}
-
 }  // namespace zodiora

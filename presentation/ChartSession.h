@@ -32,7 +32,12 @@ public:
     /// builds the display (and the report unless skipped).
     ChartResult run(const BirthFormInput& input, ReportMode reportMode = ReportMode::Compose);
 
+    /// The ephemeris of the charts that follow; Classic unless set.
+    void setEphemeris(Ephemeris ephemeris) { ephemeris_ = ephemeris; }
+    Ephemeris ephemeris() const { return ephemeris_; }
+
 private:
+    Ephemeris ephemeris_ = Ephemeris::Classic;
     BirthData birth_;
     std::string moonSign_;
     InterpretationState readings_;

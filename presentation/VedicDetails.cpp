@@ -1,0 +1,69 @@
+#include "presentation/VedicDetails.h"
+
+#include "engine/Engine.h"
+#include "vedic/LocalDate.h"
+#include "vedic/Nakshatra.h"
+#include "vedic/Navamsa.h"
+#include "vedic/Vimshottari.h"
+
+namespace zodiora {
+
+namespace {
+
+DashaSpan SpanOf(vedic::DashaLord lord, double startJd, double endJd, int utcOffsetSeconds)
+{
+    return DashaSpan{vedic::DashaLordName(lord), startJd, endJd,
+                     vedic::IsoDate(vedic::LocalDate(startJd, utcOffsetSeconds)),
+                     vedic::IsoDate(vedic::LocalDate(endJd, utcOffsetSeconds))};
+}
+
+template <typename Period>
+int IndexAt(const std::vector<Period>& periods, double jd, auto startOf, auto endOf)
+{
+    for (std::size_t k = 0; k < periods.size(); ++k) {
+        if (startOf(periods[k]) <= jd && jd < endOf(periods[k])) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+}  // namespace
+
+VedicDetails BuildVedicDetails(const Chart& chart, int utcOffsetSeconds)
+{
+    VedicDetails details;
+    for (const Body body : AllPoints) {
+        const double longitude = chart.longitude(body);
+        const vedic::NakshatraPosition at = vedic::NakshatraOf(longitude);
+        details.nakshatras[IndexOf(body)] =
+            NakshatraEntry{body, vedic::NakshatraName(at.index), at.pada, vedic::DashaLordName(at.lord)};
+        details.navamsa[IndexOf(body)] = vedic::NavamsaSign(longitude);
+    }
+    const vedic::VimshottariDasha dasha =
+        vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment));
+    details.balanceLord = vedic::DashaLordName(dasha.balance.lord);
+    details.balanceYears = dasha.balance.years;
+    details.dasha.reserve(dasha.periods.size());
+    for (const vedic::Mahadasha& period : dasha.periods) {
+        DashaMajor major{SpanOf(period.lord, period.startJd, period.endJd, utcOffsetSeconds), {}};
+        major.sub.reserve(period.sub.size());
+        for (const vedic::DashaPeriod& sub : period.sub) {
+            major.sub.push_back(SpanOf(sub.lord, sub.startJd, sub.endJd, utcOffsetSeconds));
+        }
+        details.dasha.push_back(std::move(major));
+    }
+    return details;
+}
+
+DashaIndex CurrentDasha(const VedicDetails& details, double jdUt)
+{
+    DashaIndex index;
+    index.major = IndexAt(details.dasha, jdUt, [](const DashaMajor& m) { return m.span.startJd; },
+                          [](const DashaMajor& m) { return m.span.endJd; });
+    if (index.major >= 0) {
+        index.sub = IndexAt(details.dasha[static_cast<std::size_t>(index.major)].sub, jdUt,
+                            [](const DashaSpan& s) { return s.startJd; }, [](const DashaSpan& s) { return s.endJd; });
+    }
+    return index;
+}
+
+}  // namespace zodiora
