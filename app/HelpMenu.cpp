@@ -1,30 +1,34 @@
-#include "HelpMenu.h"
+#include "app/HelpMenu.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "ModHelp.h"
+#include "app/AboutDialog.h"
+#include "app/WebPages.h"
 
 namespace zodiora {
 
 QMenu* AddHelpMenu(QMenuBar* bar, Platform& platform, QWidget* window)
 {
-    QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    auto add = [mnuHelp](const char* name, const QString& caption, auto handler) {
-        QAction* action = mnuHelp->addAction(caption);
+    QMenu* menu = bar->addMenu(QStringLiteral("&Help"));
+    menu->setObjectName(QStringLiteral("helpMenu"));
+    auto add = [menu](const char* name, const QString& caption, auto handler) {
+        QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
-        QObject::connect(action, &QAction::triggered, mnuHelp, handler);
+        QObject::connect(action, &QAction::triggered, menu, handler);
     };
     Platform* const desktop = &platform;
-    add("mnuOnline", QStringLiteral("&Online Help"), [desktop] { OpenHelpPage(*desktop); });
-    add("mnuVisit", QStringLiteral("&Visit Us Online"), [desktop] { OpenHomePage(*desktop); });
-    mnuHelp->addSeparator();
-    add("mnuUpdate", QStringLiteral("Check for Software &Update"), [desktop] { OpenDownloadPage(*desktop); });
-    mnuHelp->addSeparator();
-    add("mnuAbout", QStringLiteral("&About Software"), [desktop, window] { ShowAboutBox(*desktop, window); });
-    return mnuHelp;
+    add("onlineHelpAction", QStringLiteral("&Online Help"), [desktop] { WebPages(*desktop).openHelp(); });
+    add("visitAction", QStringLiteral("&Visit Us Online"), [desktop] { WebPages(*desktop).openHome(); });
+    menu->addSeparator();
+    add("updateAction", QStringLiteral("Check for Software &Update"), [desktop] { WebPages(*desktop).openDownload(); });
+    menu->addSeparator();
+    add("aboutAction", QStringLiteral("&About Software"), [desktop, window] {
+        AboutDialog about(*desktop, window);
+        about.exec();
+    });
+    return menu;
 }
 
 }  // namespace zodiora

@@ -1,4 +1,4 @@
-#include "LinkDetection.h"
+#include "app/LinkDetection.h"
 
 #include <QBrush>
 #include <QColor>

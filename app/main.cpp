@@ -1,15 +1,17 @@
 #include <QApplication>
 
-#include "AppFont.h"
-#include "AppIcon.h"
-#include "FrmMain.h"
-#include "Startup.h"
-#include "platform/QtPlatform.h"
+#include "app/AppConfig.h"
+#include "app/AppFont.h"
+#include "app/AppIcon.h"
+#include "app/BirthFormWindow.h"
+#include "app/Startup.h"
+#include "app/platform/QtPlatform.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zodiora"));
+    QApplication::setApplicationVersion(QStringLiteral(ZODIORA_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Zodiora"));
     QApplication::setFont(zodiora::ProgramFont());
     zodiora::InstallApplicationIcon();
@@ -23,9 +25,10 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    zodiora::FrmMain form(platform);
-    QObject::connect(&form, &zodiora::FrmMain::exitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    zodiora::BirthFormWindow form(platform);
+    QObject::connect(&form, &zodiora::BirthFormWindow::exitRequested, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     form.show();
-    form.CentreOnScreen();
+    form.centreOnScreen();
     return QApplication::exec();
 }

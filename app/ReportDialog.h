@@ -3,47 +3,44 @@
 #include <QDialog>
 #include <QString>
 
-class QPushButton;
+#include "app/ReportLinks.h"
+
 class QTextEdit;
 
 namespace zodiora {
 
 class Platform;
-class LinkLabel;
 
 /// The report window: the chart's report between two footer lines, with
 /// Save (Rich Text Format) and Print. Building it loads the report and
 /// attaches link handling to the box; closing it detaches link handling.
-class FrmSave final : public QDialog {
+/// Built afresh for every opening, so the report is always the current one.
+class ReportDialog final : public QDialog {
     Q_OBJECT
 public:
-    /// `resultsText`: the plain text of the results form's report box,
+    /// `resultsText`: the plain text of the results window's report box,
     /// paragraph breaks as CR LF.
-    FrmSave(Platform& platform, const QString& resultsText, QWidget* parent = nullptr);
-    ~FrmSave() override;
+    ReportDialog(Platform& platform, const QString& resultsText, QWidget* parent = nullptr);
 
     /// The footer line that frames the report.
-    static QString FooterLine();
+    static QString footerLine();
 
     /// The box's current text with paragraph breaks as CR LF.
     QString reportText() const;
 
+    /// Whether the addresses in the report box work as links.
+    bool linksAttached() const { return links_.isAttached(); }
+
     void done(int result) override;
 
 public slots:
-    void cmdSave_Click();
-    void cmdPrint_Click();
+    void save();
+    void print();
 
 private:
-    void unloadLinks();
-
     Platform& platform_;
-    QTextEdit* RTB;
-    QPushButton* cmdSave;
-    QPushButton* cmdPrint;
-    LinkLabel* Label1;
-    LinkLabel* Label14;
-    bool linksAttached_ = false;
+    QTextEdit* reportBox_;
+    ReportLinks links_;
 };
 
 }  // namespace zodiora

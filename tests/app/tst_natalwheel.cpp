@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "NatalWheel.h"
-#include "SignGlyphs.h"
+#include "app/NatalWheel.h"
+#include "app/SignGlyphs.h"
 
 using namespace zodiora;
 
@@ -38,7 +38,7 @@ double Ink(const QImage& image, const QRectF& r)
 
 }  // namespace
 
-class DrawingTest : public QObject {
+class NatalWheelTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -67,7 +67,7 @@ private slots:
         // 7 right just above; 10 at the top.
         const QPointF centre(NatalWheel::DesignWidth / 2, NatalWheel::DesignHeight / 2);
         auto angle = [&](int house) {
-            const QPointF g = NatalWheel::GlyphOrigin(house - 1) + QPointF(150, 150);
+            const QPointF g = NatalWheel::glyphOrigin(house - 1) + QPointF(150, 150);
             return std::atan2(-(g.y() - centre.y()), g.x() - centre.x()) * 180 / M_PI;
         };
         double previous = -1;
@@ -80,8 +80,8 @@ private slots:
             QVERIFY(fromLeft > previous);
             previous = fromLeft;
         }
-        QCOMPARE(NatalWheel::HouseTextOrigin(0), QPointF(960, 3240));
-        QCOMPARE(NatalWheel::GlyphOrigin(11), QPointF(375, 2040));
+        QCOMPARE(NatalWheel::houseTextOrigin(0), QPointF(960, 3240));
+        QCOMPARE(NatalWheel::glyphOrigin(11), QPointF(375, 2040));
     }
 
     void wheelRendersRoundAtBothDensities()
@@ -108,11 +108,11 @@ private slots:
             }
             // The house text lands where house 1's text belongs.
             const double k = s.width() / NatalWheel::DesignWidth;
-            const QPointF text = NatalWheel::HouseTextOrigin(0) * k;
+            const QPointF text = NatalWheel::houseTextOrigin(0) * k;
             QVERIFY(Ink(image, QRectF(text + QPointF(0, 190 * k), QSizeF(300 * k, 190 * k))) > 0.02);
         }
     }
 };
 
-QTEST_MAIN(DrawingTest)
-#include "tst_drawing.moc"
+QTEST_MAIN(NatalWheelTest)
+#include "tst_natalwheel.moc"

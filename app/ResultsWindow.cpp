@@ -1,0 +1,218 @@
+#include "app/ResultsWindow.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "app/AppConfig.h"
+#include "app/AppFont.h"
+#include "app/ChartView.h"
+#include "app/HelpMenu.h"
+#include "app/LinkLabel.h"
+#include "app/ReportDialog.h"
+#include "app/Twips.h"
+#include "app/WebPages.h"
+
+namespace zodiora {
+
+namespace {
+
+const QColor DarkBlue(0, 0, 110);
+
+/// Twips from the right edge to Exit's and to Back's right edge; Print's
+/// left edge sits at the width less Back's width and the print offset.
+constexpr int ExitRightGap = 160;
+constexpr int BackRightGap = 1400;
+constexpr int PrintOffset = 2600;
+
+void Paint(QWidget* widget, const QColor& background, const QColor& text)
+{
+    widget->setAutoFillBackground(true);
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::WindowText, text);
+    widget->setPalette(pal);
+}
+
+}  // namespace
+
+ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
+{
+    setObjectName(QStringLiteral("resultsWindow"));
+    setWindowTitle(QStringLiteral(ZODIORA_TITLE));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(ProgramFont());
+
+    auto* client = new QWidget(this);
+    Paint(client, DarkBlue, Qt::white);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildBanner());
+    layout->addWidget(buildTitle());
+
+    chartView_ = new ChartView(platform_);
+    scroll_ = new QScrollArea(client);
+    scroll_->setObjectName(QStringLiteral("chartScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Paint(scroll_->viewport(), DarkBlue, Qt::white);
+    chartView_->resize(chartView_->sizeHint().expandedTo(chartView_->minimumSize()));
+    scroll_->setWidget(chartView_);
+    scroll_->viewport()->installEventFilter(this);
+    layout->addWidget(scroll_, 1);
+    layout->addWidget(buildButtons());
+    setCentralWidget(client);
+
+    buildMenus();
+}
+
+QWidget* ResultsWindow::buildBanner()
+{
+    auto* strip = new QWidget;
+    Paint(strip, QColor(255, 214, 90), QColor(0, 0, 90));
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(6, 4, 6, 4);
+    auto* banner = new LinkLabel(
+        QStringLiteral("Share your questions and experiences with others on our online forum at " ZODIORA_MAKER_ADDRESS),
+        strip);
+    banner->setObjectName(QStringLiteral("banner"));
+    QFont bold = banner->font();
+    bold.setBold(true);
+    banner->setFont(bold);
+    connect(banner, &LinkLabel::clicked, this, [this] { WebPages(platform_).openHome(); });
+    row->addWidget(banner, 0, Qt::AlignHCenter);
+    return strip;
+}
+
+QWidget* ResultsWindow::buildTitle()
+{
+    auto* strip = new QWidget;
+    Paint(strip, QColor(255, 251, 240), Qt::red);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(6, 2, 6, 2);
+    auto* title = new QLabel(QStringLiteral("Zodiora"), strip);
+    title->setObjectName(QStringLiteral("titleLabel"));
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
+    title->setFont(titleFont);
+    QPalette red = title->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    title->setPalette(red);
+    row->addWidget(title, 0, Qt::AlignHCenter);
+    return strip;
+}
+
+QWidget* ResultsWindow::buildButtons()
+{
+    buttonStrip_ = new QWidget;
+    buttonStrip_->setObjectName(QStringLiteral("buttonStrip"));
+    Paint(buttonStrip_, QColor(200, 206, 230), Qt::black);
+    const int dpi = logicalDpiX();
+    buttonStrip_->setFixedHeight(TwipsToPixels(600, dpi));
+
+    auto button = [this, dpi](const char* name, const QString& caption, int widthTwips) {
+        auto* b = new QPushButton(caption, buttonStrip_);
+        b->setObjectName(QLatin1String(name));
+        b->resize(TwipsToPixels(widthTwips, dpi), TwipsToPixels(390, dpi));
+        return b;
+    };
+    printButton_ = button("printButton", QStringLiteral("&Print"), 1020);
+    backButton_ = button("backButton", QStringLiteral("&Back"), 1020);
+    exitButton_ = button("exitButton", QStringLiteral("&Exit"), 1095);
+    connect(printButton_, &QPushButton::clicked, this, &ResultsWindow::openReport);
+    connect(backButton_, &QPushButton::clicked, this, &ResultsWindow::backRequested);
+    connect(exitButton_, &QPushButton::clicked, this, &ResultsWindow::exitRequested);
+    buttonStrip_->installEventFilter(this);
+    return buttonStrip_;
+}
+
+void ResultsWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    QAction* back = file->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("backAction"));
+    connect(back, &QAction::triggered, this, &ResultsWindow::backRequested);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("exitAction"));
+    connect(exit, &QAction::triggered, this, &ResultsWindow::exitRequested);
+    AddHelpMenu(menuBar(), platform_, this);
+}
+
+void ResultsWindow::placeButtons()
+{
+    const int dpi = logicalDpiX();
+    const int w = buttonStrip_->width();
+    const int y = (buttonStrip_->height() - backButton_->height()) / 2;
+    exitButton_->move(w - (exitButton_->width() + TwipsToPixels(ExitRightGap, dpi)), y);
+    backButton_->move(w - (backButton_->width() + TwipsToPixels(BackRightGap, dpi)), y);
+    printButton_->move(w - (backButton_->width() + TwipsToPixels(PrintOffset, dpi)), y);
+}
+
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == buttonStrip_ && event->type() == QEvent::Resize) {
+        placeButtons();
+    }
+    if (scroll_ && watched == scroll_->viewport() && event->type() == QEvent::Resize) {
+        fitChartViewHeight();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The form keeps its designed width, centred; on a taller screen the extra
+// height goes to the report box rather than to empty blue below the form.
+void ResultsWindow::fitChartViewHeight()
+{
+    const QSize designed = chartView_->sizeHint().expandedTo(chartView_->minimumSize());
+    chartView_->resize(designed.width(), std::max(designed.height(), scroll_->viewport()->height()));
+}
+
+void ResultsWindow::showChart(const ChartDisplay& chart, const ChartPositions& positions,
+                              InterpretationState& readings)
+{
+    chartView_->showChart(chart, positions, readings);
+}
+
+void ResultsWindow::showMaximizedOn(QScreen* screen)
+{
+    if (screen != nullptr) {
+        setGeometry(screen->availableGeometry());
+    }
+    showMaximized();
+}
+
+QString ResultsWindow::reportText() const
+{
+    return chartView_->reportText();
+}
+
+void ResultsWindow::closeForBack()
+{
+    closingForBack_ = true;
+    close();
+}
+
+void ResultsWindow::openReport()
+{
+    ReportDialog report(platform_, reportText(), this);
+    report.exec();
+}
+
+void ResultsWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!closingForBack_) {
+        emit exitRequested();
+    }
+}
+
+}  // namespace zodiora
