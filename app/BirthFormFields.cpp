@@ -31,10 +31,10 @@ QComboBox* NumberList(const char* name, int first, int last, QWidget* parent)
     return list;
 }
 
-QLineEdit* TextBox(const char* name, int maxLength, QWidget* parent)
+QLineEdit* TextBox(const QString& name, int maxLength, QWidget* parent = nullptr)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
+    box->setObjectName(name);
     if (maxLength > 0) {
         box->setMaxLength(maxLength);
     }
@@ -46,6 +46,17 @@ QRadioButton* Option(const char* name, const QString& caption)
     auto* option = new QRadioButton(caption);
     option->setObjectName(QLatin1String(name));
     return option;
+}
+
+/// The widgets side by side, left-aligned.
+QHBoxLayout* RowOf(std::initializer_list<QWidget*> widgets)
+{
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets) {
+        row->addWidget(widget);
+    }
+    row->addStretch(1);
+    return row;
 }
 
 std::string Std(const QString& text)
@@ -88,7 +99,7 @@ QWidget* BirthFormFields::buildBirthRows()
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    nameEdit_ = TextBox("nameEdit", 0, panel);
+    nameEdit_ = TextBox(QStringLiteral("nameEdit"), 0, panel);
     grid->addWidget(new QLabel(QStringLiteral("Name"), panel), 0, 0);
     grid->addWidget(nameEdit_, 0, 1);
 
@@ -97,25 +108,14 @@ QWidget* BirthFormFields::buildBirthRows()
     monthBox_->setMaxVisibleItems(12);
     dayBox_ = NumberList("dayBox", 1, 31, panel);
     yearBox_ = NumberList("yearBox", 1901, 2050, panel);
-    auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(monthBox_);
-    dateRow->addWidget(dayBox_);
-    dateRow->addWidget(yearBox_);
-    dateRow->addStretch(1);
     grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), panel), 1, 0);
-    grid->addLayout(dateRow, 1, 1);
+    grid->addLayout(RowOf({monthBox_, dayBox_, yearBox_}), 1, 1);
 
     hourBox_ = NumberList("hourBox", 0, 23, panel);
     minuteBox_ = NumberList("minuteBox", 0, 59, panel);
     secondBox_ = NumberList("secondBox", 0, 59, panel);
-    auto* timeRow = new QHBoxLayout;
-    timeRow->addWidget(hourBox_);
-    timeRow->addWidget(minuteBox_);
-    timeRow->addWidget(secondBox_);
-    timeRow->addWidget(new QLabel(QStringLiteral("HH:MM:SS"), panel));
-    timeRow->addStretch(1);
     grid->addWidget(new QLabel(QStringLiteral("Time of Birth"), panel), 2, 0);
-    grid->addLayout(timeRow, 2, 1);
+    grid->addLayout(RowOf({hourBox_, minuteBox_, secondBox_, new QLabel(QStringLiteral("HH:MM:SS"), panel)}), 2, 1);
     grid->setColumnStretch(1, 1);
     return panel;
 }
@@ -141,10 +141,31 @@ QWidget* BirthFormFields::buildCoordinates()
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
 
-    auto frame = [panel](const char* name, const QString& caption, QLineEdit* degrees, QLineEdit* minutes,
-                         QRadioButton* first, QRadioButton* second) {
-        auto* box = new QGroupBox(caption, panel);
-        box->setObjectName(QLatin1String(name));
+    struct Axis {
+        const char* name;
+        const char* caption;
+        int degreeDigits;
+        QLineEdit** degrees;
+        QLineEdit** minutes;
+        std::array<const char*, 2> optionNames;
+        std::array<const char*, 2> optionCaptions;
+        std::array<QRadioButton**, 2> options;
+    };
+    const std::array<Axis, 2> axes{{
+        {"latitude", "Latitude", 2, &latitudeDegreesEdit_, &latitudeMinutesEdit_, {"northButton", "southButton"},
+         {"North", "South"}, {&northButton_, &southButton_}},
+        {"longitude", "Longitude", 3, &longitudeDegreesEdit_, &longitudeMinutesEdit_, {"eastButton", "westButton"},
+         {"East", "West"}, {&eastButton_, &westButton_}},
+    }};
+    for (const Axis& axis : axes) {
+        const QString name = QLatin1String(axis.name);
+        auto* degrees = *axis.degrees = TextBox(name + QStringLiteral("DegreesEdit"), axis.degreeDigits);
+        auto* minutes = *axis.minutes = TextBox(name + QStringLiteral("MinutesEdit"), 2);
+        auto* first = *axis.options[0] = Option(axis.optionNames[0], QLatin1String(axis.optionCaptions[0]));
+        auto* second = *axis.options[1] = Option(axis.optionNames[1], QLatin1String(axis.optionCaptions[1]));
+
+        auto* box = new QGroupBox(QLatin1String(axis.caption), panel);
+        box->setObjectName(name + QStringLiteral("Frame"));
         auto* grid = new QGridLayout(box);
         const int boxWidth = degrees->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14;
         degrees->setFixedWidth(boxWidth);
@@ -159,22 +180,8 @@ QWidget* BirthFormFields::buildCoordinates()
         grid->addWidget(first, 1, 0, 1, 2);
         grid->addWidget(second, 1, 2, 1, 2);
         grid->setColumnStretch(4, 1);
-        return box;
-    };
-
-    latitudeDegreesEdit_ = TextBox("latitudeDegreesEdit", 2, nullptr);
-    latitudeMinutesEdit_ = TextBox("latitudeMinutesEdit", 2, nullptr);
-    northButton_ = Option("northButton", QStringLiteral("North"));
-    southButton_ = Option("southButton", QStringLiteral("South"));
-    row->addWidget(frame("latitudeFrame", QStringLiteral("Latitude"), latitudeDegreesEdit_, latitudeMinutesEdit_,
-                         northButton_, southButton_));
-
-    longitudeDegreesEdit_ = TextBox("longitudeDegreesEdit", 3, nullptr);
-    longitudeMinutesEdit_ = TextBox("longitudeMinutesEdit", 2, nullptr);
-    eastButton_ = Option("eastButton", QStringLiteral("East"));
-    westButton_ = Option("westButton", QStringLiteral("West"));
-    row->addWidget(frame("longitudeFrame", QStringLiteral("Longitude"), longitudeDegreesEdit_, longitudeMinutesEdit_,
-                         eastButton_, westButton_));
+        row->addWidget(box);
+    }
     return panel;
 }
 
@@ -183,9 +190,9 @@ QWidget* BirthFormFields::buildPlace()
     auto* panel = new QWidget;
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
-    cityEdit_ = TextBox("cityEdit", 0, panel);
-    stateEdit_ = TextBox("stateEdit", 0, panel);
-    countryEdit_ = TextBox("countryEdit", 0, panel);
+    cityEdit_ = TextBox(QStringLiteral("cityEdit"), 0, panel);
+    stateEdit_ = TextBox(QStringLiteral("stateEdit"), 0, panel);
+    countryEdit_ = TextBox(QStringLiteral("countryEdit"), 0, panel);
     grid->addWidget(new QLabel(QStringLiteral("City"), panel), 0, 0);
     grid->addWidget(cityEdit_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("State"), panel), 1, 0);

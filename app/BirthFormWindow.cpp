@@ -14,13 +14,12 @@
 #include "app/AboutDialog.h"
 #include "app/AppConfig.h"
 #include "app/AppFont.h"
+#include "app/Banner.h"
 #include "app/BirthFormFields.h"
-#include "app/HelpMenu.h"
-#include "app/LinkLabel.h"
+#include "app/Menus.h"
 #include "app/MessageMapping.h"
 #include "app/PlaceSearch.h"
 #include "app/ResultsWindow.h"
-#include "app/WebPages.h"
 
 namespace zodiora {
 
@@ -36,7 +35,9 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     auto* client = new QWidget(this);
     auto* column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 8);
-    column->addWidget(buildBanner());
+    column->addWidget(BuildBanner(
+        QStringLiteral("Talk astrology with other users on our discussion board at " ZODIORA_MAKER_ADDRESS),
+        "forumBanner", {QColor(0, 0, 110), QColor(255, 214, 90), QMargins(8, 5, 8, 5)}, platform_));
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 6, 12, 0);
@@ -62,7 +63,9 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     column->addLayout(body);
     setCentralWidget(client);
 
-    buildMenus();
+    AddFileMenu(menuBar(), this, {{"proceedAction", QStringLiteral("Proceed"), [this] { proceed(); }},
+                                      {"exitAction", QStringLiteral("E&xit"), [this] { close(); }}});
+    AddHelpMenu(menuBar(), platform_, this);
 
     fields_->focusField(FormField::Name);
     client->setFixedWidth(client->sizeHint().width());
@@ -73,40 +76,6 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
 BirthFormWindow::~BirthFormWindow()
 {
     delete results_.data();
-}
-
-QWidget* BirthFormWindow::buildBanner()
-{
-    auto* strip = new QWidget;
-    strip->setAutoFillBackground(true);
-    QPalette pal = strip->palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 110));
-    pal.setColor(QPalette::WindowText, QColor(255, 214, 90));
-    strip->setPalette(pal);
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(8, 5, 8, 5);
-    auto* forumBanner = new LinkLabel(
-        QStringLiteral("Talk astrology with other users on our discussion board at " ZODIORA_MAKER_ADDRESS), strip);
-    forumBanner->setObjectName(QStringLiteral("forumBanner"));
-    QFont bold = forumBanner->font();
-    bold.setBold(true);
-    forumBanner->setFont(bold);
-    connect(forumBanner, &LinkLabel::clicked, this, [this] { WebPages(platform_).openHome(); });
-    row->addWidget(forumBanner, 0, Qt::AlignHCenter);
-    return strip;
-}
-
-void BirthFormWindow::buildMenus()
-{
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("fileMenu"));
-    QAction* proceedAction = file->addAction(QStringLiteral("Proceed"));
-    proceedAction->setObjectName(QStringLiteral("proceedAction"));
-    connect(proceedAction, &QAction::triggered, this, &BirthFormWindow::proceed);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("exitAction"));
-    connect(exit, &QAction::triggered, this, &BirthFormWindow::close);
-    AddHelpMenu(menuBar(), platform_, this);
 }
 
 BirthFormInput BirthFormWindow::input() const

@@ -52,8 +52,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* buildBanner();
-    void buildMenus();
 
     Platform& platform_;
     BirthFormFields* fields_;

@@ -51,6 +51,13 @@ QString BodyCaption(std::size_t row)
                : QStringLiteral("Asc");
 }
 
+QGroupBox* Frame(const char* title, const char* name, QWidget* parent)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(title), parent);
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
 struct LabelRow {
     const char* caption;
     const char* name;
@@ -116,8 +123,7 @@ ChartView::ChartView(Platform& platform, QWidget* parent) : QWidget(parent), pla
 
 QWidget* ChartView::buildDetails()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Your Details"), this);
-    frame->setObjectName(QStringLiteral("detailsFrame"));
+    auto* frame = Frame("Your Details", "detailsFrame", this);
     auto* grid = new QGridLayout(frame);
     nameLabel_ = TextLabel({}, frame, QStringLiteral("nameLabel"), true);
     nameLabel_->setWordWrap(true);
@@ -145,8 +151,7 @@ QWidget* ChartView::buildDetails()
 
 QWidget* ChartView::buildSigns()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Other Details"), this);
-    frame->setObjectName(QStringLiteral("signsFrame"));
+    auto* frame = Frame("Other Details", "signsFrame", this);
     auto* column = new QVBoxLayout(frame);
     const std::array<LabelRow, 3> rows{{{"Ascendant", "ascendantLabel", &ascendantLabel_},
                                         {"Sun Sign", "sunSignLabel", &sunSignLabel_},
@@ -163,8 +168,7 @@ QWidget* ChartView::buildSigns()
 
 QWidget* ChartView::buildPositions()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Planetary Positions"), this);
-    frame->setObjectName(QStringLiteral("positionsFrame"));
+    auto* frame = Frame("Planetary Positions", "positionsFrame", this);
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(TwipsToPixels(90, logicalDpiX()));
     QFont fixed(QStringLiteral("DejaVu Sans Mono"));

@@ -12,12 +12,11 @@
 
 #include "app/AppConfig.h"
 #include "app/AppFont.h"
+#include "app/Banner.h"
 #include "app/ChartView.h"
-#include "app/HelpMenu.h"
-#include "app/LinkLabel.h"
+#include "app/Menus.h"
 #include "app/ReportDialog.h"
 #include "app/Twips.h"
-#include "app/WebPages.h"
 
 namespace zodiora {
 
@@ -31,15 +30,6 @@ constexpr int ExitRightGap = 160;
 constexpr int BackRightGap = 1400;
 constexpr int PrintOffset = 2600;
 
-void Paint(QWidget* widget, const QColor& background, const QColor& text)
-{
-    widget->setAutoFillBackground(true);
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, background);
-    pal.setColor(QPalette::WindowText, text);
-    widget->setPalette(pal);
-}
-
 }  // namespace
 
 ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
@@ -50,11 +40,13 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     setFont(ProgramFont());
 
     auto* client = new QWidget(this);
-    Paint(client, DarkBlue, Qt::white);
+    SetColours(client, DarkBlue, Qt::white);
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(buildBanner());
+    layout->addWidget(BuildBanner(
+        QStringLiteral("Share your questions and experiences with others on our online forum at " ZODIORA_MAKER_ADDRESS),
+        "banner", {QColor(255, 214, 90), QColor(0, 0, 90), QMargins(6, 4, 6, 4)}, platform_));
     layout->addWidget(buildTitle());
 
     chartView_ = new ChartView(platform_);
@@ -62,7 +54,7 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     scroll_->setObjectName(QStringLiteral("chartScroll"));
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Paint(scroll_->viewport(), DarkBlue, Qt::white);
+    SetColours(scroll_->viewport(), DarkBlue, Qt::white);
     chartView_->resize(chartView_->sizeHint().expandedTo(chartView_->minimumSize()));
     scroll_->setWidget(chartView_);
     scroll_->viewport()->installEventFilter(this);
@@ -70,31 +62,15 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     layout->addWidget(buildButtons());
     setCentralWidget(client);
 
-    buildMenus();
-}
-
-QWidget* ResultsWindow::buildBanner()
-{
-    auto* strip = new QWidget;
-    Paint(strip, QColor(255, 214, 90), QColor(0, 0, 90));
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(6, 4, 6, 4);
-    auto* banner = new LinkLabel(
-        QStringLiteral("Share your questions and experiences with others on our online forum at " ZODIORA_MAKER_ADDRESS),
-        strip);
-    banner->setObjectName(QStringLiteral("banner"));
-    QFont bold = banner->font();
-    bold.setBold(true);
-    banner->setFont(bold);
-    connect(banner, &LinkLabel::clicked, this, [this] { WebPages(platform_).openHome(); });
-    row->addWidget(banner, 0, Qt::AlignHCenter);
-    return strip;
+    AddFileMenu(menuBar(), this, {{"backAction", QStringLiteral("&Back"), [this] { emit backRequested(); }},
+                                      {"exitAction", QStringLiteral("E&xit"), [this] { emit exitRequested(); }}});
+    AddHelpMenu(menuBar(), platform_, this);
 }
 
 QWidget* ResultsWindow::buildTitle()
 {
     auto* strip = new QWidget;
-    Paint(strip, QColor(255, 251, 240), Qt::red);
+    SetColours(strip, QColor(255, 251, 240), Qt::red);
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(6, 2, 6, 2);
     auto* title = new QLabel(QStringLiteral("Zodiora"), strip);
@@ -114,7 +90,7 @@ QWidget* ResultsWindow::buildButtons()
 {
     buttonStrip_ = new QWidget;
     buttonStrip_->setObjectName(QStringLiteral("buttonStrip"));
-    Paint(buttonStrip_, QColor(200, 206, 230), Qt::black);
+    SetColours(buttonStrip_, QColor(200, 206, 230), Qt::black);
     const int dpi = logicalDpiX();
     buttonStrip_->setFixedHeight(TwipsToPixels(600, dpi));
 
@@ -132,19 +108,6 @@ QWidget* ResultsWindow::buildButtons()
     connect(exitButton_, &QPushButton::clicked, this, &ResultsWindow::exitRequested);
     buttonStrip_->installEventFilter(this);
     return buttonStrip_;
-}
-
-void ResultsWindow::buildMenus()
-{
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("fileMenu"));
-    QAction* back = file->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("backAction"));
-    connect(back, &QAction::triggered, this, &ResultsWindow::backRequested);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("exitAction"));
-    connect(exit, &QAction::triggered, this, &ResultsWindow::exitRequested);
-    AddHelpMenu(menuBar(), platform_, this);
 }
 
 void ResultsWindow::placeButtons()

@@ -48,10 +48,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* buildBanner();
     QWidget* buildTitle();
     QWidget* buildButtons();
-    void buildMenus();
     void placeButtons();
     void fitChartViewHeight();
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTextEdit>
+#include <QtTest>
 
 #include "app/AppConfig.h"
 #include "app/ReportDialog.h"
@@ -20,6 +21,14 @@ inline const QString SampleResults = QStringLiteral(
 inline QTextEdit* Box(ReportDialog& window)
 {
     return window.findChild<QTextEdit*>(QStringLiteral("reportBox"));
+}
+
+/// Shows the report window and returns its box once the window is on
+/// screen (null if it never gets there).
+inline QTextEdit* ShownBox(ReportDialog& window)
+{
+    window.show();
+    return QTest::qWaitForWindowExposed(&window) ? Box(window) : nullptr;
 }
 
 /// Where the maker's address starts in the framed report.

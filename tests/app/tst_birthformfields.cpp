@@ -14,10 +14,7 @@
 #include "tests/app/AppTestSupport.h"
 
 using namespace zodiora;
-using zodiora::test::Child;
-using zodiora::test::ExpectMessage;
-using zodiora::test::ShowActive;
-using zodiora::test::RecordingPlatform;
+using namespace zodiora::test;
 
 namespace {
 
@@ -139,7 +136,7 @@ private slots:
     {
         RecordingPlatform platform;
         BirthFormWindow form(platform);
-        BirthFormInput in = test::Delhi1980Form();
+        BirthFormInput in = Delhi1980Form();
         in.name = "ASHA RANI  ";
         in.daylightSaving = true;
         in.south = true;
@@ -150,7 +147,7 @@ private slots:
         QCOMPARE(Text(form, "monthBox"), QStringLiteral("June"));
         QCOMPARE(Text(form, "longitudeDegreesEdit"), QStringLiteral("77"));
 
-        test::ExpectSameInput(form.input(), in);
+        ExpectSameInput(form.input(), in);
     }
 
     void nameBoxTakesLettersInCapitals()

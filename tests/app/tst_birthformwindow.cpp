@@ -14,11 +14,7 @@
 #include "tests/app/AppTestSupport.h"
 
 using namespace zodiora;
-using zodiora::test::Captions;
-using zodiora::test::Child;
-using zodiora::test::ExpectMessage;
-using zodiora::test::RecordingPlatform;
-using zodiora::test::ShowActive;
+using namespace zodiora::test;
 
 namespace {
 

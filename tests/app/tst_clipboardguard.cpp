@@ -37,9 +37,8 @@ private slots:
     {
         RecordingPlatform platform;
         ReportDialog window(platform, SampleResults);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTextEdit* box = Box(window);
+        QTextEdit* box = ShownBox(window);
+        QVERIFY(box != nullptr);
         const QPoint inside = PointAt(box, 5);
 
         // Each kind of activity over the box empties our own clipboard content.
@@ -70,9 +69,8 @@ private slots:
         RecordingPlatform platform;
         platform.clipboardOwned = false;  // another program copied something
         ReportDialog window(platform, SampleResults);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTextEdit* box = Box(window);
+        QTextEdit* box = ShownBox(window);
+        QVERIFY(box != nullptr);
         const QPoint inside = PointAt(box, 5);
         SendMouse(box->viewport(), QEvent::MouseMove, Qt::NoButton, inside);
         SendMouse(box->viewport(), QEvent::MouseButtonPress, Qt::LeftButton, inside);

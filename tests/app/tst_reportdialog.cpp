@@ -51,6 +51,19 @@ private:
     QString pdfPath_;
 };
 
+/// The sample report saved as if the user typed `name` in the save dialog,
+/// inside a fresh folder.
+struct SavedSample {
+    explicit SavedSample(const QString& name)
+    {
+        platform.nextSavePath = dir.filePath(name);
+        window.save();
+    }
+    QTemporaryDir dir;
+    RecordingPlatform platform;
+    ReportDialog window{platform, SampleResults};
+};
+
 QString PdfText(const QString& path)
 {
     QProcess pdftotext;
@@ -140,11 +153,9 @@ private slots:
 
     void saveAddsRtfExtensionAndWritesTheReport()
     {
-        QTemporaryDir dir;
-        RecordingPlatform platform;
-        platform.nextSavePath = dir.filePath(QStringLiteral("chart report"));
-        ReportDialog window(platform, SampleResults);
-        window.save();
+        SavedSample attempt(QStringLiteral("chart report"));
+        const RecordingPlatform& platform = attempt.platform;
+        const QTemporaryDir& dir = attempt.dir;
 
         QCOMPARE(platform.saveDialogTitles, QStringList{QStringLiteral("Zodiora")});
         QCOMPARE(platform.saveDialogSuffixes, QStringList{QStringLiteral("rtf")});
@@ -160,17 +171,13 @@ private slots:
         QVERIFY(file.readAll().startsWith("{\\rtf1"));
         const auto text = test::ReadRtfTextWithUnrtf(saved.toStdString());
         QVERIFY2(text.has_value(), "unrtf could not read the saved report");
-        QCOMPARE(QString::fromStdString(*text), window.reportText().replace(CrLf, QStringLiteral("\n")));
+        QCOMPARE(QString::fromStdString(*text), attempt.window.reportText().replace(CrLf, QStringLiteral("\n")));
     }
 
     void saveKeepsAnExtensionTheUserTyped()
     {
-        QTemporaryDir dir;
-        RecordingPlatform platform;
-        platform.nextSavePath = dir.filePath(QStringLiteral("chart.doc"));
-        ReportDialog window(platform, SampleResults);
-        window.save();
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("chart.doc")});
+        SavedSample attempt(QStringLiteral("chart.doc"));
+        QCOMPARE(QDir(attempt.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("chart.doc")});
     }
 
     void cancelledSaveWritesAndSaysNothing()

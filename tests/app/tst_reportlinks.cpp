@@ -20,9 +20,8 @@ private slots:
     {
         RecordingPlatform platform;
         ReportDialog window(platform, SampleResults);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTextEdit* box = Box(window);
+        QTextEdit* box = ShownBox(window);
+        QVERIFY(box != nullptr);
         const int addressStart = AddressStart();
         const QPoint onAddress = PointAt(box, addressStart + 4);
         QCOMPARE(box->anchorAt(onAddress), MakerHref);
@@ -44,9 +43,8 @@ private slots:
     {
         RecordingPlatform platform;
         ReportDialog window(platform, SampleResults);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTextEdit* box = Box(window);
+        QTextEdit* box = ShownBox(window);
+        QVERIFY(box != nullptr);
         const QPoint onAddress = PointAt(box, AddressStart() + 4);
         QVERIFY(!box->anchorAt(onAddress).isEmpty());
 
@@ -66,9 +64,8 @@ private slots:
             "Read more at https://example.com/signs?sign=aries. Or www.example.org/moon, "
             "(see http://example.net/a_(b)) but not me@www.example.com or example.com\r\n");
         ReportDialog window(platform, results);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTextEdit* box = Box(window);
+        QTextEdit* box = ShownBox(window);
+        QVERIFY(box != nullptr);
         const QString text = box->toPlainText();
         const auto hrefAt = [&](const QString& what) { return box->anchorAt(PointAt(box, text.indexOf(what) + 2)); };
 
@@ -86,9 +83,8 @@ private slots:
     {
         RecordingPlatform platform;
         ReportDialog window(platform, SampleResults);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTextEdit* box = Box(window);
+        QTextEdit* box = ShownBox(window);
+        QVERIFY(box != nullptr);
         QVERIFY(window.linksAttached());
 
         window.close();

@@ -24,12 +24,7 @@
 #include "tests/app/AppTestSupport.h"
 
 using namespace zodiora;
-using zodiora::test::Captions;
-using zodiora::test::Child;
-using zodiora::test::Delhi1980Form;
-using zodiora::test::DropDeletedWindows;
-using zodiora::test::ExpectSameInput;
-using zodiora::test::RecordingPlatform;
+using namespace zodiora::test;
 
 namespace {
 

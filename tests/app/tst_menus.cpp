@@ -7,7 +7,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/AppConfig.h"
-#include "app/HelpMenu.h"
+#include "app/Menus.h"
 #include "app/WebPages.h"
 #include "tests/app/AppTestSupport.h"
 
@@ -15,7 +15,7 @@ using namespace zodiora;
 using zodiora::test::RecordingPlatform;
 using zodiora::test::Captions;
 
-class HelpMenuTest : public QObject {
+class MenusTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -24,7 +24,7 @@ private slots:
     void aboutBoxIsShownModally();
 };
 
-void HelpMenuTest::helpMenuHasTheEntriesInOrderAndOpensThePages()
+void MenusTest::helpMenuHasTheEntriesInOrderAndOpensThePages()
 {
     RecordingPlatform platform;
     QMenuBar bar;
@@ -44,7 +44,7 @@ void HelpMenuTest::helpMenuHasTheEntriesInOrderAndOpensThePages()
              WebPages::helpPageUrl(QStringLiteral(ZODIORA_HELP_URL), QCoreApplication::applicationDirPath()));
 }
 
-void HelpMenuTest::helpMenuIsTheSameOnEveryWindow()
+void MenusTest::helpMenuIsTheSameOnEveryWindow()
 {
     RecordingPlatform platform;
     QMenuBar mainBar;
@@ -64,7 +64,7 @@ void HelpMenuTest::helpMenuIsTheSameOnEveryWindow()
     QVERIFY(aboutShown);
 }
 
-void HelpMenuTest::aboutBoxIsShownModally()
+void MenusTest::aboutBoxIsShownModally()
 {
     RecordingPlatform platform;
     QWidget owner;
@@ -81,5 +81,5 @@ void HelpMenuTest::aboutBoxIsShownModally()
     QVERIFY(wasModal);
 }
 
-QTEST_MAIN(HelpMenuTest)
-#include "tst_helpmenu.moc"
+QTEST_MAIN(MenusTest)
+#include "tst_menus.moc"
