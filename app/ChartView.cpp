@@ -24,6 +24,10 @@ namespace zodiora {
 
 namespace {
 
+/// The form's designed size in twips.
+constexpr int DesignWidth = 13320;
+constexpr int DesignHeight = 9900;
+
 /// A caption beside a value label, or the value label itself (bold, named).
 QLabel* TextLabel(const QString& text, QWidget* parent, const QString& objectName = {}, bool bold = false)
 {

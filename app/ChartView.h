@@ -20,9 +20,6 @@ class Platform;
 class ChartView : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int DesignWidth = 13320;  ///< twips
-    static constexpr int DesignHeight = 9900;  ///< twips
-
     explicit ChartView(Platform& platform, QWidget* parent = nullptr);
 
     /// Shows one chart's texts, wheel and glyphs, and writes its report

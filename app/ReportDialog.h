@@ -22,9 +22,6 @@ public:
     /// paragraph breaks as CR LF.
     ReportDialog(Platform& platform, const QString& resultsText, QWidget* parent = nullptr);
 
-    /// The footer line that frames the report.
-    static QString footerLine();
-
     /// The box's current text with paragraph breaks as CR LF.
     QString reportText() const;
 
