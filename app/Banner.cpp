@@ -2,19 +2,11 @@
 
 #include <QHBoxLayout>
 
+#include "app/Colours.h"
 #include "app/LinkLabel.h"
 #include "app/WebPages.h"
 
 namespace zodiora {
-
-void SetColours(QWidget* widget, const QColor& background, const QColor& text)
-{
-    widget->setAutoFillBackground(true);
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, background);
-    pal.setColor(QPalette::WindowText, text);
-    widget->setPalette(pal);
-}
 
 QWidget* BuildBanner(const QString& line, const char* linkName, const BannerStyle& style, Platform& platform)
 {

@@ -17,9 +17,6 @@ struct BannerStyle {
     QMargins margins;
 };
 
-/// Fills `widget`'s background with `background` and draws its text in `text`.
-void SetColours(QWidget* widget, const QColor& background, const QColor& text);
-
 /// A strip across a window with one bold line centred on it, a link
 /// (object name `linkName`) that opens the maker's home page.
 QWidget* BuildBanner(const QString& line, const char* linkName, const BannerStyle& style, Platform& platform);

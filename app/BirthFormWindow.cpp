@@ -16,6 +16,7 @@
 #include "app/AppFont.h"
 #include "app/Banner.h"
 #include "app/BirthFormFields.h"
+#include "app/Colours.h"
 #include "app/Menus.h"
 #include "app/MessageMapping.h"
 #include "app/PlaceSearch.h"
@@ -37,7 +38,7 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     column->setContentsMargins(0, 0, 0, 8);
     column->addWidget(BuildBanner(
         QStringLiteral("Talk astrology with other users on our discussion board at " ZODIORA_MAKER_ADDRESS),
-        "forumBanner", {QColor(0, 0, 110), QColor(255, 214, 90), QMargins(8, 5, 8, 5)}, platform_));
+        "forumBanner", {NightBlue, BannerGold, QMargins(8, 5, 8, 5)}, platform_));
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 6, 12, 0);

@@ -13,6 +13,7 @@
 #include "app/AppConfig.h"
 #include "app/AppFont.h"
 #include "app/ClipboardGuard.h"
+#include "app/Colours.h"
 #include "app/CrLfText.h"
 #include "app/LinkLabel.h"
 #include "app/NatalWheel.h"
@@ -74,11 +75,7 @@ ChartView::ChartView(Platform& platform, QWidget* parent) : QWidget(parent), pla
 {
     setObjectName(QStringLiteral("chartView"));
     setFont(ProgramFont());
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 251, 240));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
+    SetColours(this, Cream, Qt::black);
 
     auto* left = new QVBoxLayout;
     left->addWidget(buildDetails());

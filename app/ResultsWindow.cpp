@@ -14,6 +14,7 @@
 #include "app/AppFont.h"
 #include "app/Banner.h"
 #include "app/ChartView.h"
+#include "app/Colours.h"
 #include "app/Menus.h"
 #include "app/ReportDialog.h"
 #include "app/Twips.h"
@@ -21,8 +22,6 @@
 namespace zodiora {
 
 namespace {
-
-const QColor DarkBlue(0, 0, 110);
 
 /// Twips from the right edge to Exit's and to Back's right edge; Print's
 /// left edge sits at the width less Back's width and the print offset.
@@ -40,13 +39,13 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     setFont(ProgramFont());
 
     auto* client = new QWidget(this);
-    SetColours(client, DarkBlue, Qt::white);
+    SetColours(client, NightBlue, Qt::white);
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(BuildBanner(
         QStringLiteral("Share your questions and experiences with others on our online forum at " ZODIORA_MAKER_ADDRESS),
-        "banner", {QColor(255, 214, 90), QColor(0, 0, 90), QMargins(6, 4, 6, 4)}, platform_));
+        "banner", {BannerGold, QColor(0, 0, 90), QMargins(6, 4, 6, 4)}, platform_));
     layout->addWidget(buildTitle());
 
     chartView_ = new ChartView(platform_);
@@ -54,7 +53,7 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     scroll_->setObjectName(QStringLiteral("chartScroll"));
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SetColours(scroll_->viewport(), DarkBlue, Qt::white);
+    SetColours(scroll_->viewport(), NightBlue, Qt::white);
     chartView_->resize(chartView_->sizeHint().expandedTo(chartView_->minimumSize()));
     scroll_->setWidget(chartView_);
     scroll_->viewport()->installEventFilter(this);
@@ -70,7 +69,7 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
 QWidget* ResultsWindow::buildTitle()
 {
     auto* strip = new QWidget;
-    SetColours(strip, QColor(255, 251, 240), Qt::red);
+    SetColours(strip, Cream, Qt::red);
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(6, 2, 6, 2);
     auto* title = new QLabel(QStringLiteral("Zodiora"), strip);
