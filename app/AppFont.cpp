@@ -1,4 +1,4 @@
-#include "AppFont.h"
+#include "app/AppFont.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "ClipboardGuard.h"
+#include "app/ClipboardGuard.h"
 
 #include <QEvent>
 #include <QTextEdit>
 
-#include "platform/Platform.h"
+#include "app/platform/Platform.h"
 
 namespace zodiora {
 

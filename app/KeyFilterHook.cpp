@@ -1,10 +1,10 @@
-#include "KeyFilterHook.h"
+#include "app/KeyFilterHook.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "MessageMapping.h"
-#include "platform/Platform.h"
+#include "app/MessageMapping.h"
+#include "app/platform/Platform.h"
 
 namespace zodiora {
 

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "KeyFilters.h"
+#include "birthdata/KeyFilters.h"
 
 namespace zodiora {
 

@@ -1,8 +1,9 @@
-#include "LinkDetection.h"
+#include "app/LinkDetection.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QList>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -38,8 +39,7 @@ QString TrimTrailingPunctuation(QString address)
     return address;
 }
 
-}  // namespace
-
+/// http:// and https:// addresses and bare www. host names.
 const QRegularExpression& WebAddressPattern()
 {
     // Starts at a word boundary not preceded by a character that would make
@@ -50,6 +50,7 @@ const QRegularExpression& WebAddressPattern()
     return pattern;
 }
 
+/// The address to open: a bare www. name gets "http://" in front.
 QString WebAddressHref(const QString& detected)
 {
     if (detected.startsWith(QStringLiteral("www."), Qt::CaseInsensitive)) {
@@ -57,6 +58,8 @@ QString WebAddressHref(const QString& detected)
     }
     return detected;
 }
+
+}  // namespace
 
 void RemoveLinkFormats(QTextDocument* document)
 {

@@ -1,4 +1,4 @@
-#include "LinkLabel.h"
+#include "app/LinkLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

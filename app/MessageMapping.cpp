@@ -1,8 +1,8 @@
-#include "MessageMapping.h"
+#include "app/MessageMapping.h"
 
 #include <QString>
 
-#include "platform/Platform.h"
+#include "app/platform/Platform.h"
 
 namespace zodiora {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserMessage.h"
+#include "birthdata/UserMessage.h"
 
 class QWidget;
 

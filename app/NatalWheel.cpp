@@ -1,4 +1,4 @@
-#include "NatalWheel.h"
+#include "app/NatalWheel.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "AppFont.h"
-#include "SignGlyphs.h"
-#include "Twips.h"
+#include "app/AppFont.h"
+#include "app/SignGlyphs.h"
+#include "app/Twips.h"
 
 namespace zodiora {
 
@@ -49,7 +49,7 @@ QRectF Circle(double radius)
 
 NatalWheel::NatalWheel(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("picNatal"));
+    setObjectName(QStringLiteral("natalWheel"));
     for (int k = 0; k < 12; ++k) {
         glyphs_[static_cast<std::size_t>(k)] = k + 1;
     }
@@ -78,12 +78,12 @@ int NatalWheel::glyphAt(int index) const
     return index >= 0 && index < 12 ? glyphs_[static_cast<std::size_t>(index)] : 0;
 }
 
-QPointF NatalWheel::HouseTextOrigin(int index)
+QPointF NatalWheel::houseTextOrigin(int index)
 {
     return TextOrigins.at(static_cast<std::size_t>(index));
 }
 
-QPointF NatalWheel::GlyphOrigin(int index)
+QPointF NatalWheel::glyphOrigin(int index)
 {
     return GlyphOrigins.at(static_cast<std::size_t>(index));
 }

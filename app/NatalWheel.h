@@ -32,9 +32,9 @@ public:
     int glyphAt(int index) const;
 
     /// Top-left corner of house `index` + 1's text, in twips.
-    static QPointF HouseTextOrigin(int index);
+    static QPointF houseTextOrigin(int index);
     /// Top-left corner of house `index` + 1's 300 × 300 twip glyph box.
-    static QPointF GlyphOrigin(int index);
+    static QPointF glyphOrigin(int index);
 
     QSize sizeHint() const override;
 

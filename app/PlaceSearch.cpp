@@ -1,12 +1,12 @@
-#include "PlaceSearch.h"
+#include "app/PlaceSearch.h"
 
 #include <QUrlQuery>
 
-#include "platform/Platform.h"
+#include "app/platform/Platform.h"
 
 namespace zodiora {
 
-QUrl PlaceSearch::SearchUrl(const QString& query, const QString& siteUrl)
+QUrl PlaceSearch::searchUrl(const QString& query, const QString& siteUrl)
 {
     const QUrl site(siteUrl);
     const QString host = site.host().isEmpty() ? siteUrl.trimmed() : site.host();
@@ -17,9 +17,9 @@ QUrl PlaceSearch::SearchUrl(const QString& query, const QString& siteUrl)
     return url;
 }
 
-void PlaceSearch::Present(const QString& query, const QString& siteUrl)
+void PlaceSearch::present(const QString& query, const QString& siteUrl)
 {
-    platform_.openUrl(SearchUrl(query, siteUrl));
+    platform_.openUrl(searchUrl(query, siteUrl));
 }
 
 }  // namespace zodiora

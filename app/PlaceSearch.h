@@ -15,10 +15,10 @@ public:
 
     /// The search address: the query, then "site:" and the host of `siteUrl`
     /// (the whole text when it has no host).
-    static QUrl SearchUrl(const QString& query, const QString& siteUrl);
+    static QUrl searchUrl(const QString& query, const QString& siteUrl);
 
-    /// Opens SearchUrl(query, siteUrl) in the browser; the outcome is ignored.
-    void Present(const QString& query, const QString& siteUrl);
+    /// Opens searchUrl(query, siteUrl) in the browser; the outcome is ignored.
+    void present(const QString& query, const QString& siteUrl);
 
 private:
     Platform& platform_;

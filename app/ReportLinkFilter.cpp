@@ -1,10 +1,10 @@
-#include "ReportLinkFilter.h"
+#include "app/ReportLinkFilter.h"
 
 #include <QMouseEvent>
 #include <QTextEdit>
 #include <QUrl>
 
-#include "platform/Platform.h"
+#include "app/platform/Platform.h"
 
 namespace zodiora {
 

@@ -1,7 +1,9 @@
-#include "RichTextSink.h"
+#include "app/RichTextSink.h"
 
 #include <QTextCursor>
 #include <QTextEdit>
+
+#include "app/CrLfText.h"
 
 namespace zodiora {
 
@@ -27,18 +29,9 @@ void RichTextSink::insertText(std::string_view text)
         piece.remove(0, 1);
     }
     pendingCarriageReturn_ = piece.endsWith(QLatin1Char('\r'));
-    piece.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    piece.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QTextCursor cursor = box_.textCursor();
-    cursor.insertText(piece, format_);
+    cursor.insertText(FromCrLf(piece), format_);
     box_.setTextCursor(cursor);
-}
-
-QString PlainTextWithCrLf(const QTextEdit& box)
-{
-    QString text = box.toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
 }
 
 }  // namespace zodiora

@@ -2,7 +2,7 @@
 
 #include <QTextCharFormat>
 
-#include "ReportSink.h"
+#include "presentation/ReportSink.h"
 
 class QTextEdit;
 
@@ -24,8 +24,5 @@ private:
     QTextCharFormat format_;
     bool pendingCarriageReturn_ = false;  ///< last piece ended in CR: a following LF is its partner
 };
-
-/// The box's plain text with paragraph breaks as CR LF.
-QString PlainTextWithCrLf(const QTextEdit& box);
 
 }  // namespace zodiora

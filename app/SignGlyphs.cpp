@@ -1,4 +1,4 @@
-#include "SignGlyphs.h"
+#include "app/SignGlyphs.h"
 
 namespace zodiora {
 

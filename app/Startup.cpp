@@ -1,10 +1,10 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
 #include <QDir>
 #include <QStandardPaths>
 
-#include "ModHelp.h"
-#include "platform/Platform.h"
+#include "app/UpdateReminder.h"
+#include "app/platform/Platform.h"
 
 namespace zodiora {
 
@@ -25,7 +25,7 @@ std::unique_ptr<QLockFile> StartUp(Platform& platform, const QString& lockPath)
         platform.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information);
         return nullptr;
     }
-    UpdateReminder(platform);
+    UpdateReminder(platform).remind();
     return lock;
 }
 

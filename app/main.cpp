@@ -1,16 +1,22 @@
 #include <QApplication>
 
-#include "AppFont.h"
-#include "AppIcon.h"
-#include "FrmMain.h"
-#include "Startup.h"
-#include "platform/QtPlatform.h"
+#include "app/AppConfig.h"
+#include "app/QtText.h"
+#include "zodiora/Version.h"
+#include "app/AppFont.h"
+#include "app/AppIcon.h"
+#include "app/BirthFormWindow.h"
+#include "app/Startup.h"
+#include "app/platform/QtPlatform.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zodiora"));
+    QApplication::setApplicationVersion(zodiora::ToQString(zodiora::ProgramVersion));
     QApplication::setOrganizationName(QStringLiteral("Zodiora"));
+    // Desktops match the window to its menu entry and icon by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZODIORA_APP_ID));
     QApplication::setFont(zodiora::ProgramFont());
     zodiora::InstallApplicationIcon();
     // The program ends only through its exit routine: between charts the
@@ -23,9 +29,10 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    zodiora::FrmMain form(platform);
-    QObject::connect(&form, &zodiora::FrmMain::exitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    zodiora::BirthFormWindow form(platform);
+    QObject::connect(&form, &zodiora::BirthFormWindow::exitRequested, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     form.show();
-    form.CentreOnScreen();
+    form.centreOnScreen();
     return QApplication::exec();
 }

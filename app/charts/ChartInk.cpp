@@ -1,8 +1,8 @@
-#include "charts/ChartInk.h"
+#include "app/charts/ChartInk.h"
 
 #include <QFontMetricsF>
 
-#include "AppFont.h"
+#include "app/AppFont.h"
 
 namespace zodiora {
 

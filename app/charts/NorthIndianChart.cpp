@@ -1,10 +1,10 @@
-#include "charts/NorthIndianChart.h"
+#include "app/charts/NorthIndianChart.h"
 
 #include <QPainterPath>
 #include <array>
 
-#include "AppFont.h"
-#include "charts/ChartInk.h"
+#include "app/AppFont.h"
+#include "app/charts/ChartInk.h"
 
 namespace zodiora {
 

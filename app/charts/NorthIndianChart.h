@@ -4,7 +4,7 @@
 #include <QRectF>
 #include <QWidget>
 
-#include "charts/ChartStyleInput.h"
+#include "app/charts/ChartStyleInput.h"
 
 namespace zodiora {
 

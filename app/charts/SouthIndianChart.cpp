@@ -1,11 +1,11 @@
-#include "charts/SouthIndianChart.h"
+#include "app/charts/SouthIndianChart.h"
 
 #include <QPainterPath>
 #include <array>
 
-#include "AppFont.h"
-#include "SignGlyphs.h"
-#include "charts/ChartInk.h"
+#include "app/AppFont.h"
+#include "app/SignGlyphs.h"
+#include "app/charts/ChartInk.h"
 
 namespace zodiora {
 

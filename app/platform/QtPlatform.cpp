@@ -1,4 +1,4 @@
-#include "QtPlatform.h"
+#include "app/platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "app/platform/Platform.h"
 
 namespace zodiora {
 

@@ -12,7 +12,7 @@
 #include <QSvgGenerator>
 #include <QTextStream>
 
-#include "AppIcon.h"
+#include "app/AppIcon.h"
 
 namespace {
 

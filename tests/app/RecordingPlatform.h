@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QUrl>
 
-#include "platform/Platform.h"
+#include "app/platform/Platform.h"
 
 namespace zodiora::test {
 

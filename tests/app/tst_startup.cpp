@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "RecordingPlatform.h"
-#include "Startup.h"
+#include "app/Startup.h"
+#include "tests/app/RecordingPlatform.h"
 
 using namespace zodiora;
 using zodiora::test::RecordingPlatform;

@@ -1,0 +1,311 @@
+#include "app/BirthFormFields.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "birthdata/KeyFilters.h"
+#include "birthdata/TimeZoneTable.h"
+#include "presentation/ChartDisplay.h"
+
+#include "app/KeyFilterHook.h"
+
+namespace zodiora {
+
+namespace {
+
+QComboBox* NumberList(const char* name, int first, int last, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    for (int n = first; n <= last; ++n) {
+        list->addItem(QString::number(n));
+    }
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+QLineEdit* TextBox(const QString& name, int maxLength, QWidget* parent = nullptr)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    if (maxLength > 0) {
+        box->setMaxLength(maxLength);
+    }
+    return box;
+}
+
+QRadioButton* Option(const char* name, const QString& caption)
+{
+    auto* option = new QRadioButton(caption);
+    option->setObjectName(QLatin1String(name));
+    return option;
+}
+
+/// The widgets side by side, left-aligned.
+QHBoxLayout* RowOf(std::initializer_list<QWidget*> widgets)
+{
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets) {
+        row->addWidget(widget);
+    }
+    row->addStretch(1);
+    return row;
+}
+
+std::string Std(const QString& text)
+{
+    return text.toStdString();
+}
+
+QString FromStd(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+BirthFormFields::BirthFormFields(Platform& platform, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("birthFormFields"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+    column->addWidget(buildBirthRows());
+    column->addWidget(buildZone());
+    column->addWidget(buildCoordinates());
+    column->addWidget(buildPlace());
+
+    fillDefaults();
+    setTabChain();
+
+    // The filters run on typed characters only; pasted text is left to validation.
+    auto* digits = new KeyFilterHook(&FilterDigitKey, platform, this);
+    for (QLineEdit* box : {latitudeDegreesEdit_, latitudeMinutesEdit_, longitudeDegreesEdit_, longitudeMinutesEdit_}) {
+        box->installEventFilter(digits);
+    }
+    nameEdit_->installEventFilter(new KeyFilterHook(&FilterLetterKey, platform, this));
+}
+
+QWidget* BirthFormFields::buildBirthRows()
+{
+    auto* panel = new QWidget;
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    nameEdit_ = TextBox(QStringLiteral("nameEdit"), 0, panel);
+    grid->addWidget(new QLabel(QStringLiteral("Name"), panel), 0, 0);
+    grid->addWidget(nameEdit_, 0, 1);
+
+    monthBox_ = new QComboBox(panel);
+    monthBox_->setObjectName(QStringLiteral("monthBox"));
+    monthBox_->setMaxVisibleItems(12);
+    dayBox_ = NumberList("dayBox", 1, 31, panel);
+    yearBox_ = NumberList("yearBox", 1901, 2050, panel);
+    grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), panel), 1, 0);
+    grid->addLayout(RowOf({monthBox_, dayBox_, yearBox_}), 1, 1);
+
+    hourBox_ = NumberList("hourBox", 0, 23, panel);
+    minuteBox_ = NumberList("minuteBox", 0, 59, panel);
+    secondBox_ = NumberList("secondBox", 0, 59, panel);
+    grid->addWidget(new QLabel(QStringLiteral("Time of Birth"), panel), 2, 0);
+    grid->addLayout(RowOf({hourBox_, minuteBox_, secondBox_, new QLabel(QStringLiteral("HH:MM:SS"), panel)}), 2, 1);
+    grid->setColumnStretch(1, 1);
+    return panel;
+}
+
+QWidget* BirthFormFields::buildZone()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Zone"));
+    frame->setObjectName(QStringLiteral("zoneFrame"));
+    auto* row = new QHBoxLayout(frame);
+    daylightSavingBox_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
+    daylightSavingBox_->setObjectName(QStringLiteral("daylightSavingBox"));
+    zoneBox_ = new QComboBox(frame);
+    zoneBox_->setObjectName(QStringLiteral("zoneBox"));
+    zoneBox_->setMaxVisibleItems(20);
+    row->addWidget(daylightSavingBox_);
+    row->addWidget(zoneBox_, 1);
+    return frame;
+}
+
+QWidget* BirthFormFields::buildCoordinates()
+{
+    auto* panel = new QWidget;
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    struct Axis {
+        const char* name;
+        const char* caption;
+        int degreeDigits;
+        QLineEdit** degrees;
+        QLineEdit** minutes;
+        std::array<const char*, 2> optionNames;
+        std::array<const char*, 2> optionCaptions;
+        std::array<QRadioButton**, 2> options;
+    };
+    const std::array<Axis, 2> axes{{
+        {"latitude", "Latitude", 2, &latitudeDegreesEdit_, &latitudeMinutesEdit_, {"northButton", "southButton"},
+         {"North", "South"}, {&northButton_, &southButton_}},
+        {"longitude", "Longitude", 3, &longitudeDegreesEdit_, &longitudeMinutesEdit_, {"eastButton", "westButton"},
+         {"East", "West"}, {&eastButton_, &westButton_}},
+    }};
+    for (const Axis& axis : axes) {
+        const QString name = QLatin1String(axis.name);
+        auto* degrees = *axis.degrees = TextBox(name + QStringLiteral("DegreesEdit"), axis.degreeDigits);
+        auto* minutes = *axis.minutes = TextBox(name + QStringLiteral("MinutesEdit"), 2);
+        auto* first = *axis.options[0] = Option(axis.optionNames[0], QLatin1String(axis.optionCaptions[0]));
+        auto* second = *axis.options[1] = Option(axis.optionNames[1], QLatin1String(axis.optionCaptions[1]));
+
+        auto* box = new QGroupBox(QLatin1String(axis.caption), panel);
+        box->setObjectName(name + QStringLiteral("Frame"));
+        auto* grid = new QGridLayout(box);
+        const int boxWidth = degrees->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14;
+        degrees->setFixedWidth(boxWidth);
+        minutes->setFixedWidth(boxWidth);
+        for (QWidget* control : std::initializer_list<QWidget*>{degrees, minutes, first, second}) {
+            control->setParent(box);
+        }
+        grid->addWidget(degrees, 0, 0);
+        grid->addWidget(new QLabel(QStringLiteral("Deg"), box), 0, 1);
+        grid->addWidget(minutes, 0, 2);
+        grid->addWidget(new QLabel(QStringLiteral("Min"), box), 0, 3);
+        grid->addWidget(first, 1, 0, 1, 2);
+        grid->addWidget(second, 1, 2, 1, 2);
+        grid->setColumnStretch(4, 1);
+        row->addWidget(box);
+    }
+    return panel;
+}
+
+QWidget* BirthFormFields::buildPlace()
+{
+    auto* panel = new QWidget;
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    cityEdit_ = TextBox(QStringLiteral("cityEdit"), 0, panel);
+    stateEdit_ = TextBox(QStringLiteral("stateEdit"), 0, panel);
+    countryEdit_ = TextBox(QStringLiteral("countryEdit"), 0, panel);
+    grid->addWidget(new QLabel(QStringLiteral("City"), panel), 0, 0);
+    grid->addWidget(cityEdit_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("State"), panel), 1, 0);
+    grid->addWidget(stateEdit_, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Country"), panel), 2, 0);
+    grid->addWidget(countryEdit_, 2, 1);
+
+    lookupButton_ = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), panel);
+    lookupButton_->setObjectName(QStringLiteral("lookupButton"));
+    lookupButton_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    connect(lookupButton_, &QPushButton::clicked, this, &BirthFormFields::placeLookupRequested);
+    grid->addWidget(lookupButton_, 0, 2, 3, 1);
+    grid->setColumnStretch(1, 1);
+    return panel;
+}
+
+void BirthFormFields::fillDefaults()
+{
+    for (int month = 1; month <= 12; ++month) {
+        monthBox_->addItem(FromStd(MonthName(month)));
+    }
+    for (const TimeZoneRow& row : TimeZoneTable) {
+        zoneBox_->addItem(QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));
+    }
+    for (QComboBox* list : {monthBox_, dayBox_, yearBox_, hourBox_, minuteBox_, secondBox_}) {
+        list->setCurrentIndex(0);
+    }
+    zoneBox_->setCurrentIndex(DefaultTimeZoneRow);
+    northButton_->setChecked(true);
+    eastButton_->setChecked(true);
+}
+
+void BirthFormFields::setTabChain()
+{
+    // Top to bottom, left to right, as the rows are laid out.
+    const std::array<QWidget*, 21> chain{nameEdit_,           monthBox_,           dayBox_,
+                                         yearBox_,            hourBox_,            minuteBox_,
+                                         secondBox_,          daylightSavingBox_,  zoneBox_,
+                                         latitudeDegreesEdit_, latitudeMinutesEdit_, northButton_,
+                                         southButton_,        longitudeDegreesEdit_, longitudeMinutesEdit_,
+                                         eastButton_,         westButton_,         cityEdit_,
+                                         stateEdit_,          countryEdit_,        lookupButton_};
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+        setTabOrder(chain[i], chain[i + 1]);
+    }
+}
+
+void BirthFormFields::chainTabTo(QWidget* next)
+{
+    setTabOrder(lookupButton_, next);
+}
+
+BirthFormInput BirthFormFields::input() const
+{
+    BirthFormInput in;
+    in.name = Std(nameEdit_->text());
+    in.monthIndex = monthBox_->currentIndex();
+    in.day = dayBox_->currentText().toInt();
+    in.year = yearBox_->currentText().toInt();
+    in.hour = hourBox_->currentText().toInt();
+    in.minute = minuteBox_->currentText().toInt();
+    in.zoneRow = zoneBox_->currentIndex();
+    in.daylightSaving = daylightSavingBox_->isChecked();
+    in.latDegrees = Std(latitudeDegreesEdit_->text());
+    in.latMinutes = Std(latitudeMinutesEdit_->text());
+    in.south = southButton_->isChecked();
+    in.lonDegrees = Std(longitudeDegreesEdit_->text());
+    in.lonMinutes = Std(longitudeMinutesEdit_->text());
+    in.east = eastButton_->isChecked();
+    in.city = Std(cityEdit_->text());
+    in.state = Std(stateEdit_->text());
+    in.country = Std(countryEdit_->text());
+    return in;
+}
+
+void BirthFormFields::setInput(const BirthFormInput& in)
+{
+    nameEdit_->setText(FromStd(in.name));
+    monthBox_->setCurrentIndex(in.monthIndex);
+    dayBox_->setCurrentText(QString::number(in.day));
+    yearBox_->setCurrentText(QString::number(in.year));
+    hourBox_->setCurrentText(QString::number(in.hour));
+    minuteBox_->setCurrentText(QString::number(in.minute));
+    zoneBox_->setCurrentIndex(in.zoneRow);
+    daylightSavingBox_->setChecked(in.daylightSaving);
+    latitudeDegreesEdit_->setText(FromStd(in.latDegrees));
+    latitudeMinutesEdit_->setText(FromStd(in.latMinutes));
+    (in.south ? southButton_ : northButton_)->setChecked(true);
+    longitudeDegreesEdit_->setText(FromStd(in.lonDegrees));
+    longitudeMinutesEdit_->setText(FromStd(in.lonMinutes));
+    (in.east ? eastButton_ : westButton_)->setChecked(true);
+    cityEdit_->setText(FromStd(in.city));
+    stateEdit_->setText(FromStd(in.state));
+    countryEdit_->setText(FromStd(in.country));
+}
+
+void BirthFormFields::focusField(FormField field)
+{
+    QWidget* target = nullptr;
+    switch (field) {
+    case FormField::Name: target = nameEdit_; break;
+    case FormField::LonDegrees: target = longitudeDegreesEdit_; break;
+    case FormField::LonMinutes: target = longitudeMinutesEdit_; break;
+    case FormField::LatDegrees: target = latitudeDegreesEdit_; break;
+    case FormField::LatMinutes: target = latitudeMinutesEdit_; break;
+    case FormField::City: target = cityEdit_; break;
+    case FormField::State: target = stateEdit_; break;
+    case FormField::Country: target = countryEdit_; break;
+    case FormField::None: break;
+    }
+    if (target != nullptr) {
+        target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace zodiora

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QWidget>
+
+#include "birthdata/BirthFormInput.h"
+#include "birthdata/UserMessage.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zodiora {
+
+class Platform;
+
+/// The birth form's controls, top to bottom: name, date and time of birth,
+/// zone, latitude and longitude, and the place with its lookup button.
+/// Typed characters pass the keystroke filters; pasted text is left to
+/// validation.
+class BirthFormFields : public QWidget {
+    Q_OBJECT
+public:
+    explicit BirthFormFields(Platform& platform, QWidget* parent = nullptr);
+
+    /// What the controls hold, for validation and charting.
+    BirthFormInput input() const;
+    /// Sets every control as `input` describes (seconds are left alone).
+    void setInput(const BirthFormInput& input);
+
+    /// Puts the focus in the box a validation message names.
+    void focusField(FormField field);
+    /// Continues the tab chain from the lookup button to `next`.
+    void chainTabTo(QWidget* next);
+
+signals:
+    /// The lookup button was pressed.
+    void placeLookupRequested();
+
+private:
+    QWidget* buildBirthRows();
+    QWidget* buildZone();
+    QWidget* buildCoordinates();
+    QWidget* buildPlace();
+    void fillDefaults();
+    void setTabChain();
+
+    QLineEdit* nameEdit_;
+    QComboBox* monthBox_;
+    QComboBox* dayBox_;
+    QComboBox* yearBox_;
+    QComboBox* hourBox_;
+    QComboBox* minuteBox_;
+    QComboBox* secondBox_;
+    QCheckBox* daylightSavingBox_;
+    QComboBox* zoneBox_;
+    QLineEdit* latitudeDegreesEdit_;
+    QLineEdit* latitudeMinutesEdit_;
+    QRadioButton* northButton_;
+    QRadioButton* southButton_;
+    QLineEdit* longitudeDegreesEdit_;
+    QLineEdit* longitudeMinutesEdit_;
+    QRadioButton* eastButton_;
+    QRadioButton* westButton_;
+    QLineEdit* cityEdit_;
+    QLineEdit* stateEdit_;
+    QLineEdit* countryEdit_;
+    QPushButton* lookupButton_;
+};
+
+}  // namespace zodiora

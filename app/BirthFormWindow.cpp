@@ -1,0 +1,165 @@
+#include "app/BirthFormWindow.h"
+#include "app/QtText.h"
+#include "zodiora/Version.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "birthdata/BirthDataInput.h"
+#include "birthdata/PlaceLookup.h"
+#include "presentation/ChartSession.h"
+
+#include "app/AboutDialog.h"
+#include "app/AppConfig.h"
+#include "app/AppFont.h"
+#include "app/Banner.h"
+#include "app/BirthFormFields.h"
+#include "app/Colours.h"
+#include "app/Menus.h"
+#include "app/MessageMapping.h"
+#include "app/PlaceSearch.h"
+#include "app/ResultsWindow.h"
+
+namespace zodiora {
+
+BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
+    : QMainWindow(parent),
+      platform_(platform),
+      session_(std::make_unique<ChartSession>())
+{
+    setObjectName(QStringLiteral("birthFormWindow"));
+    setWindowTitle(ToQString(ProgramTitle));
+    setFont(ProgramFont());
+
+    auto* client = new QWidget(this);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 8);
+    column->addWidget(BuildBanner(
+        QStringLiteral("Talk astrology with other users on our discussion board at " ZODIORA_MAKER_ADDRESS),
+        "forumBanner", {NightBlue, BannerGold, QMargins(8, 5, 8, 5)}, platform_));
+
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(12, 6, 12, 0);
+    body->setSpacing(8);
+    fields_ = new BirthFormFields(platform_, client);
+    connect(fields_, &BirthFormFields::placeLookupRequested, this, &BirthFormWindow::lookUpPlace);
+    body->addWidget(fields_);
+
+    auto* proceedButton = new QPushButton(QStringLiteral("Proceed"), client);
+    proceedButton->setObjectName(QStringLiteral("proceedButton"));
+    proceedButton->setMinimumHeight(proceedButton->sizeHint().height() + 6);
+    QFont proceedFont = proceedButton->font();
+    proceedFont.setBold(true);
+    proceedButton->setFont(proceedFont);
+    connect(proceedButton, &QPushButton::clicked, this, &BirthFormWindow::proceed);
+    body->addWidget(proceedButton);
+    fields_->chainTabTo(proceedButton);
+
+    auto* about = new QLabel(AboutDialog::summaryText(), client);
+    about->setObjectName(QStringLiteral("aboutLabel"));
+    about->setWordWrap(true);
+    body->addWidget(about);
+    column->addLayout(body);
+    setCentralWidget(client);
+
+    AddFileMenu(menuBar(), this, {{"proceedAction", QStringLiteral("Proceed"), [this] { proceed(); }},
+                                      {"exitAction", QStringLiteral("E&xit"), [this] { close(); }}});
+    AddHelpMenu(menuBar(), platform_, this);
+
+    fields_->focusField(FormField::Name);
+    client->setFixedWidth(client->sizeHint().width());
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+BirthFormWindow::~BirthFormWindow()
+{
+    delete results_.data();
+}
+
+BirthFormInput BirthFormWindow::input() const
+{
+    return fields_->input();
+}
+
+void BirthFormWindow::setInput(const BirthFormInput& input)
+{
+    fields_->setInput(input);
+}
+
+ResultsWindow* BirthFormWindow::resultsWindow() const
+{
+    return results_.data();
+}
+
+void BirthFormWindow::proceed()
+{
+    const BirthFormInput in = input();
+    if (const auto problem = ValidateBirthData(in)) {
+        ShowUserMessage(platform_, this, *problem);
+        fields_->focusField(problem->focus);
+        return;
+    }
+    const ChartResult chart = session_->run(in);
+
+    delete results_.data();
+    results_ = new ResultsWindow(platform_);
+    connect(results_, &ResultsWindow::backRequested, this, &BirthFormWindow::showFormAgain);
+    connect(results_, &ResultsWindow::exitRequested, this, &BirthFormWindow::exitProgram);
+    results_->showChart(chart);
+    results_->showMaximizedOn(screen());
+    hide();
+}
+
+void BirthFormWindow::lookUpPlace()
+{
+    const BirthFormInput in = input();
+    if (const auto problem = CheckPlaceLookup(in.city, in.state, in.country)) {
+        ShowUserMessage(platform_, this, *problem);
+        fields_->focusField(problem->focus);
+        return;
+    }
+    PlaceSearch(platform_).present(QString::fromStdString(PlaceSearchQuery(in.city, in.state, in.country)),
+                                   QStringLiteral(ZODIORA_HOME_URL));
+}
+
+void BirthFormWindow::showFormAgain()
+{
+    show();
+    if (results_) {
+        results_->closeForBack();
+    }
+}
+
+void BirthFormWindow::exitProgram()
+{
+    if (exiting_) {
+        return;
+    }
+    exiting_ = true;
+    if (results_) {
+        results_->closeForBack();
+    }
+    hide();
+    emit exitRequested();
+}
+
+void BirthFormWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    exitProgram();
+}
+
+void BirthFormWindow::centreOnScreen()
+{
+    if (QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+}
+
+}  // namespace zodiora

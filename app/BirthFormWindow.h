@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "birthdata/BirthFormInput.h"
+
+namespace zodiora {
+
+class BirthFormFields;
+class Platform;
+class ResultsWindow;
+class ChartSession;
+
+/// The birth-data form: the program's input window for the whole run. Its
+/// controls are the only store of the input between charts; "Proceed"
+/// builds a fresh results window and hides the form, "Back" shows it again
+/// as it was left.
+class BirthFormWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit BirthFormWindow(Platform& platform, QWidget* parent = nullptr);
+    ~BirthFormWindow() override;
+
+    /// What the controls hold, for validation and charting.
+    BirthFormInput input() const;
+    /// Fills the controls as a user would (seconds are left alone).
+    void setInput(const BirthFormInput& input);
+
+    /// The results window of the chart on show, if any.
+    ResultsWindow* resultsWindow() const;
+
+    /// Places the window in the middle of its screen's available area.
+    void centreOnScreen();
+
+signals:
+    /// The user asked to end the program (Exit, or a close box).
+    void exitRequested();
+
+public slots:
+    /// Checks the input and, when it passes, shows its chart in a new results window.
+    void proceed();
+    /// Opens a web search for the place's coordinates.
+    void lookUpPlace();
+    /// Back from the results: drops the results window, shows the form.
+    void showFormAgain();
+    /// Closes every window of the program and asks for the end of the run.
+    void exitProgram();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+
+    Platform& platform_;
+    BirthFormFields* fields_;
+    // The chart records every "Proceed" overwrites (kept for the whole run).
+    std::unique_ptr<ChartSession> session_;
+    QPointer<ResultsWindow> results_;
+    bool exiting_ = false;
+};
+
+}  // namespace zodiora

@@ -1,0 +1,226 @@
+#include "app/ChartView.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "engine/Body.h"
+#include "presentation/ChartSession.h"
+
+#include "app/AppConfig.h"
+#include "app/AppFont.h"
+#include "app/ClipboardGuard.h"
+#include "app/Colours.h"
+#include "app/CrLfText.h"
+#include "app/LinkLabel.h"
+#include "app/NatalWheel.h"
+#include "app/QtText.h"
+#include "app/RichTextSink.h"
+#include "app/Twips.h"
+#include "app/WebPages.h"
+
+namespace zodiora {
+
+namespace {
+
+/// The form's designed size in twips.
+constexpr int DesignWidth = 13320;
+constexpr int DesignHeight = 9900;
+
+/// A caption beside a value label, or the value label itself (bold, named).
+QLabel* TextLabel(const QString& text, QWidget* parent, const QString& objectName = {}, bool bold = false)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
+    if (bold) {
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+    }
+    return label;
+}
+
+QString Text(const std::string& utf8)
+{
+    return ToQString(utf8);
+}
+
+/// The position table's captions: Sun..Pluto, then "Asc".
+QString BodyCaption(std::size_t row)
+{
+    return ToQString(BodyNames[row]);
+}
+
+QGroupBox* Frame(const char* title, const char* name, QWidget* parent)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(title), parent);
+    frame->setObjectName(QLatin1String(name));
+    return frame;
+}
+
+struct LabelRow {
+    const char* caption;
+    const char* name;
+    QLabel** target;
+};
+
+}  // namespace
+
+ChartView::ChartView(Platform& platform, QWidget* parent) : QWidget(parent), platform_(platform)
+{
+    setObjectName(QStringLiteral("chartView"));
+    setFont(ProgramFont());
+    SetColours(this, Cream, Qt::black);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildDetails());
+    left->addWidget(buildSigns());
+    left->addStretch(1);
+
+    wheel_ = new NatalWheel(this);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 0);
+    top->addStretch(1);
+    top->addWidget(wheel_, 0, Qt::AlignTop);
+    top->addStretch(1);
+    top->addWidget(buildPositions(), 0, Qt::AlignTop);
+
+    auto* heading = new QLabel(QStringLiteral("Planets in Signs"), this);
+    heading->setObjectName(QStringLiteral("planetsInSignsHeading"));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() + 2);
+    heading->setFont(headingFont);
+
+    reportBox_ = new QTextEdit(this);
+    reportBox_->setObjectName(QStringLiteral("reportBox"));
+    reportBox_->setReadOnly(true);
+    reportBox_->setAcceptRichText(true);
+    new ClipboardGuard(reportBox_, platform_);
+
+    auto* analysisLink = new LinkLabel(QStringLiteral("For a more detailed analysis of the planets in the signs of "
+                                                      "your chart, visit us at " ZODIORA_MAKER_ADDRESS),
+                                       this);
+    analysisLink->setObjectName(QStringLiteral("analysisLink"));
+    analysisLink->showAsWebLink();
+    connect(analysisLink, &LinkLabel::clicked, this, [this] { WebPages(platform_).openHome(); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(heading);
+    layout->addWidget(reportBox_, 1);
+    layout->addWidget(analysisLink, 0, Qt::AlignHCenter);
+
+    const int dpi = logicalDpiX();
+    reportBox_->setMinimumHeight(TwipsToPixels(2100, dpi));
+    setMinimumSize(TwipsToPixels(DesignWidth, dpi), TwipsToPixels(DesignHeight, dpi));
+}
+
+QWidget* ChartView::buildDetails()
+{
+    auto* frame = Frame("Your Details", "detailsFrame", this);
+    auto* grid = new QGridLayout(frame);
+    nameLabel_ = TextLabel({}, frame, QStringLiteral("nameLabel"), true);
+    nameLabel_->setWordWrap(true);
+    grid->addWidget(nameLabel_, 0, 0, 1, 2);
+
+    const std::array<LabelRow, 7> rows{{{"Date of Birth :", "birthDateLabel", &birthDateLabel_},
+                                        {"Time of Birth :", "birthTimeLabel", &birthTimeLabel_},
+                                        {"Longitude :", "longitudeLabel", &longitudeLabel_},
+                                        {"Latitude   :", "latitudeLabel", &latitudeLabel_},
+                                        {"City :", "cityLabel", &cityLabel_},
+                                        {"State :", "stateLabel", &stateLabel_},
+                                        {"Country :", "countryLabel", &countryLabel_}}};
+    int r = 1;
+    for (const LabelRow& row : rows) {
+        grid->addWidget(TextLabel(QString::fromLatin1(row.caption), frame), r, 0);
+        *row.target = TextLabel({}, frame, QLatin1String(row.name), true);
+        (*row.target)->setWordWrap(true);
+        grid->addWidget(*row.target, r, 1);
+        ++r;
+    }
+    grid->setColumnStretch(1, 1);
+    frame->setFixedWidth(TwipsToPixels(3300, logicalDpiX()));
+    return frame;
+}
+
+QWidget* ChartView::buildSigns()
+{
+    auto* frame = Frame("Other Details", "signsFrame", this);
+    auto* column = new QVBoxLayout(frame);
+    const std::array<LabelRow, 3> rows{{{"Ascendant", "ascendantLabel", &ascendantLabel_},
+                                        {"Sun Sign", "sunSignLabel", &sunSignLabel_},
+                                        {"Moon Sign", "moonSignLabel", &moonSignLabel_}}};
+    for (const LabelRow& row : rows) {
+        column->addWidget(TextLabel(QString::fromLatin1(row.caption), frame));
+        *row.target = TextLabel({}, frame, QLatin1String(row.name), true);
+        column->addWidget(*row.target);
+        column->addSpacing(4);
+    }
+    frame->setFixedWidth(TwipsToPixels(3300, logicalDpiX()));
+    return frame;
+}
+
+QWidget* ChartView::buildPositions()
+{
+    auto* frame = Frame("Planetary Positions", "positionsFrame", this);
+    auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(TwipsToPixels(90, logicalDpiX()));
+    QFont fixed(QStringLiteral("DejaVu Sans Mono"));
+    fixed.setPointSizeF(font().pointSizeF());
+    fixed.setBold(true);
+    for (std::size_t k = 0; k < positionLabels_.size(); ++k) {
+        auto* caption = TextLabel(BodyCaption(k), frame, QStringLiteral("bodyNameLabel%1").arg(k));
+        auto* value = TextLabel({}, frame, QStringLiteral("positionLabel%1").arg(k));
+        value->setFont(fixed);
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("00 Xxx 00 (R)")));
+        positionLabels_[k] = value;
+        grid->addWidget(caption, int(k), 0);
+        grid->addWidget(value, int(k), 1);
+    }
+    return frame;
+}
+
+void ChartView::showChart(const ChartResult& result)
+{
+    const ChartDisplay& chart = result.display;
+    for (std::size_t k = 0; k < positionLabels_.size(); ++k) {
+        positionLabels_[k]->setText(Text(chart.positions[k]));
+    }
+    moonSignLabel_->setText(Text(chart.rashi));
+    sunSignLabel_->setText(Text(chart.sunSign));
+    ascendantLabel_->setText(Text(chart.lagna));
+
+    nameLabel_->setText(Text(chart.details.name));
+    birthDateLabel_->setText(Text(chart.details.dob));
+    birthTimeLabel_->setText(Text(chart.details.tob));
+    latitudeLabel_->setText(Text(chart.details.latitude));
+    longitudeLabel_->setText(Text(chart.details.longitude));
+    cityLabel_->setText(Text(chart.details.city));
+    stateLabel_->setText(Text(chart.details.state));
+    countryLabel_->setText(Text(chart.details.country));
+
+    std::array<QString, 12> houses;
+    for (std::size_t k = 0; k < houses.size(); ++k) {
+        houses[k] = Text(chart.houses[k]);
+    }
+    wheel_->setHouses(houses);
+    if (chart.glyphs) {
+        wheel_->setGlyphs(*chart.glyphs);
+    }
+
+    RichTextSink sink(*reportBox_);
+    WriteReport(result.report, sink);
+    reportBox_->moveCursor(QTextCursor::Start);
+}
+
+QString ChartView::reportText() const
+{
+    return PlainTextWithCrLf(*reportBox_);
+}
+
+}  // namespace zodiora

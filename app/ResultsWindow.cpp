@@ -1,0 +1,181 @@
+#include "app/ResultsWindow.h"
+#include "app/QtText.h"
+#include "zodiora/Version.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "app/AppConfig.h"
+#include "app/AppFont.h"
+#include "app/Banner.h"
+#include "app/ChartView.h"
+#include "app/Colours.h"
+#include "app/Menus.h"
+#include "app/ReportDialog.h"
+#include "app/Twips.h"
+
+namespace zodiora {
+
+namespace {
+
+/// Twips from the right edge to Exit's and to Back's right edge; Print's
+/// left edge sits at the width less Back's width and the print offset.
+constexpr int ExitRightGap = 160;
+constexpr int BackRightGap = 1400;
+constexpr int PrintOffset = 2600;
+
+}  // namespace
+
+ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
+{
+    setObjectName(QStringLiteral("resultsWindow"));
+    setWindowTitle(ToQString(ProgramTitle));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(ProgramFont());
+
+    auto* client = new QWidget(this);
+    SetColours(client, NightBlue, Qt::white);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(BuildBanner(
+        QStringLiteral("Share your questions and experiences with others on our online forum at " ZODIORA_MAKER_ADDRESS),
+        "banner", {BannerGold, QColor(0, 0, 90), QMargins(6, 4, 6, 4)}, platform_));
+    layout->addWidget(buildTitle());
+
+    chartView_ = new ChartView(platform_);
+    scroll_ = new QScrollArea(client);
+    scroll_->setObjectName(QStringLiteral("chartScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetColours(scroll_->viewport(), NightBlue, Qt::white);
+    chartView_->resize(chartView_->sizeHint().expandedTo(chartView_->minimumSize()));
+    scroll_->setWidget(chartView_);
+    scroll_->viewport()->installEventFilter(this);
+    layout->addWidget(scroll_, 1);
+    layout->addWidget(buildButtons());
+    setCentralWidget(client);
+
+    AddFileMenu(menuBar(), this, {{"backAction", QStringLiteral("&Back"), [this] { emit backRequested(); }},
+                                      {"exitAction", QStringLiteral("E&xit"), [this] { emit exitRequested(); }}});
+    AddHelpMenu(menuBar(), platform_, this);
+}
+
+QWidget* ResultsWindow::buildTitle()
+{
+    auto* strip = new QWidget;
+    SetColours(strip, Cream, Qt::red);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(6, 2, 6, 2);
+    auto* title = new QLabel(QStringLiteral("Zodiora"), strip);
+    title->setObjectName(QStringLiteral("titleLabel"));
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
+    title->setFont(titleFont);
+    QPalette red = title->palette();
+    red.setColor(QPalette::WindowText, QColor(200, 0, 0));
+    title->setPalette(red);
+    row->addWidget(title, 0, Qt::AlignHCenter);
+    return strip;
+}
+
+QWidget* ResultsWindow::buildButtons()
+{
+    buttonStrip_ = new QWidget;
+    buttonStrip_->setObjectName(QStringLiteral("buttonStrip"));
+    SetColours(buttonStrip_, QColor(200, 206, 230), Qt::black);
+    const int dpi = logicalDpiX();
+    buttonStrip_->setFixedHeight(TwipsToPixels(600, dpi));
+
+    auto button = [this, dpi](const char* name, const QString& caption, int widthTwips) {
+        auto* b = new QPushButton(caption, buttonStrip_);
+        b->setObjectName(QLatin1String(name));
+        b->resize(TwipsToPixels(widthTwips, dpi), TwipsToPixels(390, dpi));
+        return b;
+    };
+    printButton_ = button("printButton", QStringLiteral("&Print"), 1020);
+    backButton_ = button("backButton", QStringLiteral("&Back"), 1020);
+    exitButton_ = button("exitButton", QStringLiteral("&Exit"), 1095);
+    connect(printButton_, &QPushButton::clicked, this, &ResultsWindow::openReport);
+    connect(backButton_, &QPushButton::clicked, this, &ResultsWindow::backRequested);
+    connect(exitButton_, &QPushButton::clicked, this, &ResultsWindow::exitRequested);
+    buttonStrip_->installEventFilter(this);
+    return buttonStrip_;
+}
+
+void ResultsWindow::placeButtons()
+{
+    const int dpi = logicalDpiX();
+    const int w = buttonStrip_->width();
+    const int y = (buttonStrip_->height() - backButton_->height()) / 2;
+    exitButton_->move(w - (exitButton_->width() + TwipsToPixels(ExitRightGap, dpi)), y);
+    backButton_->move(w - (backButton_->width() + TwipsToPixels(BackRightGap, dpi)), y);
+    printButton_->move(w - (backButton_->width() + TwipsToPixels(PrintOffset, dpi)), y);
+}
+
+bool ResultsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == buttonStrip_ && event->type() == QEvent::Resize) {
+        placeButtons();
+    }
+    if (scroll_ && watched == scroll_->viewport() && event->type() == QEvent::Resize) {
+        fitChartViewHeight();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The form keeps its designed width, centred; on a taller screen the extra
+// height goes to the report box rather than to empty blue below the form.
+void ResultsWindow::fitChartViewHeight()
+{
+    const QSize designed = chartView_->sizeHint().expandedTo(chartView_->minimumSize());
+    chartView_->resize(designed.width(), std::max(designed.height(), scroll_->viewport()->height()));
+}
+
+void ResultsWindow::showChart(const ChartResult& result)
+{
+    chartView_->showChart(result);
+}
+
+void ResultsWindow::showMaximizedOn(QScreen* screen)
+{
+    if (screen != nullptr) {
+        setGeometry(screen->availableGeometry());
+    }
+    showMaximized();
+}
+
+QString ResultsWindow::reportText() const
+{
+    return chartView_->reportText();
+}
+
+void ResultsWindow::closeForBack()
+{
+    closingForBack_ = true;
+    close();
+}
+
+void ResultsWindow::openReport()
+{
+    ReportDialog report(platform_, reportText(), this);
+    report.exec();
+}
+
+void ResultsWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!closingForBack_) {
+        emit exitRequested();
+    }
+}
+
+}  // namespace zodiora
