@@ -16,10 +16,13 @@ namespace zodiora {
 
 namespace {
 
-/// What the program does, then the rights notice.
+/// What the program does, then the licence and the credits its data require.
 QString DescriptionText()
 {
-    return AboutDialog::summaryText() + QStringLiteral("\n\nCopyright \u00A9 the makers of Zodiora. All rights reserved.");
+    return AboutDialog::summaryText() +
+           QStringLiteral("\n\nCopyright \u00A9 the makers of Zodiora. Free software under the GNU Affero "
+                          "General Public License, version 3 or later (AGPL-3.0-or-later); it comes with no "
+                          "warranty.\nPlace data \u00A9 GeoNames (geonames.org), CC BY 4.0.");
 }
 
 }  // namespace

@@ -31,11 +31,9 @@ QPainterPath StarPath(int points, qreal outer, qreal inner)
 
 }  // namespace
 
-QPixmap ApplicationIconPixmap(int side)
+void PaintApplicationIcon(QPainter& painter, qreal side)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // Logical coordinates: a 100 x 100 square centred on the origin.
     painter.translate(side / 2.0, side / 2.0);
@@ -70,6 +68,15 @@ QPixmap ApplicationIconPixmap(int side)
     painter.drawPath(StarPath(8, 22, 8.5));
     painter.setBrush(QColor(255, 240, 190));
     painter.drawEllipse(QPointF(0, 0), 6, 6);
+    painter.restore();
+}
+
+QPixmap ApplicationIconPixmap(int side)
+{
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    PaintApplicationIcon(painter, side);
     return pixmap;
 }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "app/AppConfig.h"
 #include "app/UpdateReminder.h"
 #include "app/platform/Platform.h"
 
@@ -25,7 +26,9 @@ std::unique_ptr<QLockFile> StartUp(Platform& platform, const QString& lockPath)
         platform.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information);
         return nullptr;
     }
+#if ZODIORA_UPDATE_REMINDER
     UpdateReminder(platform).remind();
+#endif
     return lock;
 }
 

@@ -21,7 +21,6 @@ constexpr int PngSides[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
 
 // The drawing comes as pixels only, so the scalable icon carries the
 // largest rendering; 512 pixels stay sharp at any size a desktop shows.
-constexpr int SvgDetailSide = 512;
 constexpr int SvgSide = 128;
 
 bool WritePng(const QDir& theme, const QString& name, int side, QTextStream& err)
@@ -54,8 +53,7 @@ bool WriteSvg(const QDir& theme, const QString& name, QTextStream& err)
         err << "zodiora-export-icon: cannot write " << path << '\n';
         return false;
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRect(0, 0, SvgSide, SvgSide), zodiora::ApplicationIconPixmap(SvgDetailSide));
+    zodiora::PaintApplicationIcon(painter, SvgSide);
     return painter.end();
 }
 

@@ -31,7 +31,9 @@ void AboutDialogTest::aboutBoxTexts()
         "Zodiora shows the positions of the planets in the twelve signs in your natal chart. "
         "The distribution of the planets in the different signs play an important role in "
         "interpreting the birth chart of an individual.")));
-    QVERIFY(description.contains(QStringLiteral("All rights reserved.")));
+    QVERIFY(description.contains(QStringLiteral("AGPL-3.0-or-later")));
+    QVERIFY(!description.contains(QStringLiteral("All rights reserved")));
+    QVERIFY(description.contains(QStringLiteral("Place data \u00A9 GeoNames (geonames.org), CC BY 4.0")));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("homePageLink"))->text(),
              QStringLiteral("Click here to visit " ZODIORA_MAKER_ADDRESS));
     QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("okButton"))->text(), QStringLiteral("OK"));
