@@ -1,0 +1,90 @@
+#include "atlas/Atlas.h"
+#include "atlas/AtlasLocation.h"
+#include "atlas/AtlasText.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using zodiora::atlas::Atlas;
+using zodiora::atlas::ParseAtlasText;
+
+namespace {
+
+const char* const Tiny =
+    "# comment\n"
+    "countries 2\nFR\tFrance\nKR\tKorea, Republic of\n"
+    "states 1\n0\tÎle-de-France\n"
+    "zones 2\nEurope/Paris\nAsia/Seoul\n"
+    "places 2\n"
+    "Paris\tParigi,Lutetia\t0\t0\t48.85341\t2.3488\t2138551\t0\n"
+    "Seoul\t\t1\t\t37.566\t126.9784\t10349312\t1\n";
+
+}  // namespace
+
+TEST(AtlasFile, ParsesEverySection)
+{
+    std::string error;
+    const auto text = ParseAtlasText(Tiny, &error);
+    ASSERT_TRUE(text) << error;
+    ASSERT_EQ(text->places.size(), 2u);
+    EXPECT_EQ(text->places[0].alternates, "Parigi,Lutetia");
+    EXPECT_EQ(text->places[0].state, 0u);
+    EXPECT_DOUBLE_EQ(text->places[0].longitude, 2.3488);
+    EXPECT_FALSE(text->places[1].state);
+    EXPECT_EQ(text->places[1].population, 10349312);
+    EXPECT_EQ(text->zones[text->places[1].zone], "Asia/Seoul");
+}
+
+TEST(AtlasFile, RefusesDamagedTextNamingTheLine)
+{
+    std::string bad = Tiny;
+    bad.replace(bad.find("\t0\n"), 3, "\t7\n");  // zone index out of range
+    std::string error;
+    EXPECT_FALSE(ParseAtlasText(bad, &error));
+    EXPECT_EQ(error.find("atlas line 11:"), 0u) << error;
+    EXPECT_FALSE(ParseAtlasText(std::string(Tiny) + "extra\n", &error));
+    EXPECT_FALSE(ParseAtlasText("countries 1\nFR\n", &error));
+    EXPECT_FALSE(ParseAtlasText("", &error));
+}
+
+TEST(AtlasFile, LoadReportsMissingAndNonGzipFiles)
+{
+    std::string error;
+    EXPECT_FALSE(Atlas::Load("/nonexistent/places.txt.gz", &error));
+    EXPECT_NE(error.find("cannot open"), std::string::npos);
+
+    const auto plain = std::filesystem::temp_directory_path() / "zodiora-atlas-plain.txt";
+    std::ofstream(plain) << Tiny;
+    EXPECT_FALSE(Atlas::Load(plain.string(), &error));
+    EXPECT_NE(error.find("not a gzip file"), std::string::npos) << error;
+
+    // A real atlas cut short: the header is right, the data end too soon.
+    std::ifstream whole(ZODIORA_ATLAS_FILE, std::ios::binary);
+    std::string packed((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
+    packed.erase(packed.size() / 2, packed.size() / 4);
+    std::ofstream(plain, std::ios::binary) << packed;
+    EXPECT_FALSE(Atlas::Load(plain.string(), &error));
+    EXPECT_NE(error.find("damaged"), std::string::npos) << error;
+    std::filesystem::remove(plain);
+}
+
+TEST(AtlasFile, FoundBesideTheProgramInTheBuildTree)
+{
+    const auto found = zodiora::atlas::DefaultAtlasPath();
+    ASSERT_TRUE(found);
+    EXPECT_EQ(std::filesystem::path(*found).parent_path(), std::filesystem::path(zodiora::atlas::ProgramDirectory()));
+
+    // An installed layout: bin/ beside share/zodiora/.
+    const auto root = std::filesystem::temp_directory_path() / "zodiora-atlas-prefix";
+    std::filesystem::create_directories(root / "bin");
+    std::filesystem::create_directories(root / "share" / "zodiora");
+    std::filesystem::copy_file(*found, root / "share" / "zodiora" / std::filesystem::path(*found).filename(),
+                               std::filesystem::copy_options::overwrite_existing);
+    const auto installed = zodiora::atlas::FindAtlasFile((root / "bin").string());
+    ASSERT_TRUE(installed);
+    EXPECT_EQ(*installed, (root / "share" / "zodiora" / std::filesystem::path(*found).filename()).string());
+    std::filesystem::remove_all(root);
+}
