@@ -28,6 +28,32 @@ std::string_view Keep(std::string& pool, std::string_view text)
     return std::string_view(pool).substr(start, text.size());
 }
 
+/// Sorts keys by head with a byte-wise radix sort (far quicker than comparing
+/// 300,000 keys), then orders each run of equal heads with less.
+template <typename Key, typename Less>
+void SortKeys(std::vector<Key>& keys, Less less)
+{
+    std::vector<Key> spare(keys.size());
+    for (int shift = 0; shift < 64; shift += 8) {
+        std::size_t counts[257] = {};
+        for (const Key& key : keys)
+            ++counts[((key.head >> shift) & 0xFF) + 1];
+        if (counts[((keys.front().head >> shift) & 0xFF) + 1] == keys.size())
+            continue;  // every key has the same byte here
+        for (int b = 0; b < 256; ++b)
+            counts[b + 1] += counts[b];
+        for (const Key& key : keys)
+            spare[counts[(key.head >> shift) & 0xFF]++] = key;
+        keys.swap(spare);
+    }
+    for (auto run = keys.begin(); run != keys.end();) {
+        const auto end = std::find_if(run, keys.end(), [&](const Key& key) { return key.head != run->head; });
+        if (end - run > 1)
+            std::sort(run, end, less);
+        run = end;
+    }
+}
+
 std::vector<std::string_view> SplitAt(std::string_view text, char separator)
 {
     std::vector<std::string_view> parts;
@@ -47,71 +73,70 @@ std::optional<Atlas> Atlas::Load(const std::string& path, std::string* error)
     const std::optional<std::string> text = ReadGzipFile(path, error);
     if (!text)
         return std::nullopt;
-    const std::optional<AtlasText> parsed = ParseAtlasText(*text, error);
-    if (!parsed)
-        return std::nullopt;
-
-    // The places point into texts_, so it is sized once and never grows.
-    std::size_t textSize = 0;
-    for (const auto& country : parsed->countries)
-        textSize += country.code.size() + country.name.size();
-    for (const auto& state : parsed->states)
-        textSize += state.name.size();
-    for (const auto zone : parsed->zones)
-        textSize += zone.size();
-    for (const auto& row : parsed->places)
-        textSize += row.name.size();
 
     Atlas atlas;
-    atlas.texts_.reserve(textSize);
-    std::vector<Place> countries;
-    for (const auto& country : parsed->countries) {
-        Place shape;
-        shape.countryCode = Keep(atlas.texts_, country.code);
-        shape.country = Keep(atlas.texts_, country.name);
-        countries.push_back(shape);
-        // Names such as "Korea, Republic of" are matched piece by piece.
-        std::vector<std::string> pieces;
-        for (const auto piece : SplitAt(country.name, ','))
-            pieces.push_back(FoldText(piece));
-        atlas.countryPieces_.push_back(std::move(pieces));
-        atlas.foldedCodes_.push_back(FoldText(country.code));
-    }
-    std::vector<std::string_view> states;
-    for (const auto& state : parsed->states) {
-        states.push_back(Keep(atlas.texts_, state.name));
-        atlas.foldedStates_.push_back(FoldText(state.name));
-    }
-    std::vector<std::string_view> zones;
-    for (const auto zone : parsed->zones)
-        zones.push_back(Keep(atlas.texts_, zone));
-
-    const std::size_t count = parsed->places.size();
-    atlas.places_.reserve(count);
-    atlas.placeState_.reserve(count);
-    atlas.placeCountry_.reserve(count);
-    atlas.keyTexts_.reserve(text->size() / 2);
-    for (const auto& row : parsed->places) {
+    // Each name first points into the unpacked file; once all are read they
+    // move to names_, sized once so that it never moves them again.
+    std::size_t namesSize = 0;
+    const auto start = [&atlas, &text](const AtlasText& header) {
+        const std::size_t count = header.placeCount;
+        atlas.places_.reserve(count);
+        atlas.placeState_.reserve(count);
+        atlas.placeCountry_.reserve(count);
+        atlas.keys_.reserve(count + static_cast<std::size_t>(std::count(text->begin(), text->end(), ',')));
+        atlas.keyTexts_.reserve(text->size() / 2);
+        atlas.sharedTexts_.reserve(2 * header.countries.size() + header.states.size() + header.zones.size());
+        for (const auto& country : header.countries) {
+            atlas.sharedTexts_.emplace_back(country.code);
+            atlas.sharedTexts_.emplace_back(country.name);
+            // Names such as "Korea, Republic of" are matched piece by piece.
+            std::vector<std::string> pieces;
+            for (const auto piece : SplitAt(country.name, ','))
+                pieces.push_back(FoldText(piece));
+            atlas.countryPieces_.push_back(std::move(pieces));
+            atlas.foldedCodes_.push_back(FoldText(country.code));
+        }
+        for (const auto& state : header.states) {
+            atlas.sharedTexts_.emplace_back(state.name);
+            atlas.foldedStates_.push_back(FoldText(state.name));
+        }
+        for (const auto zone : header.zones)
+            atlas.sharedTexts_.emplace_back(zone);
+    };
+    const auto addPlace = [&](const AtlasText& header, const AtlasText::Row& row) {
+        if (atlas.places_.empty())
+            start(header);
         const auto index = static_cast<std::uint32_t>(atlas.places_.size());
-        Place place = countries[row.country];
-        place.name = Keep(atlas.texts_, row.name);
-        place.state = row.state ? states[*row.state] : std::string_view{};
-        place.zoneId = zones[row.zone];
+        const auto& shared = atlas.sharedTexts_;
+        const std::size_t states = 2 * header.countries.size(), zones = states + header.states.size();
+        Place place;
+        place.name = row.name;
+        place.countryCode = shared[2 * row.country];
+        place.country = shared[2 * row.country + 1];
+        place.state = row.state ? std::string_view(shared[states + *row.state]) : std::string_view{};
+        place.zoneId = shared[zones + row.zone];
         place.latitude = row.latitude;
         place.longitude = row.longitude;
         place.population = row.population;
         atlas.places_.push_back(place);
+        namesSize += row.name.size();
         atlas.placeState_.push_back(row.state ? *row.state : NoState);
         atlas.placeCountry_.push_back(row.country);
         atlas.addKey(row.name, index, false);
-        if (!row.alternates.empty())
-            for (const auto alternate : SplitAt(row.alternates, ','))
-                atlas.addKey(alternate, index, true);
-    }
+        for (std::size_t from = 0; from < row.alternates.size();) {
+            const std::size_t end = std::min(row.alternates.find(',', from), row.alternates.size());
+            atlas.addKey(row.alternates.substr(from, end - from), index, true);
+            from = end + 1;
+        }
+    };
+    if (!ParseAtlasText(*text, addPlace, error))
+        return std::nullopt;
+
+    atlas.names_.reserve(namesSize);
+    for (Place& place : atlas.places_)
+        place.name = Keep(atlas.names_, place.name);
     atlas.keyTexts_.shrink_to_fit();
-    atlas.keys_.shrink_to_fit();
-    std::sort(atlas.keys_.begin(), atlas.keys_.end(),
-              [&atlas](const Key& a, const Key& b) { return atlas.keyLess(a, b); });
+    SortKeys(atlas.keys_, [&atlas](const Key& a, const Key& b) { return atlas.keyLess(a, b); });
     return atlas;
 }
 

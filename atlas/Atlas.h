@@ -51,7 +51,8 @@ private:
     bool qualifies(std::uint32_t place, std::string_view qualifier) const;
     void addKey(std::string_view name, std::uint32_t place, bool alternate);
 
-    std::string texts_;  ///< every name, state, country and zone id the places point to
+    std::string names_;                     ///< the places' names, one after another
+    std::vector<std::string> sharedTexts_;  ///< country codes and names, states, zone ids
     std::vector<Place> places_;
     std::vector<std::uint32_t> placeState_;    ///< index into foldedStates_, or NoState
     std::vector<std::uint32_t> placeCountry_;  ///< index into countryPieces_ and foldedCodes_

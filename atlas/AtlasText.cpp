@@ -62,7 +62,9 @@ bool Below(std::uint32_t index, std::size_t size)
 
 }  // namespace
 
-std::optional<AtlasText> ParseAtlasText(std::string_view text, std::string* error)
+std::optional<AtlasText> ParseAtlasText(std::string_view text,
+                                        const std::function<void(const AtlasText&, const AtlasText::Row&)>& onPlace,
+                                        std::string* error)
 {
     AtlasText atlas;
     LineReader reader(text);
@@ -109,11 +111,10 @@ std::optional<AtlasText> ParseAtlasText(std::string_view text, std::string* erro
         atlas.zones.push_back(line);
     }
 
-    if (!section("places", count))
+    if (!section("places", atlas.placeCount))
         return fail("expected \"places COUNT\"");
     fields.resize(8);
-    atlas.places.reserve(count);
-    for (std::size_t k = 0; k < count; ++k) {
+    for (std::size_t k = 0; k < atlas.placeCount; ++k) {
         AtlasText::Row row;
         std::uint32_t state = 0;
         const bool valid = reader.next(line) && Split(line, fields) && !fields[0].empty() &&
@@ -128,7 +129,7 @@ std::optional<AtlasText> ParseAtlasText(std::string_view text, std::string* erro
         row.alternates = fields[1];
         if (!fields[3].empty())
             row.state = state;
-        atlas.places.push_back(row);
+        onPlace(atlas, row);
     }
     if (reader.next(line))
         return fail("unexpected text after the places");

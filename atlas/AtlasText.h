@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,8 +9,9 @@
 
 namespace zodiora::atlas {
 
-/// The atlas file's sections as read, every text a view into the unpacked
-/// file (see tools/generate-atlas for the layout).
+/// The atlas file's leading sections as read, every text a view into the
+/// unpacked file (see tools/generate-atlas for the layout). The places are
+/// handed over one by one, so no copy of them all is ever made.
 struct AtlasText {
     struct Country {
         std::string_view code;
@@ -33,10 +35,14 @@ struct AtlasText {
     std::vector<Country> countries;
     std::vector<State> states;
     std::vector<std::string_view> zones;
-    std::vector<Row> places;
+    std::size_t placeCount = 0;
 };
 
-/// Reads the unpacked atlas file, or nothing with the line at fault in *error.
-std::optional<AtlasText> ParseAtlasText(std::string_view text, std::string* error);
+/// Reads the unpacked atlas file, giving each place to onPlace (with the
+/// sections read so far) in file order; nothing, with the line at fault in
+/// *error, when the file is damaged, which may be after some places were given.
+std::optional<AtlasText> ParseAtlasText(std::string_view text,
+                                        const std::function<void(const AtlasText&, const AtlasText::Row&)>& onPlace,
+                                        std::string* error);
 
 }  // namespace zodiora::atlas

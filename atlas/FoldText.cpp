@@ -79,6 +79,17 @@ void AppendFolded(std::string_view text, std::string& folded)
         folded += piece;
     };
     for (std::size_t i = 0; i < text.size();) {
+        // Nearly every name is plain ASCII: that path stays short.
+        if (const char ascii = text[i]; static_cast<unsigned char>(ascii) < 0x80) {
+            ++i;
+            if (ascii == ' ' || ascii == '-' || ascii == '\t' || ascii == '_')
+                pendingSpace = true;
+            else if (!IsDropped(static_cast<char32_t>(ascii))) {
+                const char lower = ascii >= 'A' && ascii <= 'Z' ? static_cast<char>(ascii - 'A' + 'a') : ascii;
+                put(std::string_view(&lower, 1));
+            }
+            continue;
+        }
         char32_t c = 0;
         const std::size_t length = Decode(text, i, c);
         if (length == 0) {
@@ -88,13 +99,8 @@ void AppendFolded(std::string_view text, std::string& folded)
         }
         const std::string_view original = text.substr(i, length);
         i += length;
-        if (c == U' ' || c == U'-' || c == U'\t' || c == U'_') {
-            pendingSpace = true;
-        } else if (IsDropped(c)) {
+        if (IsDropped(c)) {
             continue;
-        } else if (c < 0x80) {
-            const char lower = c >= U'A' && c <= U'Z' ? static_cast<char>(c - U'A' + 'a') : static_cast<char>(c);
-            put(std::string_view(&lower, 1));
         } else if (const std::string_view pair = Ligature(c); !pair.empty()) {
             put(pair);
         } else {

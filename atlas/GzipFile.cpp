@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 
 namespace zodiora::atlas {
 
@@ -24,10 +23,13 @@ std::optional<std::string> Fail(std::string* error, const std::string& reason)
 
 std::optional<std::string> ReadGzipFile(const std::string& path, std::string* error)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file)
         return Fail(error, "cannot open " + path);
-    const std::string packed((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string packed(static_cast<std::size_t>(file.tellg()), '\0');
+    file.seekg(0);
+    if (!file.read(packed.data(), static_cast<std::streamsize>(packed.size())))
+        return Fail(error, "cannot read " + path);
     if (packed.size() < 18 || packed[0] != '\x1f' || packed[1] != '\x8b')
         return Fail(error, path + " is not a gzip file");
 

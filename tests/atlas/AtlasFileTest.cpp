@@ -6,9 +6,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 #include <iterator>
 
 using zodiora::atlas::Atlas;
+using zodiora::atlas::AtlasText;
 using zodiora::atlas::ParseAtlasText;
 
 namespace {
@@ -27,15 +29,18 @@ const char* const Tiny =
 TEST(AtlasFile, ParsesEverySection)
 {
     std::string error;
-    const auto text = ParseAtlasText(Tiny, &error);
+    std::vector<AtlasText::Row> rows;
+    const auto text = ParseAtlasText(Tiny, [&](const AtlasText&, const AtlasText::Row& row) { rows.push_back(row); }, &error);
     ASSERT_TRUE(text) << error;
-    ASSERT_EQ(text->places.size(), 2u);
-    EXPECT_EQ(text->places[0].alternates, "Parigi,Lutetia");
-    EXPECT_EQ(text->places[0].state, 0u);
-    EXPECT_DOUBLE_EQ(text->places[0].longitude, 2.3488);
-    EXPECT_FALSE(text->places[1].state);
-    EXPECT_EQ(text->places[1].population, 10349312);
-    EXPECT_EQ(text->zones[text->places[1].zone], "Asia/Seoul");
+    EXPECT_EQ(text->countries[1].name, "Korea, Republic of");
+    EXPECT_EQ(text->states[0].name, "Île-de-France");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].alternates, "Parigi,Lutetia");
+    EXPECT_EQ(rows[0].state, 0u);
+    EXPECT_DOUBLE_EQ(rows[0].longitude, 2.3488);
+    EXPECT_FALSE(rows[1].state);
+    EXPECT_EQ(rows[1].population, 10349312);
+    EXPECT_EQ(text->zones[rows[1].zone], "Asia/Seoul");
 }
 
 TEST(AtlasFile, RefusesDamagedTextNamingTheLine)
@@ -43,11 +48,12 @@ TEST(AtlasFile, RefusesDamagedTextNamingTheLine)
     std::string bad = Tiny;
     bad.replace(bad.find("\t0\n"), 3, "\t7\n");  // zone index out of range
     std::string error;
-    EXPECT_FALSE(ParseAtlasText(bad, &error));
+    const auto ignore = [](const AtlasText&, const AtlasText::Row&) {};
+    EXPECT_FALSE(ParseAtlasText(bad, ignore, &error));
     EXPECT_EQ(error.find("atlas line 11:"), 0u) << error;
-    EXPECT_FALSE(ParseAtlasText(std::string(Tiny) + "extra\n", &error));
-    EXPECT_FALSE(ParseAtlasText("countries 1\nFR\n", &error));
-    EXPECT_FALSE(ParseAtlasText("", &error));
+    EXPECT_FALSE(ParseAtlasText(std::string(Tiny) + "extra\n", ignore, &error));
+    EXPECT_FALSE(ParseAtlasText("countries 1\nFR\n", ignore, &error));
+    EXPECT_FALSE(ParseAtlasText("", ignore, &error));
 }
 
 TEST(AtlasFile, LoadReportsMissingAndNonGzipFiles)
