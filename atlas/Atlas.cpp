@@ -21,11 +21,11 @@ std::uint64_t Head(std::string_view text)
 }
 
 /// Copies text into pool (whose capacity was reserved) and returns a view of the copy.
-std::string_view Keep(std::string& pool, std::string_view text)
+std::string_view Keep(std::vector<char>& pool, std::string_view text)
 {
     const std::size_t start = pool.size();
-    pool += text;
-    return std::string_view(pool).substr(start, text.size());
+    pool.insert(pool.end(), text.begin(), text.end());
+    return std::string_view(pool.data() + start, text.size());
 }
 
 /// Sorts keys by head with a byte-wise radix sort (far quicker than comparing

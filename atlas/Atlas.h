@@ -20,6 +20,13 @@ public:
     /// one-line reason in *error.
     static std::optional<Atlas> Load(const std::string& path, std::string* error);
 
+    // The places point into the atlas's own storage: moving keeps them valid,
+    // a copy would not.
+    Atlas(Atlas&&) = default;
+    Atlas& operator=(Atlas&&) = default;
+    Atlas(const Atlas&) = delete;
+    Atlas& operator=(const Atlas&) = delete;
+
     /// Places whose name or an alternate name begins with the query's first
     /// part, folded ("sao pa" finds São Paulo, "calcutta" Kolkata). Further
     /// comma-separated parts must each begin the place's state, its country's
@@ -51,7 +58,9 @@ private:
     bool qualifies(std::uint32_t place, std::string_view qualifier) const;
     void addKey(std::string_view name, std::uint32_t place, bool alternate);
 
-    std::string names_;                     ///< the places' names, one after another
+    // The places' names one after another: a vector, as a short std::string
+    // would keep them inside itself and a move would relocate them.
+    std::vector<char> names_;
     std::vector<std::string> sharedTexts_;  ///< country codes and names, states, zone ids
     std::vector<Place> places_;
     std::vector<std::uint32_t> placeState_;    ///< index into foldedStates_, or NoState

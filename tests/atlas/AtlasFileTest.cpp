@@ -3,6 +3,7 @@
 #include "atlas/AtlasText.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -54,6 +55,30 @@ TEST(AtlasFile, RefusesDamagedTextNamingTheLine)
     EXPECT_FALSE(ParseAtlasText(std::string(Tiny) + "extra\n", ignore, &error));
     EXPECT_FALSE(ParseAtlasText("countries 1\nFR\n", ignore, &error));
     EXPECT_FALSE(ParseAtlasText("", ignore, &error));
+}
+
+TEST(AtlasFile, SmallAtlasLoadsAndSearches)
+{
+    // Names short enough for a string's inline storage must survive the
+    // atlas being moved out of Load.
+    const auto path = std::filesystem::temp_directory_path() / "zodiora-atlas-tiny.txt.gz";
+    gzFile file = gzopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    gzputs(file, Tiny);
+    gzclose(file);
+    std::string error;
+    std::optional<Atlas> atlas = Atlas::Load(path.string(), &error);
+    std::filesystem::remove(path);
+    ASSERT_TRUE(atlas) << error;
+    const Atlas moved = std::move(*atlas);
+    const auto paris = moved.search("lutet", 5);
+    ASSERT_EQ(paris.size(), 1u);
+    EXPECT_EQ(moved.label(*paris[0]), "Paris, Île-de-France, France");
+    EXPECT_EQ(paris[0]->zoneId, "Europe/Paris");
+    EXPECT_EQ(paris[0]->countryCode, "FR");
+    const auto seoul = moved.search("seoul, republic of", 5);
+    ASSERT_EQ(seoul.size(), 1u);
+    EXPECT_EQ(moved.label(*seoul[0]), "Seoul, Korea, Republic of");
 }
 
 TEST(AtlasFile, LoadReportsMissingAndNonGzipFiles)
