@@ -154,6 +154,15 @@ void Atlas::addKey(std::string_view name, std::uint32_t place, bool alternate)
     keyTexts_[offset] = static_cast<char>(length);
     Key key{0, static_cast<std::uint32_t>(offset), place, alternate};
     key.head = Head(keyText(key));
+    // Alternates that fold to a name the place already has ("Zurich" for
+    // Zürich, "Kal'kuta" beside "Kalkuta") add nothing; the place's keys
+    // so far are the last ones in keys_.
+    for (auto earlier = keys_.rbegin(); earlier != keys_.rend() && earlier->place == place; ++earlier) {
+        if (earlier->head == key.head && keyText(*earlier) == keyText(key)) {
+            keyTexts_.resize(offset);
+            return;
+        }
+    }
     keys_.push_back(key);
 }
 
