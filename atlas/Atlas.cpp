@@ -33,6 +33,8 @@ std::string_view Keep(std::vector<char>& pool, std::string_view text)
 template <typename Key, typename Less>
 void SortKeys(std::vector<Key>& keys, Less less)
 {
+    if (keys.empty())
+        return;
     std::vector<Key> spare(keys.size());
     for (int shift = 0; shift < 64; shift += 8) {
         std::size_t counts[257] = {};

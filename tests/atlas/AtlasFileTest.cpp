@@ -81,6 +81,21 @@ TEST(AtlasFile, SmallAtlasLoadsAndSearches)
     EXPECT_EQ(moved.label(*seoul[0]), "Seoul, Korea, Republic of");
 }
 
+TEST(AtlasFile, AtlasWithoutPlacesLoadsEmpty)
+{
+    const auto path = std::filesystem::temp_directory_path() / "zodiora-atlas-empty.txt.gz";
+    gzFile file = gzopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    gzputs(file, "countries 0\nstates 0\nzones 0\nplaces 0\n");
+    gzclose(file);
+    std::string error;
+    const auto atlas = Atlas::Load(path.string(), &error);
+    std::filesystem::remove(path);
+    ASSERT_TRUE(atlas) << error;
+    EXPECT_TRUE(atlas->places().empty());
+    EXPECT_TRUE(atlas->search("a", 10).empty());
+}
+
 TEST(AtlasFile, LoadReportsMissingAndNonGzipFiles)
 {
     std::string error;
