@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "timezones/LocalDateTime.h"
+#include "timezones/ZoneOffset.h"
+
+namespace date {
+class time_zone;
+}
+
+namespace zodiora::timezones {
+
+/// A zone of the system's tz database ("Asia/Kolkata"), located once so each
+/// look-up is a search of its transitions and nothing more.
+class TimeZone {
+public:
+    /// The zone with this IANA id, or nothing with a one-line reason in *error
+    /// (unknown id, or no tz database on the system).
+    static std::optional<TimeZone> Find(std::string_view id, std::string* error);
+
+    std::string_view id() const;
+
+    /// The offset in force at a local clock reading. Ambiguous and skipped
+    /// readings are reported as such, with both offsets; none is chosen here.
+    LocalTimeOffset offsetAt(const LocalDateTime& local) const;
+
+    /// The offset in force at a moment of universal time (seconds since the epoch).
+    ZoneOffset offsetAtUtc(std::int64_t utcSeconds) const;
+
+    /// The local clock reading at a moment of universal time.
+    LocalDateTime toLocal(std::int64_t utcSeconds) const;
+
+private:
+    explicit TimeZone(const date::time_zone* zone) : zone_(zone) {}
+
+    const date::time_zone* zone_;
+};
+
+}  // namespace zodiora::timezones
