@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <vector>
 
 #include "fuzz/FuzzEntries.h"
@@ -16,6 +17,11 @@ struct Target {
     const char* name;
     int (*entry)(const std::uint8_t*, std::size_t);
 };
+
+void PrintTo(const Target& target, std::ostream* out)
+{
+    *out << target.name;
+}
 
 class Replay : public ::testing::TestWithParam<Target> {};
 
