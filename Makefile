@@ -1,9 +1,11 @@
-# Quick start: `make run` builds and starts Zodiora, `make test` runs every test headless,
-# `make package` builds the .deb.
+# Quick start: `make run` builds and starts Zodiora, `make test` runs every test headless.
+# `make asan-test` runs them all again under ASan+UBSan; `make fuzz` runs each
+# fuzz target for FUZZ_SECONDS; `make package` builds the .deb.
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench package clean
+.PHONY: all deps configure build run test asan-test bench fuzz package clean
 
 all: build
 
@@ -21,6 +23,12 @@ run: build
 
 test: build
 	@tools/run-tests $(PRESET)
+
+asan-test:
+	@$(MAKE) --no-print-directory PRESET=asan test
+
+fuzz: deps
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) tools/run-fuzzers
 
 bench:
 	@$(MAKE) --no-print-directory PRESET=release build

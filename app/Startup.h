@@ -15,7 +15,9 @@ QString DefaultLockPath();
 
 /// Start-up before any window: takes the single-instance lock at
 /// `lockPath`, or says "Application is already running" and returns
-/// nothing when another copy holds it; then runs the update reminder.
+/// nothing when another running copy holds it; a lock file that names no
+/// live copy (empty, unreadable, another host, a dead process) is taken
+/// over. Then runs the update reminder.
 /// The returned lock must be kept for the whole run.
 std::unique_ptr<QLockFile> StartUp(Platform& platform, const QString& lockPath);
 

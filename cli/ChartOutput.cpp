@@ -6,6 +6,7 @@
 #include "birthdata/Text.h"
 #include "engine/PositionText.h"
 #include "engine/SignNames.h"
+#include "presentation/Utf8.h"
 
 namespace zodiora::cli {
 
@@ -53,9 +54,9 @@ void WriteChartText(std::ostream& out, const ChartResult& result)
         << "  Time of Birth : " << details.tob << "\n"
         << "  Longitude     : " << details.longitude << "\n"
         << "  Latitude      : " << details.latitude << "\n"
-        << "  City          : " << details.city << "\n"
-        << "  State         : " << details.state << "\n"
-        << "  Country       : " << details.country << "\n\n"
+        << "  City          : " << EscapeControls(details.city) << "\n"
+        << "  State         : " << EscapeControls(details.state) << "\n"
+        << "  Country       : " << EscapeControls(details.country) << "\n\n"
         << "  Lagna (Ascendant) : " << display.lagna << "\n"
         << "  Sun Sign          : " << display.sunSign << "\n"
         << "  Moon Sign (Rashi) : " << display.rashi << "\n\n"

@@ -6,6 +6,7 @@
 #include "birthdata/BirthDataInput.h"
 #include "birthdata/KeyFilters.h"
 #include "birthdata/TimeZoneTable.h"
+#include "presentation/Utf8.h"
 
 namespace zodiora::cli {
 
@@ -75,7 +76,7 @@ std::optional<Angle> SplitAngle(std::string_view text, std::string_view hemisphe
 
 std::string Quote(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    return "'" + ValidUtf8(text) + "'";
 }
 
 }  // namespace
@@ -140,9 +141,10 @@ std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArgumen
     input.lonMinutes = longitude->minutes;
     input.east = longitude->hemisphere == 'E';
 
-    input.city = arguments.city;
-    input.state = arguments.state;
-    input.country = arguments.country;
+    // Shown as given, but as text: bytes that are not UTF-8 become U+FFFD.
+    input.city = ValidUtf8(arguments.city);
+    input.state = ValidUtf8(arguments.state);
+    input.country = ValidUtf8(arguments.country);
 
     if (const auto message = ValidateBirthData(input)) {
         return message->text;

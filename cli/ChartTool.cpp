@@ -7,9 +7,11 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/BatchInput.h"
 #include "cli/ChartOutput.h"
 #include "cli/ChartRequest.h"
 #include "presentation/ChartSession.h"
+#include "presentation/Utf8.h"
 #include "birthdata/Text.h"
 #include "retrogrades/StationTables.h"
 
@@ -25,6 +27,19 @@ struct Options {
     bool report = false;
 };
 
+// Every text the tool echoes is made valid UTF-8 where it is read; the
+// replacing handler is the last guard, so no byte can abort the run.
+std::string JsonLine(const nlohmann::ordered_json& json)
+{
+    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
+}
+
+// A one-line message for a terminal: input it quotes may hold any byte.
+std::string MessageLine(std::string_view message)
+{
+    return EscapeControls(ValidUtf8(message)) + '\n';
+}
+
 ChartResult ChartOf(const Options& options, const BirthFormInput& input, ChartSession& session)
 {
     return session.run(input, options.report ? ChartSession::ReportMode::Compose : ChartSession::ReportMode::Skip);
@@ -37,7 +52,7 @@ void WriteChart(std::ostream& out, const Options& options, const ChartResult& re
         if (options.report) {
             json["report"] = PlainText(result.report);
         }
-        out << json.dump() << '\n';
+        out << JsonLine(json);
         return;
     }
     WriteChartText(out, result);
@@ -51,7 +66,7 @@ int RunOne(const Options& options, std::ostream& out, std::ostream& err)
 {
     const auto parsed = ParseChartArguments(options.chart);
     if (const auto* message = std::get_if<std::string>(&parsed)) {
-        err << "zodiora-chart: " << *message << '\n';
+        err << "zodiora-chart: " << MessageLine(*message);
         return ExitBadInput;
     }
     ChartSession session;
@@ -71,8 +86,9 @@ int RunStations(const Options& options, std::ostream& out, std::ostream& err)
 {
     const auto lines = StationLines(CanonicalPlanetName(options.stationsPlanet));
     if (!lines) {
-        err << "zodiora-chart: no station table for '" << options.stationsPlanet
-            << "' (Mercury, Venus, Mars, Jupiter or Saturn)\n";
+        err << "zodiora-chart: "
+            << MessageLine("no station table for '" + options.stationsPlanet +
+                           "' (Mercury, Venus, Mars, Jupiter or Saturn)");
         return ExitBadInput;
     }
     for (const std::string& line : *lines) {
@@ -83,48 +99,53 @@ int RunStations(const Options& options, std::ostream& out, std::ostream& err)
 
 int RunBatch(const Options& options, std::ostream& out, std::ostream& err)
 {
+    const std::string cannotRead = "zodiora-chart: " + MessageLine("cannot read batch file '" + options.batchFile + "'");
     std::ifstream file(options.batchFile, std::ios::binary);
     if (!file) {
-        err << "zodiora-chart: cannot read batch file '" << options.batchFile << "'\n";
+        err << cannotRead;
         return ExitBadInput;
     }
     // One session for the whole file, as one run of the desktop program
     // would keep it from chart to chart.
     ChartSession session;
+    BatchInput input(file);
     std::string line;
-    long lineNumber = 0;
     bool anyFailed = false;
-    while (std::getline(file, line)) {
-        ++lineNumber;
-        std::string problem;
-        const auto arguments = ParseBatchLine(line);
-        if (const auto* message = std::get_if<std::string>(&arguments)) {
-            problem = *message;
-        } else {
-            const auto parsed = ParseChartArguments(std::get<ChartArguments>(arguments));
-            if (const auto* message = std::get_if<std::string>(&parsed)) {
+    for (BatchLineStatus status; out && (status = input.next(line)) != BatchLineStatus::End;) {
+        const long lineNumber = input.lineNumber();
+        std::string problem = "too long";
+        if (status == BatchLineStatus::Line) {
+            const auto arguments = ParseBatchLine(line);
+            if (const auto* message = std::get_if<std::string>(&arguments)) {
                 problem = *message;
             } else {
-                const ChartResult result = ChartOf(options, std::get<BirthFormInput>(parsed), session);
-                if (!options.json && lineNumber > 1) out << '\n';
-                WriteChart(out, options, result);
-                continue;
+                const auto parsed = ParseChartArguments(std::get<ChartArguments>(arguments));
+                if (const auto* message = std::get_if<std::string>(&parsed)) {
+                    problem = *message;
+                } else {
+                    const ChartResult result = ChartOf(options, std::get<BirthFormInput>(parsed), session);
+                    if (!options.json && lineNumber > 1) out << '\n';
+                    WriteChart(out, options, result);
+                    continue;
+                }
             }
         }
         anyFailed = true;
         if (options.json) {
-            out << nlohmann::ordered_json{{"line", lineNumber}, {"error", problem}}.dump() << '\n';
+            out << JsonLine({{"line", lineNumber}, {"error", problem}});
         } else {
-            out << "line " << lineNumber << ": " << problem << '\n';
+            out << "line " << lineNumber << ": " << MessageLine(problem);
         }
-        err << "zodiora-chart: line " << lineNumber << ": " << problem << '\n';
+        err << "zodiora-chart: line " << lineNumber << ": " << MessageLine(problem);
+    }
+    if (file.bad()) {
+        err << cannotRead;
+        return ExitBadInput;
     }
     return anyFailed ? ExitSomeBatchLinesFailed : ExitOk;
 }
 
-}  // namespace
-
-int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+int RunParsedTool(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 {
     Options options;
     CLI::App app{"Computes a sidereal birth chart as the Zodiora desktop program does.", "zodiora-chart"};
@@ -152,7 +173,7 @@ int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostr
         out << app.help();
         return ExitOk;
     } catch (const CLI::ParseError& error) {
-        err << "zodiora-chart: " << error.what() << '\n';
+        err << "zodiora-chart: " << MessageLine(error.what());
         return ExitBadInput;
     }
 
@@ -169,6 +190,19 @@ int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostr
         }
     }
     return RunOne(options, out, err);
+}
+
+}  // namespace
+
+int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
+{
+    const int status = RunParsedTool(argc, argv, out, err);
+    // A full disk or a closed output must not pass for success.
+    if (!out.flush()) {
+        err << "zodiora-chart: cannot write the output\n";
+        return ExitOutputFailed;
+    }
+    return status;
 }
 
 }  // namespace zodiora::cli

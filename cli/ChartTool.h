@@ -8,7 +8,8 @@ namespace zodiora::cli {
 enum ExitStatus : int {
     ExitOk = 0,
     ExitSomeBatchLinesFailed = 1,  ///< --batch: the other lines were charted
-    ExitBadInput = 2,              ///< bad arguments or a birth the form would refuse
+    ExitBadInput = 2,              ///< bad arguments, a birth the form would refuse, an unreadable batch file
+    ExitOutputFailed = 3,          ///< the output could not be written
 };
 
 /// The whole command-line tool: parses argv, writes charts to `out` and

@@ -2,59 +2,11 @@
 
 #include <cstdint>
 
+#include "presentation/Utf8.h"
+
 namespace zodiora {
 
 namespace {
-
-constexpr char32_t ReplacementCharacter = 0xFFFD;
-
-/// Decodes one UTF-8 sequence at `text[pos]`, advancing `pos` past it.
-/// Malformed, overlong or surrogate sequences yield U+FFFD and consume one byte.
-char32_t DecodeUtf8(std::string_view text, std::size_t& pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
-    int length = 0;
-    char32_t code = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        ++pos;
-        return ReplacementCharacter;
-    }
-    if (pos + length > text.size()) {
-        ++pos;
-        return ReplacementCharacter;
-    }
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return ReplacementCharacter;
-        }
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        ++pos;
-        return ReplacementCharacter;
-    }
-    pos += length;
-    return code;
-}
 
 /// Appends `\uN?` for one UTF-16 code unit; RTF takes N as a signed 16-bit number.
 void AppendUnicodeEscape(std::string& out, std::uint16_t unit)
@@ -89,14 +41,18 @@ void AppendCodePoint(std::string& out, char32_t code)
     }
 }
 
-/// Font names go into the font table as they are; RTF has no escape for `;`
-/// there, so it is dropped along with anything that would break the group.
+/// Font names go into the font table with the text's escapes; RTF has no
+/// escape for `;` there, so it is dropped along with anything that would
+/// break the group or the line.
 std::string FontTableName(std::string_view name)
 {
     std::string out;
-    for (const char c : name) {
-        if (c != ';' && c != '{' && c != '}' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) {
-            out += c;
+    std::size_t pos = 0;
+    while (pos < name.size()) {
+        const char32_t code = DecodeUtf8(name, pos);
+        if (code != ';' && code != '{' && code != '}' && code != '\\' && code >= 0x20 && code != 0x2028 &&
+            code != 0x2029) {
+            AppendCodePoint(out, code);
         }
     }
     return out;

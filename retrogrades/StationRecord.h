@@ -32,11 +32,13 @@ constexpr StationMoment ParseStationRecord(std::string_view record)
     for (int& field : fields) {
         std::size_t digits = 0;
         while (pos < record.size() && record[pos] >= '0' && record[pos] <= '9') {
+            // Checked before the digit is added, so a long field cannot overflow.
+            if (++digits > 4)
+                throw std::invalid_argument("station record field longer than four digits");
             field = field * 10 + (record[pos] - '0');
             ++pos;
-            ++digits;
         }
-        if (digits == 0 || digits > 4 || pos >= record.size() || record[pos] != ',')
+        if (digits == 0 || pos >= record.size() || record[pos] != ',')
             throw std::invalid_argument("malformed station record");
         ++pos;
     }

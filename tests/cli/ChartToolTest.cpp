@@ -8,39 +8,11 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/ChartTool.h"
+#include "ToolRun.h"
 
 using namespace zodiora::cli;
 
-namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunTool(std::vector<std::string> arguments)
-{
-    arguments.insert(arguments.begin(), "zodiora-chart");
-    std::vector<const char*> argv;
-    for (const auto& a : arguments) argv.push_back(a.c_str());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunChartTool(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
-
-const std::vector<std::string> Delhi1980{"--name", "asha", "--date", "1980-06-15", "--time", "06:30", "--zone", "34",
-                                         "--lat", "28:37N", "--lon", "77:13E", "--city", "New Delhi",
-                                         "--state", "Delhi", "--country", "India"};
-
-std::vector<std::string> With(std::vector<std::string> base, std::initializer_list<std::string> more)
-{
-    base.insert(base.end(), more);
-    return base;
-}
-
-}  // namespace
+using namespace zodiora::cli::test;
 
 TEST(ChartTool, JsonCarriesTheWholeChart)
 {
@@ -184,4 +156,61 @@ TEST(ChartTool, ReportFollowsTheChart)
     const auto report = nlohmann::json::parse(json.out)["report"].get<std::string>();
     EXPECT_EQ(report.rfind("Sun In Gemini\r\n", 0), 0u) << report.substr(0, 40);
     EXPECT_EQ(report.substr(report.size() - 7), "Mercury");  // Pluto in Virgo, ruled by Mercury
+}
+
+TEST(ChartTool, DatesRunFrom1901To2050)
+{
+    auto birth = Delhi1980;
+    for (const char* accepted : {"2050-12-31", "1901-01-01"}) {
+        birth[3] = accepted;
+        EXPECT_EQ(RunTool(birth).status, ExitOk) << accepted;
+    }
+    for (const char* refused : {"2051-01-01", "1900-12-31"}) {
+        birth[3] = refused;
+        const Result result = RunTool(birth);
+        EXPECT_EQ(result.status, ExitBadInput);
+        EXPECT_EQ(result.err, std::string("zodiora-chart: --date '") + refused +
+                                  "': the year must lie between 1901 and 2050\n");
+    }
+}
+
+TEST(ChartTool, NameWithBackspaceOrCarriageReturnIsRefused)
+{
+    for (const char* name : {"AS\bHA", "ASHA\r", "\r"}) {
+        auto birth = Delhi1980;
+        birth[1] = name;
+        const Result result = RunTool(birth);
+        EXPECT_EQ(result.status, ExitBadInput);
+        EXPECT_EQ(result.err, "zodiora-chart: Please Enter only Letters\n");
+    }
+}
+
+TEST(ChartTool, HouseSignsFollowTheAscendant)
+{
+    // Gemini rises, so house 1 is Gemini and house 12 Taurus; Greenwich
+    // 2000 has Aries rising.
+    const Result delhi = RunTool(Delhi1980);
+    EXPECT_NE(delhi.out.find("   1  Gemini       Sun, Moon, Mercury, Venus (R), Asc\n"), std::string::npos) << delhi.out;
+    EXPECT_NE(delhi.out.find("   2  Cancer       -\n"), std::string::npos);
+    EXPECT_NE(delhi.out.find("  12  Taurus       -\n"), std::string::npos);
+    const Result greenwich = RunTool({"--name", "G", "--date", "2000-01-01", "--time", "12:00", "--zone", "29",
+                                      "--lat", "51:30N", "--lon", "0:00W"});
+    EXPECT_NE(greenwich.out.find("   1  Aries        "), std::string::npos) << greenwich.out;
+    EXPECT_NE(greenwich.out.find("  12  Pisces       "), std::string::npos);
+}
+
+TEST(ChartTool, BatchTextSeparatesChartsByOneBlankLine)
+{
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "zodiora-batch-framing.csv";
+    std::ofstream(path, std::ios::binary) << "asha,1980-06-15,06:30,34,28:37N,77:13E,0\n"
+                                             "ravi,1980-06-15,06:30,34,28:37N,77:13E,1\n";
+    const Result batch = RunTool({"--batch", path.string()});
+    std::filesystem::remove(path);
+    auto asha = Delhi1980;
+    asha.resize(12);
+    auto ravi = asha;
+    ravi[1] = "ravi";
+    ravi.push_back("--dst");
+    EXPECT_EQ(batch.status, ExitOk);
+    EXPECT_EQ(batch.out, RunTool(asha).out + "\n" + RunTool(ravi).out);
 }

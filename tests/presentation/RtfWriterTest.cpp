@@ -81,6 +81,18 @@ TEST(RtfWriterEscapes, OutputIsSevenBitAscii)
     }
 }
 
+TEST(RtfWriterEscapes, FontNamesAreSevenBitAsciiToo)
+{
+    RtfStyle style;
+    style.fontName = "Caf\xC3\xA9 Sans";
+    style.fallbackFontName = "Bad\xFF;Font";
+    const std::string rtf = PlainTextToRtf("", style);
+    EXPECT_NE(rtf.find("\\fcharset0 Caf\\u233? Sans{\\*\\falt Bad\\u-3?Font};"), std::string::npos) << rtf;
+    for (const char c : rtf) {
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80) << rtf;
+    }
+}
+
 TEST(RtfWriterBreaks, CrLfIsOneParagraphBreak)
 {
     EXPECT_EQ(Body(PlainTextToRtf("one\r\ntwo\r\n\r\n")), "one\\par\ntwo\\par\n\\par\n");

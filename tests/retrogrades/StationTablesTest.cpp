@@ -119,6 +119,16 @@ TEST(StationTables, MalformedRecordsAreRejected)
         SCOPED_TRACE(bad);
         EXPECT_THROW(ParseStationRecord(bad), std::invalid_argument);
     }
+    // A field too long for int is refused before it is added up.
+    for (const char* tooLong : {"2,1,19420,1,1,", "2,1,9999999999,1,1,"}) {
+        SCOPED_TRACE(tooLong);
+        try {
+            ParseStationRecord(tooLong);
+            ADD_FAILURE() << "accepted";
+        } catch (const std::invalid_argument& error) {
+            EXPECT_STREQ(error.what(), "station record field longer than four digits");
+        }
+    }
 }
 
 TEST(StationTables, StationsAlternateInOrder)
