@@ -108,9 +108,10 @@ std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArgumen
     const std::size_t secondColon = colon != std::string_view::npos ? time.find(':', colon + 1) : colon;
     const auto hh = colon != std::string_view::npos ? SmallNumber(time.substr(0, colon), 2) : std::nullopt;
     const auto mm = hh ? SmallNumber(time.substr(colon + 1, secondColon - colon - 1), 2) : std::nullopt;
-    const auto ss = secondColon == std::string_view::npos ? std::optional<int>(0)
-                                                          : SmallNumber(time.substr(secondColon + 1), 2);
-    if (!mm || !ss || *hh > 23 || *mm > 59 || *ss > 59) {
+    const auto ss = !mm                                   ? std::nullopt
+                    : secondColon == std::string_view::npos ? std::optional<int>(0)
+                                                            : SmallNumber(time.substr(secondColon + 1), 2);
+    if (!ss || *hh > 23 || *mm > 59 || *ss > 59) {
         return "--time " + Quote(time) + " is not a clock time HH:MM (00:00 to 23:59)";
     }
     input.hour = *hh;
