@@ -1,7 +1,9 @@
 #include "cli/JsonWriter.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 // dump() formats doubles with detail::to_chars (Grisu2 plus its exponent and
 // ".0" rules); calling it keeps existing output identical to the digit.
@@ -53,28 +55,14 @@ std::size_t ValidSequence(std::string_view text, std::size_t& consumed)
     return length;
 }
 
-template <typename AsciiFunction>
-void WalkUtf8(std::string& out, std::string_view text, AsciiFunction ascii)
-{
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x80) {
-            ascii(out, static_cast<char>(byte));
-            ++i;
-            continue;
-        }
-        std::size_t consumed = 0;
-        const std::size_t length = ValidSequence(text.substr(i), consumed);
-        if (length > 0) {
-            out.append(text.data() + i, length);
-            i += length;
-        } else {
-            out.append(Replacement);
-            i += consumed;
-        }
-    }
-}
+// Bytes copied as they are: printable ASCII other than the quote and the
+// backslash, which JSON escapes. Control characters and non-ASCII bytes take
+// the slow path.
+constexpr std::array<bool, 256> PlainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x80; ++c) plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    return plain;
+}();
 
 void AppendEscapedAscii(std::string& out, char c)
 {
@@ -96,6 +84,58 @@ void AppendEscapedAscii(std::string& out, char c)
         return;
     }
     out.push_back(c);
+}
+
+// Eight bytes at a time: any byte below 0x20, at or above 0x80, '"' or '\\'
+// ends a run of plain bytes (the classic has-zero-byte tests).
+bool AllPlain(std::uint64_t word)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101;
+    constexpr std::uint64_t Highs = 0x8080808080808080;
+    const auto hasZero = [](std::uint64_t w) { return (w - Ones) & ~w & Highs; };
+    const std::uint64_t below = (word - Ones * 0x20) & ~word & Highs;
+    return ((word & Highs) | below | hasZero(word ^ (Ones * '"')) | hasZero(word ^ (Ones * '\\'))) == 0;
+}
+
+std::size_t PlainRunEnd(std::string_view text, std::size_t i)
+{
+    while (i + 8 <= text.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if (!AllPlain(word)) break;
+        i += 8;
+    }
+    while (i < text.size() && PlainBytes[static_cast<unsigned char>(text[i])]) ++i;
+    return i;
+}
+
+// Copies runs of plain bytes whole; hands other ASCII bytes to `ascii`
+// (escaping or not), passes valid UTF-8 sequences and replaces invalid ones.
+template <typename AsciiFunction>
+void WalkUtf8(std::string& out, std::string_view text, AsciiFunction ascii)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t run = PlainRunEnd(text, i);
+        out.append(text.data() + i, run - i);
+        i = run;
+        if (i == text.size()) break;
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            ascii(out, static_cast<char>(byte));
+            ++i;
+            continue;
+        }
+        std::size_t consumed = 0;
+        const std::size_t length = ValidSequence(text.substr(i), consumed);
+        if (length > 0) {
+            out.append(text.data() + i, length);
+            i += length;
+        } else {
+            out.append(Replacement);
+            i += consumed;
+        }
+    }
 }
 
 }  // namespace
