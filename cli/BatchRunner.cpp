@@ -1,5 +1,7 @@
 #include "cli/BatchRunner.h"
 
+#include <vector>
+
 #include "cli/BatchFields.h"
 #include "cli/CsvReader.h"
 #include "cli/OrderedPool.h"
@@ -9,15 +11,19 @@ namespace zodiora::cli {
 
 namespace {
 
-// Jobs in flight per worker: enough to keep every worker busy while the
-// writer waits for a slow chart, small enough to keep memory flat.
-constexpr std::size_t JobsPerWorker = 256;
+// Records go to the workers in chunks, so locking and waking cost little
+// per chart; a few chunks per worker keep them all busy while the writer
+// waits for a slow one, and memory stays at a few hundred kilobytes.
+constexpr std::size_t ChunkRecords = 64;
+constexpr std::size_t ChunksPerWorker = 4;
 
 struct BatchJob {
-    CsvRecord record;
+    std::vector<CsvRecord> records;
+    std::size_t count = 0;  ///< records in use; the vector keeps its strings for reuse
     std::string out;
     std::string err;
-    bool charted = false;
+    bool firstCharted = false;  ///< the first record gave a chart (text output parts charts by a blank line)
+    bool anyFailed = false;
 };
 
 class BatchWorker {
@@ -28,10 +34,21 @@ public:
     {
         job.out.clear();
         job.err.clear();
-        job.charted = false;
-        std::string problem = job.record.problem;
+        job.anyFailed = false;
+        for (std::size_t k = 0; k < job.count; ++k) {
+            const bool charted = chart(job.records[k], k > 0, job);
+            if (k == 0) job.firstCharted = charted;
+            job.anyFailed = job.anyFailed || !charted;
+        }
+    }
+
+private:
+    // One record; a text chart after another record of the chunk gets its blank line here.
+    bool chart(const CsvRecord& record, bool afterAnother, BatchJob& job)
+    {
+        std::string problem = record.problem;
         if (problem.empty()) {
-            const auto arguments = ParseBatchFields(job.record.fields);
+            const auto arguments = ParseBatchFields(record.fields);
             if (const auto* message = std::get_if<std::string>(&arguments)) {
                 problem = *message;
             } else {
@@ -41,17 +58,17 @@ public:
                 } else {
                     const ChartResult result =
                         session_.run(std::get<BirthFormInput>(parsed), formatter_->reportMode());
-                    formatter_->appendChart(job.out, job.record.line, result);
-                    job.charted = true;
-                    return;
+                    if (afterAnother && formatter_->format == OutputFormat::Text) job.out.push_back('\n');
+                    formatter_->appendChart(job.out, record.line, result);
+                    return true;
                 }
             }
         }
-        formatter_->appendBatchError(job.out, job.record.line, problem);
-        job.err = "zodiora-chart: line " + std::to_string(job.record.line) + ": " + problem + '\n';
+        formatter_->appendBatchError(job.out, record.line, problem);
+        job.err += "zodiora-chart: line " + std::to_string(record.line) + ": " + problem + '\n';
+        return false;
     }
 
-private:
     const ChartFormatter* formatter_;
     ChartSession session_;
 };
@@ -73,23 +90,27 @@ BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostr
     Progress progress(err, settings.progress, settings.totalLines);
 
     const auto read = [&](BatchJob& job) {
-        while (reader.next(job.record)) {
-            const bool header = firstRecord && job.record.problem.empty() && IsHeaderRecord(job.record.fields);
+        if (job.records.size() < ChunkRecords) job.records.resize(ChunkRecords);
+        job.count = 0;
+        while (job.count < ChunkRecords && reader.next(job.records[job.count])) {
+            const CsvRecord& record = job.records[job.count];
+            const bool header = firstRecord && record.problem.empty() && IsHeaderRecord(record.fields);
             firstRecord = false;
-            if (!header) return true;
+            if (!header) ++job.count;
         }
-        return false;
+        return job.count > 0;
     };
     const auto write = [&](BatchJob& job) {
         // A blank line parts two charts on a terminal; JSON and CSV are one record a line.
-        if (formatter.format == OutputFormat::Text && job.charted && wroteAny) out << '\n';
+        if (formatter.format == OutputFormat::Text && job.firstCharted && wroteAny) out << '\n';
         out << job.out;
         err << job.err;
         wroteAny = true;
-        anyFailed = anyFailed || !job.charted;
-        progress.update(++done, job.record.line);
+        anyFailed = anyFailed || job.anyFailed;
+        done += job.count;
+        progress.update(done, job.records[job.count - 1].line);
     };
-    OrderedPool<BatchJob> pool(settings.threads, JobsPerWorker * settings.threads);
+    OrderedPool<BatchJob> pool(settings.threads, ChunksPerWorker * settings.threads);
     pool.run(read, [&] { return BatchWorker(formatter); }, write);
     progress.finish();
 
