@@ -92,7 +92,8 @@ BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostr
     const auto read = [&](BatchJob& job) {
         if (job.records.size() < ChunkRecords) job.records.resize(ChunkRecords);
         job.count = 0;
-        while (job.count < ChunkRecords && reader.next(job.records[job.count])) {
+        // Once the output is lost there is no point charting the rest.
+        while (out && job.count < ChunkRecords && reader.next(job.records[job.count])) {
             const CsvRecord& record = job.records[job.count];
             const bool header = firstRecord && record.problem.empty() && IsHeaderRecord(record.fields);
             firstRecord = false;
