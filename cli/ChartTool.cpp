@@ -13,13 +13,11 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/BatchRunner.h"
-#include "cli/ChartOutput.h"
 #include "cli/ChartRequest.h"
 #include "cli/Listings.h"
 #include "cli/ToolHelp.h"
 #include "zodiora/Version.h"
 #include "presentation/ChartSession.h"
-#include "birthdata/Text.h"
 #include "retrogrades/StationTables.h"
 
 namespace zodiora::cli {

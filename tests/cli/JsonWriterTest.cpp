@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/ChartCsvWriter.h"
+#include "cli/ChartJsonWriter.h"
+#include "cli/ChartOutput.h"
 #include "cli/JsonWriter.h"
 
 using namespace zodiora::cli;
@@ -84,4 +86,40 @@ TEST(CsvField, QuotedOnlyWhenNeeded)
         out += '|';
     }
     EXPECT_EQ(out, "plain|\"a,b\"|\"say \"\"hi\"\"\"|\"two\nlines\"|bad\xEF\xBF\xBD|");
+}
+
+// The direct writer against the tree-built object for the display keys: the
+// writer's line must be dump()'s object with the number keys appended.
+TEST(ChartJsonWriter, DisplayKeysAreDumpsBytes)
+{
+    std::mt19937 random(5);
+    zodiora::ChartSession session;
+    for (int round = 0; round < 300; ++round) {
+        zodiora::BirthFormInput input;
+        input.name = "PERSON";
+        input.year = 1901 + static_cast<int>(random() % 150);
+        input.monthIndex = static_cast<int>(random() % 12);
+        input.day = 1 + static_cast<int>(random() % 28);
+        input.hour = static_cast<int>(random() % 24);
+        input.minute = static_cast<int>(random() % 60);
+        input.zoneRow = static_cast<int>(random() % 71);
+        input.daylightSaving = random() % 2 == 1;
+        input.latDegrees = std::to_string(random() % 90);
+        input.latMinutes = std::to_string(random() % 60);
+        input.south = random() % 2 == 1;
+        input.lonDegrees = std::to_string(random() % 180);
+        input.lonMinutes = std::to_string(random() % 60);
+        input.east = random() % 2 == 1;
+        input.city = "Caf\xC3\xA9, \"Old\" Town";
+        const bool report = round % 3 == 0;
+        const auto result = session.run(input, report ? zodiora::ChartSession::ReportMode::Compose
+                                                      : zodiora::ChartSession::ReportMode::Skip);
+        auto reference = ChartJson(result);
+        if (report) reference["report"] = PlainText(result.report);
+        const std::string prefix = reference.dump();
+        std::string line;
+        AppendChartJson(line, result, report);
+        ASSERT_EQ(line.substr(0, prefix.size() - 1), prefix.substr(0, prefix.size() - 1)) << round;
+        ASSERT_EQ(line.substr(prefix.size() - 1, 15), ",\"longitudes\":{");
+    }
 }
