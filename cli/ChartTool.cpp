@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -172,6 +173,7 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     bool version = false;
     auto* zones = app.add_flag("--list-zones", listZones, "print the time-zone list: row, UTC offset, name");
     auto* versionFlag = app.add_flag("--version", version, "print the program's version");
+    app.formatter(std::make_shared<ToolHelpFormatter>());
     app.footer(std::string(ToolHelpFooter));
 
     for (CLI::Option* option : chartOptions) {

@@ -1,14 +1,32 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include <CLI/CLI.hpp>
 
 namespace zodiora::cli {
 
-/// The end of --help: exit statuses and one example per mode.
-inline constexpr std::string_view ToolHelpFooter = R"(Exit status:
+/// Lists each option with its value type only: which options go together is
+/// said once in the footer instead of on every line.
+class ToolHelpFormatter : public CLI::Formatter {
+public:
+    std::string make_option_opts(const CLI::Option* option) const override
+    {
+        if (option->get_type_size() == 0 || option->get_type_name().empty()) return {};
+        return " " + get_label(option->get_type_name());
+    }
+};
+
+/// The end of --help: modes, exit statuses and one example per mode.
+inline constexpr std::string_view ToolHelpFooter = R"(Modes: one chart (--name ... --lon), --batch, --stations, --list-zones, --version.
+Options of two modes are refused together; --threads and --quiet go with --batch,
+--json and --format are one choice.
+
+Exit status:
   0  every chart was computed (or the list was printed)
   1  --batch: some records failed; the others were charted
-  2  bad arguments, a birth the form would refuse, or an unreadable batch file
+  2  bad or conflicting arguments, a birth the form would refuse, an unreadable batch file
   3  the output could not be written
 
 Examples:
@@ -18,6 +36,7 @@ Examples:
   from stdin:     cat births.csv | zodiora-chart --batch - --json --threads 2
   stations:       zodiora-chart --stations Mercury --format json
   zone rows:      zodiora-chart --list-zones
-  version:        zodiora-chart --version)";
+  version:        zodiora-chart --version
+)";
 
 }  // namespace zodiora::cli
