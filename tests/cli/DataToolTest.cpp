@@ -107,15 +107,19 @@ TEST(DataTool, ThreadCountChangesNoByte)
     for (const std::vector<std::string>& format : std::vector<std::vector<std::string>>{
              {"--json"}, {"--format", "csv"}, {"--report"}, {"--json", "--report"}}) {
         std::vector<std::string> one{"--batch", "-", "--threads", "1"};
-        std::vector<std::string> four{"--batch", "-", "--threads", "4"};
         one.insert(one.end(), format.begin(), format.end());
-        four.insert(four.end(), format.begin(), format.end());
         const Result sequential = RunChart(one, batch);
-        const Result pooled = RunChart(four, batch);
         EXPECT_EQ(sequential.status, ExitSomeBatchLinesFailed);
-        EXPECT_EQ(pooled.status, sequential.status);
-        EXPECT_EQ(pooled.out, sequential.out) << format[0];
-        EXPECT_EQ(pooled.err, sequential.err);
+        // Every core (the default), and more workers than cores.
+        for (const std::vector<std::string>& threads : {std::vector<std::string>{}, std::vector<std::string>{"--threads", "5"}}) {
+            std::vector<std::string> pooledArguments{"--batch", "-"};
+            pooledArguments.insert(pooledArguments.end(), threads.begin(), threads.end());
+            pooledArguments.insert(pooledArguments.end(), format.begin(), format.end());
+            const Result pooled = RunChart(pooledArguments, batch);
+            EXPECT_EQ(pooled.status, sequential.status);
+            EXPECT_EQ(pooled.out, sequential.out) << format[0];
+            EXPECT_EQ(pooled.err, sequential.err);
+        }
         EXPECT_EQ(sequential.err, "zodiora-chart: line 302: expected 7 comma-separated fields "
                                   "(name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst), found 1\n");
     }
