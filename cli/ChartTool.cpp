@@ -164,7 +164,7 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
                        ->check(CLI::IsMember({"text", "json", "csv"}));
     auto* report = app.add_flag("--report", options.report, "add the interpretation report (JSON key \"report\")");
     auto* threads = app.add_option("--threads", options.threads, "--batch: charting threads (default: all cores)")
-                        ->check(CLI::Range(1u, 1024u));
+                        ->check(CLI::Range(1u, 256u));
     auto* quiet = app.add_flag("--quiet", options.quiet, "--batch: no progress line on a terminal");
     auto* stations = app.add_option("--stations", options.stationsPlanet,
                                     "print a planet's retrograde periods: retrograde station, direct station "
