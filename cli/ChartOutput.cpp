@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "birthdata/Text.h"
+#include "cli/ChartNumbers.h"
 #include "engine/PositionText.h"
 #include "engine/SignNames.h"
 #include "presentation/Utf8.h"
@@ -33,14 +34,6 @@ std::string HouseLine(const std::string& houseText)
         start = end + LineBreak.size();
     }
     return line.empty() ? "-" : line;
-}
-
-std::string UniversalDateTimeText(const UtcDateTime& utc)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d", utc.year, utc.month, utc.day, utc.hour,
-                  utc.minute);
-    return buffer;
 }
 
 }  // namespace
@@ -93,7 +86,7 @@ nlohmann::ordered_json ChartJson(const ChartResult& result)
     json["lagna"] = display.lagna;
     json["ayanamsa1900"] = chart.ayanamsa1900;
     json["universalHours"] = chart.moment.hours;
-    json["universalDateTime"] = UniversalDateTimeText(chart.moment.utc);
+    json["universalDateTime"] = UniversalMinuteText(chart.moment.utc);
     json["bodies"] = bodies;
     json["planetNames"] = display.planetNames;
     json["houses"] = display.houses;

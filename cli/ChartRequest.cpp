@@ -6,6 +6,8 @@
 #include "birthdata/BirthDataInput.h"
 #include "birthdata/KeyFilters.h"
 #include "birthdata/TimeZoneTable.h"
+#include "cli/BatchFields.h"
+#include "cli/DecimalAngle.h"
 #include "presentation/Utf8.h"
 
 namespace zodiora::cli {
@@ -54,13 +56,7 @@ std::variant<std::string, std::string> FilterName(std::string_view name)
     return std::variant<std::string, std::string>{std::in_place_index<0>, filtered};
 }
 
-struct Angle {
-    std::string degrees;
-    std::string minutes;
-    char hemisphere;
-};
-
-std::optional<Angle> SplitAngle(std::string_view text, std::string_view hemispheres)
+std::optional<FormAngle> SplitAngle(std::string_view text, std::string_view hemispheres)
 {
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos || text.size() < colon + 2) {
@@ -70,7 +66,7 @@ std::optional<Angle> SplitAngle(std::string_view text, std::string_view hemisphe
     if (hemispheres.find(hemisphere) == std::string_view::npos) {
         return std::nullopt;
     }
-    return Angle{std::string(text.substr(0, colon)), std::string(text.substr(colon + 1, text.size() - colon - 2)),
+    return FormAngle{std::string(text.substr(0, colon)), std::string(text.substr(colon + 1, text.size() - colon - 2)),
                  hemisphere};
 }
 
@@ -110,13 +106,18 @@ std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArgumen
 
     const std::string_view time = arguments.time;
     const std::size_t colon = time.find(':');
+    const std::size_t secondColon = colon != std::string_view::npos ? time.find(':', colon + 1) : colon;
     const auto hh = colon != std::string_view::npos ? SmallNumber(time.substr(0, colon), 2) : std::nullopt;
-    const auto mm = hh ? SmallNumber(time.substr(colon + 1), 2) : std::nullopt;
-    if (!mm || *hh > 23 || *mm > 59) {
+    const auto mm = hh ? SmallNumber(time.substr(colon + 1, secondColon - colon - 1), 2) : std::nullopt;
+    const auto ss = !mm                                   ? std::nullopt
+                    : secondColon == std::string_view::npos ? std::optional<int>(0)
+                                                            : SmallNumber(time.substr(secondColon + 1), 2);
+    if (!ss || *hh > 23 || *mm > 59 || *ss > 59) {
         return "--time " + Quote(time) + " is not a clock time HH:MM (00:00 to 23:59)";
     }
     input.hour = *hh;
     input.minute = *mm;
+    input.second = *ss;
 
     const auto zone = SmallNumber(arguments.zone, 2);
     if (!zone || *zone >= TimeZoneRowCount) {
@@ -125,7 +126,8 @@ std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArgumen
     input.zoneRow = *zone;
     input.daylightSaving = arguments.daylightSaving;
 
-    const auto latitude = SplitAngle(arguments.latitude, "NS");
+    const auto colonLatitude = SplitAngle(arguments.latitude, "NS");
+    const auto latitude = colonLatitude ? colonLatitude : DecimalAngle(arguments.latitude, 'N', 'S');
     if (!latitude) {
         return "--lat " + Quote(arguments.latitude) + " is not of the form DD:MM followed by N or S";
     }
@@ -133,7 +135,8 @@ std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArgumen
     input.latMinutes = latitude->minutes;
     input.south = latitude->hemisphere == 'S';
 
-    const auto longitude = SplitAngle(arguments.longitude, "EW");
+    const auto colonLongitude = SplitAngle(arguments.longitude, "EW");
+    const auto longitude = colonLongitude ? colonLongitude : DecimalAngle(arguments.longitude, 'E', 'W');
     if (!longitude) {
         return "--lon " + Quote(arguments.longitude) + " is not of the form DDD:MM followed by E or W";
     }
@@ -157,32 +160,17 @@ std::variant<ChartArguments, std::string> ParseBatchLine(std::string_view line)
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
-    std::vector<std::string_view> fields;
+    std::vector<std::string> fields;
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        fields.emplace_back(line.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
         if (comma == std::string_view::npos) {
             break;
         }
         start = comma + 1;
     }
-    if (fields.size() != 7) {
-        return "expected 7 comma-separated fields (name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst), found " +
-               std::to_string(fields.size());
-    }
-    if (fields[6] != "0" && fields[6] != "1") {
-        return "the daylight-saving field must be 0 or 1, not " + Quote(fields[6]);
-    }
-    ChartArguments arguments;
-    arguments.name = fields[0];
-    arguments.date = fields[1];
-    arguments.time = fields[2];
-    arguments.zone = fields[3];
-    arguments.latitude = fields[4];
-    arguments.longitude = fields[5];
-    arguments.daylightSaving = fields[6] == "1";
-    return arguments;
+    return ParseBatchFields(fields);
 }
 
 }  // namespace zodiora::cli

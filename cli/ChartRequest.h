@@ -13,10 +13,10 @@ namespace zodiora::cli {
 struct ChartArguments {
     std::string name;
     std::string date;  ///< YYYY-MM-DD
-    std::string time;  ///< HH:MM
+    std::string time;  ///< HH:MM or HH:MM:SS
     std::string zone;  ///< row 0..70 of the time-zone list
-    std::string latitude;   ///< DD:MM followed by N or S
-    std::string longitude;  ///< DDD:MM followed by E or W
+    std::string latitude;   ///< DD:MM followed by N or S, or decimal degrees (28.6139N, -33.87)
+    std::string longitude;  ///< DDD:MM followed by E or W, or decimal degrees (77.209E, -122.27)
     bool daylightSaving = false;
     std::string city;
     std::string state;
@@ -29,7 +29,8 @@ struct ChartArguments {
 /// so a bad value gets the very message the form shows.
 std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArguments& arguments);
 
-/// One line of a batch file: name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst(0/1)
+/// One line of a batch file split at every comma (no quoting):
+/// name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst(0/1)[,city,state,country]
 std::variant<ChartArguments, std::string> ParseBatchLine(std::string_view line);
 
 }  // namespace zodiora::cli

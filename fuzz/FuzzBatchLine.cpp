@@ -1,7 +1,8 @@
 #include <sstream>
 #include <string>
 
-#include "cli/BatchInput.h"
+#include "cli/BatchFields.h"
+#include "cli/CsvReader.h"
 #include "cli/ChartRequest.h"
 #include "fuzz/FuzzChecks.h"
 #include "fuzz/FuzzEntries.h"
@@ -22,15 +23,17 @@ void CheckMessage(const std::string& message)
 int FuzzBatchLine(const std::uint8_t* data, std::size_t size)
 {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    cli::BatchInput input(in);
+    cli::CsvReader reader(in);
     ChartSession session;
-    std::string line;
-    for (cli::BatchLineStatus status; (status = input.next(line)) != cli::BatchLineStatus::End;) {
-        Check(line.size() <= cli::MaxBatchLineBytes, "a line is held up to the cap");
-        if (status == cli::BatchLineStatus::TooLong) {
+    cli::CsvRecord record;
+    while (reader.next(record)) {
+        std::size_t bytes = 0;
+        for (const std::string& field : record.fields) bytes += field.size();
+        Check(bytes <= cli::CsvReader::MaxRecordBytes, "a record is held up to the cap");
+        if (!record.problem.empty() || cli::IsHeaderRecord(record.fields)) {
             continue;
         }
-        const auto arguments = cli::ParseBatchLine(line);
+        const auto arguments = cli::ParseBatchFields(record.fields);
         if (const auto* message = std::get_if<std::string>(&arguments)) {
             CheckMessage(*message);
             continue;

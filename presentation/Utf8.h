@@ -21,4 +21,11 @@ std::string ValidUtf8(std::string_view text);
 /// (C0, DEL and C1) are written as JSON writes them, `\r`, `\t`, `\u001b`...
 std::string EscapeControls(std::string_view text);
 
+/// Any bytes made fit for a one-line message on a terminal: invalid UTF-8
+/// replaced, then control characters escaped.
+inline std::string MessageText(std::string_view text)
+{
+    return EscapeControls(ValidUtf8(text));
+}
+
 }  // namespace zodiora

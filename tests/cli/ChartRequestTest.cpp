@@ -83,10 +83,10 @@ TEST(ChartArguments, MalformedValuesGetAOneLineError)
     const std::pair<std::string ChartArguments::*, std::vector<std::string>> cases[] = {
         {&ChartArguments::date, {"15-06-1980", "1980/06/15", "1980-13-01", "1980-00-10", "1980-06-32", "1900-12-31",
                                  "2051-01-01", "", "19800615", "198a-06-15"}},
-        {&ChartArguments::time, {"24:00", "12:60", "1230", "", "-1:00", "12:5x", "123:00"}},
+        {&ChartArguments::time, {"24:00", "12:60", "1230", "", "-1:00", "12:5x", "123:00", "12:30:60", "12:30:", "12:30:1:2"}},
         {&ChartArguments::zone, {"71", "-1", "", "x", "29.0", "100"}},
         {&ChartArguments::latitude, {"28:37", "28:37E", "2837N", "", ":N", "N"}},
-        {&ChartArguments::longitude, {"77:13", "77:13N", "", "77E"}},
+        {&ChartArguments::longitude, {"77:13", "77:13N", "", "77.E", "-77E", "1e2", "77,5E"}},
     };
     for (const auto& [field, values] : cases) {
         for (const std::string& value : values) {
@@ -116,4 +116,36 @@ TEST(BatchLine, RefusesWrongFieldCountsAndDaylightFlags)
     EXPECT_EQ(ParseBatchLine("ASHA,1980-06-15,06:30,34,28:37N,77:13E").index(), 1u);
     EXPECT_EQ(ParseBatchLine("ASHA,1980-06-15,06:30,34,28:37N,77:13E,0,extra").index(), 1u);
     EXPECT_EQ(ParseBatchLine("ASHA,1980-06-15,06:30,34,28:37N,77:13E,yes").index(), 1u);
+}
+
+// Decimal degrees become the whole arc-minutes the form holds; the sign or
+// the letter picks the hemisphere.
+TEST(ChartArguments, DecimalDegreesAndSeconds)
+{
+    ChartArguments arguments = Delhi();
+    arguments.latitude = "-33.8688";
+    arguments.longitude = "151.2093E";
+    arguments.time = "06:30:15";
+    auto parsed = ParseChartArguments(arguments);
+    ASSERT_EQ(parsed.index(), 0u) << std::get<1>(parsed);
+    const BirthFormInput& input = std::get<0>(parsed);
+    EXPECT_EQ(input.latDegrees, "33");
+    EXPECT_EQ(input.latMinutes, "52");
+    EXPECT_TRUE(input.south);
+    EXPECT_EQ(input.lonDegrees, "151");
+    EXPECT_EQ(input.lonMinutes, "13");
+    EXPECT_TRUE(input.east);
+    EXPECT_EQ(input.second, 15);
+
+    arguments.latitude = "59.9999N";  // rounds up into the next degree
+    arguments.longitude = "-122.27";
+    parsed = ParseChartArguments(arguments);
+    ASSERT_EQ(parsed.index(), 0u);
+    EXPECT_EQ(std::get<0>(parsed).latDegrees, "60");
+    EXPECT_EQ(std::get<0>(parsed).latMinutes, "0");
+    EXPECT_FALSE(std::get<0>(parsed).east);
+    EXPECT_EQ(std::get<0>(parsed).lonMinutes, "16");
+
+    arguments.latitude = "91.5N";  // the form's own message for the degrees
+    EXPECT_EQ(ErrorOf(arguments), ErrorOf([] { auto a = Delhi(); a.latitude = "91:30N"; return a; }()));
 }

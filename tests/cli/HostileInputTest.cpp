@@ -111,13 +111,13 @@ TEST_F(BatchFile, OverlongLineIsReportedAndTheNextOneCharted)
     EXPECT_EQ(json.status, ExitSomeBatchLinesFailed);
     const auto objects = JsonLines(json.out);
     ASSERT_EQ(objects.size(), 3u) << json.out.substr(0, 200);
-    EXPECT_EQ(objects[0], nlohmann::json({{"line", 1}, {"error", "too long"}}));
+    EXPECT_EQ(objects[0], nlohmann::json({{"line", 1}, {"error", "too long (more than 65536 bytes); skipped"}}));
     EXPECT_EQ(objects[1]["details"]["name"], "ASHA");
-    EXPECT_EQ(objects[2], nlohmann::json({{"line", 3}, {"error", "too long"}}));
+    EXPECT_EQ(objects[2], nlohmann::json({{"line", 3}, {"error", "too long (more than 65536 bytes); skipped"}}));
 
     const Result text = RunBatch(std::string(70000, 'A') + "\n", false);
-    EXPECT_EQ(text.out, "line 1: too long\n");
-    EXPECT_EQ(text.err, "zodiora-chart: line 1: too long\n");
+    EXPECT_EQ(text.out, "line 1: too long (more than 65536 bytes); skipped\n");
+    EXPECT_EQ(text.err, "zodiora-chart: line 1: too long (more than 65536 bytes); skipped\n");
 }
 
 TEST(HostileInput, UnreadableBatchFileIsAnError)

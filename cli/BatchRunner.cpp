@@ -1,0 +1,124 @@
+#include "cli/BatchRunner.h"
+
+#include "presentation/Utf8.h"
+
+#include <vector>
+
+#include "cli/BatchFields.h"
+#include "cli/CsvReader.h"
+#include "cli/OrderedPool.h"
+#include "cli/Progress.h"
+
+namespace zodiora::cli {
+
+namespace {
+
+// Records go to the workers in chunks, so locking and waking cost little
+// per chart; a few chunks per worker keep them all busy while the writer
+// waits for a slow one, and memory stays at a few hundred kilobytes.
+constexpr std::size_t ChunkRecords = 64;
+constexpr std::size_t ChunksPerWorker = 4;
+
+struct BatchJob {
+    std::vector<CsvRecord> records;
+    std::size_t count = 0;  ///< records in use; the vector keeps its strings for reuse
+    std::string out;
+    std::string err;
+    bool firstCharted = false;  ///< the first record gave a chart (text output parts charts by a blank line)
+    bool anyFailed = false;
+};
+
+class BatchWorker {
+public:
+    explicit BatchWorker(const ChartFormatter& formatter) : formatter_(&formatter) {}
+
+    void operator()(BatchJob& job)
+    {
+        job.out.clear();
+        job.err.clear();
+        job.anyFailed = false;
+        for (std::size_t k = 0; k < job.count; ++k) {
+            const bool charted = chart(job.records[k], k > 0, job);
+            if (k == 0) job.firstCharted = charted;
+            job.anyFailed = job.anyFailed || !charted;
+        }
+    }
+
+private:
+    // One record; a text chart after another record of the chunk gets its blank line here.
+    bool chart(const CsvRecord& record, bool afterAnother, BatchJob& job)
+    {
+        std::string problem = record.problem;
+        if (problem.empty()) {
+            const auto arguments = ParseBatchFields(record.fields);
+            if (const auto* message = std::get_if<std::string>(&arguments)) {
+                problem = *message;
+            } else {
+                const auto parsed = ParseChartArguments(std::get<ChartArguments>(arguments));
+                if (const auto* formMessage = std::get_if<std::string>(&parsed)) {
+                    problem = *formMessage;
+                } else {
+                    const ChartResult result =
+                        session_.run(std::get<BirthFormInput>(parsed), formatter_->reportMode());
+                    if (afterAnother && formatter_->format == OutputFormat::Text) job.out.push_back('\n');
+                    formatter_->appendChart(job.out, record.line, result);
+                    return true;
+                }
+            }
+        }
+        formatter_->appendBatchError(job.out, record.line, problem);
+        job.err += "zodiora-chart: line " + std::to_string(record.line) + ": " + MessageText(problem) + '\n';
+        return false;
+    }
+
+    const ChartFormatter* formatter_;
+    ChartSession session_;
+};
+
+}  // namespace
+
+BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostream& out, std::ostream& err)
+{
+    const ChartFormatter& formatter = settings.formatter;
+    std::string preamble;
+    formatter.appendPreamble(preamble);
+    out << preamble;
+
+    CsvReader reader(in);
+    bool firstRecord = true;
+    bool wroteAny = false;
+    bool anyFailed = false;
+    std::size_t done = 0;
+    Progress progress(err, settings.progress, settings.totalLines);
+
+    const auto read = [&](BatchJob& job) {
+        if (job.records.size() < ChunkRecords) job.records.resize(ChunkRecords);
+        job.count = 0;
+        // Once the output is lost there is no point charting the rest.
+        while (out && job.count < ChunkRecords && reader.next(job.records[job.count])) {
+            const CsvRecord& record = job.records[job.count];
+            const bool header = firstRecord && record.problem.empty() && IsHeaderRecord(record.fields);
+            firstRecord = false;
+            if (!header) ++job.count;
+        }
+        return job.count > 0;
+    };
+    const auto write = [&](BatchJob& job) {
+        // A blank line parts two charts on a terminal; JSON and CSV are one record a line.
+        if (formatter.format == OutputFormat::Text && job.firstCharted && wroteAny) out << '\n';
+        out << job.out;
+        err << job.err;
+        wroteAny = true;
+        anyFailed = anyFailed || job.anyFailed;
+        done += job.count;
+        progress.update(done, job.records[job.count - 1].line);
+    };
+    OrderedPool<BatchJob> pool(settings.threads, ChunksPerWorker * settings.threads);
+    pool.run(read, [&] { return BatchWorker(formatter); }, write);
+    progress.finish();
+
+    if (reader.failed()) return BatchOutcome::InputUnreadable;
+    return anyFailed ? BatchOutcome::SomeLinesFailed : BatchOutcome::AllCharted;
+}
+
+}  // namespace zodiora::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "presentation/ChartSession.h"
+
+namespace zodiora::cli {
+
+enum class OutputFormat { Text, Json, Csv };
+
+/// Turns charts and failed batch lines into the chosen output format,
+/// appended to a string so workers can format in parallel.
+struct ChartFormatter {
+    OutputFormat format = OutputFormat::Text;
+    bool report = false;
+
+    ChartSession::ReportMode reportMode() const
+    {
+        return report ? ChartSession::ReportMode::Compose : ChartSession::ReportMode::Skip;
+    }
+
+    /// What comes before the first chart: the CSV header row, else nothing.
+    void appendPreamble(std::string& out) const;
+
+    /// One chart; `line` is its batch line, 0 on the command line.
+    void appendChart(std::string& out, long line, const ChartResult& result) const;
+
+    /// A batch line that could not be charted.
+    void appendBatchError(std::string& out, long line, std::string_view problem) const;
+};
+
+}  // namespace zodiora::cli

@@ -1,0 +1,119 @@
+#include "cli/ChartJsonWriter.h"
+
+#include "cli/ChartNumbers.h"
+#include "engine/PositionText.h"
+#include "retrogrades/Retrogrades.h"
+
+namespace zodiora::cli {
+
+namespace {
+
+// The order of the "bodies" key: that of the orbital-element table.
+constexpr std::array<Body, 9> ElementOrder{Body::Mercury, Body::Venus,  Body::Sun,     Body::Mars, Body::Jupiter,
+                                           Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
+
+template <typename Texts>
+void TextArray(JsonWriter& json, std::string_view key, const Texts& texts)
+{
+    json.key(key);
+    json.beginArray();
+    for (const auto& text : texts) json.text(text);
+    json.endArray();
+}
+
+void Member(JsonWriter& json, std::string_view key, std::string_view value)
+{
+    json.key(key);
+    json.text(value);
+}
+
+void DisplayKeys(JsonWriter& json, const ChartResult& result)
+{
+    const ChartDisplay& display = result.display;
+    const Chart& chart = result.chart;
+    TextArray(json, "positions", display.positions);
+    Member(json, "ascendant", LongPositionText(chart.longitude(Body::Ascendant)));
+    Member(json, "moon", LongPositionText(chart.longitude(Body::Moon)));
+    Member(json, "moonSign", display.rashi);
+    Member(json, "sunSign", display.sunSign);
+    Member(json, "lagna", display.lagna);
+    json.key("ayanamsa1900");
+    json.number(chart.ayanamsa1900);
+    json.key("universalHours");
+    json.number(chart.moment.hours);
+    Member(json, "universalDateTime", UniversalMinuteText(chart.moment.utc));
+    json.key("bodies");
+    json.beginArray();
+    for (const Body body : ElementOrder) json.text(LongPositionText(chart.longitude(body)));
+    json.endArray();
+    TextArray(json, "planetNames", display.planetNames);
+    TextArray(json, "houses", display.houses);
+    json.key("glyphs");
+    if (display.glyphs) {
+        json.beginArray();
+        for (const int glyph : *display.glyphs) json.integer(glyph);
+        json.endArray();
+    } else {
+        json.null();
+    }
+    const ChartDetails& details = display.details;
+    json.key("details");
+    json.beginObject();
+    Member(json, "name", details.name);
+    Member(json, "dob", details.dob);
+    Member(json, "tob", details.tob);
+    Member(json, "latitude", details.latitude);
+    Member(json, "longitude", details.longitude);
+    Member(json, "city", details.city);
+    Member(json, "state", details.state);
+    Member(json, "country", details.country);
+    json.endObject();
+}
+
+// One object keyed by body name, from the first `count` points in table order.
+template <typename Value>
+void ByBody(JsonWriter& json, std::string_view key, std::size_t count, Value value)
+{
+    json.key(key);
+    json.beginObject();
+    for (std::size_t k = 0; k < count; ++k) {
+        json.key(BodyNames[k]);
+        value(AllBodies[k]);
+    }
+    json.endObject();
+}
+
+void NumberKeys(JsonWriter& json, const ChartResult& result)
+{
+    ByBody(json, "longitudes", AllBodies.size(), [&](Body body) { json.number(result.chart.longitude(body)); });
+    ByBody(json, "signs", AllBodies.size(), [&](Body body) { json.integer(SignNumber(result, body)); });
+    ByBody(json, "retrograde", WheelBodyCount, [&](Body body) { json.boolean(result.retrograde[body]); });
+    ByBody(json, "house", AllBodies.size(), [&](Body body) { json.integer(HouseNumber(result, body)); });
+    Member(json, "utc", IsoUtcText(result.chart.moment.utc));
+}
+
+}  // namespace
+
+void AppendChartJson(std::string& out, const ChartResult& result, bool withReport)
+{
+    JsonWriter json(out);
+    json.beginObject();
+    DisplayKeys(json, result);
+    if (withReport) Member(json, "report", PlainText(result.report));
+    NumberKeys(json, result);
+    json.endObject();
+    out.push_back('\n');
+}
+
+void AppendBatchErrorJson(std::string& out, long line, std::string_view problem)
+{
+    JsonWriter json(out);
+    json.beginObject();
+    json.key("line");
+    json.integer(line);
+    Member(json, "error", problem);
+    json.endObject();
+    out.push_back('\n');
+}
+
+}  // namespace zodiora::cli

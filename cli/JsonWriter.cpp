@@ -1,0 +1,242 @@
+#include "cli/JsonWriter.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+// dump() formats doubles with detail::to_chars (Grisu2 plus its exponent and
+// ".0" rules); calling it keeps existing output identical to the digit.
+#include <nlohmann/json.hpp>
+
+namespace zodiora::cli {
+
+namespace {
+
+constexpr std::string_view Replacement = "\xEF\xBF\xBD";
+
+// Length of the valid UTF-8 sequence at the start of `text`, or 0 when it is
+// invalid; `consumed` is then how many bytes the invalid part covers: the lead
+// byte and any continuation bytes that fitted before the one that did not,
+// which is read again as a new start (the maximal-subpart rule).
+std::size_t ValidSequence(std::string_view text, std::size_t& consumed)
+{
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        consumed = 1;
+        return 0;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        if (k >= text.size()) {
+            consumed = k;
+            return 0;
+        }
+        const auto byte = static_cast<unsigned char>(text[k]);
+        if (byte < low || byte > high) {
+            consumed = k;
+            return 0;
+        }
+        low = 0x80;
+        high = 0xBF;
+    }
+    return length;
+}
+
+// Bytes copied as they are: printable ASCII other than the quote and the
+// backslash, which JSON escapes. Control characters and non-ASCII bytes take
+// the slow path.
+constexpr std::array<bool, 256> PlainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x80; ++c) plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    return plain;
+}();
+
+void AppendEscapedAscii(std::string& out, char c)
+{
+    switch (c) {
+    case '"': out.append("\\\""); return;
+    case '\\': out.append("\\\\"); return;
+    case '\b': out.append("\\b"); return;
+    case '\f': out.append("\\f"); return;
+    case '\n': out.append("\\n"); return;
+    case '\r': out.append("\\r"); return;
+    case '\t': out.append("\\t"); return;
+    default: break;
+    }
+    if (static_cast<unsigned char>(c) < 0x20) {
+        constexpr std::string_view Hex = "0123456789abcdef";
+        out.append("\\u00");
+        out.push_back(Hex[static_cast<unsigned char>(c) >> 4]);
+        out.push_back(Hex[static_cast<unsigned char>(c) & 0xF]);
+        return;
+    }
+    out.push_back(c);
+}
+
+// Eight bytes at a time: any byte below 0x20, at or above 0x80, '"' or '\\'
+// ends a run of plain bytes (the classic has-zero-byte tests).
+bool AllPlain(std::uint64_t word)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101;
+    constexpr std::uint64_t Highs = 0x8080808080808080;
+    const auto hasZero = [](std::uint64_t w) { return (w - Ones) & ~w & Highs; };
+    const std::uint64_t below = (word - Ones * 0x20) & ~word & Highs;
+    return ((word & Highs) | below | hasZero(word ^ (Ones * '"')) | hasZero(word ^ (Ones * '\\'))) == 0;
+}
+
+std::size_t PlainRunEnd(std::string_view text, std::size_t i)
+{
+    while (i + 8 <= text.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if (!AllPlain(word)) break;
+        i += 8;
+    }
+    while (i < text.size() && PlainBytes[static_cast<unsigned char>(text[i])]) ++i;
+    return i;
+}
+
+// Copies runs of plain bytes whole; hands other ASCII bytes to `ascii`
+// (escaping or not), passes valid UTF-8 sequences and replaces invalid ones.
+template <typename AsciiFunction>
+void WalkUtf8(std::string& out, std::string_view text, AsciiFunction ascii)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t run = PlainRunEnd(text, i);
+        out.append(text.data() + i, run - i);
+        i = run;
+        if (i == text.size()) break;
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            ascii(out, static_cast<char>(byte));
+            ++i;
+            continue;
+        }
+        std::size_t consumed = 0;
+        const std::size_t length = ValidSequence(text.substr(i), consumed);
+        if (length > 0) {
+            out.append(text.data() + i, length);
+            i += length;
+        } else {
+            out.append(Replacement);
+            i += consumed;
+        }
+    }
+}
+
+}  // namespace
+
+void AppendJsonEscaped(std::string& out, std::string_view text)
+{
+    WalkUtf8(out, text, AppendEscapedAscii);
+}
+
+void AppendValidUtf8(std::string& out, std::string_view text)
+{
+    WalkUtf8(out, text, [](std::string& o, char c) { o.push_back(c); });
+}
+
+void AppendShortestNumber(std::string& out, double value)
+{
+    if (!std::isfinite(value)) {
+        out.append("null");
+        return;
+    }
+    char buffer[64];
+    char* end = nlohmann::detail::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, end);
+}
+
+void JsonWriter::separate()
+{
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (depth_ == 0) return;
+    const std::uint64_t bit = std::uint64_t{1} << (depth_ - 1);
+    if (hasMembers_ & bit) out_.push_back(',');
+    hasMembers_ |= bit;
+}
+
+void JsonWriter::open(char bracket)
+{
+    separate();
+    out_.push_back(bracket);
+    ++depth_;
+    hasMembers_ &= ~(std::uint64_t{1} << (depth_ - 1));
+}
+
+void JsonWriter::beginObject() { open('{'); }
+void JsonWriter::beginArray() { open('['); }
+
+void JsonWriter::endObject()
+{
+    --depth_;
+    out_.push_back('}');
+}
+
+void JsonWriter::endArray()
+{
+    --depth_;
+    out_.push_back(']');
+}
+
+void JsonWriter::key(std::string_view name)
+{
+    separate();
+    out_.push_back('"');
+    AppendJsonEscaped(out_, name);
+    out_.append("\":");
+    afterKey_ = true;
+}
+
+void JsonWriter::text(std::string_view value)
+{
+    separate();
+    out_.push_back('"');
+    AppendJsonEscaped(out_, value);
+    out_.push_back('"');
+}
+
+void JsonWriter::number(double value)
+{
+    separate();
+    AppendShortestNumber(out_, value);
+}
+
+void JsonWriter::integer(long long value)
+{
+    separate();
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out_.append(buffer, result.ptr);
+}
+
+void JsonWriter::boolean(bool value)
+{
+    separate();
+    out_.append(value ? "true" : "false");
+}
+
+void JsonWriter::null()
+{
+    separate();
+    out_.append("null");
+}
+
+}  // namespace zodiora::cli

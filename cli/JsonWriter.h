@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zodiora::cli {
+
+/// Appends compact JSON to a string, byte for byte as nlohmann's dump()
+/// prints it (no blanks, shortest round-trip doubles, the same escapes),
+/// without building a tree first. Invalid UTF-8 becomes U+FFFD, so any bytes
+/// a user typed give valid JSON. Commas are placed by the writer.
+class JsonWriter {
+public:
+    explicit JsonWriter(std::string& out) : out_(out) {}
+
+    void beginObject();
+    void endObject();
+    void beginArray();
+    void endArray();
+    /// The next member's key; its value follows with one of the calls below.
+    void key(std::string_view name);
+    void text(std::string_view value);
+    void number(double value);
+    void integer(long long value);
+    void boolean(bool value);
+    void null();
+
+private:
+    void separate();
+    void open(char bracket);
+
+    std::string& out_;
+    std::uint64_t hasMembers_ = 0;  ///< one bit per open level: something was written in it
+    int depth_ = 0;
+    bool afterKey_ = false;
+};
+
+/// `text` as the inside of a JSON string: quotes, backslashes and control
+/// characters escaped, invalid UTF-8 sequences replaced by U+FFFD.
+void AppendJsonEscaped(std::string& out, std::string_view text);
+
+/// A double as dump() prints it: the shortest text that reads back to the
+/// same value, "null" when not finite.
+void AppendShortestNumber(std::string& out, double value);
+
+/// `text` with every invalid UTF-8 sequence replaced by U+FFFD, the way
+/// AppendJsonEscaped replaces them.
+void AppendValidUtf8(std::string& out, std::string_view text);
+
+}  // namespace zodiora::cli

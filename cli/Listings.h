@@ -1,0 +1,18 @@
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+#include "cli/ChartFormatter.h"
+
+namespace zodiora::cli {
+
+/// The time-zone list as --zone numbers it: row, offset from UTC, text.
+void WriteZoneList(std::ostream& out);
+
+/// The planet's retrograde periods as ISO 8601 UTC times in `format`:
+/// text "retrograde direct" lines, JSON one object a line, or CSV with a
+/// header. False for a planet without a station table.
+bool WriteStationTimes(std::ostream& out, std::string_view planetName, OutputFormat format);
+
+}  // namespace zodiora::cli

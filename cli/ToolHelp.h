@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <CLI/CLI.hpp>
+
+namespace zodiora::cli {
+
+/// Lists each option with its value type only: which options go together is
+/// said once in the footer instead of on every line.
+class ToolHelpFormatter : public CLI::Formatter {
+public:
+    std::string make_option_opts(const CLI::Option* option) const override
+    {
+        if (option->get_type_size() == 0 || option->get_type_name().empty()) return {};
+        return " " + get_label(option->get_type_name());
+    }
+};
+
+/// The end of --help: modes, exit statuses and one example per mode.
+inline constexpr std::string_view ToolHelpFooter = R"(Modes: one chart (--name ... --lon), --batch, --stations, --list-zones, --version.
+Options of two modes are refused together; --threads and --quiet go with --batch,
+--json and --format are one choice.
+
+Exit status:
+  0  every chart was computed (or the list was printed)
+  1  --batch: some records failed; the others were charted
+  2  bad or conflicting arguments, a birth the form would refuse, an unreadable batch file
+  3  the output could not be written
+
+Examples:
+  one chart:      zodiora-chart --name Asha --date 1980-06-15 --time 06:30 --zone 34 --lat 28:37N --lon 077:13E
+  as JSON:        zodiora-chart --name Asha --date 1980-06-15 --time 06:30:15 --zone 34 --lat 28.6139N --lon 77.209E --format json
+  a batch:        zodiora-chart --batch births.csv --format csv > charts.csv
+  from stdin:     cat births.csv | zodiora-chart --batch - --json --threads 2
+  stations:       zodiora-chart --stations Mercury --format json
+  zone rows:      zodiora-chart --list-zones
+  version:        zodiora-chart --version
+)";
+
+}  // namespace zodiora::cli
