@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <cstdlib>
 
 #include "birthdata/TimeZoneTable.h"
@@ -77,12 +78,16 @@ ZoneHistoryLine::ZoneHistoryLine(QComboBox& zoneBox, QCheckBox& daylightSavingBo
 {
     setObjectName(QStringLiteral("zoneHistoryLine"));
     statusLabel_->setObjectName(QStringLiteral("zoneHistoryLabel"));
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(statusLabel_);
-    row->addWidget(earlierButton_);
-    row->addWidget(laterButton_);
-    row->addStretch(1);
+    // The form is narrow: the offsets to pick from go on a row of their own.
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(statusLabel_);
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(earlierButton_);
+    choices->addWidget(laterButton_);
+    choices->addStretch(1);
+    column->addLayout(choices);
 
     connect(earlierButton_, &QPushButton::clicked, this, [this] { follow(choice_.earlier); showStatus(); });
     connect(laterButton_, &QPushButton::clicked, this, [this] { follow(choice_.later); showStatus(); });
@@ -181,13 +186,13 @@ void ZoneHistoryLine::showStatus()
     if (unique) {
         const ZoneOffset& history = choice_.earlier.offset;
         warn = formOffset != history.offsetSeconds;
-        statusLabel_->setText(warn ? tr("⚠ %1: history says %2, the form says %3; the form's choice is used")
+        statusLabel_->setText(warn ? tr("⚠ %1: history says %2,\nthe form says %3; the form's choice is used")
                                          .arg(where, OffsetName(history), OffsetText(formOffset))
                                    : tr("%1: %2").arg(where, OffsetName(history)));
     } else {
         statusLabel_->setText(choice_.kind == LocalTimeKind::Ambiguous
-                                  ? tr("%1 happened twice (clocks turned back); choose:").arg(where)
-                                  : tr("%1 never happened (clocks turned forward); choose:").arg(where));
+                                  ? tr("%1 happened twice (clocks turned back):").arg(where)
+                                  : tr("%1 never happened (clocks turned forward):").arg(where));
         earlierButton_->setText(tr("earlier (%1)").arg(OffsetName(choice_.earlier.offset)));
         laterButton_->setText(tr("later (%1)").arg(OffsetName(choice_.later.offset)));
         earlierButton_->setChecked(formOffset == choice_.earlier.offset.offsetSeconds);

@@ -52,9 +52,12 @@ private slots:
         Form form;
         QVERIFY(!form.line->isVisible());
         QCOMPARE(form.zone->count(), 71);
+        const int height = form.window.height();
         form.window.setInput(Delhi1980Form());
         form.line->setPlace(QStringLiteral("New Delhi"), "Asia/Kolkata");
         QVERIFY(form.line->isVisible());
+        // The window grows to show the line.
+        QTRY_VERIFY(form.window.height() > height);
         QCOMPARE(form.status->text(), QStringLiteral("New Delhi, 15 Jun 1980 06:30: IST, UT+05:30"));
         QCOMPARE(form.zone->currentIndex(), 34);
     }
@@ -109,7 +112,7 @@ private slots:
         form.window.setInput(Delhi1980Form());
         form.line->setPlace(QStringLiteral("New Delhi"), "Asia/Kolkata");
         form.daylight->click();
-        QCOMPARE(form.status->text(), QStringLiteral("⚠ New Delhi, 15 Jun 1980 06:30: history says IST, UT+05:30, "
+        QCOMPARE(form.status->text(), QStringLiteral("⚠ New Delhi, 15 Jun 1980 06:30: history says IST, UT+05:30,\n"
                                                      "the form says UT+06:30; the form's choice is used"));
         // Another time of day keeps the user's choice.
         Child<QComboBox>(form.window, "hourBox")->setCurrentText(QStringLiteral("7"));
@@ -127,7 +130,7 @@ private slots:
         form.window.setInput(At(2007, 11, 4, 1, 30));
         form.line->setPlace(QStringLiteral("New York City"), "America/New_York");
         QCOMPARE(form.status->text(),
-                 QStringLiteral("New York City, 4 Nov 2007 01:30 happened twice (clocks turned back); choose:"));
+                 QStringLiteral("New York City, 4 Nov 2007 01:30 happened twice (clocks turned back):"));
         QCOMPARE(form.earlier->text(), QStringLiteral("earlier (EDT, UT\u221204:00)"));
         QCOMPARE(form.later->text(), QStringLiteral("later (EST, UT\u221205:00)"));
         // Nothing is picked for the user.
@@ -145,7 +148,7 @@ private slots:
         form.window.setInput(At(2023, 3, 26, 1, 30));
         form.line->setPlace(QStringLiteral("London"), "Europe/London");
         QCOMPARE(form.status->text(),
-                 QStringLiteral("London, 26 Mar 2023 01:30 never happened (clocks turned forward); choose:"));
+                 QStringLiteral("London, 26 Mar 2023 01:30 never happened (clocks turned forward):"));
         QCOMPARE(form.earlier->text(), QStringLiteral("earlier (GMT, UT+00:00)"));
         QCOMPARE(form.later->text(), QStringLiteral("later (BST, UT+01:00)"));
     }
