@@ -9,12 +9,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "birthdata/KeyFilters.h"
 #include "birthdata/TimeZoneTable.h"
 #include "presentation/ChartDisplay.h"
 
 #include "app/KeyFilterHook.h"
+#include "app/PlaceField.h"
+#include "app/ZoneHistoryLine.h"
+#include "atlas/Place.h"
 
 namespace zodiora {
 
@@ -69,6 +73,26 @@ QString FromStd(const std::string& text)
     return QString::fromStdString(text);
 }
 
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+timezones::LocalDateTime LocalOf(const BirthFormInput& in)
+{
+    return {in.year, in.monthIndex + 1, in.day, in.hour, in.minute, 0};
+}
+
+/// Degrees and minutes, rounded to the nearest minute, and the hemisphere.
+void ShowAngle(double degrees, QLineEdit* wholeEdit, QLineEdit* minutesEdit, QRadioButton* positive,
+               QRadioButton* negative)
+{
+    const long minutes = std::lround(std::abs(degrees) * 60);
+    wholeEdit->setText(QString::number(minutes / 60));
+    minutesEdit->setText(QString::number(minutes % 60));
+    (degrees < 0 ? negative : positive)->setChecked(true);
+}
+
 }  // namespace
 
 BirthFormFields::BirthFormFields(Platform& platform, QWidget* parent) : QWidget(parent)
@@ -79,11 +103,14 @@ BirthFormFields::BirthFormFields(Platform& platform, QWidget* parent) : QWidget(
     column->setSpacing(8);
     column->addWidget(buildBirthRows());
     column->addWidget(buildZone());
+    zoneHistoryLine_ = new ZoneHistoryLine(*zoneBox_, *daylightSavingBox_, this);
+    column->addWidget(zoneHistoryLine_);
     column->addWidget(buildCoordinates());
     column->addWidget(buildPlace());
 
     fillDefaults();
     setTabChain();
+    connectZoneHistory();
 
     // The filters run on typed characters only; pasted text is left to validation.
     auto* digits = new KeyFilterHook(&FilterDigitKey, platform, this);
@@ -205,6 +232,9 @@ QWidget* BirthFormFields::buildPlace()
     lookupButton_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(lookupButton_, &QPushButton::clicked, this, &BirthFormFields::placeLookupRequested);
     grid->addWidget(lookupButton_, 0, 2, 3, 1);
+    placeField_ = new PlaceField(panel);
+    grid->addWidget(new QLabel(tr("Find Place"), panel), 3, 0);
+    grid->addWidget(placeField_, 3, 1, 1, 2);
     grid->setColumnStretch(1, 1);
     return panel;
 }
@@ -242,7 +272,8 @@ void BirthFormFields::setTabChain()
 
 void BirthFormFields::chainTabTo(QWidget* next)
 {
-    setTabOrder(lookupButton_, next);
+    setTabOrder(lookupButton_, placeField_);
+    setTabOrder(placeField_, next);
 }
 
 BirthFormInput BirthFormFields::input() const
@@ -265,11 +296,14 @@ BirthFormInput BirthFormFields::input() const
     in.city = Std(cityEdit_->text());
     in.state = Std(stateEdit_->text());
     in.country = Std(countryEdit_->text());
+    in.exactOffsetSeconds = zoneHistoryLine_->exactOffsetSeconds();
     return in;
 }
 
 void BirthFormFields::setInput(const BirthFormInput& in)
 {
+    // The input says the zone itself; a place picked earlier no longer speaks for it.
+    zoneHistoryLine_->clearPlace();
     nameEdit_->setText(FromStd(in.name));
     monthBox_->setCurrentIndex(in.monthIndex);
     dayBox_->setCurrentText(QString::number(in.day));
@@ -287,6 +321,9 @@ void BirthFormFields::setInput(const BirthFormInput& in)
     cityEdit_->setText(FromStd(in.city));
     stateEdit_->setText(FromStd(in.state));
     countryEdit_->setText(FromStd(in.country));
+    if (in.exactOffsetSeconds) {
+        zoneHistoryLine_->selectExactOffset(*in.exactOffsetSeconds);
+    }
 }
 
 void BirthFormFields::focusField(FormField field)
@@ -306,6 +343,27 @@ void BirthFormFields::focusField(FormField field)
     if (target != nullptr) {
         target->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void BirthFormFields::connectZoneHistory()
+{
+    connect(placeField_, &PlaceField::placeChosen, this, &BirthFormFields::fillPlace);
+    // The offset in force depends on the date and time of birth.
+    for (QComboBox* list : {monthBox_, dayBox_, yearBox_, hourBox_, minuteBox_}) {
+        connect(list, &QComboBox::currentIndexChanged, this,
+                [this] { zoneHistoryLine_->setLocalTime(LocalOf(input())); });
+    }
+    zoneHistoryLine_->setLocalTime(LocalOf(input()));
+}
+
+void BirthFormFields::fillPlace(const atlas::Place& place)
+{
+    cityEdit_->setText(FromView(place.name));
+    stateEdit_->setText(FromView(place.state));
+    countryEdit_->setText(FromView(place.country));
+    ShowAngle(place.latitude, latitudeDegreesEdit_, latitudeMinutesEdit_, northButton_, southButton_);
+    ShowAngle(place.longitude, longitudeDegreesEdit_, longitudeMinutesEdit_, eastButton_, westButton_);
+    zoneHistoryLine_->setPlace(FromView(place.name), place.zoneId);
 }
 
 }  // namespace zodiora

@@ -14,6 +14,11 @@ class QRadioButton;
 namespace zodiora {
 
 class Platform;
+class PlaceField;
+class ZoneHistoryLine;
+namespace atlas {
+struct Place;
+}
 
 /// The birth form's controls, top to bottom: name, date and time of birth,
 /// zone, latitude and longitude, and the place with its lookup button.
@@ -45,6 +50,8 @@ private:
     QWidget* buildPlace();
     void fillDefaults();
     void setTabChain();
+    void connectZoneHistory();
+    void fillPlace(const atlas::Place& place);
 
     QLineEdit* nameEdit_;
     QComboBox* monthBox_;
@@ -67,6 +74,8 @@ private:
     QLineEdit* stateEdit_;
     QLineEdit* countryEdit_;
     QPushButton* lookupButton_;
+    PlaceField* placeField_;
+    ZoneHistoryLine* zoneHistoryLine_;
 };
 
 }  // namespace zodiora

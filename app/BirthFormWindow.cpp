@@ -74,6 +74,8 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     client->setFixedWidth(client->sizeHint().width());
     adjustSize();
     setFixedSize(sizeHint());
+    // Rows that come and go (the zone's history line) keep the window fitted.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 BirthFormWindow::~BirthFormWindow()

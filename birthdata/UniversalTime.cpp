@@ -76,8 +76,7 @@ int UtcOffsetSeconds(const BirthData& birth)
     if (birth.exactOffsetSeconds) {
         return *birth.exactOffsetSeconds;
     }
-    // The row's correction is added to the clock to reach UT: the offset is its opposite.
-    return -(birth.zoneHours * 3600 + birth.zoneMinutes * 60) + (birth.daylightSaving ? 3600 : 0);
+    return ZoneCorrectionOffsetSeconds(birth.zoneHours, birth.zoneMinutes, birth.daylightSaving);
 }
 
 UniversalMoment UniversalMomentOf(const BirthData& birth)
