@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "SampleBirths.h"
+
 #include "birthdata/BirthData.h"
 #include "birthdata/UniversalTime.h"
 
@@ -152,14 +154,8 @@ TEST(UniversalTime, ExactOffsetToTheSecondReplacesRowAndDaylightSaving)
 {
     // Kolkata, 1 Jan 1901 00:10:05 on Madras time, UT+05:21:10: the moment is
     // 31 Dec 1900 18:48:55 UT, whatever row or box the record also holds.
-    BirthData birth;
-    birth.year = 1901;
-    birth.month = 1;
-    birth.day = 1;
-    birth.hour = 0;
-    birth.minute = 10;
+    BirthData birth = test::BirthAt(1901, 1, 1, 0, 10, 34);
     birth.second = 5;
-    ApplyZoneRow(34, birth);
     birth.daylightSaving = true;
     birth.exactOffsetSeconds = 5 * 3600 + 21 * 60 + 10;
     EXPECT_EQ(UniversalDateTime(birth), (UtcDateTime{1900, 12, 31, 18, 48, 55}));
@@ -168,14 +164,8 @@ TEST(UniversalTime, ExactOffsetToTheSecondReplacesRowAndDaylightSaving)
 
 TEST(UniversalTime, SecondsCountWithAZoneRow)
 {
-    BirthData birth;
-    birth.year = 2000;
-    birth.month = 1;
-    birth.day = 1;
-    birth.hour = 12;
-    birth.minute = 0;
+    BirthData birth = test::BirthAt(2000, 1, 1, 12, 0);
     birth.second = 30;
-    ApplyZoneRow(29, birth);
     EXPECT_EQ(UniversalDateTime(birth), (UtcDateTime{2000, 1, 1, 12, 0, 30}));
     EXPECT_DOUBLE_EQ(UniversalHours(birth), 12.0 + 30 / 3600.0);
 }

@@ -3,6 +3,8 @@
 // the published formulas evaluated independently in 40-digit arithmetic.
 #include <gtest/gtest.h>
 
+#include "SampleBirths.h"
+
 #include "birthdata/UniversalTime.h"
 #include "engine/Engine.h"
 #include "engine/PositionText.h"
@@ -35,25 +37,13 @@ constexpr Reference References[]{
 };
 
 // A birth at the given universal time: the Greenwich row, no daylight saving.
-BirthData UniversalBirth(int year, int month, int day, int hour, int minute)
-{
-    BirthData birth;
-    birth.year = year;
-    birth.month = month;
-    birth.day = day;
-    birth.hour = hour;
-    birth.minute = minute;
-    ApplyZoneRow(29, birth);
-    return birth;
-}
-
 }  // namespace
 
 TEST(ReferencePositions, AscendantAndMoonFarFrom2000)
 {
     for (const Reference& r : References) {
         SCOPED_TRACE(std::to_string(r.year) + "-" + std::to_string(r.month) + "-" + std::to_string(r.day));
-        BirthData birth = UniversalBirth(r.year, r.month, r.day, r.hour, r.minute);
+        BirthData birth = test::BirthAt(r.year, r.month, r.day, r.hour, r.minute);
         birth.latDegrees = r.latDegrees;
         birth.latMinutes = r.latMinutes;
         birth.south = r.south;
@@ -70,7 +60,7 @@ TEST(ReferencePositions, SiderealMoonBelowZeroWrapsIntoPisces)
 {
     // 12 Nov 2024 15:12 UT: the tropical Moon (about 5 deg Aries) lies below
     // the ayanamsa, so the sidereal Moon is late Pisces, not Aries.
-    const Chart chart = ComputeChart(UniversalBirth(2024, 11, 12, 15, 12));
+    const Chart chart = ComputeChart(test::BirthAt(2024, 11, 12, 15, 12));
     const double moon = chart.longitude(Body::Moon);
     EXPECT_EQ(SignOf(moon), 11);
     EXPECT_EQ(LongPositionText(moon), "11\u00B0 8' 3\" Pis");

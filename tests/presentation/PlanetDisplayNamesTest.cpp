@@ -5,19 +5,14 @@
 
 #include "presentation/ChartDisplay.h"
 #include "retrogrades/Retrogrades.h"
+#include "SampleBirths.h"
 
 namespace zodiora {
 namespace {
 
 BirthData BirthOn(int year, int month, int day, int hour = 12, int minute = 0)
 {
-    BirthData birth;
-    birth.year = year;
-    birth.month = month;
-    birth.day = day;
-    birth.hour = hour;
-    birth.minute = minute;
-    return birth;
+    return test::BirthAt(year, month, day, hour, minute);
 }
 
 const PlanetNames PlainNames{"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};

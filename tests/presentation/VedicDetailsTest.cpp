@@ -20,18 +20,13 @@ constexpr int IndianRow = 34;
 // Berkeley, 22 March 2007 10:00 PDT, 37°52′N 122°16′W: a published case.
 BirthData Berkeley2007()
 {
-    BirthData birth;
-    birth.year = 2007;
-    birth.month = 3;
-    birth.day = 22;
-    birth.hour = 10;
+    BirthData birth = test::BirthAt(2007, 3, 22, 10, 0, PacificStandardRow);
     birth.latDegrees = 37;
     birth.latMinutes = 52;
     birth.lonDegrees = 122;
     birth.lonMinutes = 16;
     birth.east = false;
     birth.daylightSaving = true;
-    ApplyZoneRow(PacificStandardRow, birth);
     return birth;
 }
 

@@ -3,8 +3,24 @@
 #include "birthdata/BirthData.h"
 #include "birthdata/BirthDataInput.h"
 #include "birthdata/BirthFormInput.h"
+#include "birthdata/TimeZoneTable.h"
+#include "birthdata/UniversalTime.h"
 
 namespace zodiora::test {
+
+/// A birth record at a local date and clock time on a zone row (Greenwich
+/// unless given), at 0° 0', for tests that care about the moment only.
+inline BirthData BirthAt(int year, int month, int day, int hour = 0, int minute = 0, int zoneRow = DefaultTimeZoneRow)
+{
+    BirthData birth;
+    birth.year = year;
+    birth.month = month;
+    birth.day = day;
+    birth.hour = hour;
+    birth.minute = minute;
+    ApplyZoneRow(zoneRow, birth);
+    return birth;
+}
 
 /// The form filled in for New Delhi, 15 June 1980, 06:30 Indian time,
 /// 28° 37' N 77° 13' E: the reference chart of the tests and benchmarks.
