@@ -3,11 +3,14 @@
 // by the next form.
 #include <QLabel>
 #include <QMenuBar>
+#include <QTableWidget>
 
 #include "app/BirthFormWindow.h"
 #include "app/ResultsWindow.h"
 #include "app/vedic/EphemerisMenu.h"
 #include "app/vedic/VedicSettings.h"
+#include "app/QtText.h"
+#include "engine/PositionText.h"
 #include "tests/app/VedicTestSupport.h"
 
 using namespace zodiora;
@@ -21,6 +24,12 @@ QString EphemerisShown(BirthFormWindow& form)
     form.setInput(Delhi1980Form());
     form.proceed();
     return Child<QLabel>(*form.resultsWindow(), "ephemerisLabel")->text();
+}
+
+/// The Moon's position on the nakshatra page of the chart on show.
+QString MoonShown(BirthFormWindow& form)
+{
+    return Child<QTableWidget>(*form.resultsWindow(), "nakshatraTable")->item(int(IndexOf(Body::Moon)), 1)->text();
 }
 
 QStringList MenuTitles(QMenuBar* bar)
@@ -48,6 +57,7 @@ private slots:
                  (QStringList{QStringLiteral("&File"), QStringLiteral("&Settings"), QStringLiteral("&Help")}));
         QVERIFY(Child<QAction>(form, "classicEphemerisAction")->isChecked());
         QVERIFY(EphemerisShown(form).contains(QStringLiteral("Classic")));
+        QCOMPARE(MoonShown(form), ToQString(LongPositionText(Delhi1980Chart().chart.longitude(Body::Moon))));
     }
 
     void preciseReachesTheChartAndIsRemembered()
@@ -58,6 +68,10 @@ private slots:
             Child<QAction>(form, "preciseEphemerisAction")->trigger();
             QVERIFY(!Child<QAction>(form, "classicEphemerisAction")->isChecked());
             QVERIFY(EphemerisShown(form).contains(QStringLiteral("Precise")));
+            const ChartResult precise = Delhi1980Chart(Ephemeris::Precise);
+            QCOMPARE(precise.chart.ephemeris, Ephemeris::Precise);
+            QCOMPARE(MoonShown(form), ToQString(LongPositionText(precise.chart.longitude(Body::Moon))));
+            QVERIFY(MoonShown(form) != ToQString(LongPositionText(Delhi1980Chart().chart.longitude(Body::Moon))));
         }
         QCOMPARE(VedicSettings::ephemeris(), Ephemeris::Precise);
         BirthFormWindow next(platform);
