@@ -13,6 +13,7 @@ namespace zodiora {
 ChartStyleView::ChartStyleView(QWidget* parent) : QWidget(parent), wheel_(new NatalWheel(this))
 {
     setObjectName(QStringLiteral("chartStyleView"));
+    wheel_->setObjectName(QStringLiteral("styleWheel"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(240, 240);
 }

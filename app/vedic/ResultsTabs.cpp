@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QTabBar>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/vedic/VedicPanel.h"
@@ -15,12 +16,19 @@ constexpr int RightGap = 8;
 
 }  // namespace
 
-ResultsTabs::ResultsTabs(QWidget* form, QWidget* parent) : QStackedWidget(parent)
+// The pages share one column and only one is visible, so the form has the
+// whole room as before. Unlike a stacked widget, switching pages never
+// reorders the children: a search of the window meets the form's widgets first.
+ResultsTabs::ResultsTabs(QWidget* form, QWidget* parent) : QWidget(parent), form_(form)
 {
     setObjectName(QStringLiteral("resultsTabs"));
-    vedic_ = new VedicPanel(this);
-    addWidget(form);
-    addWidget(vedic_);
+    vedic_ = new VedicPanel;
+    vedic_->hide();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(form_);
+    column->addWidget(vedic_);
 
     tabBar_ = new QTabBar;
     tabBar_->setObjectName(QStringLiteral("resultsTabBar"));
@@ -69,7 +77,7 @@ bool ResultsTabs::eventFilter(QObject* watched, QEvent* event)
     if (watched == strip_ && event->type() == QEvent::Resize) {
         placeTabBar();
     }
-    return QStackedWidget::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 void ResultsTabs::showChart(const ChartResult& result, const QDate& today)
@@ -77,14 +85,18 @@ void ResultsTabs::showChart(const ChartResult& result, const QDate& today)
     vedic_->showChart(result, today);
 }
 
+QWidget* ResultsTabs::currentPage() const
+{
+    return vedic_->isHidden() ? form_ : vedic_;
+}
+
 void ResultsTabs::showPage(int index)
 {
-    if (index <= 0) {
-        setCurrentIndex(0);
-        return;
+    if (index > 0) {
+        vedic_->setPage(static_cast<VedicPanel::Page>(index - 1));
     }
-    vedic_->setPage(static_cast<VedicPanel::Page>(index - 1));
-    setCurrentIndex(1);
+    form_->setVisible(index <= 0);
+    vedic_->setVisible(index > 0);
 }
 
 }  // namespace zodiora

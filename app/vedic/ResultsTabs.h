@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDate>
-#include <QStackedWidget>
+#include <QWidget>
 
 class QTabBar;
 
@@ -13,7 +13,7 @@ class VedicPanel;
 /// The results window's pages: the results form first, as the window opens,
 /// then the Vedic pages. Their tabs sit at the right end of the window's
 /// title strip, so the form keeps all of its room and its look.
-class ResultsTabs : public QStackedWidget {
+class ResultsTabs : public QWidget {
     Q_OBJECT
 public:
     /// `form` becomes the first page.
@@ -26,6 +26,8 @@ public:
 
     QTabBar* tabBar() const { return tabBar_; }
     VedicPanel* vedicPanel() const { return vedic_; }
+    /// The page on show: the results form or the Vedic panel.
+    QWidget* currentPage() const;
 
 public slots:
     /// Shows the page of tab `index`: 0 the results form, then the Vedic pages.
@@ -37,6 +39,7 @@ protected:
 private:
     void placeTabBar();
 
+    QWidget* form_;
     QTabBar* tabBar_;
     VedicPanel* vedic_;
     QWidget* strip_ = nullptr;
