@@ -23,6 +23,7 @@
 #include "app/MessageMapping.h"
 #include "app/PlaceSearch.h"
 #include "app/ResultsWindow.h"
+#include "app/vedic/EphemerisMenu.h"
 
 namespace zodiora {
 
@@ -68,7 +69,8 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
 
     AddFileMenu(menuBar(), this, {{"proceedAction", QStringLiteral("Proceed"), [this] { proceed(); }},
                                       {"exitAction", QStringLiteral("E&xit"), [this] { close(); }}});
-    AddHelpMenu(menuBar(), platform_, this);
+    QMenu* help = AddHelpMenu(menuBar(), platform_, this);
+    EphemerisMenu::AddTo(menuBar(), help, [this](Ephemeris e) { session_->setEphemeris(e); });
 
     fields_->focusField(FormField::Name);
     client->setFixedWidth(client->sizeHint().width());

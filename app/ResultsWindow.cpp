@@ -20,6 +20,7 @@
 #include "app/Menus.h"
 #include "app/ReportDialog.h"
 #include "app/Twips.h"
+#include "app/vedic/ResultsTabs.h"
 
 namespace zodiora {
 
@@ -48,7 +49,8 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     layout->addWidget(BuildBanner(
         QStringLiteral("Share your questions and experiences with others on our online forum at " ZODIORA_MAKER_ADDRESS),
         "banner", {BannerGold, QColor(0, 0, 90), QMargins(6, 4, 6, 4)}, platform_));
-    layout->addWidget(buildTitle());
+    QWidget* title = buildTitle();
+    layout->addWidget(title);
 
     chartView_ = new ChartView(platform_);
     scroll_ = new QScrollArea(client);
@@ -59,7 +61,9 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     chartView_->resize(chartView_->sizeHint().expandedTo(chartView_->minimumSize()));
     scroll_->setWidget(chartView_);
     scroll_->viewport()->installEventFilter(this);
-    layout->addWidget(scroll_, 1);
+    tabs_ = new ResultsTabs(scroll_, client);
+    tabs_->placeTabsOn(title);
+    layout->addWidget(tabs_, 1);
     layout->addWidget(buildButtons());
     setCentralWidget(client);
 
@@ -143,6 +147,7 @@ void ResultsWindow::fitChartViewHeight()
 void ResultsWindow::showChart(const ChartResult& result)
 {
     chartView_->showChart(result);
+    tabs_->showChart(result, QDate::currentDate());
 }
 
 void ResultsWindow::showMaximizedOn(QScreen* screen)

@@ -11,6 +11,7 @@ namespace zodiora {
 struct ChartResult;
 class ChartView;
 class Platform;
+class ResultsTabs;
 
 /// The results window: banner and title strips, the results form centred
 /// in a scroll area, and the Print / Back / Exit strip. Created for one
@@ -54,6 +55,7 @@ private:
     Platform& platform_;
     ChartView* chartView_ = nullptr;
     QScrollArea* scroll_ = nullptr;
+    ResultsTabs* tabs_ = nullptr;
     QWidget* buttonStrip_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* backButton_ = nullptr;

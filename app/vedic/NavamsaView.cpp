@@ -1,0 +1,52 @@
+#include "app/vedic/NavamsaView.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "app/QtText.h"
+#include "app/vedic/ChartStyleView.h"
+#include "app/vedic/PointLabels.h"
+#include "engine/PositionText.h"
+#include "engine/SignNames.h"
+#include "presentation/ChartSession.h"
+#include "presentation/VedicDetails.h"
+
+namespace zodiora {
+
+NavamsaView::NavamsaView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("navamsaView"));
+    table_ = new QTableWidget(PointCount, 3, this);
+    table_->setObjectName(QStringLiteral("navamsaTable"));
+    table_->setHorizontalHeaderLabels({tr("Point"), tr("Sign"), tr("Navamsa")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+
+    chart_ = new ChartStyleView(this);
+    chart_->setObjectName(QStringLiteral("navamsaChart"));
+
+    auto* row = new QHBoxLayout(this);
+    row->addWidget(table_, 0);
+    row->addWidget(chart_, 1);
+}
+
+void NavamsaView::showChart(const ChartResult& result, const VedicDetails& details)
+{
+    for (Body body : AllPoints) {
+        const std::size_t k = IndexOf(body);
+        const int sign = std::max(0, SignOf(result.chart.longitude(body)));
+        const QStringList cells{ToQString(NameOf(body)), ToQString(SignNames[static_cast<std::size_t>(sign)]),
+                                ToQString(SignNames[static_cast<std::size_t>(details.navamsa[k])])};
+        for (int column = 0; column < cells.size(); ++column) {
+            table_->setItem(static_cast<int>(k), column, new QTableWidgetItem(cells[column]));
+        }
+    }
+    chart_->setInput(NavamsaChartInput(result, details));
+}
+
+}  // namespace zodiora

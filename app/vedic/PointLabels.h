@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "app/charts/ChartStyleInput.h"
+#include "engine/Body.h"
+
+namespace zodiora {
+
+struct ChartResult;
+struct VedicDetails;
+
+/// Two-letter names for the drawings, in point order: "Su" .. "Pl", "Asc", "Ra", "Ke".
+inline constexpr std::array<const char*, PointCount> ShortPointNames{
+    "Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Asc", "Ra", "Ke"};
+
+/// A point's label on a drawing, retrograde planets marked "(R)".
+QString PointLabel(const ChartResult& result, Body body);
+
+/// The birth chart (Rasi) for the North and South Indian drawings: every
+/// point but the Ascendant in its sign, the Ascendant's sign rising.
+ChartStyleInput BirthChartInput(const ChartResult& result);
+
+/// The Navamsa (D9) for the same drawings, from the Navamsa signs.
+ChartStyleInput NavamsaChartInput(const ChartResult& result, const VedicDetails& details);
+
+}  // namespace zodiora

@@ -1,0 +1,102 @@
+#include "app/vedic/ResultsTabs.h"
+
+#include <QEvent>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/vedic/VedicPanel.h"
+
+namespace zodiora {
+
+namespace {
+
+/// Pixels between the tab bar and the strip's right edge.
+constexpr int RightGap = 8;
+
+}  // namespace
+
+// The pages share one column and only one is visible, so the form has the
+// whole room as before. Unlike a stacked widget, switching pages never
+// reorders the children: a search of the window meets the form's widgets first.
+ResultsTabs::ResultsTabs(QWidget* form, QWidget* parent) : QWidget(parent), form_(form)
+{
+    setObjectName(QStringLiteral("resultsTabs"));
+    vedic_ = new VedicPanel;
+    vedic_->hide();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(form_);
+    column->addWidget(vedic_);
+
+    tabBar_ = new QTabBar;
+    tabBar_->setObjectName(QStringLiteral("resultsTabBar"));
+    tabBar_->setDrawBase(false);
+    tabBar_->setExpanding(false);
+    tabBar_->setUsesScrollButtons(true);
+    // The title strip writes in red; the tabs keep ordinary black captions.
+    QPalette captions = tabBar_->palette();
+    captions.setColor(QPalette::WindowText, Qt::black);
+    captions.setColor(QPalette::ButtonText, Qt::black);
+    tabBar_->setPalette(captions);
+    tabBar_->addTab(tr("Summary"));
+    for (const QString& title : VedicPanel::pageTitles()) {
+        tabBar_->addTab(title);
+    }
+    connect(tabBar_, &QTabBar::currentChanged, this, &ResultsTabs::showPage);
+}
+
+void ResultsTabs::placeTabsOn(QWidget* strip)
+{
+    strip_ = strip;
+    tabBar_->setParent(strip);
+    strip->installEventFilter(this);
+    placeTabBar();
+    tabBar_->show();
+}
+
+// The tabs take the room right of the strip's own widgets (the title);
+// where that is short, the tab bar scrolls rather than covering the title.
+void ResultsTabs::placeTabBar()
+{
+    int taken = 0;
+    for (const QWidget* child : strip_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != tabBar_ && !child->isHidden()) {
+            taken = std::max(taken, child->geometry().right() + 1);
+        }
+    }
+    const int room = std::max(0, strip_->width() - taken - 2 * RightGap);
+    const QSize size = tabBar_->sizeHint().boundedTo(QSize(room, strip_->height()));
+    tabBar_->setGeometry(strip_->width() - size.width() - RightGap, strip_->height() - size.height(), size.width(),
+                         size.height());
+}
+
+bool ResultsTabs::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == strip_ && event->type() == QEvent::Resize) {
+        placeTabBar();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ResultsTabs::showChart(const ChartResult& result, const QDate& today)
+{
+    vedic_->showChart(result, today);
+}
+
+QWidget* ResultsTabs::currentPage() const
+{
+    return vedic_->isHidden() ? form_ : vedic_;
+}
+
+void ResultsTabs::showPage(int index)
+{
+    if (index > 0) {
+        vedic_->setPage(static_cast<VedicPanel::Page>(index - 1));
+    }
+    form_->setVisible(index <= 0);
+    vedic_->setVisible(index > 0);
+}
+
+}  // namespace zodiora

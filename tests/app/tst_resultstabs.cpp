@@ -1,0 +1,66 @@
+// The results window opens on its form as before; the Vedic pages are one
+// tab away, their tabs inside the title strip, and the form comes back.
+#include <QLabel>
+#include <QScrollArea>
+#include <QTabBar>
+
+#include "app/BirthFormWindow.h"
+#include "app/ResultsWindow.h"
+#include "app/vedic/DashaTree.h"
+#include "app/vedic/ResultsTabs.h"
+#include "app/vedic/VedicPanel.h"
+#include "tests/app/VedicTestSupport.h"
+
+using namespace zodiora;
+using namespace zodiora::test;
+
+class ResultsTabsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { FreshSettings(); }
+
+    void opensOnTheFormWithVedicTabsBeside()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        form.setInput(Delhi1980Form());
+        form.proceed();
+        ResultsWindow* results = form.resultsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(results));
+
+        auto* tabs = Child<ResultsTabs>(*results, "resultsTabs");
+        auto* scroll = Child<QScrollArea>(*results, "chartScroll");
+        QCOMPARE(tabs->currentPage(), scroll);
+        QVERIFY(scroll->isVisible());
+
+        QTabBar* bar = tabs->tabBar();
+        QCOMPARE(bar->count(), 5);
+        QCOMPARE(bar->tabText(0), QStringLiteral("Summary"));
+        QCOMPARE(bar->tabText(4), QStringLiteral("Dasha"));
+        QCOMPARE(bar->currentIndex(), 0);
+        // The tabs live in the title strip beside the title, taking no room from the form.
+        const QWidget* strip = Child<QLabel>(*results, "titleLabel")->parentWidget();
+        QCOMPARE(bar->parentWidget(), strip);
+        QVERIFY(bar->isVisible());
+        QVERIFY(strip->rect().contains(bar->geometry()));
+        QVERIFY(!bar->geometry().intersects(Child<QLabel>(*results, "titleLabel")->geometry()));
+
+        bar->setCurrentIndex(4);
+        QCOMPARE(tabs->currentPage(), tabs->vedicPanel());
+        QVERIFY(!scroll->isVisible());
+        QVERIFY(Child<DashaTree>(*results, "dashaTree")->isVisible());
+        QVERIFY(Child<DashaTree>(*results, "dashaTree")->currentMajor() != nullptr);  // today lies within the 120 years
+
+        bar->setCurrentIndex(1);
+        QVERIFY(!Child<DashaTree>(*results, "dashaTree")->isVisible());
+        QVERIFY(Child<QWidget>(*results, "nakshatraTable")->isVisible());
+
+        bar->setCurrentIndex(0);
+        QCOMPARE(tabs->currentPage(), scroll);
+        QVERIFY(scroll->isVisible());
+    }
+};
+
+QTEST_MAIN(ResultsTabsTest)
+#include "tst_resultstabs.moc"
