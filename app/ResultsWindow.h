@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QMenu;
 class QPushButton;
 class QScreen;
 class QScrollArea;
@@ -9,6 +10,7 @@ class QScrollArea;
 namespace zodiora {
 
 struct ChartResult;
+class ChartPageActions;
 class ChartView;
 class Platform;
 
@@ -32,6 +34,9 @@ public:
 
     /// Closes and deletes the window without ending the program.
     void closeForBack();
+
+    /// The "&File" menu, for entries other parts of the program add.
+    QMenu* fileMenu() const { return fileMenu_; }
 
 signals:
     void backRequested();
@@ -59,6 +64,8 @@ private:
     QPushButton* backButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
     bool closingForBack_ = false;
+    QMenu* fileMenu_ = nullptr;
+    ChartPageActions* chartPage_ = nullptr;
 };
 
 }  // namespace zodiora
