@@ -52,6 +52,7 @@ ChartLibraryDialog::ChartLibraryDialog(ChartLibrary& library, Platform& platform
     list_->setEditTriggers(QAbstractItemView::EditKeyPressed);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(PlaceColumn, QHeaderView::Stretch);
+    list_->header()->setSectionResizeMode(SavedColumn, QHeaderView::ResizeToContents);
 
     openButton_ = new QPushButton(tr("&Open"), this);
     openButton_->setObjectName(QStringLiteral("openButton"));
@@ -101,7 +102,7 @@ void ChartLibraryDialog::refresh()
         }
     }
     filling_ = false;
-    for (int c = NameColumn; c < SavedColumn; ++c) {
+    for (int c = NameColumn; c < PlaceColumn; ++c) {
         list_->resizeColumnToContents(c);
     }
     list_->setCurrentItem(list_->topLevelItem(0));

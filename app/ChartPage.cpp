@@ -32,7 +32,7 @@ constexpr double RightColumn = 1280;
 constexpr double RightValues = 1560;
 constexpr double LeftRight = RightColumn - 40;
 constexpr double PageRight = ChartPage::LogicalSize.width() - Margin;
-constexpr double WheelTop = 1100;
+constexpr double WheelTop = 1140;
 
 QFont PageFont(int size, bool bold = false)
 {
