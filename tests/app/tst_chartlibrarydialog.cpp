@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <memory>
 
 #include "app/ChartLibraryDialog.h"
 #include "tests/app/LibraryFixture.h"
@@ -22,25 +23,26 @@ QStringList Names(const ChartLibraryDialog& dialog)
     return names;
 }
 
-void Fill(LibraryFixture& fixture)
-{
-    fixture.add("ASHA", 1980, "New Delhi");
-    fixture.add("Ravi", 1975, "Mumbai");
-    fixture.add("Meera & Co", 1990, "Chennai");
-}
-
 }  // namespace
 
 class ChartLibraryDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Three charts, saved in this order.
+    void init()
+    {
+        fixture_ = std::make_unique<LibraryFixture>();
+        fixture_->add("ASHA", 1980, "New Delhi");
+        fixture_->add("Ravi", 1975, "Mumbai");
+        fixture_->add("Meera & Co", 1990, "Chennai");
+        platform_ = RecordingPlatform();
+    }
+    void cleanup() { fixture_.reset(); }
+
     void listsNewestFirstAndSearchesNameDateAndPlace()
     {
-        LibraryFixture fixture;
-        Fill(fixture);
-        RecordingPlatform platform;
-        ChartLibraryDialog dialog(fixture.library(), platform);
+        ChartLibraryDialog dialog(fixture_->library(), platform_);
         QCOMPARE(Names(dialog), (QStringList{"Meera & Co", "Ravi", "ASHA"}));
 
         auto* search = Child<QLineEdit>(dialog, "searchEdit");
@@ -54,20 +56,17 @@ private slots:
         QVERIFY(Names(dialog).isEmpty());
         QVERIFY(!Child<QPushButton>(dialog, "openButton")->isEnabled());
         QVERIFY(!Child<QPushButton>(dialog, "deleteButton")->isEnabled());
-        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
     }
 
     void renamesInPlace()
     {
-        LibraryFixture fixture;
-        Fill(fixture);
-        RecordingPlatform platform;
-        ChartLibraryDialog dialog(fixture.library(), platform);
+        ChartLibraryDialog dialog(fixture_->library(), platform_);
         auto* list = Child<QTreeWidget>(dialog, "chartList");
         list->topLevelItem(2)->setText(0, QStringLiteral("Asha Devi"));
         QTRY_COMPARE(Names(dialog).first(), QStringLiteral("Asha Devi"));
-        QVERIFY(fixture.library().findByName("Asha Devi")->has_value());
-        QVERIFY(!fixture.library().findByName("ASHA")->has_value());
+        QVERIFY(fixture_->library().findByName("Asha Devi")->has_value());
+        QVERIFY(!fixture_->library().findByName("ASHA")->has_value());
 
         // An emptied name is no name: the old one comes back.
         list->topLevelItem(0)->setText(0, QStringLiteral("  "));
@@ -76,33 +75,27 @@ private slots:
 
     void deletesOnlyAfterTheUserAgrees()
     {
-        LibraryFixture fixture;
-        Fill(fixture);
-        RecordingPlatform platform;
-        ChartLibraryDialog dialog(fixture.library(), platform);
+        ChartLibraryDialog dialog(fixture_->library(), platform_);
         auto* list = Child<QTreeWidget>(dialog, "chartList");
         list->setCurrentItem(list->topLevelItem(1));
 
-        platform.nextAnswer = Platform::Answer::No;
+        platform_.nextAnswer = Platform::Answer::No;
         QTest::mouseClick(Child<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.front().buttons, Platform::Buttons::YesNo);
-        QVERIFY(platform.messages.front().text.contains(QStringLiteral("\"Ravi\"")));
-        QCOMPARE(fixture.library().list()->size(), 3u);
+        QCOMPARE(platform_.messages.size(), 1);
+        QCOMPARE(platform_.messages.front().buttons, Platform::Buttons::YesNo);
+        QVERIFY(platform_.messages.front().text.contains(QStringLiteral("\"Ravi\"")));
+        QCOMPARE(fixture_->library().list()->size(), 3u);
 
-        platform.nextAnswer = Platform::Answer::Yes;
+        platform_.nextAnswer = Platform::Answer::Yes;
         QTest::mouseClick(Child<QPushButton>(dialog, "deleteButton"), Qt::LeftButton);
         QCOMPARE(Names(dialog), (QStringList{"Meera & Co", "ASHA"}));
-        QCOMPARE(fixture.library().list()->size(), 2u);
+        QCOMPARE(fixture_->library().list()->size(), 2u);
     }
 
     void opensWithEnterOrADoubleClick()
     {
-        LibraryFixture fixture;
-        Fill(fixture);
-        RecordingPlatform platform;
         {
-            ChartLibraryDialog dialog(fixture.library(), platform);
+            ChartLibraryDialog dialog(fixture_->library(), platform_);
             ShowActive(dialog);
             auto* list = Child<QTreeWidget>(dialog, "chartList");
             list->setFocus();
@@ -114,7 +107,7 @@ private slots:
             QCOMPARE(dialog.selectedChart()->form.year, 1975);
         }
         {
-            ChartLibraryDialog dialog(fixture.library(), platform);
+            ChartLibraryDialog dialog(fixture_->library(), platform_);
             ShowActive(dialog);
             auto* list = Child<QTreeWidget>(dialog, "chartList");
             const QRect row = list->visualItemRect(list->topLevelItem(2));
@@ -126,7 +119,7 @@ private slots:
         }
         {
             // Enter in the search box opens the first match.
-            ChartLibraryDialog dialog(fixture.library(), platform);
+            ChartLibraryDialog dialog(fixture_->library(), platform_);
             ShowActive(dialog);
             auto* search = Child<QLineEdit>(dialog, "searchEdit");
             search->setText(QStringLiteral("chennai"));
@@ -134,8 +127,12 @@ private slots:
             QVERIFY(dialog.selectedChart());
             QCOMPARE(dialog.selectedChart()->form.name, std::string("Meera & Co"));
         }
-        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(platform_.messages.isEmpty());
     }
+
+private:
+    std::unique_ptr<LibraryFixture> fixture_;
+    RecordingPlatform platform_;
 };
 
 QTEST_MAIN(ChartLibraryDialogTest)

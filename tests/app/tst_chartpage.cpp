@@ -27,6 +27,14 @@ ChartResult ChartOf(const BirthFormInput& input)
     return session.run(input, ChartSession::ReportMode::Skip);
 }
 
+/// The results window of the sample birth, through the form.
+ResultsWindow* ShowDelhiChart(BirthFormWindow& form)
+{
+    form.setInput(Delhi1980Form());
+    form.proceed();
+    return form.resultsWindow();
+}
+
 QString PdfText(const QString& path)
 {
     QProcess pdftotext;
@@ -129,10 +137,7 @@ private slots:
     {
         RecordingPlatform platform;
         BirthFormWindow form(platform);
-        form.setInput(Delhi1980Form());
-        form.proceed();
-        ResultsWindow* results = form.resultsWindow();
-        QVERIFY(results);
+        ResultsWindow* results = ShowDelhiChart(form);
         QTemporaryDir dir;
 
         platform.nextSavePath = dir.filePath(QStringLiteral("chart.svg"));
@@ -157,9 +162,7 @@ private slots:
     {
         RecordingPlatform platform;
         BirthFormWindow form(platform);
-        form.setInput(Delhi1980Form());
-        form.proceed();
-        ResultsWindow* results = form.resultsWindow();
+        ResultsWindow* results = ShowDelhiChart(form);
         QAction* print = Child<QAction>(*results, "printChartAction");
         QCOMPARE(print->shortcut(), QKeySequence(QKeySequence::Print));
         print->trigger();
