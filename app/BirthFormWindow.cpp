@@ -19,6 +19,7 @@
 #include "app/Banner.h"
 #include "app/BirthFormFields.h"
 #include "app/Colours.h"
+#include "app/LibraryActions.h"
 #include "app/Menus.h"
 #include "app/MessageMapping.h"
 #include "app/PlaceSearch.h"
@@ -67,8 +68,9 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     column->addLayout(body);
     setCentralWidget(client);
 
-    AddFileMenu(menuBar(), this, {{"proceedAction", QStringLiteral("Proceed"), [this] { proceed(); }},
+    QMenu* fileMenu = AddFileMenu(menuBar(), this, {{"proceedAction", QStringLiteral("Proceed"), [this] { proceed(); }},
                                       {"exitAction", QStringLiteral("E&xit"), [this] { close(); }}});
+    library_ = new LibraryActions(platform_, *this, fileMenu);
     QMenu* help = AddHelpMenu(menuBar(), platform_, this);
     EphemerisMenu::AddTo(menuBar(), help, [this](Ephemeris e) { session_->setEphemeris(e); });
 
@@ -114,6 +116,7 @@ void BirthFormWindow::proceed()
     results_ = new ResultsWindow(platform_);
     connect(results_, &ResultsWindow::backRequested, this, &BirthFormWindow::showFormAgain);
     connect(results_, &ResultsWindow::exitRequested, this, &BirthFormWindow::exitProgram);
+    library_->addTo(results_->fileMenu(), results_);
     results_->showChart(chart);
     results_->showMaximizedOn(screen());
     hide();

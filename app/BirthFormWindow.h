@@ -9,6 +9,7 @@
 namespace zodiora {
 
 class BirthFormFields;
+class LibraryActions;
 class Platform;
 class ResultsWindow;
 class ChartSession;
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<ChartSession> session_;
     QPointer<ResultsWindow> results_;
     bool exiting_ = false;
+    LibraryActions* library_ = nullptr;
 };
 
 }  // namespace zodiora

@@ -99,15 +99,24 @@ void NatalWheel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(width() / DesignWidth, height() / DesignHeight);
+    Paint(painter, QRectF(rect()), houses_, glyphs_);
+}
+
+void NatalWheel::Paint(QPainter& painter, const QRectF& box, const std::array<QString, 12>& houses,
+                       const std::array<int, 12>& glyphs)
+{
+    painter.save();
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / DesignWidth, box.height() / DesignHeight);
     paintRing(painter);
     paintScale(painter);
     paintDivisions(painter);
-    paintGlyphs(painter);
-    paintHouseTexts(painter);
+    paintGlyphs(painter, glyphs);
+    paintHouseTexts(painter, houses);
+    painter.restore();
 }
 
-void NatalWheel::paintRing(QPainter& painter) const
+void NatalWheel::paintRing(QPainter& painter)
 {
     // Alternating warm tints per sign behind the glyphs, a pale disc inside.
     painter.setPen(Qt::NoPen);
@@ -129,7 +138,7 @@ void NatalWheel::paintRing(QPainter& painter) const
     painter.drawEllipse(Circle(RingRadius));
 }
 
-void NatalWheel::paintScale(QPainter& painter) const
+void NatalWheel::paintScale(QPainter& painter)
 {
     // One tick a degree along the ring's outer edge; longer every 5 and 10.
     for (int degree = 0; degree < 360; ++degree) {
@@ -139,7 +148,7 @@ void NatalWheel::paintScale(QPainter& painter) const
     }
 }
 
-void NatalWheel::paintDivisions(QPainter& painter) const
+void NatalWheel::paintDivisions(QPainter& painter)
 {
     painter.setPen(QPen(InkBrown, 18));
     for (int k = 0; k < 12; ++k) {
@@ -150,7 +159,7 @@ void NatalWheel::paintDivisions(QPainter& painter) const
     painter.setBrush(Qt::NoBrush);
 }
 
-void NatalWheel::paintGlyphs(QPainter& painter) const
+void NatalWheel::paintGlyphs(QPainter& painter, const std::array<int, 12>& glyphs)
 {
     QFont numberFont(ProgramFontFamily());
     numberFont.setPixelSize(125);
@@ -159,7 +168,7 @@ void NatalWheel::paintGlyphs(QPainter& painter) const
 
     for (int k = 0; k < 12; ++k) {
         const QPointF origin = GlyphOrigins[static_cast<std::size_t>(k)];
-        const int picture = glyphs_[static_cast<std::size_t>(k)];
+        const int picture = glyphs[static_cast<std::size_t>(k)];
         painter.save();
         painter.translate(origin);
         painter.scale(GlyphSize / 100.0, GlyphSize / 100.0);
@@ -174,7 +183,7 @@ void NatalWheel::paintGlyphs(QPainter& painter) const
     }
 }
 
-void NatalWheel::paintHouseTexts(QPainter& painter) const
+void NatalWheel::paintHouseTexts(QPainter& painter, const std::array<QString, 12>& houses)
 {
     QFont textFont(ProgramFontFamily());
     textFont.setPixelSize(160);
@@ -183,7 +192,7 @@ void NatalWheel::paintHouseTexts(QPainter& painter) const
     const double lineHeight = 190;
     for (int k = 0; k < 12; ++k) {
         const QPointF origin = TextOrigins[static_cast<std::size_t>(k)];
-        const QStringList lines = houses_[static_cast<std::size_t>(k)].split(QStringLiteral("\r\n"));
+        const QStringList lines = houses[static_cast<std::size_t>(k)].split(QStringLiteral("\r\n"));
         for (int i = 0; i < lines.size(); ++i) {
             painter.drawText(QRectF(origin.x(), origin.y() + i * lineHeight, 2000, lineHeight),
                              Qt::AlignLeft | Qt::AlignTop, lines[i]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -38,15 +39,20 @@ public:
 
     QSize sizeHint() const override;
 
+    /// Paints a wheel with these house texts and glyph pictures stretched
+    /// into `box`, with any painter: the widget's, a page's, a file's.
+    static void Paint(QPainter& painter, const QRectF& box, const std::array<QString, 12>& houses,
+                      const std::array<int, 12>& glyphs);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintRing(QPainter& painter) const;
-    void paintScale(QPainter& painter) const;
-    void paintDivisions(QPainter& painter) const;
-    void paintGlyphs(QPainter& painter) const;
-    void paintHouseTexts(QPainter& painter) const;
+    static void paintRing(QPainter& painter);
+    static void paintScale(QPainter& painter);
+    static void paintDivisions(QPainter& painter);
+    static void paintGlyphs(QPainter& painter, const std::array<int, 12>& glyphs);
+    static void paintHouseTexts(QPainter& painter, const std::array<QString, 12>& houses);
 
     std::array<QString, 12> houses_;
     std::array<int, 12> glyphs_;

@@ -15,6 +15,7 @@
 #include "app/AppConfig.h"
 #include "app/AppFont.h"
 #include "app/Banner.h"
+#include "app/ChartPageActions.h"
 #include "app/ChartView.h"
 #include "app/Colours.h"
 #include "app/Menus.h"
@@ -67,8 +68,9 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     layout->addWidget(buildButtons());
     setCentralWidget(client);
 
-    AddFileMenu(menuBar(), this, {{"backAction", QStringLiteral("&Back"), [this] { emit backRequested(); }},
+    fileMenu_ = AddFileMenu(menuBar(), this, {{"backAction", QStringLiteral("&Back"), [this] { emit backRequested(); }},
                                       {"exitAction", QStringLiteral("E&xit"), [this] { emit exitRequested(); }}});
+    chartPage_ = new ChartPageActions(platform_, this, fileMenu_);
     AddHelpMenu(menuBar(), platform_, this);
 }
 
@@ -148,6 +150,7 @@ void ResultsWindow::showChart(const ChartResult& result)
 {
     chartView_->showChart(result);
     tabs_->showChart(result, QDate::currentDate());
+    chartPage_->setChart(result);
 }
 
 void ResultsWindow::showMaximizedOn(QScreen* screen)

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QMenu;
 class QPushButton;
 class QScreen;
 class QScrollArea;
@@ -9,6 +10,7 @@ class QScrollArea;
 namespace zodiora {
 
 struct ChartResult;
+class ChartPageActions;
 class ChartView;
 class Platform;
 class ResultsTabs;
@@ -33,6 +35,9 @@ public:
 
     /// Closes and deletes the window without ending the program.
     void closeForBack();
+
+    /// The "&File" menu, for entries other parts of the program add.
+    QMenu* fileMenu() const { return fileMenu_; }
 
 signals:
     void backRequested();
@@ -61,6 +66,8 @@ private:
     QPushButton* backButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
     bool closingForBack_ = false;
+    QMenu* fileMenu_ = nullptr;
+    ChartPageActions* chartPage_ = nullptr;
 };
 
 }  // namespace zodiora

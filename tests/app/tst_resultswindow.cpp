@@ -245,7 +245,9 @@ private slots:
         QMenuBar* bar = results->menuBar();
         QCOMPARE(bar->actions().size(), 2);
         QCOMPARE(bar->actions().at(0)->text(), QStringLiteral("&File"));
-        QCOMPARE(Captions(bar->actions().at(0)->menu()), (QStringList{"&Back", "E&xit"}));
+        QCOMPARE(Captions(bar->actions().at(0)->menu()),
+                 (QStringList{"&Save Chart", "&Open Chart…", "Open &Recent", "-", "&Export Chart…", "&Print Chart…", "-",
+                              "&Back", "E&xit"}));
         QCOMPARE(bar->actions().at(1)->text(), QStringLiteral("&Help"));
         QCOMPARE(Captions(bar->actions().at(1)->menu()),
                  (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QRectF>
+#include <QSizeF>
+
+class QPainter;
+
+namespace zodiora {
+
+struct ChartResult;
+
+/// The chart on one page: whose chart it is, the birth data with place,
+/// zone and daylight saving (or the exact offset), the Lagna, Sun and Moon
+/// signs, the position table with Rahu and Ketu, and the wheel. Laid out
+/// in a logical A4 box of tenths of a millimetre and scaled to whatever
+/// box it is given, so PDF, SVG, PNG and the printer get the same drawing
+/// in their own resolution.
+class ChartPage {
+    Q_DECLARE_TR_FUNCTIONS(ChartPage)
+public:
+    /// The logical page: A4 in tenths of a millimetre.
+    static constexpr QSizeF LogicalSize{2100, 2970};
+
+    /// Paints the page centred in `page`, as large as fits with its
+    /// proportions kept, on a white ground.
+    static void Paint(QPainter& painter, const QRectF& page, const ChartResult& result);
+};
+
+}  // namespace zodiora

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QMenu;
+class QPrinter;
+class QWidget;
+
+namespace zodiora {
+
+struct ChartResult;
+class Platform;
+
+/// "Export Chart…" and "Print Chart…" of a results window: the chart page
+/// (ChartPage) as a PDF, PNG or SVG file, or on paper after a preview.
+class ChartPageActions : public QObject {
+    Q_OBJECT
+public:
+    /// Puts the two entries, then a separator, at the top of `fileMenu`.
+    ChartPageActions(Platform& platform, QWidget* window, QMenu* fileMenu);
+    ~ChartPageActions() override;
+
+    /// The chart the entries work on (nothing until set).
+    void setChart(const ChartResult& result);
+
+    /// The PNG export's size: A4 at 300 dots per inch.
+    static constexpr int PngWidth = 2480;
+    static constexpr int PngHeight = 3508;
+
+    /// Writes the page to `path`, the format from its suffix (pdf, png,
+    /// svg); answers an empty string or why it could not.
+    static QString ExportPage(const ChartResult& result, const QString& path);
+
+public slots:
+    /// Asks for a file and writes the page there.
+    void exportChart();
+    /// Shows the page in a print preview, from which it can be printed.
+    void printChart();
+
+private:
+    Platform& platform_;
+    QWidget* window_;
+    std::unique_ptr<ChartResult> chart_;
+};
+
+}  // namespace zodiora

@@ -1,0 +1,193 @@
+#include "app/LibraryActions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+#include <utility>
+
+#include "chartlibrary/ChartLibrary.h"
+#include "chartlibrary/LibraryFiles.h"
+
+#include "app/BirthFormWindow.h"
+#include "app/ChartLibraryDialog.h"
+#include "app/QtText.h"
+#include "app/SaveChartDialog.h"
+#include "app/platform/Platform.h"
+
+namespace zodiora {
+
+namespace {
+
+constexpr int RecentCount = 5;
+
+/// A chart's name as a menu caption: an ampersand is no mnemonic.
+QString MenuText(const std::string& text)
+{
+    return ToQString(text).replace(u'&', QStringLiteral("&&"));
+}
+
+}  // namespace
+
+std::filesystem::path LibraryActions::LibraryFile()
+{
+    const QByteArray chosen = qgetenv("ZODIORA_LIBRARY_FILE");
+    if (!chosen.isEmpty()) {
+        return std::filesystem::path(chosen.toStdString());
+    }
+    return DefaultChartLibraryPath();
+}
+
+LibraryActions::LibraryActions(Platform& platform, BirthFormWindow& form, QMenu* fileMenu,
+                               std::filesystem::path libraryFile)
+    : QObject(&form), platform_(platform), form_(form),
+      file_(libraryFile.empty() ? LibraryFile() : std::move(libraryFile))
+{
+    addTo(fileMenu, &form);
+}
+
+LibraryActions::~LibraryActions() = default;
+
+void LibraryActions::addTo(QMenu* fileMenu, QWidget* window)
+{
+    QAction* first = fileMenu->actions().isEmpty() ? nullptr : fileMenu->actions().constFirst();
+    auto* save = new QAction(tr("&Save Chart"), fileMenu);
+    save->setObjectName(QStringLiteral("saveChartAction"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, window, [this, window] { saveChart(window); });
+    auto* open = new QAction(tr("&Open Chart…"), fileMenu);
+    open->setObjectName(QStringLiteral("openChartAction"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, window, [this, window] { openChart(window); });
+    auto* recent = new QMenu(tr("Open &Recent"), fileMenu);
+    recent->setObjectName(QStringLiteral("recentChartsMenu"));
+    connect(recent, &QMenu::aboutToShow, window, [this, recent, window] { fillRecent(recent, window); });
+
+    fileMenu->insertActions(first, {save, open, recent->menuAction()});
+    fileMenu->insertSeparator(first);
+}
+
+ChartLibrary* LibraryActions::library(QWidget* window)
+{
+    if (library_) {
+        return library_.get();
+    }
+    auto library = std::make_unique<ChartLibrary>();
+    const auto opened = library->open(file_);
+    if (!opened) {
+        platform_.showMessage(window, ToQString(opened.error()), Platform::Icon::Error);
+        return nullptr;
+    }
+    if (opened->setAside) {
+        setAsideReport_ = ToQString(opened->setAside->message());
+    }
+    library_ = std::move(library);
+    reportSetAside(window);
+    return library_.get();
+}
+
+void LibraryActions::reportSetAside(QWidget* window)
+{
+    if (!setAsideReport_.isEmpty()) {
+        const QString report = std::exchange(setAsideReport_, QString());
+        platform_.showMessage(window, report, Platform::Icon::Information);
+    }
+}
+
+void LibraryActions::saveChart(QWidget* window)
+{
+    ChartLibrary* library = this->library(window);
+    if (library == nullptr) {
+        return;
+    }
+    SavedChart chart;
+    chart.form = form_.input();
+    chart.zoneId = zoneId();
+    if (currentId_ != 0 && chart.form.name == currentName_) {
+        chart.id = currentId_;
+        chart.note = currentNote_;
+    } else {
+        SaveChartDialog ask(ToQString(chart.form.name), QString(), window);
+        if (ask.exec() != QDialog::Accepted) {
+            return;
+        }
+        if (ToUtf8(ask.name()) != chart.form.name) {
+            chart.form.name = ToUtf8(ask.name());
+            form_.setInput(chart.form);
+        }
+        chart.note = ToUtf8(ask.note());
+    }
+    const auto saved = library->save(chart);
+    if (!saved) {
+        platform_.showMessage(window, ToQString(saved.error()), Platform::Icon::Error);
+        return;
+    }
+    currentId_ = *saved;
+    currentName_ = chart.form.name;
+    currentNote_ = chart.note;
+}
+
+void LibraryActions::openChart(QWidget* window)
+{
+    ChartLibrary* library = this->library(window);
+    if (library == nullptr) {
+        return;
+    }
+    ChartLibraryDialog dialog(*library, platform_, window);
+    if (dialog.exec() == QDialog::Accepted && dialog.selectedChart()) {
+        show(*dialog.selectedChart());
+    }
+}
+
+void LibraryActions::openSaved(std::int64_t id, QWidget* window)
+{
+    ChartLibrary* library = this->library(window);
+    if (library == nullptr) {
+        return;
+    }
+    const auto chart = library->get(id);
+    if (!chart) {
+        platform_.showMessage(window, ToQString(chart.error()), Platform::Icon::Error);
+        return;
+    }
+    show(*chart);
+}
+
+void LibraryActions::fillRecent(QMenu* menu, QWidget* window)
+{
+    menu->clear();
+    ChartLibrary* library = this->library(window);
+    const auto recent = library != nullptr ? library->recent(RecentCount)
+                                           : LibraryResult<std::vector<ChartSummary>>::failure({});
+    if (!recent || recent->empty()) {
+        menu->addAction(tr("No saved charts"))->setEnabled(false);
+        return;
+    }
+    int number = 1;
+    for (const ChartSummary& chart : *recent) {
+        QAction* entry = menu->addAction(
+            QStringLiteral("&%1 %2  (%3)").arg(number++).arg(MenuText(chart.name), ToQString(chart.date)));
+        const std::int64_t id = chart.id;
+        connect(entry, &QAction::triggered, window, [this, id, window] { openSaved(id, window); });
+    }
+}
+
+void LibraryActions::show(const SavedChart& chart)
+{
+    currentId_ = chart.id;
+    currentName_ = chart.form.name;
+    currentNote_ = chart.note;
+    // Later, not now: the entry that asked may belong to the results window
+    // that showing a new chart replaces.
+    QTimer::singleShot(0, &form_, [form = &form_, input = chart.form] {
+        form->setInput(input);
+        form->proceed();
+    });
+}
+
+std::string LibraryActions::zoneId() const
+{
+    // The form names no zone of its own yet; empty means its zone row.
+    return {};
+}
+
+}  // namespace zodiora

@@ -1,0 +1,205 @@
+// The library in the windows: save from the form, open from the dialog or
+// the recent list (the form and the results show the saved chart again),
+// later saves over the same chart, and a set-aside library reported once.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+#include "presentation/ChartSession.h"
+
+#include "app/BirthFormWindow.h"
+#include "app/ChartLibraryDialog.h"
+#include "app/QtText.h"
+#include "app/ResultsWindow.h"
+#include "app/SaveChartDialog.h"
+#include "tests/app/LibraryFixture.h"
+
+using namespace zodiora;
+using namespace zodiora::test;
+
+namespace {
+
+/// Runs `answer` on the next modal dialog of type T once it is up.
+template <typename T>
+void WhenModal(std::function<void(T&)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        answer(*dialog);
+    });
+}
+
+void SaveWithNote(BirthFormWindow& form, const char* note)
+{
+    WhenModal<SaveChartDialog>([note](SaveChartDialog& dialog) {
+        Child<QPlainTextEdit>(dialog, "noteEdit")->setPlainText(QString::fromUtf8(note));
+        dialog.accept();
+    });
+    Child<QAction>(form, "saveChartAction")->trigger();
+}
+
+QStringList Positions(const ResultsWindow& results)
+{
+    QStringList texts;
+    for (std::size_t k = 0; k < ChartPointCount; ++k) {
+        texts << Child<QLabel>(results, qPrintable(QStringLiteral("positionLabel%1").arg(k)))->text();
+    }
+    return texts;
+}
+
+QStringList Positions(const BirthFormInput& input)
+{
+    const ChartResult chart = ChartSession().run(input, ChartSession::ReportMode::Skip);
+    QStringList texts;
+    for (const std::string& text : chart.display.positions) {
+        texts << ToQString(text);
+    }
+    return texts;
+}
+
+BirthFormInput Mumbai1975()
+{
+    BirthFormInput input = Delhi1980Form();
+    input.name = "Ravi";
+    input.year = 1975;
+    input.hour = 14;
+    input.latDegrees = "19";
+    input.lonDegrees = "72";
+    input.city = "Mumbai";
+    input.state = "Maharashtra";
+    return input;
+}
+
+}  // namespace
+
+class LibraryActionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void savedChartOpensIntoTheFormAndTheResults()
+    {
+        LibraryFixture fixture;
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        QAction* save = Child<QAction>(form, "saveChartAction");
+        QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(Child<QAction>(form, "openChartAction")->shortcut(), QKeySequence(QKeySequence::Open));
+
+        form.setInput(Delhi1980Form());
+        SaveWithNote(form, "from the form");
+        const auto kept = fixture.library().findByName("ASHA").value();
+        QVERIFY(kept.has_value());
+        QCOMPARE(kept->note, std::string("from the form"));
+        ExpectSameInput(kept->form, Delhi1980Form());
+
+        form.setInput(Mumbai1975());
+        WhenModal<ChartLibraryDialog>([](ChartLibraryDialog& dialog) {
+            auto* list = Child<QTreeWidget>(dialog, "chartList");
+            QCOMPARE(list->topLevelItemCount(), 1);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        Child<QAction>(form, "openChartAction")->trigger();
+        QTRY_VERIFY(form.resultsWindow() != nullptr);
+        ExpectSameInput(form.input(), Delhi1980Form());
+        QCOMPARE(Positions(*form.resultsWindow()), Positions(Delhi1980Form()));
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void laterSavesWriteOverTheSameChartFromEitherWindow()
+    {
+        LibraryFixture fixture;
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        form.setInput(Delhi1980Form());
+        SaveWithNote(form, "kept");
+
+        // No dialog this time: a dialog would block the test, so refuse any.
+        QTimer guard;
+        bool asked = false;
+        connect(&guard, &QTimer::timeout, [&asked] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                asked = true;
+                modal->close();
+            }
+        });
+        guard.start(50);
+        BirthFormInput later = Delhi1980Form();
+        later.hour = 7;
+        form.setInput(later);
+        Child<QAction>(form, "saveChartAction")->trigger();
+        form.proceed();
+        later.minute = 45;
+        form.setInput(later);
+        Child<QAction>(*form.resultsWindow(), "saveChartAction")->trigger();
+        guard.stop();
+        QVERIFY(!asked);
+
+        const auto charts = fixture.library().list().value();
+        QCOMPARE(charts.size(), 1u);
+        const SavedChart saved = fixture.library().get(charts.front().id).value();
+        QCOMPARE(saved.form.hour, 7);
+        QCOMPARE(saved.form.minute, 45);
+        QCOMPARE(saved.note, std::string("kept"));
+
+        // Another name in the form is another chart.
+        form.setInput(Mumbai1975());
+        SaveWithNote(form, "");
+        QCOMPARE(fixture.library().list()->size(), 2u);
+    }
+
+    void recentMenuListsTheFiveNewestAndOpensThem()
+    {
+        LibraryFixture fixture;
+        for (int k = 1; k <= 6; ++k) {
+            fixture.add("Chart " + std::to_string(k), 1970 + k, "Pune");
+        }
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        auto* recent = Child<QMenu>(form, "recentChartsMenu");
+        emit recent->aboutToShow();
+        const QStringList captions = Captions(recent);
+        QCOMPARE(captions.size(), 5);
+        QCOMPARE(captions.first(), QStringLiteral("&1 Chart 6  (1976-06-15 06:30)"));
+        QCOMPARE(captions.last(), QStringLiteral("&5 Chart 2  (1972-06-15 06:30)"));
+
+        recent->actions().at(1)->trigger();
+        QTRY_VERIFY(form.resultsWindow() != nullptr);
+        QCOMPARE(form.input().name, std::string("Chart 5"));
+        QCOMPARE(form.input().year, 1975);
+
+        // The results window has its own list, up to date.
+        fixture.add("Newest", 2000, "Pune");
+        auto* resultsRecent = Child<QMenu>(*form.resultsWindow(), "recentChartsMenu");
+        emit resultsRecent->aboutToShow();
+        QCOMPARE(Captions(resultsRecent).first(), QStringLiteral("&1 Newest  (2000-06-15 06:30)"));
+    }
+
+    void damagedLibraryIsSetAsideAndReportedOnce()
+    {
+        LibraryFixture fixture;
+        {
+            QFile file(fixture.path());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(4096, 'x'));
+        }
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        for (int k = 0; k < 2; ++k) {
+            WhenModal<ChartLibraryDialog>([](ChartLibraryDialog& dialog) { dialog.reject(); });
+            Child<QAction>(form, "openChartAction")->trigger();
+        }
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages.front().text.contains(fixture.path()));
+        QVERIFY(fixture.library().list()->empty());
+    }
+};
+
+QTEST_MAIN(LibraryActionsTest)
+#include "tst_libraryactions.moc"
