@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "birthdata/BirthDataInput.h"
+#include "birthdata/NameText.h"
 #include "birthdata/PlaceLookup.h"
 #include "presentation/ChartSession.h"
 
@@ -98,7 +99,15 @@ ResultsWindow* BirthFormWindow::resultsWindow() const
 
 void BirthFormWindow::proceed()
 {
-    const BirthFormInput in = input();
+    BirthFormInput in = input();
+    // A pasted name never met the keystroke filter: check it as typed.
+    NameCheck name = CheckNameText(in.name);
+    if (name.problem) {
+        ShowUserMessage(platform_, this, *name.problem);
+        fields_->focusField(FormField::Name);
+        return;
+    }
+    in.name = std::move(name.name);
     if (const auto problem = ValidateBirthData(in)) {
         ShowUserMessage(platform_, this, *problem);
         fields_->focusField(problem->focus);
