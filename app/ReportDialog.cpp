@@ -15,6 +15,7 @@
 #include "presentation/RtfWriter.h"
 
 #include "app/AppConfig.h"
+#include "app/AppFont.h"
 #include "app/ClipboardGuard.h"
 #include "app/CrLfText.h"
 #include "app/LinkLabel.h"
@@ -37,7 +38,8 @@ QFont ReportFont()
 {
     QFont font(QStringLiteral("Verdana"));
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(9.75);
+    // A quarter point larger than the windows' text, at any desktop size.
+    font.setPointSizeF(9.75 * ProgramPointSize() / 9.0);
     return font;
 }
 

@@ -6,17 +6,25 @@
 #include "app/AppFont.h"
 #include "app/AppIcon.h"
 #include "app/BirthFormWindow.h"
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "app/platform/QtPlatform.h"
 
 int main(int argc, char* argv[])
 {
+    if (const auto exitCode = zodiora::AnswerInfoOptions(argc, argv)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zodiora"));
     QApplication::setApplicationVersion(zodiora::ToQString(zodiora::ProgramVersion));
     QApplication::setOrganizationName(QStringLiteral("Zodiora"));
     // Desktops match the window to its menu entry and icon by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZODIORA_APP_ID));
+    if (const auto exitCode = zodiora::RejectUnknownOptions()) {
+        return *exitCode;
+    }
+    zodiora::AdoptDesktopPointSize();
     QApplication::setFont(zodiora::ProgramFont());
     zodiora::InstallApplicationIcon();
     // The program ends only through its exit routine: between charts the
