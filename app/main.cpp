@@ -7,6 +7,7 @@
 #include "app/AppIcon.h"
 #include "app/BirthFormWindow.h"
 #include "app/CommandLine.h"
+#include "app/GeometryKeeper.h"
 #include "app/Startup.h"
 #include "app/platform/QtPlatform.h"
 
@@ -37,10 +38,16 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    zodiora::GeometryKeeper geometry({QStringLiteral("birthFormWindow"), QStringLiteral("resultsWindow"),
+                                      QStringLiteral("reportDialog")});
+    app.installEventFilter(&geometry);
     zodiora::BirthFormWindow form(platform);
     QObject::connect(&form, &zodiora::BirthFormWindow::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    const bool placed = zodiora::GeometryKeeper::remembers(form.objectName());
     form.show();
-    form.centreOnScreen();
+    if (!placed) {
+        form.centreOnScreen();
+    }
     return QApplication::exec();
 }
