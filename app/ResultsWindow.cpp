@@ -12,6 +12,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "presentation/ChartSession.h"
+
 #include "app/AppConfig.h"
 #include "app/AppFont.h"
 #include "app/Banner.h"
@@ -143,6 +145,7 @@ void ResultsWindow::fitChartViewHeight()
 void ResultsWindow::showChart(const ChartResult& result)
 {
     chartView_->showChart(result);
+    personName_ = ToQString(result.display.details.name);
 }
 
 void ResultsWindow::showMaximizedOn(QScreen* screen)
@@ -167,6 +170,7 @@ void ResultsWindow::closeForBack()
 void ResultsWindow::openReport()
 {
     ReportDialog report(platform_, reportText(), this);
+    report.setPersonName(personName_);
     report.exec();
 }
 

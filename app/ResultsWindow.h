@@ -59,6 +59,7 @@ private:
     QPushButton* backButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
     bool closingForBack_ = false;
+    QString personName_;
 };
 
 }  // namespace zodiora
