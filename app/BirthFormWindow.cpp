@@ -20,10 +20,13 @@
 #include "app/Banner.h"
 #include "app/BirthFormFields.h"
 #include "app/Colours.h"
+#include "app/FormAccessibility.h"
 #include "app/Menus.h"
 #include "app/MessageMapping.h"
 #include "app/PlaceSearch.h"
 #include "app/ResultsWindow.h"
+#include "app/ReturnKeyHook.h"
+#include "app/Shortcuts.h"
 
 namespace zodiora {
 
@@ -70,6 +73,9 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     AddFileMenu(menuBar(), this, {{"proceedAction", QStringLiteral("Proceed"), [this] { proceed(); }},
                                       {"exitAction", QStringLiteral("E&xit"), [this] { close(); }}});
     AddHelpMenu(menuBar(), platform_, this);
+    AssignStandardShortcuts(this);
+    DescribeFormControls(this);
+    client->installEventFilter(new ReturnKeyHook([this] { proceed(); }, this));
 
     fields_->focusField(FormField::Name);
     client->setFixedWidth(client->sizeHint().width());

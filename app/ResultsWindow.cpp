@@ -21,6 +21,7 @@
 #include "app/Colours.h"
 #include "app/Menus.h"
 #include "app/ReportDialog.h"
+#include "app/Shortcuts.h"
 #include "app/Twips.h"
 
 namespace zodiora {
@@ -68,6 +69,8 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     AddFileMenu(menuBar(), this, {{"backAction", QStringLiteral("&Back"), [this] { emit backRequested(); }},
                                       {"exitAction", QStringLiteral("E&xit"), [this] { emit exitRequested(); }}});
     AddHelpMenu(menuBar(), platform_, this);
+    // Ctrl+P stays free here for printing the chart page.
+    AssignStandardShortcuts(this);
 }
 
 QWidget* ResultsWindow::buildTitle()
