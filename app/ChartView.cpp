@@ -1,5 +1,7 @@
 #include "app/ChartView.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "engine/Body.h"
+#include "presentation/ChartDisplay.h"
 #include "presentation/ChartSession.h"
 
 #include "app/AppConfig.h"
@@ -74,6 +77,7 @@ ChartView::ChartView(Platform& platform, QWidget* parent) : QWidget(parent), pla
     setObjectName(QStringLiteral("chartView"));
     setFont(ProgramFont());
     SetColours(this, Cream, Qt::black);
+    SetPaperColours(this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(buildDetails());
@@ -144,7 +148,16 @@ QWidget* ChartView::buildDetails()
         ++r;
     }
     grid->setColumnStretch(1, 1);
-    frame->setFixedWidth(TwipsToPixels(3300, logicalDpiX()));
+    // The date never wraps ("December/31/2050" stays one line): the widest
+    // date sets the value's least width, and widens the frame if need be.
+    birthDateLabel_->setWordWrap(false);
+    int widestDate = 0;
+    for (int month = 1; month <= 12; ++month) {
+        const QString date = Text(MonthName(month)) + QStringLiteral("/30/2050");
+        widestDate = std::max(widestDate, birthDateLabel_->fontMetrics().horizontalAdvance(date));
+    }
+    birthDateLabel_->setMinimumWidth(widestDate);
+    frame->setFixedWidth(std::max(TwipsToPixels(3300, logicalDpiX()), frame->minimumSizeHint().width()));
     return frame;
 }
 
