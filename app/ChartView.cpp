@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "engine/Body.h"
-#include "presentation/ChartDisplay.h"
 #include "presentation/ChartSession.h"
 
 #include "app/AppConfig.h"
@@ -31,6 +30,8 @@ namespace {
 /// The form's designed size in twips.
 constexpr int DesignWidth = 13320;
 constexpr int DesignHeight = 9900;
+/// The width of the details and signs frames in twips.
+constexpr int DetailsWidth = 3300;
 
 /// A caption beside a value label, or the value label itself (bold, named).
 QLabel* TextLabel(const QString& text, QWidget* parent, const QString& objectName = {}, bool bold = false)
@@ -148,16 +149,10 @@ QWidget* ChartView::buildDetails()
         ++r;
     }
     grid->setColumnStretch(1, 1);
-    // The date never wraps ("December/31/2050" stays one line): the widest
-    // date sets the value's least width, and widens the frame if need be.
+    // The date never wraps ("December/31/2050" stays one line); showChart
+    // widens the frame for a date too long for it.
     birthDateLabel_->setWordWrap(false);
-    int widestDate = 0;
-    for (int month = 1; month <= 12; ++month) {
-        const QString date = Text(MonthName(month)) + QStringLiteral("/30/2050");
-        widestDate = std::max(widestDate, birthDateLabel_->fontMetrics().horizontalAdvance(date));
-    }
-    birthDateLabel_->setMinimumWidth(widestDate);
-    frame->setFixedWidth(std::max(TwipsToPixels(3300, logicalDpiX()), frame->minimumSizeHint().width()));
+    frame->setFixedWidth(TwipsToPixels(DetailsWidth, logicalDpiX()));
     return frame;
 }
 
@@ -174,7 +169,7 @@ QWidget* ChartView::buildSigns()
         column->addWidget(*row.target);
         column->addSpacing(4);
     }
-    frame->setFixedWidth(TwipsToPixels(3300, logicalDpiX()));
+    frame->setFixedWidth(TwipsToPixels(DetailsWidth, logicalDpiX()));
     return frame;
 }
 
@@ -210,6 +205,9 @@ void ChartView::showChart(const ChartResult& result)
 
     nameLabel_->setText(Text(chart.details.name));
     birthDateLabel_->setText(Text(chart.details.dob));
+    birthDateLabel_->setMinimumWidth(birthDateLabel_->fontMetrics().horizontalAdvance(birthDateLabel_->text()));
+    QWidget* details = birthDateLabel_->parentWidget();
+    details->setFixedWidth(std::max(TwipsToPixels(DetailsWidth, logicalDpiX()), details->minimumSizeHint().width()));
     birthTimeLabel_->setText(Text(chart.details.tob));
     latitudeLabel_->setText(Text(chart.details.latitude));
     longitudeLabel_->setText(Text(chart.details.longitude));
