@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QStyleFactory>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -81,9 +82,12 @@ private slots:
         qInfo("report window: %s", qPrintable(Describe(shown)));
         QCOMPARE(shown.background, DarkPalette().color(QPalette::Base));
         QVERIFY2(shown.ratio >= LeastContrast, qPrintable(Describe(shown)));
-        // Its links take the desktop's link colour.
+        // Its links, on the labels and in the text, take the desktop's link colour.
         const auto* link = window.findChild<LinkLabel*>(QStringLiteral("discoverLink"));
         QCOMPARE(link->palette().color(QPalette::WindowText), DarkPalette().color(QPalette::Link));
+        QTextCursor inAddress(box->document());
+        inAddress.setPosition(box->toPlainText().indexOf(QStringLiteral("www.")) + 1);
+        QCOMPARE(inAddress.charFormat().foreground().color(), DarkPalette().color(QPalette::Link));
     }
 };
 
