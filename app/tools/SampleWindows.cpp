@@ -1,7 +1,9 @@
 // Shows one window of the program on the sample chart (New Delhi, 15 June
 // 1980) and stays open, for screenshots and for comparing the look before
-// and after a change: `zodiora-sample-windows form|results|report`.
+// and after a change: `zodiora-sample-windows form|results|report [dark]`;
+// `dark` sets the Fusion style with a dark palette, as a dark desktop would.
 #include <QApplication>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include "app/AppFont.h"
@@ -9,11 +11,17 @@
 #include "app/ReportDialog.h"
 #include "app/ResultsWindow.h"
 #include "app/platform/QtPlatform.h"
+#include "tests/app/DarkPalette.h"
 #include "tests/support/SampleBirths.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    if (app.arguments().contains(QStringLiteral("dark"))) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(zodiora::test::DarkPalette());
+    }
+    zodiora::AdoptDesktopPointSize();  // as the program does
     QApplication::setFont(zodiora::ProgramFont());
     const QString which = app.arguments().value(1, QStringLiteral("form"));
 
