@@ -19,23 +19,13 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
     }
 
-    void documentsFirstThenTheLastFolderUsed()
+    void theLastFolderUsedWhileItExists()
     {
         QSettings().clear();
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QCOMPARE(SaveFolder::startPath(QStringLiteral("ASHA"), QStringLiteral("rtf")),
-                 QDir(documents).filePath(QStringLiteral("ASHA.rtf")));
-        QTemporaryDir dir;
-        SaveFolder::remember(dir.filePath(QStringLiteral("somebody.rtf")));
-        QCOMPARE(SaveFolder::startPath(QStringLiteral("MARY JANE"), QStringLiteral("rtf")),
-                 dir.filePath(QStringLiteral("MARY JANE.rtf")));
-    }
-
-    void aFolderGoneSinceFallsBackToDocuments()
-    {
         {
             QTemporaryDir dir;
-            SaveFolder::remember(dir.filePath(QStringLiteral("x.rtf")));
+            SaveFolder::remember(dir.filePath(QStringLiteral("somebody.rtf")));
+            QCOMPARE(SaveFolder::folder(), dir.path());
         }
         QCOMPARE(SaveFolder::folder(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     }
