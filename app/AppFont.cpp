@@ -1,9 +1,24 @@
 #include "app/AppFont.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QStringList>
 
 namespace zodiora {
+
+namespace {
+
+// The size the windows were designed at; also what Qt's desktop-less
+// themes report, so a bare X server looks as designed.
+constexpr double DesignPointSize = 9.0;
+
+double& PointSize()
+{
+    static double size = DesignPointSize;
+    return size;
+}
+
+}  // namespace
 
 QString ProgramFontFamily()
 {
@@ -11,6 +26,22 @@ QString ProgramFontFamily()
                                       ? QStringLiteral("Verdana")
                                       : QStringLiteral("DejaVu Sans");
     return family;
+}
+
+double ProgramPointSize()
+{
+    return PointSize();
+}
+
+void AdoptDesktopPointSize()
+{
+    const double desktop = QApplication::font().pointSizeF();
+    PointSize() = desktop > 0 ? desktop : DesignPointSize;
+}
+
+QFont ProgramFont()
+{
+    return ProgramFont(ProgramPointSize());
 }
 
 QFont ProgramFont(double pointSize)

@@ -16,6 +16,9 @@ QWidget* BuildBanner(const QString& line, const char* linkName, const BannerStyl
     row->setContentsMargins(style.margins);
     auto* link = new LinkLabel(line, strip);
     link->setObjectName(QLatin1String(linkName));
+    // Kept out of the tab chain: a label shows no focus, and Help > Visit Us
+    // Online opens the same page from the keyboard.
+    link->setFocusPolicy(Qt::NoFocus);
     QFont bold = link->font();
     bold.setBold(true);
     link->setFont(bold);

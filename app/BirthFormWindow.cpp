@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "birthdata/BirthDataInput.h"
+#include "birthdata/NameText.h"
 #include "birthdata/PlaceLookup.h"
 #include "presentation/ChartSession.h"
 
@@ -20,11 +21,14 @@
 #include "app/BirthFormFields.h"
 #include "app/Colours.h"
 #include "app/LibraryActions.h"
+#include "app/FormAccessibility.h"
 #include "app/Menus.h"
 #include "app/MessageMapping.h"
 #include "app/PlaceSearch.h"
 #include "app/ResultsWindow.h"
 #include "app/vedic/EphemerisMenu.h"
+#include "app/ReturnKeyHook.h"
+#include "app/Shortcuts.h"
 
 namespace zodiora {
 
@@ -73,6 +77,9 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     library_ = new LibraryActions(platform_, *this, fileMenu);
     QMenu* help = AddHelpMenu(menuBar(), platform_, this);
     EphemerisMenu::AddTo(menuBar(), help, [this](Ephemeris e) { session_->setEphemeris(e); });
+    AssignStandardShortcuts(this);
+    DescribeFormControls(this);
+    client->installEventFilter(new ReturnKeyHook([this] { proceed(); }, this));
 
     fields_->focusField(FormField::Name);
     client->setFixedWidth(client->sizeHint().width());
@@ -104,7 +111,15 @@ ResultsWindow* BirthFormWindow::resultsWindow() const
 
 void BirthFormWindow::proceed()
 {
-    const BirthFormInput in = input();
+    BirthFormInput in = input();
+    // A pasted name never met the keystroke filter: check it as typed.
+    NameCheck name = CheckNameText(in.name);
+    if (name.problem) {
+        ShowUserMessage(platform_, this, *name.problem);
+        fields_->focusField(FormField::Name);
+        return;
+    }
+    in.name = std::move(name.name);
     if (const auto problem = ValidateBirthData(in)) {
         ShowUserMessage(platform_, this, *problem);
         fields_->focusField(problem->focus);

@@ -1,5 +1,7 @@
 #include "app/ChartView.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,6 +30,8 @@ namespace {
 /// The form's designed size in twips.
 constexpr int DesignWidth = 13320;
 constexpr int DesignHeight = 9900;
+/// The width of the details and signs frames in twips.
+constexpr int DetailsWidth = 3300;
 
 /// A caption beside a value label, or the value label itself (bold, named).
 QLabel* TextLabel(const QString& text, QWidget* parent, const QString& objectName = {}, bool bold = false)
@@ -74,6 +78,7 @@ ChartView::ChartView(Platform& platform, QWidget* parent) : QWidget(parent), pla
     setObjectName(QStringLiteral("chartView"));
     setFont(ProgramFont());
     SetColours(this, Cream, Qt::black);
+    SetPaperColours(this);
 
     auto* left = new QVBoxLayout;
     left->addWidget(buildDetails());
@@ -144,7 +149,10 @@ QWidget* ChartView::buildDetails()
         ++r;
     }
     grid->setColumnStretch(1, 1);
-    frame->setFixedWidth(TwipsToPixels(3300, logicalDpiX()));
+    // The date never wraps ("December/31/2050" stays one line); showChart
+    // widens the frame for a date too long for it.
+    birthDateLabel_->setWordWrap(false);
+    frame->setFixedWidth(TwipsToPixels(DetailsWidth, logicalDpiX()));
     return frame;
 }
 
@@ -161,7 +169,7 @@ QWidget* ChartView::buildSigns()
         column->addWidget(*row.target);
         column->addSpacing(4);
     }
-    frame->setFixedWidth(TwipsToPixels(3300, logicalDpiX()));
+    frame->setFixedWidth(TwipsToPixels(DetailsWidth, logicalDpiX()));
     return frame;
 }
 
@@ -197,6 +205,9 @@ void ChartView::showChart(const ChartResult& result)
 
     nameLabel_->setText(Text(chart.details.name));
     birthDateLabel_->setText(Text(chart.details.dob));
+    birthDateLabel_->setMinimumWidth(birthDateLabel_->fontMetrics().horizontalAdvance(birthDateLabel_->text()));
+    QWidget* details = birthDateLabel_->parentWidget();
+    details->setFixedWidth(std::max(TwipsToPixels(DetailsWidth, logicalDpiX()), details->minimumSizeHint().width()));
     birthTimeLabel_->setText(Text(chart.details.tob));
     latitudeLabel_->setText(Text(chart.details.latitude));
     longitudeLabel_->setText(Text(chart.details.longitude));

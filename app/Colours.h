@@ -22,4 +22,16 @@ inline void SetColours(QWidget* widget, const QColor& background, const QColor& 
     widget->setPalette(pal);
 }
 
+/// For an area painted in the program's own light colours whatever the
+/// desktop's palette: text boxes and links on it take a light palette's
+/// colours too, so their text stays dark on light under a dark desktop.
+inline void SetPaperColours(QWidget* widget)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::Link, QColor(0, 0, 255));
+    widget->setPalette(pal);
+}
+
 }  // namespace zodiora

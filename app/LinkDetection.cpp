@@ -91,7 +91,7 @@ void RemoveLinkFormats(QTextDocument* document)
     cursor.endEditBlock();
 }
 
-void ApplyLinkFormats(QTextDocument* document)
+void ApplyLinkFormats(QTextDocument* document, const QColor& colour)
 {
     RemoveLinkFormats(document);
     // toPlainText keeps one character per document position (paragraph
@@ -118,7 +118,7 @@ void ApplyLinkFormats(QTextDocument* document)
         QTextCharFormat format;
         format.setAnchor(true);
         format.setAnchorHref(hrefs[i]);
-        format.setForeground(QColor(0, 0, 255));
+        format.setForeground(colour);
         format.setFontUnderline(true);
         format.setProperty(LinkMarkProperty, true);
         cursor.setPosition(links[i].start);

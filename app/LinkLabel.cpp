@@ -17,7 +17,7 @@ void LinkLabel::showAsWebLink()
     alwaysUnderlined_ = true;
     setUnderline(true);
     QPalette linkPalette = palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     setPalette(linkPalette);
 }
 

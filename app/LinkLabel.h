@@ -12,7 +12,8 @@ class LinkLabel : public QLabel {
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
-    /// Blue and always underlined, as links in a document look.
+    /// In the palette's link colour and always underlined, as links in a
+    /// document look.
     void showAsWebLink();
 
 signals:

@@ -7,7 +7,7 @@
 #include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -15,10 +15,14 @@
 #include "presentation/RtfWriter.h"
 
 #include "app/AppConfig.h"
+#include "app/AppFont.h"
 #include "app/ClipboardGuard.h"
 #include "app/CrLfText.h"
 #include "app/LinkLabel.h"
+#include "app/SaveFolder.h"
+#include "app/ScreenFit.h"
 #include "app/WebPages.h"
+#include "app/WholeFileSave.h"
 #include "app/platform/Platform.h"
 
 namespace zodiora {
@@ -37,7 +41,8 @@ QFont ReportFont()
 {
     QFont font(QStringLiteral("Verdana"));
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(9.75);
+    // A quarter point larger than the windows' text, at any desktop size.
+    font.setPointSizeF(9.75 * ProgramPointSize() / 9.0);
     return font;
 }
 
@@ -81,9 +86,11 @@ ReportDialog::ReportDialog(Platform& platform, const QString& resultsText, QWidg
     layout->addWidget(reportBox_, 1);
     layout->addLayout(buttons);
     resize(640, 560);
+    FitOnScreen(this);
 
     connect(saveButton, &QPushButton::clicked, this, &ReportDialog::save);
     connect(printButton, &QPushButton::clicked, this, &ReportDialog::print);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &ReportDialog::print);
     for (LinkLabel* link : {topLink, bottomLink}) {
         connect(link, &LinkLabel::clicked, this, [this] { WebPages(platform_).openHome(); });
     }
@@ -108,10 +115,16 @@ void ReportDialog::done(int result)
     QDialog::done(result);
 }
 
+void ReportDialog::setPersonName(const QString& name)
+{
+    personName_ = name;
+}
+
 void ReportDialog::save()
 {
     QString path = platform_.getSaveFileName(this, QStringLiteral("Zodiora"),
-                                             QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("rtf"));
+                                             QStringLiteral("Rich Text Format (*.rtf)"), QStringLiteral("rtf"),
+                                             SaveFolder::startPath(personName_, QStringLiteral("rtf")));
     if (path.isEmpty()) {
         return;  // Cancel: nothing written, nothing said
     }
@@ -121,30 +134,14 @@ void ReportDialog::save()
     }
 
     const std::string rtf = PlainTextToRtf(reportBox_->toPlainText().toStdString());
-    // QSaveFile writes beside the target and replaces it only on a complete
-    // commit, so a failed save never leaves an existing file half-written.
-    QSaveFile file(path);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (file.write(rtf.data(), qint64(rtf.size())) != qint64(rtf.size()) || !file.flush()
-               || file.size() != qint64(rtf.size())) {
-        // Flush here: commit() alone lets a short write on a full disk
-        // through (Qt 6.4), and would put the cut file in place of the old.
-        reason = file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    }
-    if (!reason.isNull()) {
-        if (reason.isEmpty()) {
-            reason = QStringLiteral("Unknown error");
-        }
+    if (const auto reason = SaveWholeFile(path, rtf)) {
         platform_.showMessage(this,
                               QStringLiteral("The report could not be saved to ") + QDir::toNativeSeparators(path) +
-                                  CrLf + reason,
+                                  CrLf + *reason,
                               Platform::Icon::Error);
+        return;
     }
+    SaveFolder::remember(path);
 }
 
 void ReportDialog::print()

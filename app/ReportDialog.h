@@ -30,6 +30,9 @@ public:
 
     void done(int result) override;
 
+    /// Whose report it is: the save dialog suggests a file of that name.
+    void setPersonName(const QString& name);
+
 public slots:
     void save();
     void print();
@@ -38,6 +41,7 @@ private:
     Platform& platform_;
     QTextEdit* reportBox_;
     ReportLinks links_;
+    QString personName_;
 };
 
 }  // namespace zodiora

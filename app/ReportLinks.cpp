@@ -43,7 +43,7 @@ void ReportLinks::detectLinks()
         return;
     }
     detecting_ = true;
-    ApplyLinkFormats(box_->document());
+    ApplyLinkFormats(box_->document(), box_->palette().color(QPalette::Link));
     detecting_ = false;
 }
 

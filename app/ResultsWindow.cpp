@@ -12,6 +12,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "presentation/ChartSession.h"
+
 #include "app/AppConfig.h"
 #include "app/AppFont.h"
 #include "app/Banner.h"
@@ -20,6 +22,7 @@
 #include "app/Colours.h"
 #include "app/Menus.h"
 #include "app/ReportDialog.h"
+#include "app/Shortcuts.h"
 #include "app/Twips.h"
 #include "app/vedic/ResultsTabs.h"
 
@@ -72,6 +75,8 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
                                       {"exitAction", QStringLiteral("E&xit"), [this] { emit exitRequested(); }}});
     chartPage_ = new ChartPageActions(platform_, this, fileMenu_);
     AddHelpMenu(menuBar(), platform_, this);
+    // Ctrl+P stays free here for printing the chart page.
+    AssignStandardShortcuts(this);
 }
 
 QWidget* ResultsWindow::buildTitle()
@@ -151,6 +156,7 @@ void ResultsWindow::showChart(const ChartResult& result)
     chartView_->showChart(result);
     tabs_->showChart(result, QDate::currentDate());
     chartPage_->setChart(result);
+    personName_ = ToQString(result.display.details.name);
 }
 
 void ResultsWindow::showMaximizedOn(QScreen* screen)
@@ -175,6 +181,7 @@ void ResultsWindow::closeForBack()
 void ResultsWindow::openReport()
 {
     ReportDialog report(platform_, reportText(), this);
+    report.setPersonName(personName_);
     report.exec();
 }
 

@@ -68,6 +68,7 @@ private:
     bool closingForBack_ = false;
     QMenu* fileMenu_ = nullptr;
     ChartPageActions* chartPage_ = nullptr;
+    QString personName_;
 };
 
 }  // namespace zodiora

@@ -6,17 +6,26 @@
 #include "app/AppFont.h"
 #include "app/AppIcon.h"
 #include "app/BirthFormWindow.h"
+#include "app/CommandLine.h"
+#include "app/GeometryKeeper.h"
 #include "app/Startup.h"
 #include "app/platform/QtPlatform.h"
 
 int main(int argc, char* argv[])
 {
+    if (const auto exitCode = zodiora::AnswerInfoOptions(argc, argv)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zodiora"));
     QApplication::setApplicationVersion(zodiora::ToQString(zodiora::ProgramVersion));
     QApplication::setOrganizationName(QStringLiteral("Zodiora"));
     // Desktops match the window to its menu entry and icon by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZODIORA_APP_ID));
+    if (const auto exitCode = zodiora::RejectUnknownOptions()) {
+        return *exitCode;
+    }
+    zodiora::AdoptDesktopPointSize();
     QApplication::setFont(zodiora::ProgramFont());
     zodiora::InstallApplicationIcon();
     // The program ends only through its exit routine: between charts the
@@ -29,10 +38,16 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    zodiora::GeometryKeeper geometry({QStringLiteral("birthFormWindow"), QStringLiteral("resultsWindow"),
+                                      QStringLiteral("reportDialog")});
+    app.installEventFilter(&geometry);
     zodiora::BirthFormWindow form(platform);
     QObject::connect(&form, &zodiora::BirthFormWindow::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    const bool placed = zodiora::GeometryKeeper::remembers(form.objectName());
     form.show();
-    form.centreOnScreen();
+    if (!placed) {
+        form.centreOnScreen();
+    }
     return QApplication::exec();
 }

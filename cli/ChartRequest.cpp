@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "birthdata/BirthDataInput.h"
-#include "birthdata/KeyFilters.h"
+#include "birthdata/NameText.h"
 #include "birthdata/TimeZoneTable.h"
 #include "cli/BatchFields.h"
 #include "cli/DecimalAngle.h"
@@ -42,18 +42,11 @@ std::optional<int> SmallNumber(std::string_view text, std::size_t maxDigits)
 // The name is typed through the same filter as the form's name box.
 std::variant<std::string, std::string> FilterName(std::string_view name)
 {
-    std::string filtered;
-    filtered.reserve(name.size());
-    for (const char c : name) {
-        const int code = static_cast<unsigned char>(c);
-        const KeyFilterResult result = FilterLetterKey(code);
-        // Enter and Backspace edit a form's box; in a given name they are junk.
-        if (result.code == 0 || code == 8 || code == 13) {
-            return std::variant<std::string, std::string>{std::in_place_index<1>, "Please Enter only Letters"};
-        }
-        filtered.push_back(static_cast<char>(result.code));
+    NameCheck check = CheckNameText(name);
+    if (check.problem) {
+        return std::variant<std::string, std::string>{std::in_place_index<1>, check.problem->text};
     }
-    return std::variant<std::string, std::string>{std::in_place_index<0>, filtered};
+    return std::variant<std::string, std::string>{std::in_place_index<0>, std::move(check.name)};
 }
 
 std::optional<FormAngle> SplitAngle(std::string_view text, std::string_view hemispheres)

@@ -32,6 +32,15 @@ public:
     virtual QString getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& defaultSuffix) = 0;
 
+    /// The same dialog opened at `startPath` (a folder and a suggested
+    /// file name). Platforms that cannot place it open it as above.
+    virtual QString getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& defaultSuffix, const QString& startPath)
+    {
+        (void)startPath;
+        return getSaveFileName(parent, title, filter, defaultSuffix);
+    }
+
     /// Print dialog for `printer`; with `selectionChosen` it opens with its
     /// "selection" option chosen. Returns false on Cancel. On acceptance the
     /// printer's print range says whether to print the selection.

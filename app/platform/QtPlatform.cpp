@@ -44,7 +44,13 @@ bool QtPlatform::openUrl(const QUrl& url)
 QString QtPlatform::getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& defaultSuffix)
 {
-    QFileDialog dialog(parent, title, QString(), filter);
+    return getSaveFileName(parent, title, filter, defaultSuffix, QString());
+}
+
+QString QtPlatform::getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& defaultSuffix, const QString& startPath)
+{
+    QFileDialog dialog(parent, title, startPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
@@ -65,7 +71,9 @@ QString QtPlatform::getSaveFileName(QWidget* parent, const QString& title, const
 bool QtPlatform::execPrintDialog(QWidget* parent, QPrinter& printer, bool selectionChosen)
 {
     QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    // The range is offered and honoured by the printing code; left to the
+    // print server it is lost on a file or a server that ignores it.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionChosen);
     printer.setPrintRange(selectionChosen ? QPrinter::Selection : QPrinter::AllPages);
     return dialog.exec() == QDialog::Accepted;

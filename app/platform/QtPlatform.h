@@ -12,6 +12,8 @@ public:
     bool openUrl(const QUrl& url) override;
     QString getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
                             const QString& defaultSuffix) override;
+    QString getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& defaultSuffix, const QString& startPath) override;
     bool execPrintDialog(QWidget* parent, QPrinter& printer, bool selectionChosen) override;
     bool ownsClipboard() override;
     void clearClipboard() override;

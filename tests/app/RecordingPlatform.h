@@ -24,6 +24,7 @@ public:
     QStringList saveDialogTitles;
     QStringList saveDialogFilters;
     QStringList saveDialogSuffixes;
+    QStringList saveDialogStartPaths;      ///< one per dialog opened at a start path
     QList<bool> printDialogSelectionFlags;
 
     Answer nextAnswer = Answer::Yes;       ///< returned for Yes/No questions
@@ -49,6 +50,12 @@ public:
         saveDialogFilters.append(filter);
         saveDialogSuffixes.append(defaultSuffix);
         return nextSavePath;
+    }
+    QString getSaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                            const QString& defaultSuffix, const QString& startPath) override
+    {
+        saveDialogStartPaths.append(startPath);
+        return getSaveFileName(parent, title, filter, defaultSuffix);
     }
     bool execPrintDialog(QWidget*, QPrinter&, bool selectionChosen) override
     {

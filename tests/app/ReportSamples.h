@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
 #include "app/AppConfig.h"
 #include "app/ReportDialog.h"
+#include "tests/app/RecordingPlatform.h"
 
 namespace zodiora::test {
 
@@ -30,6 +32,19 @@ inline QTextEdit* ShownBox(ReportDialog& window)
     window.show();
     return QTest::qWaitForWindowExposed(&window) ? Box(window) : nullptr;
 }
+
+/// The sample report saved as if the user typed `name` in the save dialog,
+/// inside a fresh folder.
+struct SavedSample {
+    explicit SavedSample(const QString& name)
+    {
+        platform.nextSavePath = dir.filePath(name);
+        window.save();
+    }
+    QTemporaryDir dir;
+    RecordingPlatform platform;
+    ReportDialog window{platform, SampleResults};
+};
 
 /// Where the maker's address starts in the framed report.
 inline int AddressStart()

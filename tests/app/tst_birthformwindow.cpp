@@ -2,6 +2,7 @@
 // with their focus, pasted text at Proceed, and the place lookup.
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -116,6 +117,55 @@ private slots:
         QVERIFY(form.isVisible());
         QVERIFY(form.resultsWindow() == nullptr);
         QApplication::clipboard()->clear();
+    }
+
+    void pastedNameIsCheckedAtProceedAsTyped()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        ShowActive(form);
+        form.setInput(Delhi1980Form());
+        QApplication::clipboard()->setText(QStringLiteral("mary-jane 2nd <b>O'Neil</b>"));
+        QLineEdit* name = Child<QLineEdit>(form, "nameEdit");
+        name->clear();
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(name->text(), QStringLiteral("mary-jane 2nd <b>O'Neil</b>"));
+        Field(form, "cityEdit")->setFocus();
+
+        Click(form, "proceedButton");
+        ExpectMessage(platform, QStringLiteral("Please Enter only Letters"), Platform::Icon::Information);
+        QCOMPARE(form.focusWidget(), name);
+        QVERIFY(form.resultsWindow() == nullptr);
+
+        // Letters pasted in lower case chart as typed ones would: in capitals.
+        name->setText(QStringLiteral("mary jane"));
+        Click(form, "proceedButton");
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(form.resultsWindow() != nullptr);
+        QCOMPARE(Child<QLabel>(*form.resultsWindow(), "nameLabel")->text(), QStringLiteral("MARY JANE"));
+        QApplication::clipboard()->clear();
+    }
+
+    void pastedBrokenTextIsRefusedInTheNameAndShownReplacedInThePlace()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        BirthFormInput in = Delhi1980Form();
+        form.setInput(in);
+        // A lone surrogate is what undecodable bytes become on their way into a box.
+        const QString broken = QStringLiteral("Pune") + QChar(0xD800) + QChar(0xFFFD);
+        SetText(form, "nameEdit", QStringLiteral("ASHA") + QChar(0xDC00));
+        form.proceed();
+        ExpectMessage(platform, QStringLiteral("Please Enter only Letters"), Platform::Icon::Information);
+
+        SetText(form, "nameEdit", QStringLiteral("ASHA"));
+        SetText(form, "cityEdit", broken);
+        form.proceed();
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(form.resultsWindow() != nullptr);
+        const QString shown = Child<QLabel>(*form.resultsWindow(), "cityLabel")->text();
+        QVERIFY2(shown.startsWith(QStringLiteral("Pune")) && shown.isValidUtf16(), qPrintable(shown));
     }
 
     void validationMessagesInOrderWithTheirFocus()

@@ -158,7 +158,8 @@ private slots:
     {
         LibraryFixture fixture;
         for (int k = 1; k <= 6; ++k) {
-            fixture.add("Chart " + std::to_string(k), 1970 + k, "Pune");
+            // Names are letters only, or Proceed refuses the opened chart.
+            fixture.add("Chart " + std::string(1, static_cast<char>('A' + k - 1)), 1970 + k, "Pune");
         }
         RecordingPlatform platform;
         BirthFormWindow form(platform);
@@ -166,12 +167,12 @@ private slots:
         emit recent->aboutToShow();
         const QStringList captions = Captions(recent);
         QCOMPARE(captions.size(), 5);
-        QCOMPARE(captions.first(), QStringLiteral("&1 Chart 6  (1976-06-15 06:30)"));
-        QCOMPARE(captions.last(), QStringLiteral("&5 Chart 2  (1972-06-15 06:30)"));
+        QCOMPARE(captions.first(), QStringLiteral("&1 Chart F  (1976-06-15 06:30)"));
+        QCOMPARE(captions.last(), QStringLiteral("&5 Chart B  (1972-06-15 06:30)"));
 
         recent->actions().at(1)->trigger();
         QTRY_VERIFY(form.resultsWindow() != nullptr);
-        QCOMPARE(form.input().name, std::string("Chart 5"));
+        QCOMPARE(form.input().name, std::string("Chart E"));
         QCOMPARE(form.input().year, 1975);
 
         // The results window has its own list, up to date.

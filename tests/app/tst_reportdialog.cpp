@@ -7,11 +7,15 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 #include "app/BirthFormWindow.h"
@@ -30,6 +34,8 @@ namespace {
 class PdfPrintPlatform final : public Platform {
 public:
     explicit PdfPrintPlatform(QString pdfPath) : pdfPath_(std::move(pdfPath)) {}
+    int fromPage = 0;  ///< with toPage: the range chosen in the dialog, 0 for none
+    int toPage = 0;
     QList<bool> selectionFlags;
     QList<QPrinter::PrintRange> ranges;
 
@@ -42,6 +48,10 @@ public:
         ranges.append(printer.printRange());
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath_);
+        if (fromPage > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(fromPage, toPage);
+        }
         return true;
     }
     bool ownsClipboard() override { return false; }
@@ -51,18 +61,17 @@ private:
     QString pdfPath_;
 };
 
-/// The sample report saved as if the user typed `name` in the save dialog,
-/// inside a fresh folder.
-struct SavedSample {
-    explicit SavedSample(const QString& name)
-    {
-        platform.nextSavePath = dir.filePath(name);
-        window.save();
+int PdfPages(const QString& path)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
+    if (!pdfinfo.waitForFinished() || pdfinfo.exitCode() != 0) {
+        return -1;
     }
-    QTemporaryDir dir;
-    RecordingPlatform platform;
-    ReportDialog window{platform, SampleResults};
-};
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    const qsizetype at = info.indexOf(QStringLiteral("Pages:"));
+    return at < 0 ? -1 : info.mid(at + 6).section(u'\n', 0, 0).trimmed().toInt();
+}
 
 QString PdfText(const QString& path)
 {
@@ -102,6 +111,12 @@ class ReportDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);  // the last save folder is remembered in settings
+        QSettings().clear();
+    }
+
     void framingSurroundsTheResultsWithFooterLines()
     {
         RecordingPlatform platform;
@@ -182,13 +197,17 @@ private slots:
 
     void cancelledSaveWritesAndSaysNothing()
     {
-        QTemporaryDir dir;
+        QSettings().clear();
         RecordingPlatform platform;  // an empty path is Cancel
         ReportDialog window(platform, SampleResults);
+        window.setPersonName(QStringLiteral("ASHA"));
         window.findChild<QPushButton*>(QStringLiteral("saveButton"))->click();
         QCOMPARE(platform.saveDialogTitles.size(), 1);
         QVERIFY(platform.messages.isEmpty());
-        QVERIFY(QDir(dir.path()).isEmpty());
+        // Nothing appears in the folder the dialog was opened in.
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(platform.saveDialogStartPaths, QStringList{QDir(documents).filePath(QStringLiteral("ASHA.rtf"))});
+        QVERIFY(!QFile::exists(platform.saveDialogStartPaths.constFirst()));
     }
 
     void saveToUnwritablePathNamesFileAndReason()
@@ -230,7 +249,10 @@ private slots:
             window.save();
         }
         QCOMPARE(platform.messages.size(), 1);
-        QVERIFY(platform.messages.constFirst().text.contains(QDir::toNativeSeparators(path)));
+        const QString message = platform.messages.constFirst().text;
+        QVERIFY(message.contains(QDir::toNativeSeparators(path)));
+        // The system's reason, not Qt's "Unknown error".
+        QVERIFY2(message.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(message));
         QFile existing(path);
         QVERIFY(existing.open(QIODevice::ReadOnly));
         QCOMPARE(existing.readAll(), original);
@@ -285,6 +307,29 @@ private slots:
         QCOMPARE(text.count(Footer), 2);
         QVERIFY2(text.contains(QStringLiteral("Sun in Aries")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("The Moon in Taurus (Vrishabha) is calm,")), qPrintable(text));
+    }
+
+    void printsOnlyThePagesOfTheChosenRange()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("range.pdf"));
+        PdfPrintPlatform platform(pdf);
+        QString longResults;
+        for (int i = 0; i < 200; ++i) {
+            longResults += QStringLiteral("Paragraph %1 of the report\r\n").arg(i);
+        }
+        ReportDialog window(platform, longResults);
+        window.print();
+        const int allPages = PdfPages(pdf);
+        QVERIFY2(allPages >= 4, qPrintable(QString::number(allPages)));
+
+        platform.fromPage = 2;
+        platform.toPage = 3;
+        window.print();
+        QCOMPARE(PdfPages(pdf), 2);
+        const QString text = PdfText(pdf);
+        QVERIFY2(!text.contains(QStringLiteral("Report Generated By")), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("Paragraph 0 of")), qPrintable(text));
     }
 
     void printOpensTheChartsReportModally()

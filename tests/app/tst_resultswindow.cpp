@@ -186,6 +186,27 @@ private slots:
         QCOMPARE(wheel->glyphAt(11), 11);
     }
 
+    void dateOfBirthStaysOnOneLine()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        for (const auto& [month, day] : {std::pair{11, 31}, std::pair{8, 30}}) {  // December, September
+            BirthFormInput entry = Delhi1980Form();
+            entry.monthIndex = month;
+            entry.day = day;
+            entry.year = 2050;
+            ResultsWindow* results = Proceed(form, entry);
+            results->resize(1280, 800);
+            QApplication::processEvents();
+            const QLabel* date = results->findChild<QLabel*>(QStringLiteral("birthDateLabel"));
+            const QFontMetrics metrics(date->font());
+            QVERIFY2(date->height() < 2 * metrics.lineSpacing(), qPrintable(date->text()));
+            QVERIFY2(date->contentsRect().width() >= metrics.horizontalAdvance(date->text()), qPrintable(date->text()));
+            form.showFormAgain();
+            DropDeletedWindows();
+        }
+    }
+
     void buttonStripKeepsItsDistancesFromTheRightEdge()
     {
         RecordingPlatform platform;

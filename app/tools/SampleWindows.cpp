@@ -1,0 +1,48 @@
+// Shows one window of the program on the sample chart (New Delhi, 15 June
+// 1980) and stays open, for screenshots and for comparing the look before
+// and after a change: `zodiora-sample-windows form|results|report [dark]`;
+// `dark` sets the Fusion style with a dark palette, as a dark desktop would.
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include "app/AppFont.h"
+#include "app/BirthFormWindow.h"
+#include "app/ReportDialog.h"
+#include "app/ResultsWindow.h"
+#include "app/platform/QtPlatform.h"
+#include "tests/app/DarkPalette.h"
+#include "tests/support/SampleBirths.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (app.arguments().contains(QStringLiteral("dark"))) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(zodiora::test::DarkPalette());
+    }
+    zodiora::AdoptDesktopPointSize();  // as the program does
+    QApplication::setFont(zodiora::ProgramFont());
+    const QString which = app.arguments().value(1, QStringLiteral("form"));
+
+    zodiora::QtPlatform platform;
+    zodiora::BirthFormWindow form(platform);
+    if (which == QStringLiteral("form")) {
+        form.show();
+        form.centreOnScreen();
+        return QApplication::exec();
+    }
+    zodiora::BirthFormInput input = zodiora::test::Delhi1980Input();
+    input.city = "New Delhi";
+    input.state = "Delhi";
+    input.country = "India";
+    form.setInput(input);
+    form.proceed();
+    zodiora::ResultsWindow* results = form.resultsWindow();
+    if (which == QStringLiteral("report")) {
+        auto* report = new zodiora::ReportDialog(platform, results->reportText(), results);
+        report->setModal(false);
+        QTimer::singleShot(0, report, &QWidget::show);
+    }
+    return QApplication::exec();
+}
