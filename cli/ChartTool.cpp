@@ -184,6 +184,12 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     } else if (app.count("--find-place") > 0) {
         status = WritePlaceMatches(options.findPlace, options.formatter().format, out, err);
     } else if (app.count("--library") > 0) {
+        const bool birthGiven = std::any_of(std::begin(BirthOptionNames), std::end(BirthOptionNames),
+                                            [&](const char* name) { return app.count(name) > 0; });
+        if (birthGiven && options.library.front() != "add") {
+            err << "zodiora-chart: the birth options go with --library add only\n";
+            return ExitBadInput;
+        }
         status = RunLibrary(options, [&] { return PrepareBirth(options, app, err); }, out, err);
     } else if (app.count("--chart") > 0) {
         status = RunOne(options, SavedChartRequest(options, err), out);
