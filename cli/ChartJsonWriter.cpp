@@ -138,7 +138,7 @@ void AppendChartJson(std::string& out, const ChartResult& result, const ChartReq
     if (withReport) Member(json, "report", PlainText(result.report));
     NumberKeys(json, result);
     Member(json, "ephemeris", EphemerisName(result.chart.ephemeris));
-    AppendVedicMembers(json, BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth)));
+    AppendVedicMembers(json, result.chart, UtcOffsetSeconds(result.birth));
     TimeZoneKey(json, result, request);
     if (request.place) PlaceKey(json, *request.place);
     json.endObject();

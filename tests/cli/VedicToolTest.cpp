@@ -3,6 +3,11 @@
 #include <nlohmann/json.hpp>
 
 #include "ToolRun.h"
+#include "birthdata/UniversalTime.h"
+#include "cli/ChartRequest.h"
+#include "engine/SignNames.h"
+#include "presentation/ChartSession.h"
+#include "presentation/VedicDetails.h"
 
 using namespace zodiora::cli::test;
 
@@ -72,4 +77,40 @@ TEST(VedicTool, CsvHasNodeColumnsAndPreciseIsChosen)
     ASSERT_EQ(precise.status, 0) << precise.err;
     EXPECT_EQ(nlohmann::json::parse(precise.out)["ephemeris"], "precise");
     EXPECT_EQ(RunTool(With(Delhi1980, {"--ephemeris", "exact"})).status, 2);
+}
+
+// The JSON writes the dasha straight from the vedic routines; it must say
+// what the windows' BuildVedicDetails says, date for date.
+TEST(VedicTool, JsonAgreesWithTheVedicDetails)
+{
+    zodiora::ChartSession session;
+    for (const auto& arguments : {Delhi1980, std::vector<std::string>{"--name", "B", "--date", "2049-12-31", "--time",
+                                                                      "23:59:59", "--zone", "Pacific/Kiritimati",
+                                                                      "--lat", "01:52N", "--lon", "157:24W"}}) {
+        const Result result = RunTool(With(arguments, {"--json"}));
+        ASSERT_EQ(result.status, 0) << result.err;
+        const auto json = nlohmann::json::parse(result.out);
+        const auto request = std::get<zodiora::cli::ChartRequest>(zodiora::cli::ParseChartRequest(
+            {json["details"]["name"], arguments[3], arguments[5], arguments[7], arguments[9], arguments[11]}));
+        const zodiora::ChartResult chart = session.run(request.form);
+        const zodiora::VedicDetails details = zodiora::BuildVedicDetails(chart.chart, zodiora::UtcOffsetSeconds(chart.birth));
+        const auto& periods = json["dasha"]["periods"];
+        ASSERT_EQ(periods.size(), details.dasha.size());
+        for (std::size_t k = 0; k < periods.size(); ++k) {
+            EXPECT_EQ(periods[k]["start"], details.dasha[k].span.start);
+            EXPECT_EQ(periods[k]["end"], details.dasha[k].span.end);
+            ASSERT_EQ(periods[k]["sub"].size(), details.dasha[k].sub.size());
+            for (std::size_t s = 0; s < details.dasha[k].sub.size(); ++s) {
+                EXPECT_EQ(periods[k]["sub"][s]["lord"], details.dasha[k].sub[s].lord);
+                EXPECT_EQ(periods[k]["sub"][s]["start"], details.dasha[k].sub[s].start);
+                EXPECT_EQ(periods[k]["sub"][s]["end"], details.dasha[k].sub[s].end);
+            }
+        }
+        EXPECT_EQ(json["dasha"]["balance"]["years"], details.balanceYears);
+        for (const zodiora::NakshatraEntry& entry : details.nakshatras) {
+            EXPECT_EQ(json["nakshatras"][zodiora::IndexOf(entry.body)]["name"], entry.name);
+            EXPECT_EQ(json["navamsa"][std::string(zodiora::NameOf(entry.body))],
+                      zodiora::SignNames[static_cast<std::size_t>(details.navamsa[zodiora::IndexOf(entry.body)])]);
+        }
+    }
 }
