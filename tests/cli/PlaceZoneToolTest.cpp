@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "ToolRun.h"
+#include "birthdata/TimeZoneTable.h"
+#include "cli/ZoneChoice.h"
 
 using namespace zodiora::cli::test;
 
@@ -92,4 +94,18 @@ TEST(PlaceTool, FindPlaceListsMatchesLargestFirst)
     }
     EXPECT_EQ(RunTool({"--find-place", "Qqqqxz"}).status, 2);
     EXPECT_EQ(RunTool({"--find-place", "Calcutta", "--name", "A"}).status, 2);
+}
+
+TEST(PlaceTool, OffsetsAndRowAbbreviationsAreNamed)
+{
+    using zodiora::cli::OffsetText;
+    EXPECT_EQ(OffsetText(-21036), "UTC-05:50:36");  // Chicago's local mean time
+    EXPECT_EQ(OffsetText(20700), "UTC+05:45");
+    EXPECT_EQ(OffsetText(0), "UTC+00:00");
+    for (int row = 0; row < zodiora::TimeZoneRowCount; ++row) {
+        const std::string_view abbreviation = zodiora::cli::RowAbbreviation(row);
+        EXPECT_FALSE(abbreviation.empty()) << row;
+        EXPECT_EQ(abbreviation.find_first_of(" ,"), std::string_view::npos) << row;
+    }
+    EXPECT_EQ(zodiora::cli::RowAbbreviation(34), "IST");
 }
