@@ -52,6 +52,10 @@ TEST(PlaceTool, ZoneIdsGiveTheOffsetOfTheirDay)
                                          "Asia/Kolkata", "--lat", "22:34N", "--lon", "88:22E", "--json"}));
     EXPECT_EQ(kolkata["timeZone"]["offsetSeconds"], 23400);  // war time, +06:30
     EXPECT_EQ(kolkata["utc"], "1942-10-01T05:30:00Z");
+    const auto madras = JsonOf(RunTool({"--name", "A", "--date", "1901-06-01", "--time", "12:00", "--zone",
+                                        "Asia/Kolkata", "--lat", "22:34N", "--lon", "88:22E", "--json"}));
+    EXPECT_EQ(madras["timeZone"]["offsetSeconds"], 19270);  // Madras time, +05:21:10, to the second
+    EXPECT_EQ(madras["utc"], "1901-06-01T06:38:50Z");
 
     const Result twice = RunTool(NewYork2007);
     EXPECT_EQ(twice.status, 2);
