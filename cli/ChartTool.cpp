@@ -33,9 +33,9 @@ namespace {
 std::optional<ChartRequest> PrepareBirth(const ToolOptions& options, const CLI::App& app, std::ostream& err)
 {
     const bool withPlace = app.count("--place") > 0;
-    for (const char* required : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
-        const bool fromPlace = withPlace && (required[2] == 'z' || required[2] == 'l');
-        if (app.count(required) == 0 && !fromPlace) {
+    for (const std::string_view required : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
+        const bool fromPlace = withPlace && (required == "--zone" || required == "--lat" || required == "--lon");
+        if (app.count(std::string(required)) == 0 && !fromPlace) {
             err << "zodiora-chart: " << required << " is required (see --help)\n";
             return std::nullopt;
         }
