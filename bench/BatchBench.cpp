@@ -69,15 +69,15 @@ BENCHMARK(BM_BatchText)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iteratio
 // One chart as a batch worker makes it: the session's run, then the JSON line.
 static void BM_PerChartJson(benchmark::State& state)
 {
-    BirthFormInput input = test::Delhi1980Input();
+    cli::ChartRequest request{test::Delhi1980Input(), {}, {}};
     ChartSession session;
     const cli::ChartFormatter formatter{cli::OutputFormat::Json, false};
     std::string out;
     int minute = 0;
     for (auto _ : state) {
-        input.minute = minute++ % 60;
+        request.form.minute = minute++ % 60;
         out.clear();
-        formatter.appendChart(out, 1, session.run(input, formatter.reportMode()));
+        formatter.appendChart(out, 1, session.run(request.form, formatter.reportMode()), request);
         benchmark::DoNotOptimize(out.data());
     }
 }
@@ -87,12 +87,13 @@ BENCHMARK(BM_PerChartJson);
 static void BM_JsonLineOnly(benchmark::State& state)
 {
     ChartSession session;
-    const ChartResult result = session.run(test::Delhi1980Input(), ChartSession::ReportMode::Skip);
+    const cli::ChartRequest request{test::Delhi1980Input(), {}, {}};
+    const ChartResult result = session.run(request.form, ChartSession::ReportMode::Skip);
     const cli::ChartFormatter formatter{cli::OutputFormat::Json, false};
     std::string out;
     for (auto _ : state) {
         out.clear();
-        formatter.appendChart(out, 1, result);
+        formatter.appendChart(out, 1, result, request);
         benchmark::DoNotOptimize(out.data());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<long>(out.size()));

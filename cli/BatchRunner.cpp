@@ -30,7 +30,10 @@ struct BatchJob {
 
 class BatchWorker {
 public:
-    explicit BatchWorker(const ChartFormatter& formatter) : formatter_(&formatter) {}
+    BatchWorker(const ChartFormatter& formatter, Ephemeris ephemeris) : formatter_(&formatter)
+    {
+        session_.setEphemeris(ephemeris);
+    }
 
     void operator()(BatchJob& job)
     {
@@ -54,14 +57,14 @@ private:
             if (const auto* message = std::get_if<std::string>(&arguments)) {
                 problem = *message;
             } else {
-                const auto parsed = ParseChartArguments(std::get<ChartArguments>(arguments));
+                const auto parsed = ParseChartRequest(std::get<ChartArguments>(arguments));
                 if (const auto* formMessage = std::get_if<std::string>(&parsed)) {
                     problem = *formMessage;
                 } else {
-                    const ChartResult result =
-                        session_.run(std::get<BirthFormInput>(parsed), formatter_->reportMode());
+                    const ChartRequest& request = std::get<ChartRequest>(parsed);
+                    const ChartResult result = session_.run(request.form, formatter_->reportMode());
                     if (afterAnother && formatter_->format == OutputFormat::Text) job.out.push_back('\n');
-                    formatter_->appendChart(job.out, record.line, result);
+                    formatter_->appendChart(job.out, record.line, result, request);
                     return true;
                 }
             }
@@ -114,7 +117,7 @@ BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostr
         progress.update(done, job.records[job.count - 1].line);
     };
     OrderedPool<BatchJob> pool(settings.threads, ChunksPerWorker * settings.threads);
-    pool.run(read, [&] { return BatchWorker(formatter); }, write);
+    pool.run(read, [&] { return BatchWorker(formatter, settings.ephemeris); }, write);
     progress.finish();
 
     if (reader.failed()) return BatchOutcome::InputUnreadable;

@@ -4,6 +4,7 @@
 
 #include "cli/ChartNumbers.h"
 #include "cli/JsonWriter.h"
+#include "engine/PositionText.h"
 
 namespace zodiora::cli {
 
@@ -68,8 +69,8 @@ void AppendChartCsv(std::string& out, long line, const ChartResult& result)
         out.push_back(',');
         AppendCsvField(out, text);
     }
-    for (std::size_t k = 0; k < AllBodies.size(); ++k) {
-        const Body body = AllBodies[k];
+    for (std::size_t k = 0; k < AllPoints.size(); ++k) {
+        const Body body = AllPoints[k];
         out.push_back(',');
         AppendShortestNumber(out, result.chart.longitude(body));
         out.push_back(',');
@@ -78,7 +79,12 @@ void AppendChartCsv(std::string& out, long line, const ChartResult& result)
         AppendInteger(out, HouseNumber(result, body));
         if (HasRetrogradeColumn(k)) out.append(result.retrograde[body] ? ",1" : ",0");
         out.push_back(',');
-        AppendCsvField(out, display.positions[k]);
+        // The nodes are not in the position table; their texts are made the same way.
+        if (k < display.positions.size()) {
+            AppendCsvField(out, display.positions[k]);
+        } else {
+            AppendCsvField(out, ShortPositionText(result.chart.longitude(body)));
+        }
     }
     out.append(",\n");
 }

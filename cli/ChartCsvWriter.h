@@ -8,7 +8,7 @@
 namespace zodiora::cli {
 
 /// Appends the header row of the chart CSV: line, name, utc, the three sign
-/// texts, then per point its longitude, sign, house, retrograde flag (Sun to
+/// texts, then per point (the table's eleven, then Rahu and Ketu) its longitude, sign, house, retrograde flag (Sun to
 /// Saturn) and short position text, and last an error column.
 void AppendChartCsvHeader(std::string& out);
 

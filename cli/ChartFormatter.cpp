@@ -5,9 +5,11 @@
 #include <sstream>
 
 #include "birthdata/Text.h"
+#include "birthdata/UniversalTime.h"
 #include "cli/ChartCsvWriter.h"
 #include "cli/ChartJsonWriter.h"
 #include "cli/ChartOutput.h"
+#include "cli/VedicText.h"
 
 namespace zodiora::cli {
 
@@ -16,11 +18,12 @@ void ChartFormatter::appendPreamble(std::string& out) const
     if (format == OutputFormat::Csv) AppendChartCsvHeader(out);
 }
 
-void ChartFormatter::appendChart(std::string& out, long line, const ChartResult& result) const
+void ChartFormatter::appendChart(std::string& out, long line, const ChartResult& result,
+                                 const ChartRequest& request) const
 {
     switch (format) {
     case OutputFormat::Json:
-        AppendChartJson(out, result, report);
+        AppendChartJson(out, result, request, report);
         return;
     case OutputFormat::Csv:
         AppendChartCsv(out, line, result);
@@ -30,6 +33,11 @@ void ChartFormatter::appendChart(std::string& out, long line, const ChartResult&
     }
     std::ostringstream text;
     WriteChartText(text, result);
+    if (vedic) {
+        std::string sections;
+        AppendVedicText(sections, result, BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth)));
+        text << sections;
+    }
     if (report) {
         // CR LF is the report's own line break; a terminal wants LF.
         text << "\nPlanets in Signs\n\n" << CrLfToLf(PlainText(result.report)) << '\n';

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/ChartRequest.h"
 #include "presentation/ChartSession.h"
 
 namespace zodiora::cli {
@@ -14,6 +15,7 @@ enum class OutputFormat { Text, Json, Csv };
 struct ChartFormatter {
     OutputFormat format = OutputFormat::Text;
     bool report = false;
+    bool vedic = false;  ///< text: add the nakshatras, Navamsa and dasha (JSON always has them)
 
     ChartSession::ReportMode reportMode() const
     {
@@ -24,7 +26,7 @@ struct ChartFormatter {
     void appendPreamble(std::string& out) const;
 
     /// One chart; `line` is its batch line, 0 on the command line.
-    void appendChart(std::string& out, long line, const ChartResult& result) const;
+    void appendChart(std::string& out, long line, const ChartResult& result, const ChartRequest& request) const;
 
     /// A batch line that could not be charted.
     void appendBatchError(std::string& out, long line, std::string_view problem) const;

@@ -1,6 +1,8 @@
 #include "cli/ChartJsonWriter.h"
 
+#include "birthdata/UniversalTime.h"
 #include "cli/ChartNumbers.h"
+#include "cli/VedicJson.h"
 #include "engine/PositionText.h"
 #include "retrogrades/Retrogrades.h"
 
@@ -78,29 +80,67 @@ void ByBody(JsonWriter& json, std::string_view key, std::size_t count, Value val
     json.beginObject();
     for (std::size_t k = 0; k < count; ++k) {
         json.key(BodyNames[k]);
-        value(AllBodies[k]);
+        value(AllPoints[k]);
     }
     json.endObject();
 }
 
 void NumberKeys(JsonWriter& json, const ChartResult& result)
 {
-    ByBody(json, "longitudes", AllBodies.size(), [&](Body body) { json.number(result.chart.longitude(body)); });
-    ByBody(json, "signs", AllBodies.size(), [&](Body body) { json.integer(SignNumber(result, body)); });
+    ByBody(json, "longitudes", AllPoints.size(), [&](Body body) { json.number(result.chart.longitude(body)); });
+    ByBody(json, "signs", AllPoints.size(), [&](Body body) { json.integer(SignNumber(result, body)); });
     ByBody(json, "retrograde", WheelBodyCount, [&](Body body) { json.boolean(result.retrograde[body]); });
-    ByBody(json, "house", AllBodies.size(), [&](Body body) { json.integer(HouseNumber(result, body)); });
+    ByBody(json, "house", AllPoints.size(), [&](Body body) { json.integer(HouseNumber(result, body)); });
     Member(json, "utc", IsoUtcText(result.chart.moment.utc));
+}
+
+// Where the clock's offset came from: the tz database, or the zone row and
+// the daylight-saving box (named by the row's abbreviation).
+void TimeZoneKey(JsonWriter& json, const ChartResult& result, const ChartRequest& request)
+{
+    json.key("timeZone");
+    json.beginObject();
+    json.key("id");
+    if (request.zone) {
+        json.text(request.zone->id);
+    } else {
+        json.null();
+    }
+    Member(json, "abbreviation", request.zone ? std::string_view(request.zone->abbreviation)
+                                              : RowAbbreviation(request.form.zoneRow));
+    json.key("offsetSeconds");
+    json.integer(UtcOffsetSeconds(result.birth));
+    Member(json, "source", request.zone ? "tz" : "row");
+    json.endObject();
+}
+
+void PlaceKey(JsonWriter& json, const ChosenPlace& place)
+{
+    json.key("place");
+    json.beginObject();
+    Member(json, "name", place.name);
+    Member(json, "state", place.state);
+    Member(json, "country", place.country);
+    json.key("latitude");
+    json.number(place.latitude);
+    json.key("longitude");
+    json.number(place.longitude);
+    json.endObject();
 }
 
 }  // namespace
 
-void AppendChartJson(std::string& out, const ChartResult& result, bool withReport)
+void AppendChartJson(std::string& out, const ChartResult& result, const ChartRequest& request, bool withReport)
 {
     JsonWriter json(out);
     json.beginObject();
     DisplayKeys(json, result);
     if (withReport) Member(json, "report", PlainText(result.report));
     NumberKeys(json, result);
+    Member(json, "ephemeris", EphemerisName(result.chart.ephemeris));
+    AppendVedicMembers(json, result.chart, UtcOffsetSeconds(result.birth));
+    TimeZoneKey(json, result, request);
+    if (request.place) PlaceKey(json, *request.place);
     json.endObject();
     out.push_back('\n');
 }

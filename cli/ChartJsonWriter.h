@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/ChartRequest.h"
 #include "cli/JsonWriter.h"
 #include "presentation/ChartSession.h"
 
@@ -10,8 +11,10 @@ namespace zodiora::cli {
 
 /// Appends one chart as a JSON object and a line feed: the display keys
 /// first (as ChartJson builds them), "report" when asked for, then the
-/// numbers: "longitudes", "signs", "retrograde", "house" and "utc".
-void AppendChartJson(std::string& out, const ChartResult& result, bool withReport);
+/// numbers: "longitudes", "signs", "retrograde", "house" and "utc"; then
+/// "ephemeris", the Vedic keys, "timeZone" and, for a chart of an atlas
+/// place, "place".
+void AppendChartJson(std::string& out, const ChartResult& result, const ChartRequest& request, bool withReport);
 
 /// Appends {"line":N,"error":"..."} and a line feed for a batch line that failed.
 void AppendBatchErrorJson(std::string& out, long line, std::string_view problem);

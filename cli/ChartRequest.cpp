@@ -68,14 +68,48 @@ std::string Quote(std::string_view text)
     return "'" + ValidUtf8(text) + "'";
 }
 
+// A row number, or a zone of the tz database (named, or the place's with
+// "auto") whose offset at the birth's clock reading becomes the exact offset.
+std::optional<std::string> ApplyZone(const ChartArguments& arguments, ChartRequest& request)
+{
+    BirthFormInput& input = request.form;
+    const std::string& zone = arguments.zone;
+    if (AllDigits(zone) || zone.empty()) {
+        const auto row = SmallNumber(zone, 2);
+        if (!row || *row >= TimeZoneRowCount) {
+            return "--zone " + Quote(zone) + " is not a row of the time-zone list (0 to 70)";
+        }
+        input.zoneRow = *row;
+        return std::nullopt;
+    }
+    std::string_view id = zone;
+    if (zone == "auto") {
+        if (!arguments.place) return std::string("--zone auto takes the zone of --place, and no place was given");
+        id = arguments.place->zoneId;
+    }
+    const timezones::LocalDateTime local{input.year, input.monthIndex + 1, input.day, input.hour, input.minute,
+                                         input.second};
+    auto found = OffsetFromHistory(id, local, arguments.fold);
+    if (auto* message = std::get_if<std::string>(&found)) return ValidUtf8(*message);
+    request.zone = std::move(std::get<HistoryZone>(found));
+    input.exactOffsetSeconds = request.zone->offsetSeconds;
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArguments& arguments)
 {
-    using std::chrono::day;
-    using std::chrono::month;
-    using std::chrono::year;
-    BirthFormInput input;
+    auto parsed = ParseChartRequest(arguments);
+    if (auto* message = std::get_if<std::string>(&parsed)) return std::move(*message);
+    return std::move(std::get<ChartRequest>(parsed).form);
+}
+
+std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& arguments)
+{
+    ChartRequest request;
+    request.place = arguments.place;
+    BirthFormInput& input = request.form;
 
     auto name = FilterName(arguments.name);
     if (name.index() == 1) {
@@ -112,11 +146,7 @@ std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArgumen
     input.minute = *mm;
     input.second = *ss;
 
-    const auto zone = SmallNumber(arguments.zone, 2);
-    if (!zone || *zone >= TimeZoneRowCount) {
-        return "--zone " + Quote(arguments.zone) + " is not a row of the time-zone list (0 to 70)";
-    }
-    input.zoneRow = *zone;
+    if (const auto message = ApplyZone(arguments, request)) return *message;
     input.daylightSaving = arguments.daylightSaving;
 
     const auto colonLatitude = SplitAngle(arguments.latitude, "NS");
@@ -145,7 +175,7 @@ std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArgumen
     if (const auto message = ValidateBirthData(input)) {
         return message->text;
     }
-    return input;
+    return request;
 }
 
 std::variant<ChartArguments, std::string> ParseBatchLine(std::string_view line)

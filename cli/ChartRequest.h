@@ -6,21 +6,43 @@
 #include <variant>
 
 #include "birthdata/BirthFormInput.h"
+#include "cli/ZoneChoice.h"
 
 namespace zodiora::cli {
+
+/// An atlas place a chart was given by (--place): decimal degrees, east positive.
+struct ChosenPlace {
+    std::string name;
+    std::string state;
+    std::string country;
+    std::string zoneId;
+    double latitude = 0;
+    double longitude = 0;
+};
 
 /// A birth as the command line gives it, before any parsing.
 struct ChartArguments {
     std::string name;
     std::string date;  ///< YYYY-MM-DD
     std::string time;  ///< HH:MM or HH:MM:SS
-    std::string zone;  ///< row 0..70 of the time-zone list
+    std::string zone;  ///< row 0..70 of the time-zone list, an IANA id, or "auto" (the place's zone)
     std::string latitude;   ///< DD:MM followed by N or S, or decimal degrees (28.6139N, -33.87)
     std::string longitude;  ///< DDD:MM followed by E or W, or decimal degrees (77.209E, -122.27)
     bool daylightSaving = false;
     std::string city;
     std::string state;
     std::string country;
+    Fold fold = Fold::Unset;
+    std::optional<ChosenPlace> place;
+};
+
+/// What a chart was asked for: the form's values, and where the clock's
+/// offset came from the tz database, that zone (the form then holds the
+/// exact offset and its zone row is not read).
+struct ChartRequest {
+    BirthFormInput form;
+    std::optional<HistoryZone> zone;
+    std::optional<ChosenPlace> place;
 };
 
 /// Turns the arguments into what the input form would hold, or a one-line
@@ -28,6 +50,9 @@ struct ChartArguments {
 /// the keystroke filter, degrees and minutes through the form's validation,
 /// so a bad value gets the very message the form shows.
 std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArguments& arguments);
+
+/// The same, keeping the zone and place the offset came from.
+std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& arguments);
 
 /// One line of a batch file split at every comma (no quoting):
 /// name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst(0/1)[,city,state,country]

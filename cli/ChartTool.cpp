@@ -15,8 +15,10 @@
 
 #include "cli/BatchRunner.h"
 #include "cli/ChartRequest.h"
+#include "cli/LibraryCommands.h"
 #include "cli/Listings.h"
-#include "cli/ToolHelp.h"
+#include "cli/PlaceChoice.h"
+#include "cli/ToolOptions.h"
 #include "zodiora/Version.h"
 #include "presentation/ChartSession.h"
 #include "presentation/Utf8.h"
@@ -26,37 +28,45 @@ namespace zodiora::cli {
 
 namespace {
 
-struct Options {
-    ChartArguments chart;
-    std::string batchFile;
-    std::string stationsPlanet;
-    bool json = false;
-    std::string format = "text";
-    bool report = false;
-    unsigned threads = std::max(1u, std::thread::hardware_concurrency());
-    bool quiet = false;
-
-    ChartFormatter formatter() const
-    {
-        const OutputFormat chosen = json || format == "json" ? OutputFormat::Json
-                                    : format == "csv"        ? OutputFormat::Csv
-                                                             : OutputFormat::Text;
-        return ChartFormatter{chosen, report};
-    }
-};
-
-int RunOne(const Options& options, std::ostream& out, std::ostream& err)
+// The birth of the single chart (or of --library add), with --place filled
+// in; a problem goes to `err` and gives nothing.
+std::optional<ChartRequest> PrepareBirth(const ToolOptions& options, const CLI::App& app, std::ostream& err)
 {
-    const auto parsed = ParseChartArguments(options.chart);
+    const bool withPlace = app.count("--place") > 0;
+    for (const std::string_view required : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
+        const bool fromPlace = withPlace && (required == "--zone" || required == "--lat" || required == "--lon");
+        if (app.count(std::string(required)) == 0 && !fromPlace) {
+            err << "zodiora-chart: " << required << " is required (see --help)\n";
+            return std::nullopt;
+        }
+    }
+    ChartArguments arguments = options.chart;
+    arguments.fold = options.fold == "earlier" ? Fold::Earlier : options.fold == "later" ? Fold::Later : Fold::Unset;
+    if (withPlace) {
+        const PlaceGaps gaps{app.count("--lat") == 0, app.count("--lon") == 0, app.count("--zone") == 0,
+                             app.count("--city") + app.count("--state") + app.count("--country") == 0};
+        if (const auto problem = ApplyPlace(options.place, gaps, arguments, err)) {
+            err << "zodiora-chart: " << MessageText(*problem) << '\n';
+            return std::nullopt;
+        }
+    }
+    auto parsed = ParseChartRequest(arguments);
     if (const auto* message = std::get_if<std::string>(&parsed)) {
         err << "zodiora-chart: " << MessageText(*message) << '\n';
-        return ExitBadInput;
+        return std::nullopt;
     }
+    return std::move(std::get<ChartRequest>(parsed));
+}
+
+int RunOne(const ToolOptions& options, const std::optional<ChartRequest>& request, std::ostream& out)
+{
+    if (!request) return ExitBadInput;
     ChartSession session;
+    session.setEphemeris(options.chosenEphemeris());
     const ChartFormatter formatter = options.formatter();
     std::string text;
     formatter.appendPreamble(text);
-    formatter.appendChart(text, 0, session.run(std::get<BirthFormInput>(parsed), formatter.reportMode()));
+    formatter.appendChart(text, 0, session.run(request->form, formatter.reportMode()), *request);
     out << text;
     return ExitOk;
 }
@@ -69,7 +79,7 @@ std::string CanonicalPlanetName(std::string name)
     return name;
 }
 
-int RunStations(const Options& options, bool isoTimes, std::ostream& out, std::ostream& err)
+int RunStations(const ToolOptions& options, bool isoTimes, std::ostream& out, std::ostream& err)
 {
     const std::string planet = CanonicalPlanetName(options.stationsPlanet);
     const auto lines = StationLines(planet);
@@ -105,10 +115,11 @@ std::optional<long> LineCount(const std::string& path)
     return lines;
 }
 
-int RunBatch(const Options& options, std::istream& stdIn, bool errIsTerminal, std::ostream& out, std::ostream& err)
+int RunBatch(const ToolOptions& options, std::istream& stdIn, bool errIsTerminal, std::ostream& out, std::ostream& err)
 {
     BatchSettings settings;
     settings.formatter = options.formatter();
+    settings.ephemeris = options.chosenEphemeris();
     settings.threads = options.threads;
     settings.progress = errIsTerminal && !options.quiet;
     if (settings.progress) settings.totalLines = LineCount(options.batchFile);
@@ -142,60 +153,9 @@ int RunChartTool(int argc, const char* const* argv, std::ostream& out, std::ostr
 int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err,
                  bool errIsTerminal)
 {
-    Options options;
+    ToolOptions options;
     CLI::App app{"Computes a sidereal birth chart as the Zodiora desktop program does.", "zodiora-chart"};
-    const std::vector<CLI::Option*> chartOptions{
-        app.add_option("--name", options.chart.name, "name (letters and spaces; shown in capitals)"),
-        app.add_option("--date", options.chart.date, "local date of birth, YYYY-MM-DD (1901 to 2050)"),
-        app.add_option("--time", options.chart.time, "local clock time of birth, HH:MM or HH:MM:SS"),
-        app.add_option("--zone", options.chart.zone, "row of the time-zone list, 0 to 70 (29 = Greenwich; see --list-zones)"),
-        app.add_option("--lat", options.chart.latitude,
-                       "latitude DD:MM followed by N or S, e.g. 28:37N, or decimal degrees, e.g. 28.6139N or -33.87"),
-        app.add_option("--lon", options.chart.longitude,
-                       "longitude DDD:MM followed by E or W, e.g. 077:13E, or decimal degrees, e.g. 77.209E or -122.27"),
-        app.add_flag("--dst", options.chart.daylightSaving, "daylight saving time was in force"),
-        app.add_option("--city", options.chart.city, "city (shown as given)"),
-        app.add_option("--state", options.chart.state, "state (shown as given)"),
-        app.add_option("--country", options.chart.country, "country (shown as given)")};
-    auto* batch = app.add_option("--batch", options.batchFile,
-                                 "CSV file (- for standard input), one chart per record: name,YYYY-MM-DD,HH:MM[:SS],"
-                                 "zone,latitude,longitude,dst(0/1)[,city,state,country]; a header row starting "
-                                 "with name, blank lines and # lines are skipped");
-    auto* json = app.add_flag("--json", options.json, "one JSON object per chart (same as --format json)");
-    auto* format = app.add_option("--format", options.format,
-                                  "text (default), json (one object a line) or csv (a header row, one row a chart)")
-                       ->check(CLI::IsMember({"text", "json", "csv"}));
-    auto* report = app.add_flag("--report", options.report, "add the interpretation report (JSON key \"report\")");
-    auto* threads = app.add_option("--threads", options.threads, "--batch: charting threads (default: all cores)")
-                        ->check(CLI::Range(1u, 256u));
-    auto* quiet = app.add_flag("--quiet", options.quiet, "--batch: no progress line on a terminal");
-    auto* stations = app.add_option("--stations", options.stationsPlanet,
-                                    "print a planet's retrograde periods: retrograde station, direct station "
-                                    "(month,day,year,hour,minute, UT); with --format, ISO 8601 UTC times");
-    bool listZones = false;
-    bool version = false;
-    auto* zones = app.add_flag("--list-zones", listZones, "print the time-zone list: row, UTC offset, name");
-    auto* versionFlag = app.add_flag("--version", version, "print the program's version");
-    app.formatter(std::make_shared<ToolHelpFormatter>());
-    app.footer(std::string(ToolHelpFooter));
-
-    for (CLI::Option* option : chartOptions) {
-        option->excludes(batch);
-    }
-    for (CLI::Option* option : std::vector<CLI::Option*>{batch, json, report, threads, quiet}) {
-        option->excludes(stations);
-    }
-    for (CLI::Option* option : chartOptions) option->excludes(stations);
-    json->excludes(format);
-    threads->needs(batch);
-    quiet->needs(batch);
-    for (CLI::Option* option : app.get_options()) {
-        if (option != zones && option != versionFlag && option->get_name() != "--help") {
-            option->excludes(zones);
-            option->excludes(versionFlag);
-        }
-    }
-    zones->excludes(versionFlag);
+    AddToolOptions(app, options);
 
     bool helpAsked = false;
     try {
@@ -210,22 +170,31 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     int status = ExitOk;
     if (helpAsked) {
         out << app.help();
-    } else if (version) {
+    } else if (options.version) {
         out << "zodiora-chart " << ProgramVersion << '\n';
-    } else if (listZones) {
+    } else if (options.listZones) {
         WriteZoneList(out);
-    } else if (stations->count() > 0) {
-        status = RunStations(options, format->count() > 0, out, err);
-    } else if (batch->count() > 0) {
+    } else if (app.count("--library-file") > 0 && app.count("--library") + app.count("--chart") == 0) {
+        err << "zodiora-chart: --library-file goes with --library or --chart\n";
+        return ExitBadInput;
+    } else if (app.count("--stations") > 0) {
+        status = RunStations(options, app.count("--format") > 0, out, err);
+    } else if (app.count("--batch") > 0) {
         status = RunBatch(options, in, errIsTerminal, out, err);
-    } else {
-        for (const char* required : {"--name", "--date", "--time", "--zone", "--lat", "--lon"}) {
-            if (app.count(required) == 0) {
-                err << "zodiora-chart: " << required << " is required (see --help)\n";
-                return ExitBadInput;
-            }
+    } else if (app.count("--find-place") > 0) {
+        status = WritePlaceMatches(options.findPlace, options.formatter().format, out, err);
+    } else if (app.count("--library") > 0) {
+        const bool birthGiven = std::any_of(std::begin(BirthOptionNames), std::end(BirthOptionNames),
+                                            [&](const char* name) { return app.count(name) > 0; });
+        if (birthGiven && options.library.front() != "add") {
+            err << "zodiora-chart: the birth options go with --library add only\n";
+            return ExitBadInput;
         }
-        status = RunOne(options, out, err);
+        status = RunLibrary(options, [&] { return PrepareBirth(options, app, err); }, out, err);
+    } else if (app.count("--chart") > 0) {
+        status = RunOne(options, SavedChartRequest(options, err), out);
+    } else {
+        status = RunOne(options, PrepareBirth(options, app, err), out);
     }
     if (!out.flush()) {
         err << "zodiora-chart: cannot write the output\n";

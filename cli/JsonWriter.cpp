@@ -205,11 +205,28 @@ void JsonWriter::key(std::string_view name)
     afterKey_ = true;
 }
 
+void JsonWriter::plainKey(std::string_view name)
+{
+    separate();
+    out_.push_back('"');
+    out_.append(name);
+    out_.append("\":");
+    afterKey_ = true;
+}
+
 void JsonWriter::text(std::string_view value)
 {
     separate();
     out_.push_back('"');
     AppendJsonEscaped(out_, value);
+    out_.push_back('"');
+}
+
+void JsonWriter::plainText(std::string_view value)
+{
+    separate();
+    out_.push_back('"');
+    out_.append(value);
     out_.push_back('"');
 }
 

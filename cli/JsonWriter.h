@@ -20,7 +20,13 @@ public:
     void endArray();
     /// The next member's key; its value follows with one of the calls below.
     void key(std::string_view name);
+    /// key() for a name the caller knows needs no escaping (see plainText).
+    void plainKey(std::string_view name);
     void text(std::string_view value);
+    /// A text the caller knows needs no escaping (printable ASCII without
+    /// quotes or backslashes: names and dates from the program's own tables),
+    /// copied as it is; for the many short values of a dasha table.
+    void plainText(std::string_view value);
     void number(double value);
     void integer(long long value);
     void boolean(bool value);

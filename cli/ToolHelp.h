@@ -19,14 +19,17 @@ public:
 };
 
 /// The end of --help: modes, exit statuses and one example per mode.
-inline constexpr std::string_view ToolHelpFooter = R"(Modes: one chart (--name ... --lon), --batch, --stations, --list-zones, --version.
-Options of two modes are refused together; --threads and --quiet go with --batch,
---json and --format are one choice.
+inline constexpr std::string_view ToolHelpFooter = R"(Modes: one chart (--name ... --lon, or --place), --batch, --stations, --find-place,
+--library, --chart, --list-zones, --version. Options of two modes are refused together;
+--threads and --quiet go with --batch, --note with --library add, --json and --format
+are one choice.
 
 Exit status:
   0  every chart was computed (or the list was printed)
   1  --batch: some records failed; the others were charted
-  2  bad or conflicting arguments, a birth the form would refuse, an unreadable batch file
+  1  --library import: some lines were bad; the others were imported
+  2  bad or conflicting arguments, a birth the form would refuse, an unreadable batch file,
+     an unknown place or zone, a local time that happened twice (without --fold) or never
   3  the output could not be written
 
 Examples:
@@ -34,6 +37,13 @@ Examples:
   as JSON:        zodiora-chart --name Asha --date 1980-06-15 --time 06:30:15 --zone 34 --lat 28.6139N --lon 77.209E --format json
   a batch:        zodiora-chart --batch births.csv --format csv > charts.csv
   from stdin:     cat births.csv | zodiora-chart --batch - --json --threads 2
+  from the atlas: zodiora-chart --name Asha --date 2007-03-22 --time 10:00 --place "Berkeley, California, US" --ephemeris precise --vedic
+  zone history:   zodiora-chart --name Asha --date 1942-06-01 --time 12:00 --zone Asia/Kolkata --lat 22:34N --lon 88:22E --json
+  find a place:   zodiora-chart --find-place Calcutta --json
+  library:        zodiora-chart --library add --name Asha --date 1980-06-15 --time 06:30 --place "New Delhi" --note "first try"
+                  zodiora-chart --library list --json
+                  zodiora-chart --library export charts.csv
+  a saved chart:  zodiora-chart --chart ASHA --vedic
   stations:       zodiora-chart --stations Mercury --format json
   zone rows:      zodiora-chart --list-zones
   version:        zodiora-chart --version

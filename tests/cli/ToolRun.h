@@ -14,14 +14,15 @@ struct Result {
     std::string err;
 };
 
-inline Result RunTool(std::vector<std::string> arguments)
+inline Result RunTool(std::vector<std::string> arguments, const std::string& input = "")
 {
     arguments.insert(arguments.begin(), "zodiora-chart");
     std::vector<const char*> argv;
     for (const auto& a : arguments) argv.push_back(a.c_str());
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunChartTool(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int status = RunChartTool(static_cast<int>(argv.size()), argv.data(), in, out, err, false);
     return {status, out.str(), err.str()};
 }
 

@@ -1,0 +1,200 @@
+#include "cli/LibraryCommands.h"
+
+#include <fstream>
+#include <ostream>
+
+#include "birthdata/TimeZoneTable.h"
+#include "chartlibrary/ChartLibrary.h"
+#include "chartlibrary/LibraryFiles.h"
+#include "cli/ChartTool.h"
+#include "cli/JsonWriter.h"
+#include "cli/LibraryCsv.h"
+#include "presentation/Utf8.h"
+#include "timezones/TimeZone.h"
+
+namespace zodiora::cli {
+
+namespace {
+
+int Fail(std::ostream& err, std::string_view problem)
+{
+    err << "zodiora-chart: " << MessageText(problem) << '\n';
+    return ExitBadInput;
+}
+
+// Opens the chosen library; a file set aside on the way is worth a line.
+bool Open(ChartLibrary& library, const ToolOptions& options, std::ostream& err)
+{
+    const std::filesystem::path path =
+        options.libraryFile.empty() ? DefaultChartLibraryPath() : std::filesystem::path(options.libraryFile);
+    const auto opened = library.open(path);
+    if (!opened) {
+        Fail(err, opened.error());
+        return false;
+    }
+    if (opened->setAside) err << "zodiora-chart: " << MessageText(opened->setAside->message()) << '\n';
+    return true;
+}
+
+// A name as given, else as the form would hold it (capitals).
+std::optional<SavedChart> FindChart(ChartLibrary& library, const std::string& name, std::ostream& err)
+{
+    std::string upper = name;
+    for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    for (const std::string& candidate : {name, upper}) {
+        const auto found = library.findByName(candidate);
+        if (!found) {
+            Fail(err, found.error());
+            return std::nullopt;
+        }
+        if (*found) return **found;
+    }
+    Fail(err, "no chart named '" + name + "' in " + library.path().string());
+    return std::nullopt;
+}
+
+int List(ChartLibrary& library, bool json, std::ostream& out, std::ostream& err)
+{
+    const auto charts = library.list();
+    if (!charts) return Fail(err, charts.error());
+    std::string text;
+    for (const ChartSummary& chart : *charts) {
+        if (json) {
+            JsonWriter writer(text);
+            writer.beginObject();
+            writer.key("id");
+            writer.integer(chart.id);
+            for (const auto& [key, value] : {std::pair{"name", &chart.name}, std::pair{"date", &chart.date},
+                                             std::pair{"place", &chart.place}}) {
+                writer.key(key);
+                writer.text(*value);
+            }
+            writer.endObject();
+        } else {
+            text += EscapeControls(ValidUtf8(chart.name)) + "  " + chart.date + "  " +
+                    EscapeControls(ValidUtf8(chart.place));
+        }
+        text.push_back('\n');
+    }
+    out << text;
+    return ExitOk;
+}
+
+int Show(ChartLibrary& library, const std::string& name, std::ostream& out, std::ostream& err)
+{
+    const auto chart = FindChart(library, name, err);
+    if (!chart) return ExitBadInput;
+    const BirthFormInput& form = chart->form;
+    std::string line;
+    AppendLibraryCsvLine(line, *chart);
+    const std::string zone = !chart->zoneId.empty()
+                                 ? chart->zoneId
+                                 : std::string(TimeZoneTable[static_cast<std::size_t>(form.zoneRow)].text);
+    out << "Name          : " << MessageText(form.name) << '\n'
+        << "Birth         : " << MessageText(line.substr(0, line.size() - 1)) << '\n'
+        << "Zone          : " << MessageText(zone) << (form.daylightSaving ? ", daylight saving" : "") << '\n'
+        << "Note          : " << MessageText(chart->note) << '\n';
+    return ExitOk;
+}
+
+int Add(ChartLibrary& library, const ChartRequest& request, const std::string& note, std::ostream& out,
+        std::ostream& err)
+{
+    SavedChart chart;
+    chart.form = request.form;
+    if (request.zone) chart.zoneId = request.zone->id;
+    chart.note = note;
+    const auto id = library.save(chart);
+    if (!id) return Fail(err, id.error());
+    out << "saved chart " << *id << ": " << MessageText(chart.form.name) << '\n';
+    return ExitOk;
+}
+
+int Export(ChartLibrary& library, const std::string& file, std::ostream& out, std::ostream& err)
+{
+    const auto charts = library.list();
+    if (!charts) return Fail(err, charts.error());
+    std::string text(LibraryCsvHeader);
+    text.push_back('\n');
+    // Oldest first, so an import saves them in the order they were made.
+    for (auto it = charts->rbegin(); it != charts->rend(); ++it) {
+        const auto chart = library.get(it->id);
+        if (!chart) return Fail(err, chart.error());
+        AppendLibraryCsvLine(text, *chart);
+    }
+    std::ofstream file_(file, std::ios::binary);
+    if (!(file_ << text) || !file_.flush()) {
+        err << "zodiora-chart: " << MessageText("cannot write '" + file + "'") << '\n';
+        return ExitCannotWrite;
+    }
+    out << "exported " << charts->size() << " charts to " << MessageText(file) << '\n';
+    return ExitOk;
+}
+
+int Import(ChartLibrary& library, const std::string& file, std::ostream& out, std::ostream& err)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return Fail(err, "cannot read '" + file + "'");
+    const LibraryImport read = ReadLibraryCsv(in);
+    if (read.unreadable) return Fail(err, "cannot read '" + file + "'");
+    for (const std::string& problem : read.problems) err << "zodiora-chart: " << MessageText(problem) << '\n';
+    const auto saved = library.saveAll(read.charts);
+    if (!saved) return Fail(err, saved.error());
+    out << "imported " << read.charts.size() << " charts from " << MessageText(file);
+    if (!read.problems.empty()) out << "; " << read.problems.size() << " bad lines skipped";
+    out << '\n';
+    return read.problems.empty() ? ExitOk : ExitSomeBatchLinesFailed;
+}
+
+}  // namespace
+
+int RunLibrary(const ToolOptions& options, const std::function<std::optional<ChartRequest>()>& birth,
+               std::ostream& out, std::ostream& err)
+{
+    const std::string& action = options.library.front();
+    const bool hasArgument = options.library.size() == 2;
+    const bool needsArgument = action == "show" || action == "export" || action == "import";
+    if ((action != "list" && action != "add" && !needsArgument) || hasArgument != needsArgument) {
+        return Fail(err, "--library takes list, show NAME, add, export FILE.csv or import FILE.csv");
+    }
+    if (action != "add" && !options.note.empty()) return Fail(err, "--note goes with --library add");
+    if (action != "list" && options.json) return Fail(err, "--json goes with --library list");
+    std::optional<ChartRequest> request;
+    if (action == "add" && !(request = birth())) return ExitBadInput;
+
+    ChartLibrary library;
+    if (!Open(library, options, err)) return ExitBadInput;
+    if (action == "list") return List(library, options.json || options.format == "json", out, err);
+    if (action == "add") return Add(library, *request, options.note, out, err);
+    const std::string& argument = options.library[1];
+    if (action == "show") return Show(library, argument, out, err);
+    if (action == "export") return Export(library, argument, out, err);
+    return Import(library, argument, out, err);
+}
+
+std::optional<ChartRequest> SavedChartRequest(const ToolOptions& options, std::ostream& err)
+{
+    ChartLibrary library;
+    if (!Open(library, options, err)) return std::nullopt;
+    const auto chart = FindChart(library, options.savedChart, err);
+    if (!chart) return std::nullopt;
+    ChartRequest request;
+    request.form = chart->form;
+    if (!chart->zoneId.empty() && chart->form.exactOffsetSeconds) {
+        // The abbreviation is history's name for the offset that was saved.
+        std::string error;
+        const auto zone = timezones::TimeZone::Find(chart->zoneId, &error);
+        const timezones::LocalDateTime local{chart->form.year, chart->form.monthIndex + 1, chart->form.day,
+                                             chart->form.hour, chart->form.minute,         chart->form.second};
+        std::string abbreviation;
+        if (zone) {
+            const timezones::LocalTimeOffset found = zone->offsetAt(local);
+            abbreviation = found.later.offsetSeconds == *chart->form.exactOffsetSeconds ? found.later.abbreviation
+                                                                                        : found.earlier.abbreviation;
+        }
+        request.zone = HistoryZone{chart->zoneId, abbreviation, *chart->form.exactOffsetSeconds};
+    }
+    return request;
+}
+
+}  // namespace zodiora::cli

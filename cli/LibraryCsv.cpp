@@ -1,0 +1,87 @@
+#include "cli/LibraryCsv.h"
+
+#include <cstdio>
+
+#include "cli/BatchFields.h"
+#include "cli/ChartCsvWriter.h"
+#include "cli/ChartRequest.h"
+#include "cli/CsvReader.h"
+
+namespace zodiora::cli {
+
+namespace {
+
+std::string Angle(const std::string& degrees, const std::string& minutes, char hemisphere)
+{
+    return degrees + ':' + minutes + hemisphere;
+}
+
+}  // namespace
+
+void AppendLibraryCsvLine(std::string& out, const SavedChart& chart)
+{
+    const BirthFormInput& form = chart.form;
+    char date[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", form.year % 10000, (form.monthIndex + 1) % 100, form.day % 100);
+    char time[16];
+    if (form.second != 0) {
+        std::snprintf(time, sizeof time, "%02d:%02d:%02d", form.hour % 100, form.minute % 100, form.second % 100);
+    } else {
+        std::snprintf(time, sizeof time, "%02d:%02d", form.hour % 100, form.minute % 100);
+    }
+    const std::string zone = chart.zoneId.empty() ? std::to_string(form.zoneRow) : chart.zoneId;
+    const std::string fields[] = {form.name,
+                                  date,
+                                  time,
+                                  zone,
+                                  Angle(form.latDegrees, form.latMinutes, form.south ? 'S' : 'N'),
+                                  Angle(form.lonDegrees, form.lonMinutes, form.east ? 'E' : 'W'),
+                                  form.daylightSaving ? "1" : "0",
+                                  form.city,
+                                  form.state,
+                                  form.country};
+    bool first = true;
+    for (const std::string& field : fields) {
+        if (!first) out.push_back(',');
+        first = false;
+        AppendCsvField(out, field);
+    }
+    out.push_back('\n');
+}
+
+LibraryImport ReadLibraryCsv(std::istream& in)
+{
+    LibraryImport result;
+    CsvReader reader(in);
+    CsvRecord record;
+    bool firstRecord = true;
+    while (reader.next(record)) {
+        const bool header = firstRecord && record.problem.empty() && IsHeaderRecord(record.fields);
+        firstRecord = false;
+        if (header) continue;
+        std::string problem = record.problem;
+        if (problem.empty()) {
+            const auto arguments = ParseBatchFields(record.fields);
+            if (const auto* message = std::get_if<std::string>(&arguments)) {
+                problem = *message;
+            } else {
+                auto parsed = ParseChartRequest(std::get<ChartArguments>(arguments));
+                if (const auto* formMessage = std::get_if<std::string>(&parsed)) {
+                    problem = *formMessage;
+                } else {
+                    ChartRequest& request = std::get<ChartRequest>(parsed);
+                    SavedChart chart;
+                    chart.form = std::move(request.form);
+                    if (request.zone) chart.zoneId = request.zone->id;
+                    result.charts.push_back(std::move(chart));
+                    continue;
+                }
+            }
+        }
+        result.problems.push_back("line " + std::to_string(record.line) + ": " + problem);
+    }
+    result.unreadable = reader.failed();
+    return result;
+}
+
+}  // namespace zodiora::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "chartlibrary/SavedChart.h"
+
+namespace zodiora::cli {
+
+/// The header row of a library export, the batch's columns.
+inline constexpr std::string_view LibraryCsvHeader = "name,date,time,zone,lat,lon,dst,city,state,country";
+
+/// One saved chart as a batch record (LF-ended): its zone id where the
+/// offset came from history, else its zone row; seconds only where set.
+void AppendLibraryCsvLine(std::string& out, const SavedChart& chart);
+
+/// What an import read: the charts of the good records and a one-line
+/// problem ("line 4: ...") for each bad one.
+struct LibraryImport {
+    std::vector<SavedChart> charts;
+    std::vector<std::string> problems;
+    bool unreadable = false;  ///< the stream failed (not merely ended)
+};
+
+/// Reads batch records as --batch does (a header row skipped) into saved charts.
+LibraryImport ReadLibraryCsv(std::istream& in);
+
+}  // namespace zodiora::cli

@@ -1,0 +1,120 @@
+#include "cli/ToolOptions.h"
+
+#include <memory>
+
+#include "cli/ToolHelp.h"
+
+namespace zodiora::cli {
+
+ChartFormatter ToolOptions::formatter() const
+{
+    const OutputFormat chosen = json || format == "json" ? OutputFormat::Json
+                                : format == "csv"        ? OutputFormat::Csv
+                                                         : OutputFormat::Text;
+    return ChartFormatter{chosen, report, vedic};
+}
+
+namespace {
+
+std::vector<CLI::Option*> AddBirthOptions(CLI::App& app, ToolOptions& options)
+{
+    ChartArguments& chart = options.chart;
+    return {
+        app.add_option("--name", chart.name, "name (letters and spaces; shown in capitals)"),
+        app.add_option("--date", chart.date, "local date of birth, YYYY-MM-DD (1901 to 2050)"),
+        app.add_option("--time", chart.time, "local clock time of birth, HH:MM or HH:MM:SS"),
+        app.add_option("--zone", chart.zone,
+                       "row of the time-zone list, 0 to 70 (29 = Greenwich; see --list-zones), a time-zone id "
+                       "(Asia/Kolkata: the offset in force then, from history) or auto (the --place's zone)"),
+        app.add_option("--lat", chart.latitude,
+                       "latitude DD:MM followed by N or S, e.g. 28:37N, or decimal degrees, e.g. 28.6139N or -33.87"),
+        app.add_option("--lon", chart.longitude,
+                       "longitude DDD:MM followed by E or W, e.g. 077:13E, or decimal degrees, e.g. 77.209E or -122.27"),
+        app.add_flag("--dst", chart.daylightSaving, "daylight saving time was in force"),
+        app.add_option("--city", chart.city, "city (shown as given)"),
+        app.add_option("--state", chart.state, "state (shown as given)"),
+        app.add_option("--country", chart.country, "country (shown as given)"),
+        app.add_option("--place", options.place,
+                       "\"city[, state][, country]\" from the atlas: its coordinates, names and zone (--lat, --lon, "
+                       "--zone, --city, --state, --country override)"),
+        app.add_option("--fold", options.fold, "a local time that happened twice: the earlier or later one")
+            ->check(CLI::IsMember({"earlier", "later"})),
+    };
+}
+
+}  // namespace
+
+void AddToolOptions(CLI::App& app, ToolOptions& options)
+{
+    const std::vector<CLI::Option*> birth = AddBirthOptions(app, options);
+    auto* batch = app.add_option("--batch", options.batchFile,
+                                 "CSV file (- for standard input), one chart per record: name,YYYY-MM-DD,HH:MM[:SS],"
+                                 "zone,latitude,longitude,dst(0/1)[,city,state,country]; a header row starting "
+                                 "with name, blank lines and # lines are skipped");
+    auto* json = app.add_flag("--json", options.json, "one JSON object per chart (same as --format json)");
+    auto* format = app.add_option("--format", options.format,
+                                  "text (default), json (one object a line) or csv (a header row, one row a chart)")
+                       ->check(CLI::IsMember({"text", "json", "csv"}));
+    auto* report = app.add_flag("--report", options.report, "add the interpretation report (JSON key \"report\")");
+    auto* threads = app.add_option("--threads", options.threads, "--batch: charting threads (default: all cores)")
+                        ->check(CLI::Range(1u, 256u));
+    auto* quiet = app.add_flag("--quiet", options.quiet, "--batch: no progress line on a terminal");
+    auto* stations = app.add_option("--stations", options.stationsPlanet,
+                                    "print a planet's retrograde periods: retrograde station, direct station "
+                                    "(month,day,year,hour,minute, UT); with --format, ISO 8601 UTC times");
+    auto* zones = app.add_flag("--list-zones", options.listZones, "print the time-zone list: row, UTC offset, name");
+    auto* versionFlag = app.add_flag("--version", options.version, "print the program's version");
+    auto* ephemeris = app.add_option("--ephemeris", options.ephemeris,
+                                     "classic (default: the program's own method) or precise (Swiss Ephemeris, Lahiri)")
+                          ->check(CLI::IsMember({"classic", "precise"}));
+    auto* vedic = app.add_flag("--vedic", options.vedic, "text: add nakshatras, Navamsa and Vimshottari dasha");
+    auto* findPlace = app.add_option("--find-place", options.findPlace,
+                                     "list up to 20 atlas places matching \"city[, state][, country]\"");
+    auto* library = app.add_option("--library", options.library,
+                                   "the chart library: list, show NAME, add (with the birth options), "
+                                   "export FILE.csv or import FILE.csv")
+                        ->expected(1, 2);
+    auto* note = app.add_option("--note", options.note, "--library add: a note kept with the chart");
+    auto* libraryFile = app.add_option("--library-file", options.libraryFile,
+                                       "--library, --chart: this library file instead of the user's own");
+    auto* saved = app.add_option("--chart", options.savedChart, "chart the library's chart of this name");
+    app.formatter(std::make_shared<ToolHelpFormatter>());
+    app.footer(std::string(ToolHelpFooter));
+
+    for (CLI::Option* option : birth) option->excludes(batch);
+    for (CLI::Option* option : std::vector<CLI::Option*>{batch, json, report, threads, quiet}) {
+        option->excludes(stations);
+    }
+    for (CLI::Option* option : birth) option->excludes(stations);
+    json->excludes(format);
+    threads->needs(batch);
+    quiet->needs(batch);
+    for (CLI::Option* option : app.get_options()) {
+        if (option != zones && option != versionFlag && option->get_name() != "--help") {
+            option->excludes(zones);
+            option->excludes(versionFlag);
+        }
+    }
+    zones->excludes(versionFlag);
+
+    // The newer modes: each refuses the others and what belongs to them.
+    const std::vector<CLI::Option*> modes{batch, stations, findPlace, library, saved};
+    for (std::size_t a = 0; a < modes.size(); ++a) {
+        for (std::size_t b = a + 1; b < modes.size(); ++b) {
+            if (a > 1 || b > 1) modes[a]->excludes(modes[b]);
+        }
+    }
+    for (CLI::Option* option : birth) {
+        option->excludes(findPlace);
+        option->excludes(saved);
+    }
+    for (CLI::Option* option : {ephemeris, vedic, report}) {
+        option->excludes(stations);
+        option->excludes(findPlace);
+        option->excludes(library);
+    }
+    for (CLI::Option* option : {threads, quiet}) option->excludes(findPlace);
+    note->needs(library);
+}
+
+}  // namespace zodiora::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "timezones/LocalDateTime.h"
+
+namespace zodiora::cli {
+
+/// The clock of a birth as the tz database gives it.
+struct HistoryZone {
+    std::string id;            ///< "America/Los_Angeles"
+    std::string abbreviation;  ///< "PDT"
+    int offsetSeconds = 0;     ///< east of Greenwich positive
+};
+
+/// Which occurrence of a local time that happened twice (--fold).
+enum class Fold { Unset, Earlier, Later };
+
+/// The offset in force in zone `id` at the local clock reading, or a
+/// one-line problem: an unknown id, a time that happened twice with no fold
+/// chosen (both offsets named), or a time the clocks skipped.
+std::variant<HistoryZone, std::string> OffsetFromHistory(std::string_view id, const timezones::LocalDateTime& local,
+                                                         Fold fold);
+
+/// "UTC+05:30", "UTC-04:00", "UTC+05:21:10" (seconds only where there are some).
+std::string OffsetText(int offsetSeconds);
+
+/// The abbreviation a zone row names: "IST" for "Indian Time, IST, +5.3".
+std::string_view RowAbbreviation(int row);
+
+}  // namespace zodiora::cli

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "ToolRun.h"
+
+using namespace zodiora::cli::test;
+
+namespace {
+
+class LibraryTool : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("zodiora-library-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string file(const std::string& name) const { return (folder_ / name).string(); }
+
+    Result run(std::vector<std::string> arguments, const std::string& library = "charts.sqlite") const
+    {
+        arguments.insert(arguments.end(), {"--library-file", file(library)});
+        return RunTool(arguments);
+    }
+
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    std::filesystem::path folder_;
+};
+
+}  // namespace
+
+TEST_F(LibraryTool, AddListShowAndChartASavedOne)
+{
+    std::vector<std::string> add{"--library", "add"};
+    add.insert(add.end(), Delhi1980.begin(), Delhi1980.end());
+    ASSERT_EQ(run(add).status, 0);
+    const Result kolkata = run({"--library", "add", "--name", "war time", "--date", "1942-10-01", "--time", "12:00",
+                                "--zone", "Asia/Kolkata", "--lat", "22:34N", "--lon", "88:22E", "--note", "a note"});
+    ASSERT_EQ(kolkata.status, 0) << kolkata.err;
+
+    const Result list = run({"--library", "list", "--json"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    const auto newest = nlohmann::json::parse(list.out.substr(0, list.out.find('\n')));
+    EXPECT_EQ(newest["name"], "WAR TIME");
+    EXPECT_EQ(newest["date"], "1942-10-01 12:00");
+    EXPECT_NE(run({"--library", "show", "WAR TIME"}).out.find("Note          : a note\n"), std::string::npos);
+
+    // A saved chart charts as its birth options do, the exact offset and zone id kept.
+    EXPECT_EQ(run({"--chart", "ASHA"}).out, RunTool(Delhi1980).out);
+    const Result saved = run({"--chart", "war time", "--json"});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const auto json = nlohmann::json::parse(saved.out);
+    EXPECT_EQ(json["timeZone"], nlohmann::json::parse(
+                                    R"({"id":"Asia/Kolkata","abbreviation":"+0630","offsetSeconds":23400,"source":"tz"})"));
+    EXPECT_EQ(json["utc"], "1942-10-01T05:30:00Z");
+
+    EXPECT_EQ(run({"--chart", "nobody"}).status, 2);
+    EXPECT_EQ(run({"--library", "list", "--name", "A"}).status, 2);
+    EXPECT_EQ(run({"--library", "show"}).status, 2);
+    EXPECT_EQ(RunTool(With(Delhi1980, {"--note", "x"})).status, 2);
+}
+
+TEST_F(LibraryTool, ExportImportRoundTripKeepsGoodLines)
+{
+    run(With({"--library", "add", "--city", "Delhi, \"old\""},
+             {"--name", "asha", "--date", "1980-06-15", "--time", "06:30:15", "--zone", "34", "--lat", "28:37N",
+              "--lon", "77:13E", "--dst"}));
+    run({"--library", "add", "--name", "B", "--date", "2007-03-22", "--time", "10:00", "--zone",
+         "America/Los_Angeles", "--lat", "37:52N", "--lon", "122:16W"});
+    ASSERT_EQ(run({"--library", "export", file("a.csv")}).status, 0);
+    const std::string exported = Read(file("a.csv"));
+    EXPECT_EQ(exported, "name,date,time,zone,lat,lon,dst,city,state,country\n"
+                        "ASHA,1980-06-15,06:30:15,34,28:37N,77:13E,1,\"Delhi, \"\"old\"\"\",,\n"
+                        "B,2007-03-22,10:00,America/Los_Angeles,37:52N,122:16W,0,,,\n");
+
+    std::ofstream(file("a.csv"), std::ios::app) << "C,1980-13-01,06:30,34,28:37N,77:13E,0\nbad line\n";
+    const Result imported = run({"--library", "import", file("a.csv")}, "other.sqlite");
+    EXPECT_EQ(imported.status, 1);
+    EXPECT_NE(imported.err.find("zodiora-chart: line 4: --date"), std::string::npos) << imported.err;
+    EXPECT_NE(imported.err.find("zodiora-chart: line 5: expected 7"), std::string::npos) << imported.err;
+    ASSERT_EQ(run({"--library", "export", file("b.csv")}, "other.sqlite").status, 0);
+    EXPECT_EQ(Read(file("b.csv")), exported);
+}
+
+TEST_F(LibraryTool, ADamagedLibraryIsSetAsideAndNamed)
+{
+    std::ofstream(file("charts.sqlite")) << "not a database at all, just some text long enough to be read";
+    const Result list = run({"--library", "list"});
+    EXPECT_EQ(list.status, 0) << list.err;
+    EXPECT_NE(list.err.find("The chart library " + file("charts.sqlite")), std::string::npos) << list.err;
+    EXPECT_NE(list.err.find("It was kept as "), std::string::npos) << list.err;
+}
