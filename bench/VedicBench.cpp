@@ -6,9 +6,10 @@
 #include <array>
 #include <string>
 
-#include "BirthDataInput.h"
-#include "Engine.h"
 #include "SampleBirths.h"
+#include "birthdata/UniversalTime.h"
+#include "presentation/ChartSession.h"
+#include "presentation/VedicDetails.h"
 #include "precise/PreciseEphemeris.h"
 #include "vedic/LocalDate.h"
 #include "vedic/MeanNode.h"
@@ -59,23 +60,23 @@ static void BM_VedicPart(benchmark::State& state)
 }
 BENCHMARK(BM_VedicPart);
 
-// The Classic engine's three steps plus the Vedic part.
-static void BM_ClassicChartWithVedic(benchmark::State& state)
+// A whole chart as the windows build it (validation aside): engine,
+// retrograde flags, display texts, and the Vedic details with every dasha
+// date as text. Argument 0: Classic; 1: Precise.
+static void BM_WholeChartWithVedic(benchmark::State& state)
 {
-    BirthData birth;
-    ReadBirthData(test::Delhi1980Input(), birth);
-    ChartPositions chart;
-    VedicPoints points;
-    vedic::VimshottariDasha dasha;
+    BirthFormInput input = test::Delhi1980Input();
+    ChartSession session;
+    session.setEphemeris(state.range(0) != 0 ? Ephemeris::Precise : Ephemeris::Classic);
+    int minute = 0;
     for (auto _ : state) {
-        birth.minute = (birth.minute + 1) % 60;
-        ComputeChart(birth, chart);
-        VedicPart(Longitudes, BirthJd + birth.minute / 1440.0, chart.ayanamsa1900, points, dasha);
-        benchmark::DoNotOptimize(chart);
-        benchmark::DoNotOptimize(dasha);
+        input.minute = minute++ % 60;
+        const ChartResult result = session.run(input, ChartSession::ReportMode::Skip);
+        VedicDetails details = BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth));
+        benchmark::DoNotOptimize(details);
     }
 }
-BENCHMARK(BM_ClassicChartWithVedic);
+BENCHMARK(BM_WholeChartWithVedic)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Every dasha boundary as a local date text, as the JSON writes them.
 static void BM_DashaDates(benchmark::State& state)

@@ -10,11 +10,47 @@ namespace zodiora {
 
 namespace {
 
-DashaSpan SpanOf(vedic::DashaLord lord, double startJd, double endJd, int utcOffsetSeconds)
+DateText TextOf(const vedic::CalendarDate& date)
 {
-    return DashaSpan{vedic::DashaLordName(lord), startJd, endJd,
-                     vedic::IsoDate(vedic::LocalDate(startJd, utcOffsetSeconds)),
-                     vedic::IsoDate(vedic::LocalDate(endJd, utcOffsetSeconds))};
+    DateText out;
+    auto put = [&out](std::size_t at, int value, int digits) {
+        for (int k = digits - 1; k >= 0; --k, value /= 10) {
+            out.text[at + static_cast<std::size_t>(k)] = static_cast<char>('0' + value % 10);
+        }
+    };
+    put(0, date.year, 4);
+    out.text[4] = '-';
+    put(5, date.month, 2);
+    out.text[7] = '-';
+    put(8, date.day, 2);
+    return out;
+}
+
+// Periods follow one another without gaps, so each boundary is a start and
+// an end: the last date made is kept and reused.
+class DateTexts {
+public:
+    explicit DateTexts(int utcOffsetSeconds) : offset_(utcOffsetSeconds) {}
+
+    DateText at(double jd)
+    {
+        if (jd != lastJd_) {
+            lastJd_ = jd;
+            last_ = TextOf(vedic::LocalDate(jd, offset_));
+        }
+        return last_;
+    }
+
+private:
+    int offset_;
+    double lastJd_ = -1;
+    DateText last_;
+};
+
+DashaSpan SpanOf(vedic::DashaLord lord, double startJd, double endJd, DateTexts& dates)
+{
+    const DateText start = dates.at(startJd);
+    return DashaSpan{vedic::DashaLordName(lord), startJd, endJd, start, dates.at(endJd)};
 }
 
 template <typename Period>
@@ -43,11 +79,12 @@ VedicDetails BuildVedicDetails(const Chart& chart, int utcOffsetSeconds)
     details.balanceLord = vedic::DashaLordName(dasha.balance.lord);
     details.balanceYears = dasha.balance.years;
     details.dasha.reserve(dasha.periods.size());
+    DateTexts dates(utcOffsetSeconds);
     for (const vedic::Mahadasha& period : dasha.periods) {
-        DashaMajor major{SpanOf(period.lord, period.startJd, period.endJd, utcOffsetSeconds), {}};
+        DashaMajor major{SpanOf(period.lord, period.startJd, period.endJd, dates), {}};
         major.sub.reserve(period.sub.size());
         for (const vedic::DashaPeriod& sub : period.sub) {
-            major.sub.push_back(SpanOf(sub.lord, sub.startJd, sub.endJd, utcOffsetSeconds));
+            major.sub.push_back(SpanOf(sub.lord, sub.startJd, sub.endJd, dates));
         }
         details.dasha.push_back(std::move(major));
     }

@@ -17,13 +17,22 @@ struct NakshatraEntry {
     std::string_view lord;  ///< Vimshottari lord, "Ketu" .. "Mercury"
 };
 
+/// A calendar date as "YYYY-MM-DD", held without a heap allocation: a
+/// chart has about ninety of them.
+struct DateText {
+    std::array<char, 10> text{};
+    std::string_view view() const { return {text.data(), text.size()}; }
+    operator std::string_view() const { return view(); }
+    friend bool operator==(const DateText& a, std::string_view b) { return a.view() == b; }
+};
+
 /// A dasha period with its dates on the birth place's calendar.
 struct DashaSpan {
     std::string_view lord;
     double startJd = 0;  ///< Julian day, UT
     double endJd = 0;
-    std::string start;   ///< "YYYY-MM-DD", local calendar
-    std::string end;
+    DateText start;      ///< local calendar
+    DateText end;
 };
 
 /// A major period and its sub-periods.

@@ -97,13 +97,13 @@ TEST(VedicTool, JsonAgreesWithTheVedicDetails)
         const auto& periods = json["dasha"]["periods"];
         ASSERT_EQ(periods.size(), details.dasha.size());
         for (std::size_t k = 0; k < periods.size(); ++k) {
-            EXPECT_EQ(periods[k]["start"], details.dasha[k].span.start);
-            EXPECT_EQ(periods[k]["end"], details.dasha[k].span.end);
+            EXPECT_EQ(periods[k]["start"], std::string(details.dasha[k].span.start.view()));
+            EXPECT_EQ(periods[k]["end"], std::string(details.dasha[k].span.end.view()));
             ASSERT_EQ(periods[k]["sub"].size(), details.dasha[k].sub.size());
             for (std::size_t s = 0; s < details.dasha[k].sub.size(); ++s) {
                 EXPECT_EQ(periods[k]["sub"][s]["lord"], details.dasha[k].sub[s].lord);
-                EXPECT_EQ(periods[k]["sub"][s]["start"], details.dasha[k].sub[s].start);
-                EXPECT_EQ(periods[k]["sub"][s]["end"], details.dasha[k].sub[s].end);
+                EXPECT_EQ(periods[k]["sub"][s]["start"], std::string(details.dasha[k].sub[s].start.view()));
+                EXPECT_EQ(periods[k]["sub"][s]["end"], std::string(details.dasha[k].sub[s].end.view()));
             }
         }
         EXPECT_EQ(json["dasha"]["balance"]["years"], details.balanceYears);
