@@ -366,4 +366,9 @@ void BirthFormFields::fillPlace(const atlas::Place& place)
     zoneHistoryLine_->setPlace(FromView(place.name), place.zoneId);
 }
 
+std::string BirthFormFields::zoneId() const
+{
+    return zoneHistoryLine_->zoneId();
+}
+
 }  // namespace zodiora

@@ -31,6 +31,8 @@ public:
 
     /// What the controls hold, for validation and charting.
     BirthFormInput input() const;
+    /// The zone id of the place chosen in the place field; empty without one.
+    std::string zoneId() const;
     /// Sets every control as `input` describes (seconds are left alone).
     void setInput(const BirthFormInput& input);
 

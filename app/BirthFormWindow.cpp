@@ -99,6 +99,11 @@ BirthFormInput BirthFormWindow::input() const
     return fields_->input();
 }
 
+std::string BirthFormWindow::zoneId() const
+{
+    return fields_->zoneId();
+}
+
 void BirthFormWindow::setInput(const BirthFormInput& input)
 {
     fields_->setInput(input);

@@ -26,6 +26,8 @@ public:
 
     /// What the controls hold, for validation and charting.
     BirthFormInput input() const;
+    /// The zone id of the chosen place, for saving; empty without one.
+    std::string zoneId() const;
     /// Fills the controls as a user would (seconds are left alone).
     void setInput(const BirthFormInput& input);
 

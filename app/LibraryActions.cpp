@@ -186,8 +186,8 @@ void LibraryActions::show(const SavedChart& chart)
 
 std::string LibraryActions::zoneId() const
 {
-    // The form names no zone of its own yet; empty means its zone row.
-    return {};
+    // Empty means the chart's clock comes from its zone row.
+    return form_.zoneId();
 }
 
 }  // namespace zodiora

@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "timezones/LocalDateTime.h"
+#include <string>
+
 #include "timezones/TimeZone.h"
 #include "timezones/ZoneChoice.h"
 
@@ -28,6 +30,9 @@ public:
 
     /// Follows the zone with IANA id `zoneId` for the place called `name`.
     void setPlace(const QString& name, std::string_view zoneId);
+
+    /// The IANA id of the zone followed, or empty when no place is chosen.
+    std::string zoneId() const { return zone_ ? std::string(zone_->id()) : std::string(); }
     /// Forgets the place: the line hides and the zone is left to the user.
     void clearPlace();
     /// The form's date and time changed: history is read again.

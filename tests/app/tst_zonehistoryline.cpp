@@ -51,6 +51,7 @@ private slots:
     {
         Form form;
         QVERIFY(!form.line->isVisible());
+        QCOMPARE(form.window.zoneId(), std::string());
         QCOMPARE(form.zone->count(), 71);
         const int height = form.window.height();
         form.window.setInput(Delhi1980Form());
@@ -60,6 +61,8 @@ private slots:
         QTRY_VERIFY(form.window.height() > height);
         QCOMPARE(form.status->text(), QStringLiteral("New Delhi, 15 Jun 1980 06:30: IST, UT+05:30"));
         QCOMPARE(form.zone->currentIndex(), 34);
+        // A saved chart keeps the zone it was read from.
+        QCOMPARE(form.window.zoneId(), std::string("Asia/Kolkata"));
     }
 
     void exactOffsetReachesUniversalTimeAndIsRestored()
