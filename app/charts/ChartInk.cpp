@@ -52,4 +52,14 @@ void ChartInk::PaintLabels(QPainter& painter, const QPointF& centre, const QStri
     painter.restore();
 }
 
+void ChartInk::BeginSquare(QPainter& painter, const QRectF& box, double designSize)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / designSize, box.height() / designSize);
+    painter.setClipRect(QRectF(0, 0, designSize, designSize), Qt::IntersectClip);
+}
+
 }  // namespace zodiora

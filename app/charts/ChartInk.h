@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QPointF>
+#include <QRectF>
 #include <QStringList>
 
 namespace zodiora {
@@ -19,6 +20,10 @@ struct ChartInk {
     /// `maxLines` lines would be needed.
     static void PaintLabels(QPainter& painter, const QPointF& centre, const QStringList& labels, double maxWidth,
                             int maxLines, double pixelSize);
+
+    /// Saves the painter and maps a `designSize` square onto `box`, clipped
+    /// to it so strokes end flush with the frame; the caller restores.
+    static void BeginSquare(QPainter& painter, const QRectF& box, double designSize);
 };
 
 }  // namespace zodiora

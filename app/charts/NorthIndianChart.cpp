@@ -62,19 +62,9 @@ void PaintFrame(QPainter& painter)
 
 }  // namespace
 
-NorthIndianChart::NorthIndianChart(QWidget* parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("picNorthIndian"));
-}
-
 void NorthIndianChart::Paint(QPainter& painter, const QRectF& box, const ChartStyleInput& input)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.translate(box.topLeft());
-    painter.scale(box.width() / DesignSize, box.height() / DesignSize);
-    painter.setClipRect(QRectF(0, 0, DesignSize, DesignSize), Qt::IntersectClip);  // strokes end flush with the frame
+    ChartInk::BeginSquare(painter, box, DesignSize);
     PaintFrame(painter);
 
     QFont numberFont(ProgramFontFamily());
@@ -97,24 +87,6 @@ void NorthIndianChart::Paint(QPainter& painter, const QRectF& box, const ChartSt
         ChartInk::PaintLabels(painter, house.labelCentre, labels, width, lines, LabelSize);
     }
     painter.restore();
-}
-
-void NorthIndianChart::setInput(const ChartStyleInput& input)
-{
-    input_ = input;
-    update();
-}
-
-QSize NorthIndianChart::sizeHint() const
-{
-    return {420, 420};
-}
-
-void NorthIndianChart::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    const double side = qMin(width(), height());
-    Paint(painter, QRectF((width() - side) / 2, (height() - side) / 2, side, side), input_);
 }
 
 }  // namespace zodiora

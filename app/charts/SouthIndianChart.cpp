@@ -67,19 +67,9 @@ void PaintSignGlyph(QPainter& painter, const QRectF& cell, int sign)
 
 }  // namespace
 
-SouthIndianChart::SouthIndianChart(QWidget* parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("picSouthIndian"));
-}
-
 void SouthIndianChart::Paint(QPainter& painter, const QRectF& box, const ChartStyleInput& input)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.translate(box.topLeft());
-    painter.scale(box.width() / DesignSize, box.height() / DesignSize);
-    painter.setClipRect(QRectF(0, 0, DesignSize, DesignSize), Qt::IntersectClip);  // strokes end flush with the frame
+    ChartInk::BeginSquare(painter, box, DesignSize);
     PaintGrid(painter);
 
     for (int sign = 0; sign < 12; ++sign) {
@@ -103,24 +93,6 @@ void SouthIndianChart::Paint(QPainter& painter, const QRectF& box, const ChartSt
         painter.drawText(QRectF(Cell, Cell, 2 * Cell, 2 * Cell), Qt::AlignCenter, input.title);
     }
     painter.restore();
-}
-
-void SouthIndianChart::setInput(const ChartStyleInput& input)
-{
-    input_ = input;
-    update();
-}
-
-QSize SouthIndianChart::sizeHint() const
-{
-    return {420, 420};
-}
-
-void SouthIndianChart::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    const double side = qMin(width(), height());
-    Paint(painter, QRectF((width() - side) / 2, (height() - side) / 2, side, side), input_);
 }
 
 }  // namespace zodiora

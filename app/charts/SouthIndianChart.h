@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QRectF>
-#include <QWidget>
 
 #include "app/charts/ChartStyleInput.h"
 
@@ -12,27 +11,14 @@ namespace zodiora {
 /// the twelve signs in fixed places, Pisces top-left and Aries next to it,
 /// running clockwise. The rising sign's cell carries a diagonal stroke
 /// across its top-left corner and the label "Asc"; the middle holds the title.
-class SouthIndianChart : public QWidget {
-    Q_OBJECT
+class SouthIndianChart {
 public:
     /// Side of the square the chart is drawn in before scaling to a box.
     static constexpr double DesignSize = 1000;
 
-    explicit SouthIndianChart(QWidget* parent = nullptr);
-
     /// Paints the chart filling `box`, in vectors, at any scale.
     static void Paint(QPainter& painter, const QRectF& box, const ChartStyleInput& input);
 
-    void setInput(const ChartStyleInput& input);
-    const ChartStyleInput& input() const { return input_; }
-
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    ChartStyleInput input_;
 };
 
 }  // namespace zodiora

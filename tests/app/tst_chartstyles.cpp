@@ -165,25 +165,6 @@ private slots:
             }
         }
     }
-
-    void widgetsPaintTheirInput()
-    {
-        ChartStyleInput input;
-        input.labels[0] = QStringList{QStringLiteral("Su")};
-        NorthIndianChart north;
-        SouthIndianChart south;
-        north.setInput(input);
-        south.setInput(input);
-        for (QWidget* widget : {static_cast<QWidget*>(&north), static_cast<QWidget*>(&south)}) {
-            widget->resize(300, 200);
-            QImage image(widget->size(), QImage::Format_RGB32);
-            image.fill(Qt::white);
-            widget->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-            QVERIFY(image.pixel(150, 100) != qRgb(255, 255, 255));  // the centred square
-            QCOMPARE(image.pixel(20, 100), qRgb(255, 255, 255));    // left of the square
-        }
-        QCOMPARE(north.input().labels[0], input.labels[0]);
-    }
 };
 
 QTEST_MAIN(ChartStylesTest)
