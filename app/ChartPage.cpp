@@ -15,6 +15,9 @@
 
 #include "app/AppFont.h"
 #include "app/NatalWheel.h"
+#include "app/charts/NorthIndianChart.h"
+#include "app/charts/SouthIndianChart.h"
+#include "app/vedic/PointLabels.h"
 #include "app/QtText.h"
 
 namespace zodiora {
@@ -157,9 +160,23 @@ void PaintWheel(QPainter& painter, const ChartDisplay& display)
                       glyphs);
 }
 
+// The square charts take the wheel's height, centred like it.
+void PaintSquareChart(QPainter& painter, const ChartResult& result, ChartStyle style)
+{
+    const double side = std::min(ChartPage::LogicalSize.height() - Margin - WheelTop,
+                                 ChartPage::LogicalSize.width() - 2 * Margin);
+    const QRectF box((ChartPage::LogicalSize.width() - side) / 2, WheelTop, side, side);
+    const ChartStyleInput input = BirthChartInput(result);
+    if (style == ChartStyle::NorthIndian) {
+        NorthIndianChart::Paint(painter, box, input);
+    } else {
+        SouthIndianChart::Paint(painter, box, input);
+    }
+}
+
 }  // namespace
 
-void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& result)
+void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& result, ChartStyle style)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -187,7 +204,11 @@ void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& 
                 {tr("Sun sign"), ToQString(display.sunSign)},
                 {tr("Moon sign"), ToQString(display.rashi)}});
     PaintPositions(painter, result);
-    PaintWheel(painter, display);
+    if (style == ChartStyle::Wheel) {
+        PaintWheel(painter, display);
+    } else {
+        PaintSquareChart(painter, result, style);
+    }
     painter.restore();
 }
 

@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include "app/vedic/VedicSettings.h"
+
 class QPainter;
 
 namespace zodiora {
@@ -12,7 +14,8 @@ struct ChartResult;
 
 /// The chart on one page: whose chart it is, the birth data with place,
 /// zone and daylight saving (or the exact offset), the Lagna, Sun and Moon
-/// signs, the position table with Rahu and Ketu, and the wheel. Laid out
+/// signs, the position table with Rahu and Ketu, and the chart in the
+/// chosen style (the wheel, North or South Indian). Laid out
 /// in a logical A4 box of tenths of a millimetre and scaled to whatever
 /// box it is given, so PDF, SVG, PNG and the printer get the same drawing
 /// in their own resolution.
@@ -24,7 +27,8 @@ public:
 
     /// Paints the page centred in `page`, as large as fits with its
     /// proportions kept, on a white ground.
-    static void Paint(QPainter& painter, const QRectF& page, const ChartResult& result);
+    static void Paint(QPainter& painter, const QRectF& page, const ChartResult& result,
+                      ChartStyle style = ChartStyle::Wheel);
 };
 
 }  // namespace zodiora

@@ -35,7 +35,8 @@ QString WritePdf(const ChartResult& result, QSaveFile& file)
     if (!painter.begin(&writer)) {
         return ChartPage::tr("The PDF could not be started.");
     }
-    ChartPage::Paint(painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())), result);
+    ChartPage::Paint(painter, QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height())), result,
+                     VedicSettings::chartStyle());
     painter.end();
     return {};
 }
@@ -54,7 +55,7 @@ QString WriteSvg(const ChartResult& result, QSaveFile& file)
     if (!painter.begin(&generator)) {
         return ChartPage::tr("The SVG could not be started.");
     }
-    ChartPage::Paint(painter, QRectF(QPointF(0, 0), ChartPage::LogicalSize), result);
+    ChartPage::Paint(painter, QRectF(QPointF(0, 0), ChartPage::LogicalSize), result, VedicSettings::chartStyle());
     painter.end();
     return {};
 }
@@ -65,7 +66,7 @@ QString WritePng(const ChartResult& result, QSaveFile& file)
     image.setDotsPerMeterX(PngDotsPerMetre);
     image.setDotsPerMeterY(PngDotsPerMetre);
     QPainter painter(&image);
-    ChartPage::Paint(painter, QRectF(image.rect()), result);
+    ChartPage::Paint(painter, QRectF(image.rect()), result, VedicSettings::chartStyle());
     painter.end();
     return image.save(&file, "PNG") ? QString() : ChartPage::tr("The PNG image could not be written.");
 }
@@ -153,9 +154,11 @@ void ChartPageActions::printChart()
     preview->setAttribute(Qt::WA_DeleteOnClose);
     connect(preview, &QObject::destroyed, [printer] { delete printer; });
     const ChartResult result = *chart_;
-    connect(preview, &QPrintPreviewDialog::paintRequested, preview, [result](QPrinter* target) {
+    const ChartStyle style = VedicSettings::chartStyle();
+    connect(preview, &QPrintPreviewDialog::paintRequested, preview, [result, style](QPrinter* target) {
         QPainter painter(target);
-        ChartPage::Paint(painter, QRectF(QPointF(0, 0), target->pageRect(QPrinter::DevicePixel).size()), result);
+        ChartPage::Paint(painter, QRectF(QPointF(0, 0), target->pageRect(QPrinter::DevicePixel).size()), result,
+                         style);
     });
     // Window-modal without a nested event loop: the preview prints itself.
     preview->open();

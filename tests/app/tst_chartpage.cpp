@@ -1,6 +1,7 @@
 // The chart page in files and on paper: PDF text, SVG drawing, PNG size,
 // and the results window's Export and Print entries.
 #include <QImage>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include "presentation/ChartSession.h"
 
 #include "app/BirthFormWindow.h"
+#include "app/ChartPage.h"
 #include "app/ChartPageActions.h"
 #include "app/QtText.h"
 #include "app/ResultsWindow.h"
@@ -131,6 +133,27 @@ private slots:
         // The wheel's ring fills the lower part of the page.
         QVERIFY(image.pixelColor(image.width() / 2, image.height() * 2 / 3) != QColor(Qt::white) ||
                 image.pixelColor(image.width() / 2 + 40, image.height() * 2 / 3) != QColor(Qt::white));
+    }
+
+    void pageDrawsTheChartStyleChosenInTheResults()
+    {
+        // Each style draws the chart part of the page differently; the rest
+        // of the page (name, data, positions) stays the same.
+        const ChartResult result = ChartOf(Delhi1980Form());
+        auto render = [&result](ChartStyle style) {
+            QImage image(420, 594, QImage::Format_RGB32);
+            QPainter painter(&image);
+            ChartPage::Paint(painter, QRectF(image.rect()), result, style);
+            return image;
+        };
+        const QImage wheel = render(ChartStyle::Wheel);
+        const QImage north = render(ChartStyle::NorthIndian);
+        const QImage south = render(ChartStyle::SouthIndian);
+        QVERIFY(wheel != north);
+        QVERIFY(north != south);
+        QVERIFY(wheel != south);
+        const QRect header(0, 0, wheel.width(), wheel.height() / 8);
+        QCOMPARE(wheel.copy(header), north.copy(header));
     }
 
     void exportEntryWritesTheChosenTypeOrSaysWhyNot()
