@@ -44,4 +44,16 @@ bool IsHeaderRecord(const std::vector<std::string>& fields)
     return true;
 }
 
+std::variant<ChartRequest, std::string> ParseBatchRecord(const CsvRecord& record)
+{
+    if (!record.problem.empty()) {
+        return record.problem;
+    }
+    auto arguments = ParseBatchFields(record.fields);
+    if (auto* message = std::get_if<std::string>(&arguments)) {
+        return std::move(*message);
+    }
+    return ParseChartRequest(std::get<ChartArguments>(arguments));
+}
+
 }  // namespace zodiora::cli

@@ -51,24 +51,14 @@ private:
     // One record; a text chart after another record of the chunk gets its blank line here.
     bool chart(const CsvRecord& record, bool afterAnother, BatchJob& job)
     {
-        std::string problem = record.problem;
-        if (problem.empty()) {
-            const auto arguments = ParseBatchFields(record.fields);
-            if (const auto* message = std::get_if<std::string>(&arguments)) {
-                problem = *message;
-            } else {
-                const auto parsed = ParseChartRequest(std::get<ChartArguments>(arguments));
-                if (const auto* formMessage = std::get_if<std::string>(&parsed)) {
-                    problem = *formMessage;
-                } else {
-                    const ChartRequest& request = std::get<ChartRequest>(parsed);
-                    const ChartResult result = session_.run(request.form, formatter_->reportMode());
-                    if (afterAnother && formatter_->format == OutputFormat::Text) job.out.push_back('\n');
-                    formatter_->appendChart(job.out, record.line, result, request);
-                    return true;
-                }
-            }
+        const auto parsed = ParseBatchRecord(record);
+        if (const auto* request = std::get_if<ChartRequest>(&parsed)) {
+            const ChartResult result = session_.run(request->form, formatter_->reportMode());
+            if (afterAnother && formatter_->format == OutputFormat::Text) job.out.push_back('\n');
+            formatter_->appendChart(job.out, record.line, result, *request);
+            return true;
         }
+        const std::string& problem = std::get<std::string>(parsed);
         formatter_->appendBatchError(job.out, record.line, problem);
         job.err += "zodiora-chart: line " + std::to_string(record.line) + ": " + MessageText(problem) + '\n';
         return false;

@@ -59,25 +59,15 @@ LibraryImport ReadLibraryCsv(std::istream& in)
         const bool header = firstRecord && record.problem.empty() && IsHeaderRecord(record.fields);
         firstRecord = false;
         if (header) continue;
-        std::string problem = record.problem;
-        if (problem.empty()) {
-            const auto arguments = ParseBatchFields(record.fields);
-            if (const auto* message = std::get_if<std::string>(&arguments)) {
-                problem = *message;
-            } else {
-                auto parsed = ParseChartRequest(std::get<ChartArguments>(arguments));
-                if (const auto* formMessage = std::get_if<std::string>(&parsed)) {
-                    problem = *formMessage;
-                } else {
-                    ChartRequest& request = std::get<ChartRequest>(parsed);
-                    SavedChart chart;
-                    chart.form = std::move(request.form);
-                    if (request.zone) chart.zoneId = request.zone->id;
-                    result.charts.push_back(std::move(chart));
-                    continue;
-                }
-            }
+        auto parsed = ParseBatchRecord(record);
+        if (auto* request = std::get_if<ChartRequest>(&parsed)) {
+            SavedChart chart;
+            chart.form = std::move(request->form);
+            if (request->zone) chart.zoneId = request->zone->id;
+            result.charts.push_back(std::move(chart));
+            continue;
         }
+        const std::string& problem = std::get<std::string>(parsed);
         result.problems.push_back("line " + std::to_string(record.line) + ": " + problem);
     }
     result.unreadable = reader.failed();

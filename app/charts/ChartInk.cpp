@@ -62,4 +62,14 @@ void ChartInk::BeginSquare(QPainter& painter, const QRectF& box, double designSi
     painter.setClipRect(QRectF(0, 0, designSize, designSize), Qt::IntersectClip);
 }
 
+void ChartInk::PaintPaper(QPainter& painter, double designSize)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Paper());
+    painter.drawRect(QRectF(0, 0, designSize, designSize));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Lines(), 5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(2.5, 2.5, designSize - 5, designSize - 5));
+}
+
 }  // namespace zodiora

@@ -24,6 +24,9 @@ struct ChartInk {
     /// Saves the painter and maps a `designSize` square onto `box`, clipped
     /// to it so strokes end flush with the frame; the caller restores.
     static void BeginSquare(QPainter& painter, const QRectF& box, double designSize);
+
+    /// The paper and the outer frame of a `designSize` square.
+    static void PaintPaper(QPainter& painter, double designSize);
 };
 
 }  // namespace zodiora

@@ -41,12 +41,7 @@ constexpr double NumberSize = 34;
 void PaintFrame(QPainter& painter)
 {
     constexpr double S = NorthIndianChart::DesignSize;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ChartInk::Paper());
-    painter.drawRect(QRectF(0, 0, S, S));
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(ChartInk::Lines(), 5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(2.5, 2.5, S - 5, S - 5));
+    ChartInk::PaintPaper(painter, S);
     QPainterPath lines;
     lines.moveTo(0, 0);
     lines.lineTo(S, S);

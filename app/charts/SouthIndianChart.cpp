@@ -31,12 +31,7 @@ QRectF SignCell(int sign)
 void PaintGrid(QPainter& painter)
 {
     constexpr double S = SouthIndianChart::DesignSize;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ChartInk::Paper());
-    painter.drawRect(QRectF(0, 0, S, S));
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(ChartInk::Lines(), 5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(2.5, 2.5, S - 5, S - 5));
+    ChartInk::PaintPaper(painter, S);
     QPainterPath lines;
     for (int k = 1; k < 4; ++k) {
         // Full lines between the outer cells; none across the middle 2 × 2.

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/ChartTool.h"
+#include "ToolRun.h"
 #include "engine/SignNames.h"
 
 using namespace zodiora;
@@ -18,22 +19,11 @@ using namespace zodiora::cli;
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::Result;
 
 Result RunChart(std::vector<std::string> arguments, const std::string& input = "")
 {
-    arguments.insert(arguments.begin(), "zodiora-chart");
-    std::vector<const char*> argv;
-    for (const auto& a : arguments) argv.push_back(a.c_str());
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunChartTool(static_cast<int>(argv.size()), argv.data(), in, out, err, false);
-    return {status, out.str(), err.str()};
+    return test::RunTool(std::move(arguments), input);
 }
 
 // Valid births over the whole range, one CSV record each.
