@@ -20,11 +20,16 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZODIORA_HOME_URL})
 # Runtime dependencies (Qt, libstdc++ ...) are read from the binaries by
 # dpkg-shlibdeps rather than listed here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Read at run time, not linked: the time-zone history comes from the system's
+# tz database, which no binary names.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 # The synopsis is ZODIORA_SUMMARY; this is the text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zodiora computes sidereal (Vedic) birth charts: the sidereal positions of
-the Sun, the Moon, Mercury to Pluto and the Ascendant, retrograde planets and
-a whole-sign natal wheel, with an interpretation report that can be printed
-or saved as Rich Text Format.
+the Sun, the Moon, Mercury to Pluto, the lunar nodes and the Ascendant,
+retrograde planets, nakshatras, the Navamsa and the Vimshottari periods, with
+a natal wheel or a North or South Indian chart and an interpretation report.
+An offline atlas and the time-zone history of the birth place give the right
+clock time; charts are kept in a library and print as a chart page.
 
 The package holds the desktop program zodiora and the command-line tool
 zodiora-chart, which computes the same charts as text or JSON, one at a time
