@@ -50,7 +50,12 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& pos)
     return code;
 }
 
-std::string ValidUtf8(std::string_view text)
+namespace {
+
+/// Calls visit(out, code, bytes) for each decoded character and its bytes in
+/// `text`, a replaced byte being a one-byte U+FFFD; collects what it appends.
+template <typename Visit>
+std::string Rewrite(std::string_view text, Visit visit)
 {
     std::string out;
     out.reserve(text.size());
@@ -58,28 +63,32 @@ std::string ValidUtf8(std::string_view text)
     while (pos < text.size()) {
         const std::size_t start = pos;
         const char32_t code = DecodeUtf8(text, pos);
-        // A genuine U+FFFD in the input is three bytes; a replaced byte is one.
-        if (code == ReplacementCharacter && pos - start == 1) {
-            out += "\xEF\xBF\xBD";
-        } else {
-            out.append(text.substr(start, pos - start));
-        }
+        visit(out, code, text.substr(start, pos - start));
     }
     return out;
 }
 
+}  // namespace
+
+std::string ValidUtf8(std::string_view text)
+{
+    return Rewrite(text, [](std::string& out, char32_t code, std::string_view bytes) {
+        // A genuine U+FFFD in the input is three bytes; a replaced byte is one.
+        if (code == ReplacementCharacter && bytes.size() == 1) {
+            out += "\xEF\xBF\xBD";
+        } else {
+            out.append(bytes);
+        }
+    });
+}
+
 std::string EscapeControls(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t start = pos;
-        const char32_t code = DecodeUtf8(text, pos);
+    return Rewrite(text, [](std::string& out, char32_t code, std::string_view bytes) {
         const bool control = code < 0x20 || (code >= 0x7F && code <= 0x9F);
         if (!control) {
-            out.append(text.substr(start, pos - start));
-            continue;
+            out.append(bytes);
+            return;
         }
         switch (code) {
         case '\b': out += "\\b"; break;
@@ -93,8 +102,7 @@ std::string EscapeControls(std::string_view text)
             out += escape;
         }
         }
-    }
-    return out;
+    });
 }
 
 }  // namespace zodiora
