@@ -1,7 +1,5 @@
 #include "cli/ChartCsvWriter.h"
 
-#include <charconv>
-
 #include "cli/ChartNumbers.h"
 #include "cli/JsonWriter.h"
 #include "engine/PositionText.h"
@@ -15,13 +13,6 @@ constexpr std::string_view LeadingColumns = "line,name,utc,lagna,sunSign,moonSig
 bool HasRetrogradeColumn(std::size_t k)
 {
     return k < static_cast<std::size_t>(WheelBodyCount);
-}
-
-void AppendInteger(std::string& out, long value)
-{
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
 }
 
 }  // namespace

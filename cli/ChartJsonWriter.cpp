@@ -1,6 +1,7 @@
 #include "cli/ChartJsonWriter.h"
 
 #include "birthdata/UniversalTime.h"
+#include "cli/BodyKeys.h"
 #include "cli/ChartNumbers.h"
 #include "cli/VedicJson.h"
 #include "engine/PositionText.h"
@@ -72,25 +73,30 @@ void DisplayKeys(JsonWriter& json, const ChartResult& result)
     json.endObject();
 }
 
-// One object keyed by body name, from the first `count` points in table order.
+// One object keyed by body name, from the first `count` points in table
+// order; `value` appends each point's value.
 template <typename Value>
 void ByBody(JsonWriter& json, std::string_view key, std::size_t count, Value value)
 {
     json.key(key);
-    json.beginObject();
+    std::string& out = json.rawValue();
     for (std::size_t k = 0; k < count; ++k) {
-        json.key(BodyNames[k]);
-        value(AllPoints[k]);
+        out.append(BodyMemberKeys()[k]);
+        value(out, AllPoints[k]);
     }
-    json.endObject();
+    out.push_back('}');
 }
 
 void NumberKeys(JsonWriter& json, const ChartResult& result)
 {
-    ByBody(json, "longitudes", AllPoints.size(), [&](Body body) { json.number(result.chart.longitude(body)); });
-    ByBody(json, "signs", AllPoints.size(), [&](Body body) { json.integer(SignNumber(result, body)); });
-    ByBody(json, "retrograde", WheelBodyCount, [&](Body body) { json.boolean(result.retrograde[body]); });
-    ByBody(json, "house", AllPoints.size(), [&](Body body) { json.integer(HouseNumber(result, body)); });
+    ByBody(json, "longitudes", AllPoints.size(),
+           [&](std::string& out, Body body) { AppendShortestNumber(out, result.chart.longitude(body)); });
+    ByBody(json, "signs", AllPoints.size(),
+           [&](std::string& out, Body body) { AppendInteger(out, SignNumber(result, body)); });
+    ByBody(json, "retrograde", WheelBodyCount,
+           [&](std::string& out, Body body) { out.append(result.retrograde[body] ? "true" : "false"); });
+    ByBody(json, "house", AllPoints.size(),
+           [&](std::string& out, Body body) { AppendInteger(out, HouseNumber(result, body)); });
     Member(json, "utc", IsoUtcText(result.chart.moment.utc));
 }
 

@@ -230,18 +230,29 @@ void JsonWriter::plainText(std::string_view value)
     out_.push_back('"');
 }
 
+std::string& JsonWriter::rawValue()
+{
+    separate();
+    return out_;
+}
+
 void JsonWriter::number(double value)
 {
     separate();
     AppendShortestNumber(out_, value);
 }
 
+void AppendInteger(std::string& out, long long value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
 void JsonWriter::integer(long long value)
 {
     separate();
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out_.append(buffer, result.ptr);
+    AppendInteger(out_, value);
 }
 
 void JsonWriter::boolean(bool value)

@@ -27,6 +27,9 @@ public:
     /// quotes or backslashes: names and dates from the program's own tables),
     /// copied as it is; for the many short values of a dasha table.
     void plainText(std::string_view value);
+    /// Starts a value the caller appends to the returned string itself, as
+    /// complete JSON; for long runs of fixed pieces such as a dasha table.
+    std::string& rawValue();
     void number(double value);
     void integer(long long value);
     void boolean(bool value);
@@ -49,6 +52,9 @@ void AppendJsonEscaped(std::string& out, std::string_view text);
 /// A double as dump() prints it: the shortest text that reads back to the
 /// same value, "null" when not finite.
 void AppendShortestNumber(std::string& out, double value);
+
+/// An integer as dump() prints it.
+void AppendInteger(std::string& out, long long value);
 
 /// `text` with every invalid UTF-8 sequence replaced by U+FFFD, the way
 /// AppendJsonEscaped replaces them.

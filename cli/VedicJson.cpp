@@ -1,5 +1,12 @@
 #include "cli/VedicJson.h"
 
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/BodyKeys.h"
 #include "engine/Engine.h"
 #include "engine/SignNames.h"
 #include "vedic/LocalDate.h"
@@ -17,45 +24,148 @@ void Member(JsonWriter& json, std::string_view key, std::string_view value)
     json.plainText(value);
 }
 
-// Dates of period boundaries; a boundary shared by two periods is converted once.
-class DateWriter {
-public:
-    explicit DateWriter(int utcOffsetSeconds) : offset_(utcOffsetSeconds) {}
+// The dasha table is most of a chart's JSON: some ninety periods of names
+// and dates from the program's own tables, plain ASCII. It is written from
+// fixed pieces straight into room reserved for the longest case, each piece
+// copied at a fixed size (the room allows it) and the cursor moved by its
+// true length.
+constexpr std::size_t PieceRoom = 32;
+constexpr std::size_t PeriodRoom = 4 * PieceRoom;
 
-    void member(JsonWriter& json, std::string_view key, double jd)
-    {
-        if (jd != lastJd_) {
-            lastJd_ = jd;
-            const vedic::CalendarDate date = vedic::LocalDate(jd, offset_);
-            if (date.year < 0 || date.year > 9999) {
-                text_ = vedic::IsoDate(date);
-            } else {
-                text_.assign("0000-00-00");
-                Digits(date.year, 0, 4);
-                Digits(date.month, 5, 2);
-                Digits(date.day, 8, 2);
-            }
-        }
-        Member(json, key, text_);
-    }
-
-private:
-    void Digits(int value, std::size_t at, std::size_t width)
-    {
-        for (std::size_t k = width; k-- > 0; value /= 10) text_[at + k] = static_cast<char>('0' + value % 10);
-    }
-
-    int offset_;
-    double lastJd_ = -1;
-    std::string text_;
+struct Piece {
+    char text[PieceRoom] = {};
+    std::size_t length = 0;
 };
 
-template <typename Period>
-void Span(JsonWriter& json, DateWriter& dates, const Period& period)
+char* Put(char* at, const Piece& piece)
 {
-    Member(json, "lord", vedic::DashaLordName(period.lord));
-    dates.member(json, "start", period.startJd);
-    dates.member(json, "end", period.endJd);
+    std::memcpy(at, piece.text, PieceRoom);
+    return at + piece.length;
+}
+
+Piece PieceOf(std::string_view first, std::string_view second = {})
+{
+    Piece piece;
+    piece.length = first.copy(piece.text, PieceRoom);
+    piece.length += second.copy(piece.text + piece.length, PieceRoom - piece.length);
+    return piece;
+}
+
+// {"lord":"Venus","start":"  for each lord.
+const std::array<Piece, vedic::DashaLordCount>& LordOpenings()
+{
+    static const auto openings = [] {
+        std::array<Piece, vedic::DashaLordCount> pieces;
+        for (int k = 0; k < vedic::DashaLordCount; ++k) {
+            const std::string_view name = vedic::DashaLordName(static_cast<vedic::DashaLord>(k));
+            pieces[static_cast<std::size_t>(k)] = PieceOf(R"({"lord":")" + std::string(name), R"(","start":")");
+        }
+        return pieces;
+    }();
+    return openings;
+}
+
+// "00" to "99".
+constexpr std::array<char, 200> TwoDigits = [] {
+    std::array<char, 200> digits{};
+    for (int k = 0; k < 100; ++k) {
+        digits[static_cast<std::size_t>(2 * k)] = static_cast<char>('0' + k / 10);
+        digits[static_cast<std::size_t>(2 * k + 1)] = static_cast<char>('0' + k % 10);
+    }
+    return digits;
+}();
+
+// A boundary's date, "YYYY-MM-DD" (or longer for years beyond four digits,
+// at most 13 characters within LocalDate's range), held as two words: built
+// and copied whole, so no narrow stores are read back as wide loads.
+struct DateText {
+    std::uint64_t head = 0;
+    std::uint64_t tail = 0;
+    std::size_t length = 0;
+};
+
+DateText DateTextOf(const vedic::CalendarDate& date)
+{
+    char text[16] = {};
+    DateText result;
+    if (date.year >= 0 && date.year <= 9999) {
+        const auto put = [&](std::size_t at, int value) {
+            std::memcpy(text + at, &TwoDigits[static_cast<std::size_t>(2 * value)], 2);
+        };
+        put(0, date.year / 100);
+        put(2, date.year % 100);
+        text[4] = '-';
+        put(5, date.month);
+        text[7] = '-';
+        put(8, date.day);
+        result.length = 10;
+    } else {
+        result.length = vedic::IsoDate(date).copy(text, sizeof text);
+    }
+    std::memcpy(&result.head, text, 8);
+    std::memcpy(&result.tail, text + 8, 8);
+    return result;
+}
+
+char* Put(char* at, const DateText& date)
+{
+    std::memcpy(at, &date.head, 8);
+    std::memcpy(at + 8, &date.tail, 8);
+    return at + date.length;
+}
+
+// {"lord":"…","start":"…","end":"…"  without the closing brace.
+char* PutSpan(char* at, vedic::DashaLord lord, const DateText& start, const DateText& end)
+{
+    static const Piece endKey = PieceOf(R"(","end":")");
+    at = Put(at, LordOpenings()[static_cast<std::size_t>(lord)]);
+    at = Put(at, start);
+    at = Put(at, endKey);
+    at = Put(at, end);
+    *at++ = '"';
+    return at;
+}
+
+// [{"lord":…,"start":…,"end":…,"sub":[{…},…]},…]
+void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int utcOffsetSeconds)
+{
+    // Periods and their sub-periods follow one another without gaps, so the
+    // boundaries are the first start and then every sub-period's end, each
+    // converted once. Reused from chart to chart.
+    thread_local std::vector<double> boundaries;
+    thread_local std::vector<vedic::CalendarDate> dates;
+    boundaries.clear();
+    if (!dasha.periods.empty()) boundaries.push_back(dasha.periods.front().startJd);
+    for (const vedic::Mahadasha& period : dasha.periods) {
+        for (const vedic::DashaPeriod& sub : period.sub) boundaries.push_back(sub.endJd);
+    }
+    dates.resize(boundaries.size());
+    vedic::LocalDates(boundaries, utcOffsetSeconds, dates);
+
+    const std::size_t begin = out.size();
+    out.resize(begin + 2 + (dasha.periods.size() + boundaries.size()) * PeriodRoom);
+    char* at = out.data() + begin;
+    *at++ = '[';
+    std::size_t first = 0;  // the boundary that starts the current period
+    std::array<DateText, vedic::DashaLordCount + 1> texts;
+    for (const vedic::Mahadasha& period : dasha.periods) {
+        const std::size_t count = period.sub.size();
+        for (std::size_t k = 0; k <= count; ++k) texts[k] = DateTextOf(dates[first + k]);
+        if (&period != dasha.periods.data()) *at++ = ',';
+        at = PutSpan(at, period.lord, texts[0], texts[count]);
+        std::memcpy(at, R"(,"sub":[)", 8);
+        at += 8;
+        for (std::size_t k = 0; k < count; ++k) {
+            if (k > 0) *at++ = ',';
+            at = PutSpan(at, period.sub[k].lord, texts[k], texts[k + 1]);
+            *at++ = '}';
+        }
+        *at++ = ']';
+        *at++ = '}';
+        first += count;
+    }
+    *at++ = ']';
+    out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 }  // namespace
@@ -63,25 +173,24 @@ void Span(JsonWriter& json, DateWriter& dates, const Period& period)
 void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSeconds)
 {
     json.key("nakshatras");
-    json.beginArray();
-    for (const Body body : AllPoints) {
-        const vedic::NakshatraPosition at = vedic::NakshatraOf(chart.longitude(body));
-        json.beginObject();
-        Member(json, "body", NameOf(body));
-        Member(json, "name", vedic::NakshatraName(at.index));
-        json.plainKey("pada");
-        json.integer(at.pada);
-        Member(json, "lord", vedic::DashaLordName(at.lord));
-        json.endObject();
+    std::string& out = json.rawValue();
+    for (std::size_t k = 0; k < AllPoints.size(); ++k) {
+        const vedic::NakshatraPosition at = vedic::NakshatraOf(chart.longitude(AllPoints[k]));
+        out.append(BodyListOpenings()[k]);
+        out.append(R"(,"name":")").append(vedic::NakshatraName(at.index));
+        out.append(R"(","pada":)");
+        AppendInteger(out, at.pada);
+        out.append(R"(,"lord":")").append(vedic::DashaLordName(at.lord)).append("\"}");
     }
-    json.endArray();
+    out.push_back(']');
 
     json.key("navamsa");
-    json.beginObject();
-    for (const Body body : AllPoints) {
-        Member(json, NameOf(body), SignNames[static_cast<std::size_t>(vedic::NavamsaSign(chart.longitude(body)))]);
+    json.rawValue();  // the same buffer as `out`
+    for (std::size_t k = 0; k < AllPoints.size(); ++k) {
+        const int sign = vedic::NavamsaSign(chart.longitude(AllPoints[k]));
+        out.append(BodyMemberKeys()[k]).append("\"").append(SignNames[static_cast<std::size_t>(sign)]).append("\"");
     }
-    json.endObject();
+    out.push_back('}');
 
     const vedic::VimshottariDasha dasha = vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment));
     json.key("dasha");
@@ -93,22 +202,7 @@ void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSecon
     json.number(dasha.balance.years);
     json.endObject();
     json.key("periods");
-    json.beginArray();
-    DateWriter dates(utcOffsetSeconds);
-    for (const vedic::Mahadasha& period : dasha.periods) {
-        json.beginObject();
-        Span(json, dates, period);
-        json.plainKey("sub");
-        json.beginArray();
-        for (const vedic::DashaPeriod& sub : period.sub) {
-            json.beginObject();
-            Span(json, dates, sub);
-            json.endObject();
-        }
-        json.endArray();
-        json.endObject();
-    }
-    json.endArray();
+    AppendPeriods(json.rawValue(), dasha, utcOffsetSeconds);
     json.endObject();
 }
 

@@ -1,6 +1,7 @@
 #include "vedic/LocalDate.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace zodiora::vedic {
@@ -9,34 +10,60 @@ namespace {
 
 constexpr double UnixEpochJd = 2440587.5;  // 1970-01-01 00:00 UT
 constexpr double MidnightSnapDays = 1e-8;  // about a millisecond
+constexpr double MinDay = -12699422;       // 1 March of year -32800
+constexpr double MaxDay = 1000000000;      // within the 32-bit arithmetic below
 
-/// Civil date of day `days` counted from 1970-01-01 (H. Hinnant's
-/// days-to-civil algorithm, exact integer arithmetic).
-CalendarDate CivilFromDays(long long days)
+/// Civil date of day `days` counted from 1970-01-01, for days from year
+/// -32800 to about 2.9 million: C. Neri and L. Schneider's algorithm
+/// ("Euclidean affine functions", 2022), 32-bit integer arithmetic only,
+/// since a dasha table converts some ninety dates per chart.
+CalendarDate CivilFromDays(std::int32_t days)
 {
-    days += 719468;
-    const long long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long long dayOfEra = days - era * 146097;
-    const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long long mp = (5 * dayOfYear + 2) / 153;
+    constexpr std::uint32_t Eras = 82;  // shifts year -32800 to zero
+    constexpr std::uint32_t ShiftDays = 719468 + 146097 * Eras;
+    constexpr std::uint32_t ShiftYears = 400 * Eras;
+    const std::uint32_t n = static_cast<std::uint32_t>(days) + ShiftDays;
+    const std::uint32_t n1 = 4 * n + 3;
+    const std::uint32_t century = n1 / 146097;
+    const std::uint32_t n2 = (n1 - century * 146097) / 4 * 4 + 3;
+    const std::uint64_t p2 = std::uint64_t{2939745} * n2;
+    const auto yearOfCentury = static_cast<std::uint32_t>(p2 >> 32);
+    const std::uint32_t dayOfYear = static_cast<std::uint32_t>(p2) / 2939745 / 4;  // from 1 March
+    const std::uint32_t n3 = 2141 * dayOfYear + 197913;
+    const bool january = dayOfYear >= 306;  // January or February of the next year
     CalendarDate date;
-    date.day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    date.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    date.year = static_cast<int>(yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0));
+    date.year = static_cast<int>(100 * century + yearOfCentury - ShiftYears + (january ? 1 : 0));
+    date.month = static_cast<int>(january ? (n3 >> 16) - 12 : n3 >> 16);
+    date.day = static_cast<int>((n3 & 0xFFFF) / 2141 + 1);
     return date;
+}
+
+// The local day count since 1970-01-01 00:00 as a date.
+CalendarDate DateOfLocalDays(double days)
+{
+    // Held inside the range first (NaN too), so the conversion to an
+    // integer below is defined and floors by truncation.
+    days = days >= MinDay ? days : MinDay;
+    days = days <= MaxDay ? days : MaxDay;
+    auto day = static_cast<std::int32_t>(days);
+    if (day > days) --day;                         // negative days truncate upwards
+    if (days - day > 1 - MidnightSnapDays) ++day;  // a moment before midnight counts as midnight
+    return CivilFromDays(day);
 }
 
 }  // namespace
 
 CalendarDate LocalDate(double jdUt, int utcOffsetSeconds)
 {
-    double days = jdUt - UnixEpochJd + utcOffsetSeconds / 86400.0;
-    const double nearest = std::round(days);
-    if (std::abs(days - nearest) < MidnightSnapDays) {
-        days = nearest;
+    return DateOfLocalDays(jdUt - UnixEpochJd + utcOffsetSeconds / 86400.0);
+}
+
+void LocalDates(std::span<const double> jdUt, int utcOffsetSeconds, std::span<CalendarDate> dates)
+{
+    const double offsetDays = utcOffsetSeconds / 86400.0;
+    for (std::size_t k = 0; k < jdUt.size() && k < dates.size(); ++k) {
+        dates[k] = DateOfLocalDays(jdUt[k] - UnixEpochJd + offsetDays);
     }
-    return CivilFromDays(static_cast<long long>(std::floor(days)));
 }
 
 std::string IsoDate(const CalendarDate& date)

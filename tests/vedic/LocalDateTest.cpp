@@ -33,3 +33,33 @@ TEST(LocalDate, OffsetCarriesAcrossMidnight)
     EXPECT_EQ(IsoDate(LocalDate(std::nextafter(midnight, 0.0), 0)), "2000-01-01");
     EXPECT_EQ(IsoDate(LocalDate(midnight - 0.001, 0)), "1999-12-31");
 }
+
+// Day after day from 4000 BC to AD 3000, each date follows the one before by
+// the Gregorian rules, counted here independently of the conversion.
+TEST(LocalDate, EveryDayFollowsTheDayBefore)
+{
+    const auto daysIn = [](int year, int month) {
+        constexpr int Lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        return month == 2 && leap ? 29 : Lengths[month - 1];
+    };
+    const double start = 260455.5;  // 1 January 4000 BC (year -3999), midnight
+    CalendarDate expected{-3999, 1, 1};
+    for (double jd = start; expected.year <= 3000; jd += 1) {
+        ASSERT_EQ(LocalDate(jd + 0.25, 0), expected) << "Julian day " << jd;
+        if (++expected.day > daysIn(expected.year, expected.month)) {
+            expected.day = 1;
+            if (++expected.month > 12) {
+                expected.month = 1;
+                ++expected.year;
+            }
+        }
+    }
+}
+
+TEST(LocalDate, NonsenseMomentsStayInsideTheCalendar)
+{
+    EXPECT_EQ(LocalDate(std::nan(""), 0).year, -32800);
+    EXPECT_EQ(LocalDate(-1e300, 0).year, -32800);
+    EXPECT_GT(LocalDate(1e300, 0).year, 2'000'000);
+}
