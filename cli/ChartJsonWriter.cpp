@@ -34,9 +34,16 @@ void DisplayKeys(JsonWriter& json, const ChartResult& result)
 {
     const ChartDisplay& display = result.display;
     const Chart& chart = result.chart;
+    // Eleven long texts per chart share one buffer.
+    std::string buffer;
+    const auto longText = [&](Body body) -> std::string_view {
+        buffer.clear();
+        AppendLongPositionText(buffer, chart.longitude(body));
+        return buffer;
+    };
     TextArray(json, "positions", display.positions);
-    Member(json, "ascendant", LongPositionText(chart.longitude(Body::Ascendant)));
-    Member(json, "moon", LongPositionText(chart.longitude(Body::Moon)));
+    Member(json, "ascendant", longText(Body::Ascendant));
+    Member(json, "moon", longText(Body::Moon));
     Member(json, "moonSign", display.rashi);
     Member(json, "sunSign", display.sunSign);
     Member(json, "lagna", display.lagna);
@@ -47,7 +54,7 @@ void DisplayKeys(JsonWriter& json, const ChartResult& result)
     Member(json, "universalDateTime", UniversalMinuteText(chart.moment.utc));
     json.key("bodies");
     json.beginArray();
-    for (const Body body : ElementOrder) json.text(LongPositionText(chart.longitude(body)));
+    for (const Body body : ElementOrder) json.text(longText(body));
     json.endArray();
     TextArray(json, "planetNames", display.planetNames);
     TextArray(json, "houses", display.houses);

@@ -28,7 +28,7 @@ std::string_view SignAbbreviation(int k)
     return SignAbbreviations.substr(static_cast<std::size_t>(k) * 3, 3);
 }
 
-std::string LongPositionText(double degrees)
+void AppendLongPositionText(std::string& out, double degrees)
 {
     const double a = std::fabs(degrees);
     const double whole = std::floor(a);
@@ -39,15 +39,19 @@ std::string LongPositionText(double degrees)
     const long long k = deg / 30;
     deg -= 30 * k;
 
+    AppendInt(out, deg);
+    out.append(DegreeSign).append(" ");
+    AppendInt(out, static_cast<long long>(minutes));
+    out.append("' ");
+    AppendInt(out, static_cast<long long>(seconds));
+    out.append("\" ");
+    out.append(SignAbbreviation(k < 12 ? static_cast<int>(k) : 12));
+}
+
+std::string LongPositionText(double degrees)
+{
     std::string text;
-    text.reserve(24);
-    AppendInt(text, deg);
-    text.append(DegreeSign).append(" ");
-    AppendInt(text, static_cast<long long>(minutes));
-    text.append("' ");
-    AppendInt(text, static_cast<long long>(seconds));
-    text.append("\" ");
-    text.append(SignAbbreviation(k < 12 ? static_cast<int>(k) : 12));
+    AppendLongPositionText(text, degrees);
     return text;
 }
 
@@ -79,7 +83,19 @@ std::string ShortPositionText(std::string_view longText)
 
 std::string ShortPositionText(double degrees)
 {
-    return ShortPositionText(LongPositionText(degrees));
+    if (!(degrees > -360.0 && degrees < 360.0)) return ShortPositionText(LongPositionText(degrees));
+    // What the line above gives, without making and reading back the long
+    // text: a position table makes eleven of these per chart.
+    const double a = std::fabs(degrees);
+    const double whole = std::floor(a);
+    const auto minutes = static_cast<int>(std::floor(60.0 * (a - whole)));
+    const auto deg = static_cast<int>(whole);
+    const std::string_view sign = SignAbbreviation(deg / 30);
+    const int inSign = deg % 30;
+    const char text[9] = {static_cast<char>('0' + inSign / 10), static_cast<char>('0' + inSign % 10), ' ',
+                          sign[0], sign[1], sign[2], ' ',
+                          static_cast<char>('0' + minutes / 10), static_cast<char>('0' + minutes % 10)};
+    return std::string(text, sizeof text);
 }
 
 }  // namespace zodiora

@@ -16,6 +16,9 @@ std::string_view SignAbbreviation(int k);
 /// truncated; 360 and above carry an empty sign. UTF-8 degree sign.
 std::string LongPositionText(double degrees);
 
+/// LongPositionText appended to `out`.
+void AppendLongPositionText(std::string& out, double degrees);
+
 /// Short text from a long text: two-digit degree, blank, sign, blank,
 /// two-digit minutes, e.g. `16 Sag 31`. Seconds are dropped.
 std::string ShortPositionText(std::string_view longText);

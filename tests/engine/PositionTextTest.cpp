@@ -39,6 +39,22 @@ TEST(ShortPositionText, TwoDigitFieldsAndSignAtCharactersFourToSix)
     }
 }
 
+// The short text of a longitude is made directly; it must read as the short
+// text of the long one, at and beside every arc-minute, either sign of angle.
+TEST(ShortPositionText, FromDegreesAgreesWithTheLongText)
+{
+    for (int minute = 0; minute <= 360 * 60; ++minute) {
+        const double at = minute / 60.0;
+        for (const double degrees : {at, std::nextafter(at, 0.0), std::nextafter(at, 400.0), at + 1 / 120.0, -at,
+                                     std::nextafter(-at, -400.0)}) {
+            ASSERT_EQ(ShortPositionText(degrees), ShortPositionText(LongPositionText(degrees))) << degrees;
+        }
+    }
+    for (const double odd : {360.0, 725.0, -360.0, -725.0}) {
+        EXPECT_EQ(ShortPositionText(odd), ShortPositionText(LongPositionText(odd))) << odd;
+    }
+}
+
 TEST(ShortPositionText, NoSignFromAnAngleOfThreeHundredSixty)
 {
     EXPECT_EQ(LongPositionText(360).substr(LongPositionText(360).size() - 1), " ");
