@@ -200,15 +200,6 @@ void JsonWriter::key(std::string_view name)
 {
     separate();
     out_.push_back('"');
-    AppendJsonEscaped(out_, name);
-    out_.append("\":");
-    afterKey_ = true;
-}
-
-void JsonWriter::plainKey(std::string_view name)
-{
-    separate();
-    out_.push_back('"');
     out_.append(name);
     out_.append("\":");
     afterKey_ = true;

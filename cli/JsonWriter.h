@@ -18,10 +18,10 @@ public:
     void endObject();
     void beginArray();
     void endArray();
-    /// The next member's key; its value follows with one of the calls below.
+    /// The next member's key, a name of the program's own (printable ASCII
+    /// without quotes or backslashes), copied as it is; its value follows
+    /// with one of the calls below.
     void key(std::string_view name);
-    /// key() for a name the caller knows needs no escaping (see plainText).
-    void plainKey(std::string_view name);
     void text(std::string_view value);
     /// A text the caller knows needs no escaping (printable ASCII without
     /// quotes or backslashes: names and dates from the program's own tables),

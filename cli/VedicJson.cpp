@@ -20,7 +20,7 @@ namespace {
 
 void Member(JsonWriter& json, std::string_view key, std::string_view value)
 {
-    json.plainKey(key);
+    json.key(key);
     json.plainText(value);
 }
 
