@@ -33,6 +33,7 @@ fuzz: deps
 bench:
 	@$(MAKE) --no-print-directory PRESET=release build
 	@build/release/bench/zodiora-bench
+	@tools/compare-batch-speed --tool build/release/cli/zodiora-chart
 
 # The Debian package build/deb/zodiora_<version>_<arch>.deb: an optimised
 # build of the programs, installed under /usr by CPack.
