@@ -34,7 +34,7 @@ std::optional<atlas::Atlas> LoadAtlas(std::string& problem)
 std::string FormAngleText(double degrees, int degreeDigits, char positive, char negative)
 {
     const long minutes = std::lround(std::fabs(degrees) * 60.0);
-    char text[16];
+    char text[48];  // room for any long, so the compiler sees no truncation
     std::snprintf(text, sizeof text, "%0*ld:%02ld%c", degreeDigits, minutes / 60, minutes % 60,
                   degrees < 0 ? negative : positive);
     return text;

@@ -89,7 +89,9 @@ TEST(Chart, WholeChartIsTheSameForEqualMoments)
     const Chart a = ComputeChart(greenwich);
     const Chart b = ComputeChart(india);
     for (const Body body : AllBodies) {
-        if (body != Body::Ascendant) EXPECT_EQ(a.longitude(body), b.longitude(body)) << NameOf(body);
+        if (body != Body::Ascendant) {
+            EXPECT_EQ(a.longitude(body), b.longitude(body)) << NameOf(body);
+        }
     }
 }
 
