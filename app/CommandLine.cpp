@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "app/QtText.h"
 #include "zodiora/Version.h"
@@ -54,6 +56,23 @@ std::optional<int> AnswerInfoOptions(int argc, char* argv[])
     QCoreApplication core(argc, argv);  // no display: the help text needs only the program's name
     const QString text = parser.isSet(QStringLiteral("version")) ? VersionLine() : parser.helpText();
     return Print(text) ? 0 : 1;
+}
+
+std::optional<int> RefuseWithoutDisplay(int argc, char* argv[])
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return std::nullopt;
+    }
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"-platform", "--platform", "-display", "--display"}) {
+            if (std::strcmp(argv[i], option) == 0) return std::nullopt;
+        }
+    }
+    std::fputs("zodiora: no display to open the window on (DISPLAY is not set); zodiora-chart charts births "
+               "without one\n",
+               stderr);
+    return 1;
 }
 
 std::optional<int> RejectUnknownOptions()

@@ -16,6 +16,9 @@ int main(int argc, char* argv[])
     if (const auto exitCode = zodiora::AnswerInfoOptions(argc, argv)) {
         return *exitCode;
     }
+    if (const auto exitCode = zodiora::RefuseWithoutDisplay(argc, argv)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zodiora"));
     QApplication::setApplicationVersion(zodiora::ToQString(zodiora::ProgramVersion));

@@ -1,5 +1,6 @@
 // The program answers --help and --version on a terminal without a
-// display, and refuses options it does not know.
+// display, says so when it has none for its window, and refuses options it
+// does not know.
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QtTest>
@@ -34,6 +35,17 @@ private slots:
         QCOMPARE(help->exitCode(), 0);
         const QString text = QString::fromUtf8(help->readAllStandardOutput());
         QVERIFY2(text.contains(QStringLiteral("--version")) && text.contains(QStringLiteral("--help")), qPrintable(text));
+    }
+
+    // Qt would abort with a core dump; the program says what is missing.
+    void noDisplayIsReportedNotAborted()
+    {
+        for (const QStringList& arguments : {QStringList{}, QStringList{QStringLiteral("--bogus")}}) {
+            std::unique_ptr<QProcess> program(Run(arguments));
+            QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program->exitCode(), 1);
+            QVERIFY(program->readAllStandardError().contains("no display"));
+        }
     }
 
     void unknownOptionIsRefused()
