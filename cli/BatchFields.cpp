@@ -6,12 +6,13 @@ namespace {
 
 constexpr std::size_t BirthColumns = 7;
 constexpr std::size_t WithPlaceColumns = 10;
+constexpr std::size_t WithFoldColumns = 11;  // the place, then which of a twice-read clock time
 
 }  // namespace
 
 std::variant<ChartArguments, std::string> ParseBatchFields(const std::vector<std::string>& fields)
 {
-    if (fields.size() != BirthColumns && fields.size() != WithPlaceColumns) {
+    if (fields.size() != BirthColumns && fields.size() != WithPlaceColumns && fields.size() != WithFoldColumns) {
         return "expected 7 comma-separated fields (name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst), found " +
                std::to_string(fields.size());
     }
@@ -26,10 +27,20 @@ std::variant<ChartArguments, std::string> ParseBatchFields(const std::vector<std
     arguments.latitude = fields[4];
     arguments.longitude = fields[5];
     arguments.daylightSaving = fields[6] == "1";
-    if (fields.size() == WithPlaceColumns) {
+    if (fields.size() >= WithPlaceColumns) {
         arguments.city = fields[7];
         arguments.state = fields[8];
         arguments.country = fields[9];
+    }
+    if (fields.size() == WithFoldColumns) {
+        const std::string& fold = fields[10];
+        if (fold == "earlier") {
+            arguments.fold = Fold::Earlier;
+        } else if (fold == "later") {
+            arguments.fold = Fold::Later;
+        } else if (!fold.empty()) {
+            return "the fold field must be earlier, later or empty, not '" + fold + "'";
+        }
     }
     return arguments;
 }

@@ -6,6 +6,7 @@
 #include "cli/ChartCsvWriter.h"
 #include "cli/ChartRequest.h"
 #include "cli/CsvReader.h"
+#include "cli/ZoneChoice.h"
 
 namespace zodiora::cli {
 
@@ -30,6 +31,12 @@ void AppendLibraryCsvLine(std::string& out, const SavedChart& chart)
         std::snprintf(time, sizeof time, "%02d:%02d", form.hour % 100, form.minute % 100);
     }
     const std::string zone = chart.zoneId.empty() ? std::to_string(form.zoneRow) : chart.zoneId;
+    // A clock time that happened twice keeps the occurrence that was saved.
+    Fold fold = Fold::Unset;
+    if (!chart.zoneId.empty() && form.exactOffsetSeconds) {
+        const timezones::LocalDateTime local{form.year, form.monthIndex + 1, form.day, form.hour, form.minute, form.second};
+        fold = FoldOf(chart.zoneId, local, *form.exactOffsetSeconds);
+    }
     const std::string fields[] = {form.name,
                                   date,
                                   time,
@@ -39,7 +46,8 @@ void AppendLibraryCsvLine(std::string& out, const SavedChart& chart)
                                   form.daylightSaving ? "1" : "0",
                                   form.city,
                                   form.state,
-                                  form.country};
+                                  form.country,
+                                  fold == Fold::Earlier ? "earlier" : fold == Fold::Later ? "later" : ""};
     bool first = true;
     for (const std::string& field : fields) {
         if (!first) out.push_back(',');

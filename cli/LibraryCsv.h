@@ -10,7 +10,7 @@
 namespace zodiora::cli {
 
 /// The header row of a library export, the batch's columns.
-inline constexpr std::string_view LibraryCsvHeader = "name,date,time,zone,lat,lon,dst,city,state,country";
+inline constexpr std::string_view LibraryCsvHeader = "name,date,time,zone,lat,lon,dst,city,state,country,fold";
 
 /// One saved chart as a batch record (LF-ended): its zone id where the
 /// offset came from history, else its zone row; seconds only where set.

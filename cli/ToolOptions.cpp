@@ -49,7 +49,7 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
     const std::vector<CLI::Option*> birth = AddBirthOptions(app, options);
     auto* batch = app.add_option("--batch", options.batchFile,
                                  "CSV file (- for standard input), one chart per record: name,YYYY-MM-DD,HH:MM[:SS],"
-                                 "zone,latitude,longitude,dst(0/1)[,city,state,country]; a header row starting "
+                                 "zone,latitude,longitude,dst(0/1)[,city,state,country[,fold]]; a header row starting "
                                  "with name, blank lines and # lines are skipped");
     auto* json = app.add_flag("--json", options.json, "one JSON object per chart (same as --format json)");
     auto* format = app.add_option("--format", options.format,
@@ -75,8 +75,8 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
                                    "export FILE.csv or import FILE.csv")
                         ->expected(1, 2);
     auto* note = app.add_option("--note", options.note, "--library add: a note kept with the chart");
-    auto* libraryFile = app.add_option("--library-file", options.libraryFile,
-                                       "--library, --chart: this library file instead of the user's own");
+    app.add_option("--library-file", options.libraryFile,
+                   "--library, --chart: this library file instead of the user's own");
     auto* saved = app.add_option("--chart", options.savedChart, "chart the library's chart of this name");
     app.formatter(std::make_shared<ToolHelpFormatter>());
     app.footer(std::string(ToolHelpFooter));

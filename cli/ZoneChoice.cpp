@@ -55,6 +55,16 @@ std::variant<HistoryZone, std::string> OffsetFromHistory(std::string_view id, co
     return HistoryZone{std::string(zone->id()), chosen.abbreviation, chosen.offsetSeconds};
 }
 
+Fold FoldOf(std::string_view id, const timezones::LocalDateTime& local, int offsetSeconds)
+{
+    std::string error;
+    const auto zone = timezones::TimeZone::Find(id, &error);
+    if (!zone) return Fold::Unset;
+    const timezones::LocalTimeOffset found = zone->offsetAt(local);
+    if (found.kind != timezones::LocalTimeKind::Ambiguous) return Fold::Unset;
+    return found.later.offsetSeconds == offsetSeconds ? Fold::Later : Fold::Earlier;
+}
+
 std::string OffsetText(int offsetSeconds)
 {
     const int magnitude = std::abs(offsetSeconds);

@@ -24,6 +24,11 @@ enum class Fold { Unset, Earlier, Later };
 std::variant<HistoryZone, std::string> OffsetFromHistory(std::string_view id, const timezones::LocalDateTime& local,
                                                          Fold fold);
 
+/// Which occurrence of the local clock reading in zone `id` had the offset
+/// `offsetSeconds`: Unset unless the reading happened twice there (or the
+/// id is unknown).
+Fold FoldOf(std::string_view id, const timezones::LocalDateTime& local, int offsetSeconds);
+
 /// "UTC+05:30", "UTC-04:00", "UTC+05:21:10" (seconds only where there are some).
 std::string OffsetText(int offsetSeconds);
 

@@ -83,19 +83,26 @@ TEST_F(LibraryTool, ExportImportRoundTripKeepsGoodLines)
               "--lon", "77:13E", "--dst"}));
     run({"--library", "add", "--name", "B", "--date", "2007-03-22", "--time", "10:00", "--zone",
          "America/Los_Angeles", "--lat", "37:52N", "--lon", "122:16W"});
+    // Clocks went back at 02:00: 01:30 came twice, and the second one is kept.
+    run({"--library", "add", "--name", "TWICE", "--date", "2007-11-04", "--time", "01:30", "--zone",
+         "America/New_York", "--fold", "later", "--lat", "40:43N", "--lon", "74:00W"});
     ASSERT_EQ(run({"--library", "export", file("a.csv")}).status, 0);
     const std::string exported = Read(file("a.csv"));
-    EXPECT_EQ(exported, "name,date,time,zone,lat,lon,dst,city,state,country\n"
-                        "ASHA,1980-06-15,06:30:15,34,28:37N,77:13E,1,\"Delhi, \"\"old\"\"\",,\n"
-                        "B,2007-03-22,10:00,America/Los_Angeles,37:52N,122:16W,0,,,\n");
+    EXPECT_EQ(exported, "name,date,time,zone,lat,lon,dst,city,state,country,fold\n"
+                        "ASHA,1980-06-15,06:30:15,34,28:37N,77:13E,1,\"Delhi, \"\"old\"\"\",,,\n"
+                        "B,2007-03-22,10:00,America/Los_Angeles,37:52N,122:16W,0,,,,\n"
+                        "TWICE,2007-11-04,01:30,America/New_York,40:43N,74:00W,0,,,,later\n");
 
     std::ofstream(file("a.csv"), std::ios::app) << "C,1980-13-01,06:30,34,28:37N,77:13E,0\nbad line\n";
     const Result imported = run({"--library", "import", file("a.csv")}, "other.sqlite");
     EXPECT_EQ(imported.status, 1);
-    EXPECT_NE(imported.err.find("zodiora-chart: line 4: --date"), std::string::npos) << imported.err;
-    EXPECT_NE(imported.err.find("zodiora-chart: line 5: expected 7"), std::string::npos) << imported.err;
+    EXPECT_NE(imported.err.find("zodiora-chart: line 5: --date"), std::string::npos) << imported.err;
+    EXPECT_NE(imported.err.find("zodiora-chart: line 6: expected 7"), std::string::npos) << imported.err;
     ASSERT_EQ(run({"--library", "export", file("b.csv")}, "other.sqlite").status, 0);
     EXPECT_EQ(Read(file("b.csv")), exported);
+    const auto twice = nlohmann::json::parse(run({"--chart", "TWICE", "--json"}, "other.sqlite").out);
+    EXPECT_EQ(twice["utc"], "2007-11-04T06:30:00Z");
+    EXPECT_EQ(twice["timeZone"]["abbreviation"], "EST");
 }
 
 TEST_F(LibraryTool, ADamagedLibraryIsSetAsideAndNamed)

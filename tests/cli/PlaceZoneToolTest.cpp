@@ -81,6 +81,18 @@ TEST(PlaceTool, ZoneIdsGiveTheOffsetOfTheirDay)
 
     const Result batch = RunTool({"--batch", "-", "--json"}, "A,1942-10-01,12:00,Asia/Kolkata,22:34N,88:22E,0\n");
     EXPECT_EQ(JsonOf(batch)["timeZone"]["id"], "Asia/Kolkata");
+
+    // The batch's eleventh column picks the occurrence of a time read twice.
+    const std::string twiceLine = "A,2007-11-04,01:30,America/New_York,40:43N,074:00W,0,,,,";
+    const Result folds = RunTool({"--batch", "-", "--format", "csv"},
+                                 twiceLine + "earlier\n" + twiceLine + "later\n" + twiceLine + "\n" + twiceLine + "x\n");
+    EXPECT_EQ(folds.status, 1);
+    EXPECT_NE(folds.out.find("\n1,A,2007-11-04T05:30:00Z,"), std::string::npos) << folds.out;
+    EXPECT_NE(folds.out.find("\n2,A,2007-11-04T06:30:00Z,"), std::string::npos) << folds.out;
+    EXPECT_NE(folds.err.find("line 3: 2007-11-04 01:30:00 in America/New_York happened twice"), std::string::npos)
+        << folds.err;
+    EXPECT_NE(folds.err.find("line 4: the fold field must be earlier, later or empty, not 'x'"), std::string::npos)
+        << folds.err;
 }
 
 TEST(PlaceTool, FindPlaceListsMatchesLargestFirst)

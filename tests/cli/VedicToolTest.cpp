@@ -90,8 +90,14 @@ TEST(VedicTool, JsonAgreesWithTheVedicDetails)
         const Result result = RunTool(With(arguments, {"--json"}));
         ASSERT_EQ(result.status, 0) << result.err;
         const auto json = nlohmann::json::parse(result.out);
-        const auto request = std::get<zodiora::cli::ChartRequest>(zodiora::cli::ParseChartRequest(
-            {json["details"]["name"], arguments[3], arguments[5], arguments[7], arguments[9], arguments[11]}));
+        zodiora::cli::ChartArguments parsed;
+        parsed.name = json["details"]["name"];
+        parsed.date = arguments[3];
+        parsed.time = arguments[5];
+        parsed.zone = arguments[7];
+        parsed.latitude = arguments[9];
+        parsed.longitude = arguments[11];
+        const auto request = std::get<zodiora::cli::ChartRequest>(zodiora::cli::ParseChartRequest(parsed));
         const zodiora::ChartResult chart = session.run(request.form);
         const zodiora::VedicDetails details = zodiora::BuildVedicDetails(chart.chart, zodiora::UtcOffsetSeconds(chart.birth));
         const auto& periods = json["dasha"]["periods"];
