@@ -72,8 +72,8 @@ std::string ShortPositionText(std::string_view longText)
 
     std::string degreePart{trim(before)};
     std::string minutePart{trim(between)};
-    if (degreePart.size() <= 1) degreePart.insert(0, "0");
-    if (minutePart.size() <= 1) minutePart.insert(0, "0");
+    if (degreePart.size() <= 1) degreePart.insert(degreePart.begin(), '0');
+    if (minutePart.size() <= 1) minutePart.insert(minutePart.begin(), '0');
 
     std::string text;
     text.reserve(degreePart.size() + sign.size() + minutePart.size() + 2);

@@ -14,7 +14,7 @@ TEST(NameText, TakesLettersAndSpacesInCapitals)
 TEST(NameText, RefusesWhatTheNameBoxRefuses)
 {
     using namespace std::string_literals;
-    for (const std::string name : {"mary-jane 2nd <b>O'Neil</b>"s, "ANN\r"s, "ANN\b"s, "ANN\n"s, "\xff\xfe"s,
+    for (const std::string& name : {"mary-jane 2nd <b>O'Neil</b>"s, "ANN\r"s, "ANN\b"s, "ANN\n"s, "\xff\xfe"s,
                                    "ZO\xc3\xab"s, "ANN\0"s}) {
         const NameCheck check = CheckNameText(name);
         ASSERT_TRUE(check.problem.has_value()) << name;
