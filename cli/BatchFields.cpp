@@ -1,5 +1,7 @@
 #include "cli/BatchFields.h"
 
+#include "presentation/Utf8.h"
+
 namespace zodiora::cli {
 
 namespace {
@@ -17,7 +19,7 @@ std::variant<ChartArguments, std::string> ParseBatchFields(const std::vector<std
                std::to_string(fields.size());
     }
     if (fields[6] != "0" && fields[6] != "1") {
-        return "the daylight-saving field must be 0 or 1, not '" + fields[6] + "'";
+        return "the daylight-saving field must be 0 or 1, not '" + ValidUtf8(fields[6]) + "'";
     }
     ChartArguments arguments;
     arguments.name = fields[0];
@@ -39,7 +41,7 @@ std::variant<ChartArguments, std::string> ParseBatchFields(const std::vector<std
         } else if (fold == "later") {
             arguments.fold = Fold::Later;
         } else if (!fold.empty()) {
-            return "the fold field must be earlier, later or empty, not '" + fold + "'";
+            return "the fold field must be earlier, later or empty, not '" + ValidUtf8(fold) + "'";
         }
     }
     return arguments;
