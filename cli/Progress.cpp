@@ -14,7 +14,7 @@ constexpr const char* ClearLine = "\r\x1b[K";
 }  // namespace
 
 Progress::Progress(std::ostream& err, bool terminal, std::optional<long> totalLines, Clock::duration delay)
-    : err_(err), terminal_(terminal), totalLines_(totalLines), delay_(delay), nextShow_(start_ + delay)
+    : err_(err), terminal_(terminal), totalLines_(totalLines), nextShow_(start_ + delay)
 {
 }
 

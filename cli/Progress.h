@@ -29,7 +29,6 @@ private:
     std::ostream& err_;
     bool terminal_;
     std::optional<long> totalLines_;
-    Clock::duration delay_;
     Clock::time_point start_ = Clock::now();
     Clock::time_point nextShow_;
     bool shown_ = false;
