@@ -1,7 +1,6 @@
 #include "cli/VedicJson.h"
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -77,20 +76,13 @@ constexpr std::array<char, 200> TwoDigits = [] {
 }();
 
 // A boundary's date, "YYYY-MM-DD" (or longer for years beyond four digits,
-// at most 13 characters within LocalDate's range), held as two words: built
-// and copied whole, so no narrow stores are read back as wide loads.
+// at most 13 characters within LocalDate's range), held as two words that
+// are copied whole.
 struct DateText {
     std::uint64_t head = 0;
     std::uint64_t tail = 0;
     std::size_t length = 0;
 };
-
-std::uint64_t TwoDigitWord(int value)
-{
-    std::uint16_t word;
-    std::memcpy(&word, &TwoDigits[static_cast<std::size_t>(2 * value)], 2);
-    return word;
-}
 
 DateText DateTextOf(const vedic::CalendarDate& date)
 {
@@ -98,21 +90,16 @@ DateText DateTextOf(const vedic::CalendarDate& date)
     char text[16] = {};
     if (date.year < 0 || date.year > 9999) {
         result.length = vedic::IsoDate(date).copy(text, sizeof text);
-    } else if constexpr (std::endian::native == std::endian::little) {
-        // Composed in registers: bytes stored one by one and read back as a
-        // word would stall the store buffer, some ninety times a chart.
-        result.head = TwoDigitWord(date.year / 100) | TwoDigitWord(date.year % 100) << 16 | std::uint64_t{'-'} << 32 |
-                      TwoDigitWord(date.month) << 40 | std::uint64_t{'-'} << 56;
-        result.tail = TwoDigitWord(date.day);
-        result.length = 10;
-        return result;
     } else {
-        std::memcpy(text, &TwoDigits[static_cast<std::size_t>(2 * (date.year / 100))], 2);
-        std::memcpy(text + 2, &TwoDigits[static_cast<std::size_t>(2 * (date.year % 100))], 2);
+        const auto digits = [&](std::size_t at, int value) {
+            std::memcpy(text + at, &TwoDigits[static_cast<std::size_t>(2 * value)], 2);
+        };
+        digits(0, date.year / 100);
+        digits(2, date.year % 100);
         text[4] = '-';
-        std::memcpy(text + 5, &TwoDigits[static_cast<std::size_t>(2 * date.month)], 2);
+        digits(5, date.month);
         text[7] = '-';
-        std::memcpy(text + 8, &TwoDigits[static_cast<std::size_t>(2 * date.day)], 2);
+        digits(8, date.day);
         result.length = 10;
     }
     std::memcpy(&result.head, text, 8);
@@ -181,12 +168,9 @@ void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int u
     out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
-}  // namespace
-
-void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSeconds)
+// [{"body":"Sun","name":"Punarvasu","pada":3,"lord":"Jupiter"},…]
+void AppendNakshatras(std::string& out, const Chart& chart)
 {
-    json.key("nakshatras");
-    std::string& out = json.rawValue();
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
         const vedic::NakshatraPosition at = vedic::NakshatraOf(chart.longitude(AllPoints[k]));
         out.append(BodyListOpenings()[k]);
@@ -196,15 +180,26 @@ void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSecon
         out.append(R"(,"lord":")").append(vedic::DashaLordName(at.lord)).append("\"}");
     }
     out.push_back(']');
+}
 
-    json.key("navamsa");
-    json.rawValue();  // the same buffer as `out`
+// {"Sun":"Capricorn",…}
+void AppendNavamsas(std::string& out, const Chart& chart)
+{
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
         const int sign = vedic::NavamsaSign(chart.longitude(AllPoints[k]));
         out.append(BodyMemberKeys()[k]).append("\"").append(SignNames[static_cast<std::size_t>(sign)]).append("\"");
     }
     out.push_back('}');
+}
 
+}  // namespace
+
+void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSeconds)
+{
+    json.key("nakshatras");
+    AppendNakshatras(json.rawValue(), chart);
+    json.key("navamsa");
+    AppendNavamsas(json.rawValue(), chart);
     const vedic::VimshottariDasha dasha = vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment));
     json.key("dasha");
     json.beginObject();
