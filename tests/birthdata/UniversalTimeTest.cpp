@@ -11,16 +11,10 @@ namespace {
 
 BirthData Birth(int year, int month, int day, int hour, int minute, int zoneRow, bool east, bool dst = false)
 {
-    BirthData birth;
-    birth.year = year;
-    birth.month = month;
-    birth.day = day;
-    birth.hour = hour;
-    birth.minute = minute;
+    BirthData birth = test::BirthAt(year, month, day, hour, minute, zoneRow);
     birth.east = east;
     birth.lonDegrees = 10;
     birth.daylightSaving = dst;
-    ApplyZoneRow(zoneRow, birth);
     return birth;
 }
 
