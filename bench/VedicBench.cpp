@@ -12,7 +12,7 @@
 #include "presentation/VedicDetails.h"
 #include "precise/PreciseEphemeris.h"
 #include "vedic/LocalDate.h"
-#include "vedic/MeanNode.h"
+#include "engine/LunarNode.h"
 #include "vedic/Nakshatra.h"
 #include "vedic/Navamsa.h"
 #include "vedic/Vimshottari.h"
@@ -34,7 +34,7 @@ struct VedicPoints {
 void VedicPart(const std::array<double, 11>& longitudes, double jd, double tropicalToSidereal,
                VedicPoints& points, vedic::VimshottariDasha& dasha)
 {
-    const vedic::LunarNodes nodes = vedic::MeanNodes(jd, tropicalToSidereal);
+    const LunarNodes nodes = MeanNodes(jd, tropicalToSidereal);
     for (std::size_t k = 0; k < 13; ++k) {
         const double longitude = k < 11 ? longitudes[k] : k == 11 ? nodes.rahu : nodes.ketu;
         points.nakshatras[k] = vedic::NakshatraOf(longitude);

@@ -84,7 +84,7 @@ nlohmann::ordered_json ChartJson(const ChartResult& result)
     json["moonSign"] = display.rashi;
     json["sunSign"] = display.sunSign;
     json["lagna"] = display.lagna;
-    json["ayanamsa1900"] = chart.ayanamsa1900;
+    json["ayanamsa1900"] = chart.ayanamsa1900();
     json["universalHours"] = chart.moment.hours;
     json["universalDateTime"] = UniversalMinuteText(chart.moment.utc);
     json["bodies"] = bodies;

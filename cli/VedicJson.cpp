@@ -200,7 +200,8 @@ void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSecon
     AppendNakshatras(json.rawValue(), chart);
     json.key("navamsa");
     AppendNavamsas(json.rawValue(), chart);
-    const vedic::VimshottariDasha dasha = vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment));
+    const vedic::VimshottariDasha dasha = vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment),
+                                                                 DaysPerYear(chart.settings.dashaYear));
     json.key("dasha");
     json.beginObject();
     json.key("balance");

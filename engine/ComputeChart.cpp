@@ -1,9 +1,10 @@
+#include <cmath>
 #include <stdexcept>
 
 #include "engine/AngleRoutines.h"
 #include "engine/Engine.h"
+#include "engine/LunarNode.h"
 #include "precise/PreciseEphemeris.h"
-#include "vedic/MeanNode.h"
 
 namespace zodiora {
 
@@ -14,10 +15,41 @@ void Set(Chart& chart, Body body, double longitude)
     chart.longitudes[IndexOf(body)] = longitude;
 }
 
+double Normalized(double degrees)
+{
+    const double d = std::fmod(degrees, 360.0);
+    const double n = d < 0 ? d + 360.0 : d;
+    return n >= 360.0 ? 0.0 : n;
+}
+
+double SwissAyanamsa(double jdUt, AyanamsaKind kind)
+{
+    const auto degrees = precise::AyanamsaDegrees(jdUt, kind);
+    if (!degrees) {
+        throw std::runtime_error("the Swiss Ephemeris has no ayanamsa for this date");
+    }
+    return *degrees;
+}
+
+// The classic kernels measure from their own Lahiri zero point; another
+// ayanamsa moves every sidereal longitude by its difference from Lahiri.
+void ApplyAyanamsa(Chart& chart)
+{
+    const AyanamsaKind kind = chart.settings.ayanamsa;
+    if (kind == AyanamsaKind::Lahiri) return;
+    const double jd = JulianDayUt(chart.moment);
+    const double shift = SwissAyanamsa(jd, kind) - SwissAyanamsa(jd, AyanamsaKind::Lahiri);
+    for (double& longitude : chart.longitudes) {
+        longitude = Normalized(longitude - shift);
+    }
+    chart.ayanamsaDegrees += shift;
+}
+
 void ComputeClassic(Chart& chart)
 {
     const UniversalMoment& moment = chart.moment;
-    chart.ayanamsa1900 = Ayanamsa1900At(moment);
+    const double ayanamsa1900 = Ayanamsa1900At(moment);
+    chart.ayanamsaDegrees = -ayanamsa1900;
     const auto planets = SiderealPlanets(moment);
     Set(chart, Body::Sun, planets[ElementSun]);
     Set(chart, Body::Moon, SiderealMoon(moment));
@@ -32,15 +64,17 @@ void ComputeClassic(Chart& chart)
     Set(chart, Body::Ascendant, SiderealAscendant(moment, chart.place));
     // The same ayanamsa as the planets', so a node and a planet in
     // conjunction show the same sign.
-    const vedic::LunarNodes nodes = vedic::MeanNodes(JulianDayUt(moment), chart.ayanamsa1900);
+    const LunarNodes nodes = NodesAt(JulianDayUt(moment), ayanamsa1900, chart.settings.node);
     Set(chart, Body::Rahu, nodes.rahu);
     Set(chart, Body::Ketu, nodes.ketu);
+    ApplyAyanamsa(chart);
 }
 
 void ComputePrecise(Chart& chart)
 {
-    const auto positions = precise::ComputePrecise(JulianDayUt(chart.moment), chart.place.latitude,
-                                                   -chart.place.longitudeWest, precise::PreciseSpeeds::Omit);
+    const auto positions =
+        precise::ComputePrecise(JulianDayUt(chart.moment), chart.place.latitude, -chart.place.longitudeWest,
+                                precise::PreciseSpeeds::Omit, chart.settings.ayanamsa, chart.settings.node);
     if (!positions) {
         throw std::runtime_error("the precise ephemeris has no positions for this date");
     }
@@ -49,7 +83,7 @@ void ComputePrecise(Chart& chart)
     for (std::size_t k = 0; k < PointCount; ++k) {
         chart.longitudes[k] = positions->longitude[k];
     }
-    chart.ayanamsa1900 = -positions->ayanamsa;
+    chart.ayanamsaDegrees = positions->ayanamsa;
 }
 
 }  // namespace
@@ -64,18 +98,30 @@ Place PlaceOf(const BirthData& birth)
     return Place{SignedLatitude(birth), SignedLongitude(birth)};
 }
 
-Chart ComputeChart(const UniversalMoment& moment, const Place& place, Ephemeris ephemeris)
+Chart ComputeChart(const UniversalMoment& moment, const Place& place, const CalculationSettings& settings)
 {
     Chart chart;
     chart.moment = moment;
     chart.place = place;
-    chart.ephemeris = ephemeris;
-    if (ephemeris == Ephemeris::Precise) {
+    chart.settings = settings;
+    if (settings.ephemeris == Ephemeris::Precise) {
         ComputePrecise(chart);
     } else {
         ComputeClassic(chart);
     }
     return chart;
+}
+
+Chart ComputeChart(const UniversalMoment& moment, const Place& place, Ephemeris ephemeris)
+{
+    CalculationSettings settings;
+    settings.ephemeris = ephemeris;
+    return ComputeChart(moment, place, settings);
+}
+
+Chart ComputeChart(const BirthData& birth, const CalculationSettings& settings)
+{
+    return ComputeChart(UniversalMomentOf(birth), PlaceOf(birth), settings);
 }
 
 Chart ComputeChart(const BirthData& birth, Ephemeris ephemeris)

@@ -26,15 +26,27 @@ std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& mome
 /// The Julian day (universal time) of a moment.
 double JulianDayUt(const UniversalMoment& moment);
 
-/// The whole chart of a moment and place: Classic from the kernels above,
-/// Precise from the Swiss Ephemeris (throws std::runtime_error if it refuses
-/// the date, which it does only far outside the years the form offers).
+/// The whole chart of a moment and place in the chosen settings: Classic
+/// from the kernels above, Precise from the Swiss Ephemeris (throws
+/// std::runtime_error if it refuses the date, which it does only far
+/// outside the years the form offers).
+///
+/// The classic kernels have their own Lahiri-type ayanamsa. Another
+/// ayanamsa is applied to them: every sidereal longitude (planets, Moon,
+/// Ascendant, nodes) moves by the difference between the chosen ayanamsa
+/// and Lahiri as the Swiss Ephemeris gives both at the moment, so Classic
+/// with Lahiri is the program's own method unchanged. The true node of the
+/// classic ephemeris is TrueNodeTropical (engine/LunarNode.h).
+Chart ComputeChart(const UniversalMoment& moment, const Place& place, const CalculationSettings& settings);
+
+/// The same with every setting but the ephemeris at its default.
 Chart ComputeChart(const UniversalMoment& moment, const Place& place, Ephemeris ephemeris = Ephemeris::Classic);
 
 /// The place of a birth record in the engine's sign convention.
 Place PlaceOf(const BirthData& birth);
 
 /// The whole chart of a birth record.
+Chart ComputeChart(const BirthData& birth, const CalculationSettings& settings);
 Chart ComputeChart(const BirthData& birth, Ephemeris ephemeris = Ephemeris::Classic);
 
 }  // namespace zodiora

@@ -57,7 +57,7 @@ void CheckChartResult(const ChartResult& result)
         Check(slot.size() == 9 && slot[2] == ' ' && slot[6] == ' ', "position text DD Sss MM");
         Check(slot.substr(3, 3) == SignAbbreviation(SignOf(longitude)), "position names its sign");
     }
-    Check(std::isfinite(result.chart.ayanamsa1900) && std::isfinite(result.chart.moment.hours), "no NaN");
+    Check(std::isfinite(result.chart.ayanamsa1900()) && std::isfinite(result.chart.moment.hours), "no NaN");
     Check(display.sunSign == SignNames[static_cast<std::size_t>(SignOf(result.chart.longitude(Body::Sun)))],
           "Sun sign");
     Check(display.lagna.starts_with(SignNames[static_cast<std::size_t>(display.rotation)]), "lagna is house 1");

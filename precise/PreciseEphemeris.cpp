@@ -16,16 +16,31 @@ constexpr std::array<int, PreciseAscendant> BodyNumbers{SE_SUN,     SE_MOON,   S
                                                         SE_MARS,    SE_JUPITER, SE_SATURN, SE_URANUS,
                                                         SE_NEPTUNE, SE_PLUTO};
 
-/// The library keeps its settings per thread (Debian builds it with
-/// thread-local state), so each thread chooses Lahiri once for itself; a
-/// process-wide call_once would leave the other threads on the default zodiac.
-void UseLahiriOnThisThread()
+int SiderealMode(AyanamsaKind kind)
 {
-    thread_local const bool chosen = [] {
-        swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
-        return true;
-    }();
-    (void)chosen;
+    switch (kind) {
+    case AyanamsaKind::Raman: return SE_SIDM_RAMAN;
+    case AyanamsaKind::Krishnamurti: return SE_SIDM_KRISHNAMURTI;
+    case AyanamsaKind::FaganBradley: return SE_SIDM_FAGAN_BRADLEY;
+    case AyanamsaKind::TrueChitra: return SE_SIDM_TRUE_CITRA;
+    case AyanamsaKind::Yukteshwar: return SE_SIDM_YUKTESHWAR;
+    case AyanamsaKind::Lahiri: break;
+    }
+    return SE_SIDM_LAHIRI;
+}
+
+/// The library keeps its settings per thread (Debian builds it with
+/// thread-local state), so each thread chooses its sidereal mode for
+/// itself; the mode last chosen is remembered so that a run of charts in
+/// one ayanamsa sets it once (setting it drops the library's caches).
+void UseOnThisThread(AyanamsaKind kind)
+{
+    thread_local int current = -1;
+    const int mode = SiderealMode(kind);
+    if (mode != current) {
+        swe_set_sid_mode(mode, 0, 0);
+        current = mode;
+    }
 }
 
 double Normalized(double degrees)
@@ -37,9 +52,10 @@ double Normalized(double degrees)
 
 }  // namespace
 
-std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, double longitude, PreciseSpeeds speeds)
+std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, double longitude, PreciseSpeeds speeds,
+                                               AyanamsaKind ayanamsa, NodeKind node)
 {
-    UseLahiriOnThisThread();
+    UseOnThisThread(ayanamsa);
     const int flags = speeds == PreciseSpeeds::Include ? CalcFlags | SEFLG_SPEED : CalcFlags;
     PrecisePositions result;
     char error[AS_MAXCH];
@@ -51,7 +67,7 @@ std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, dou
         result.longitude[static_cast<std::size_t>(k)] = Normalized(xx[0]);
         result.speed[static_cast<std::size_t>(k)] = xx[3];
     }
-    if (swe_calc_ut(jdUt, SE_MEAN_NODE, flags, xx, error) < 0) {
+    if (swe_calc_ut(jdUt, node == NodeKind::True ? SE_TRUE_NODE : SE_MEAN_NODE, flags, xx, error) < 0) {
         return std::nullopt;
     }
     result.longitude[PreciseRahu] = Normalized(xx[0]);
@@ -69,6 +85,27 @@ std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, dou
         return std::nullopt;
     }
     return result;
+}
+
+std::optional<double> AyanamsaDegrees(double jdUt, AyanamsaKind kind)
+{
+    UseOnThisThread(kind);
+    char error[AS_MAXCH];
+    double degrees = 0;
+    if (swe_get_ayanamsa_ex_ut(jdUt, SEFLG_MOSEPH | SEFLG_NONUT, &degrees, error) < 0) {
+        return std::nullopt;
+    }
+    return degrees;
+}
+
+std::optional<double> TropicalNode(double jdUt, NodeKind kind)
+{
+    char error[AS_MAXCH];
+    double xx[6];
+    if (swe_calc_ut(jdUt, kind == NodeKind::True ? SE_TRUE_NODE : SE_MEAN_NODE, SEFLG_MOSEPH, xx, error) < 0) {
+        return std::nullopt;
+    }
+    return Normalized(xx[0]);
 }
 
 }  // namespace zodiora::precise

@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "precise/SiderealChoice.h"
+
 namespace zodiora::precise {
 
 /// Order of the points in PrecisePositions.
@@ -14,16 +16,18 @@ enum PrecisePoint : int {
 /// One moment's positions from the Swiss Ephemeris's built-in analytic
 /// ephemeris (no data files).
 struct PrecisePositions {
-    /// Sidereal longitudes, Lahiri, degrees in [0, 360): geocentric apparent
-    /// positions (light time, aberration, nutation applied) referred to the
-    /// Lahiri zero point; Rahu is the mean ascending node and Ketu is
-    /// opposite it; the Ascendant is the ecliptic degree rising in the east.
+    /// Sidereal longitudes in the chosen ayanamsa, degrees in [0, 360):
+    /// geocentric apparent positions (light time, aberration, nutation
+    /// applied) referred to the ayanamsa's zero point; Rahu is the mean or
+    /// the true (osculating, SE_TRUE_NODE) ascending node as chosen and Ketu
+    /// is opposite it; the Ascendant is the ecliptic degree rising in the east.
     std::array<double, PrecisePointCount> longitude{};
     /// Motion in longitude, degrees per day (negative: retrograde); Ketu
     /// moves with Rahu; 0 for the Ascendant (and for all with PreciseSpeeds::Omit).
     std::array<double, PrecisePointCount> speed{};
-    /// Lahiri ayanamsa at the moment, degrees (about 23.86 in 2000): tropical
-    /// minus sidereal longitude, measured from the mean equinox of date.
+    /// The chosen ayanamsa at the moment, degrees (Lahiri: about 23.86 in
+    /// 2000): tropical minus sidereal longitude, measured from the mean
+    /// equinox of date (as AyanamsaDegrees gives it).
     double ayanamsa = 0;
 };
 
@@ -37,8 +41,21 @@ enum class PreciseSpeeds { Include, Omit };
 /// moves the Ascendant (positions are geocentric). Empty when the library
 /// refuses the date (its analytic theory spans 3000 BC to AD 3000).
 /// With PreciseSpeeds::Omit every speed is left 0. Safe to call from
-/// several threads at once.
+/// several threads at once, each with its own ayanamsa.
 std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, double longitude,
-                                               PreciseSpeeds speeds = PreciseSpeeds::Include);
+                                               PreciseSpeeds speeds = PreciseSpeeds::Include,
+                                               AyanamsaKind ayanamsa = AyanamsaKind::Lahiri,
+                                               NodeKind node = NodeKind::Mean);
+
+/// The ayanamsa `kind` at the Julian day `jdUt` (universal time), degrees:
+/// tropical minus sidereal longitude from the mean equinox of date
+/// (SEFLG_NONUT), the Swiss Ephemeris's value for the sidereal mode.
+/// Empty when the library refuses the date. Thread-safe.
+std::optional<double> AyanamsaDegrees(double jdUt, AyanamsaKind kind);
+
+/// Tropical longitude of the Moon's mean or true (osculating) ascending
+/// node at `jdUt`, degrees in [0, 360), true equinox of date; the yardstick
+/// of the classic ephemeris's own nodes. Empty when the library refuses the date.
+std::optional<double> TropicalNode(double jdUt, NodeKind kind);
 
 }  // namespace zodiora::precise

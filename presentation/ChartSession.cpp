@@ -10,7 +10,7 @@ ChartResult ChartSession::run(const BirthFormInput& input, ReportMode reportMode
     ReadBirthData(input, birth_);
     ChartResult result;
     result.birth = birth_;
-    result.chart = ComputeChart(birth_, ephemeris_);
+    result.chart = ComputeChart(birth_, settings_);
     result.retrograde = RetrogradesOf(birth_);
     result.display = BuildChartDisplay(birth_, result.chart, result.retrograde);
     if (result.display.rashi.empty()) {

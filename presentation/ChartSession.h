@@ -32,12 +32,16 @@ public:
     /// builds the display (and the report unless skipped).
     ChartResult run(const BirthFormInput& input, ReportMode reportMode = ReportMode::Compose);
 
-    /// The ephemeris of the charts that follow; Classic unless set.
-    void setEphemeris(Ephemeris ephemeris) { ephemeris_ = ephemeris; }
-    Ephemeris ephemeris() const { return ephemeris_; }
+    /// How the charts that follow are calculated; the defaults unless set.
+    void setSettings(const CalculationSettings& settings) { settings_ = settings; }
+    const CalculationSettings& settings() const { return settings_; }
+
+    /// The ephemeris alone, the other settings kept.
+    void setEphemeris(Ephemeris ephemeris) { settings_.ephemeris = ephemeris; }
+    Ephemeris ephemeris() const { return settings_.ephemeris; }
 
 private:
-    Ephemeris ephemeris_ = Ephemeris::Classic;
+    CalculationSettings settings_;
     BirthData birth_;
     std::string moonSign_;
     InterpretationState readings_;

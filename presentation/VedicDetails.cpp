@@ -67,6 +67,7 @@ int IndexAt(const std::vector<Period>& periods, double jd, auto startOf, auto en
 VedicDetails BuildVedicDetails(const Chart& chart, int utcOffsetSeconds)
 {
     VedicDetails details;
+    details.daysPerYear = DaysPerYear(chart.settings.dashaYear);
     for (const Body body : AllPoints) {
         const double longitude = chart.longitude(body);
         const vedic::NakshatraPosition at = vedic::NakshatraOf(longitude);
@@ -75,7 +76,7 @@ VedicDetails BuildVedicDetails(const Chart& chart, int utcOffsetSeconds)
         details.navamsa[IndexOf(body)] = vedic::NavamsaSign(longitude);
     }
     const vedic::VimshottariDasha dasha =
-        vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment));
+        vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment), details.daysPerYear);
     details.balanceLord = vedic::DashaLordName(dasha.balance.lord);
     details.balanceYears = dasha.balance.years;
     details.dasha.reserve(dasha.periods.size());

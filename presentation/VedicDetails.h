@@ -48,6 +48,7 @@ struct VedicDetails {
     std::array<int, PointCount> navamsa{};  ///< sign index, 0 = Aries
     std::string_view balanceLord;
     double balanceYears = 0;
+    double daysPerYear = 365.25;  ///< the dasha year the periods are measured in
     std::vector<DashaMajor> dasha;
 };
 

@@ -13,7 +13,7 @@ constexpr double YearEpsilon = 1e-10;
 /// Fills the sub-periods of `period` whose full length began `elapsedYears`
 /// before period.startJd; those ended by then are left out, the one running
 /// then is cut at startJd.
-void AddSubPeriods(Mahadasha& period, double elapsedYears)
+void AddSubPeriods(Mahadasha& period, double elapsedYears, double daysPerYear)
 {
     const double years = DashaLordYears(period.lord);
     period.sub.reserve(DashaLordCount);
@@ -28,8 +28,8 @@ void AddSubPeriods(Mahadasha& period, double elapsedYears)
         DashaPeriod sub;
         sub.lord = lord;
         sub.startJd = startYears <= elapsedYears ? period.startJd
-                                                 : period.startJd + (startYears - elapsedYears) * DaysPerDashaYear;
-        sub.endJd = period.startJd + (endYears - elapsedYears) * DaysPerDashaYear;
+                                                 : period.startJd + (startYears - elapsedYears) * daysPerYear;
+        sub.endJd = period.startJd + (endYears - elapsedYears) * daysPerYear;
         period.sub.push_back(sub);
     }
     // The last sub-period ends with its period, exactly.
@@ -38,7 +38,7 @@ void AddSubPeriods(Mahadasha& period, double elapsedYears)
 
 }  // namespace
 
-VimshottariDasha Vimshottari(double moonSiderealLongitude, double birthJdUt)
+VimshottariDasha Vimshottari(double moonSiderealLongitude, double birthJdUt, double daysPerYear)
 {
     const NakshatraPosition moon = NakshatraOf(moonSiderealLongitude);
     VimshottariDasha dasha;
@@ -55,8 +55,8 @@ VimshottariDasha Vimshottari(double moonSiderealLongitude, double birthJdUt)
         Mahadasha period;
         period.lord = lord;
         period.startJd = startJd;
-        period.endJd = startJd + years * DaysPerDashaYear;
-        AddSubPeriods(period, elapsedYears);
+        period.endJd = startJd + years * daysPerYear;
+        AddSubPeriods(period, elapsedYears, daysPerYear);
         dasha.periods.push_back(std::move(period));
         coveredYears += years;
         startJd = dasha.periods.back().endJd;

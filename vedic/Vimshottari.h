@@ -6,7 +6,7 @@
 
 namespace zodiora::vedic {
 
-/// Dasha years are Julian years.
+/// Dasha years are Julian years unless another length is chosen.
 inline constexpr double DaysPerDashaYear = 365.25;
 
 /// One period of a lord; times are Julian days in universal time.
@@ -43,6 +43,7 @@ struct VimshottariDasha {
 /// Vimshottari periods for a Moon at `moonSiderealLongitude` degrees at the
 /// moment `birthJdUt` (Julian day, universal time). Sub-periods of a lord L
 /// run from L itself in Vimshottari order, each L years × sub-lord years / 120.
-VimshottariDasha Vimshottari(double moonSiderealLongitude, double birthJdUt);
+/// Years are `daysPerYear` days long (a Julian year unless chosen).
+VimshottariDasha Vimshottari(double moonSiderealLongitude, double birthJdUt, double daysPerYear = DaysPerDashaYear);
 
 }  // namespace zodiora::vedic

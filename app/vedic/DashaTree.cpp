@@ -13,8 +13,6 @@ namespace zodiora {
 
 namespace {
 
-constexpr double DaysPerYear = 365.25;
-
 QTreeWidgetItem* PeriodItem(const DashaSpan& span)
 {
     return new QTreeWidgetItem(QStringList{ToQString(span.lord), ToQString(span.start), ToQString(span.end)});
@@ -42,11 +40,12 @@ DashaTree::DashaTree(QWidget* parent) : QWidget(parent)
 void DashaTree::showDetails(const VedicDetails& details, const QDate& today)
 {
     // The balance in whole years, months of a twelfth of a year and days,
-    // on the same 365.25-day year the periods are measured in.
+    // on the same year the periods are measured in.
+    const double daysPerYear = details.daysPerYear;
     const int years = static_cast<int>(details.balanceYears);
-    const double restDays = (details.balanceYears - years) * DaysPerYear;
-    const int months = static_cast<int>(restDays / (DaysPerYear / 12));
-    const int days = static_cast<int>(restDays - months * (DaysPerYear / 12));
+    const double restDays = (details.balanceYears - years) * daysPerYear;
+    const int months = static_cast<int>(restDays / (daysPerYear / 12));
+    const int days = static_cast<int>(restDays - months * (daysPerYear / 12));
     balanceLabel_->setText(tr("Balance of the %1 period at birth: %2 years, %3 months, %4 days")
                                .arg(ToQString(details.balanceLord)).arg(years).arg(months).arg(days));
 

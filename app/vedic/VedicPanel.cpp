@@ -106,7 +106,7 @@ QWidget* VedicPanel::buildCharts()
 void VedicPanel::showChart(const ChartResult& result, const QDate& today)
 {
     const VedicDetails details = BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth));
-    ephemerisLabel_->setText(result.chart.ephemeris == Ephemeris::Precise
+    ephemerisLabel_->setText(result.chart.settings.ephemeris == Ephemeris::Precise
                                  ? tr("Ephemeris: Precise (Swiss Ephemeris, Lahiri ayanamsa)")
                                  : tr("Ephemeris: Classic (mean orbital elements)"));
     nakshatras_->showChart(result, details);

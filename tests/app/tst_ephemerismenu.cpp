@@ -69,7 +69,7 @@ private slots:
             QVERIFY(!Child<QAction>(form, "classicEphemerisAction")->isChecked());
             QVERIFY(EphemerisShown(form).contains(QStringLiteral("Precise")));
             const ChartResult precise = Delhi1980Chart(Ephemeris::Precise);
-            QCOMPARE(precise.chart.ephemeris, Ephemeris::Precise);
+            QCOMPARE(precise.chart.settings.ephemeris, Ephemeris::Precise);
             QCOMPARE(MoonShown(form), ToQString(LongPositionText(precise.chart.longitude(Body::Moon))));
             QVERIFY(MoonShown(form) != ToQString(LongPositionText(Delhi1980Chart().chart.longitude(Body::Moon))));
         }

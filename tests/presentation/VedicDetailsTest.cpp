@@ -71,7 +71,7 @@ TEST(VedicDetails, PreciseBerkeleyAscendantIsSevenThirtyFourTaurus)
     const BirthData birth = Berkeley2007();
     EXPECT_EQ(UtcOffsetSeconds(birth), -7 * 3600);
     const Chart chart = ComputeChart(birth, Ephemeris::Precise);
-    EXPECT_EQ(chart.ephemeris, Ephemeris::Precise);
+    EXPECT_EQ(chart.settings.ephemeris, Ephemeris::Precise);
     EXPECT_EQ(ShortPositionText(chart.longitude(Body::Ascendant)), "07 Tau 34");
 }
 

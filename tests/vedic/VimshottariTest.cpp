@@ -142,3 +142,20 @@ TEST(Vimshottari, PeriodEndsInTheLocalCalendar)
     EXPECT_EQ(IsoDate(LocalDate(ketu.endJd, 6 * 3600)), "2007-01-01");
     EXPECT_EQ(IsoDate(LocalDate(ketu.startJd, -3600)), "1999-12-31");
 }
+
+TEST(Vimshottari, YearLengthScalesEveryPeriodAndTheDefaultIsJulian)
+{
+    const VimshottariDasha julian = Vimshottari(Rohini + Span / 3, Birth);
+    const VimshottariDasha byDefault = Vimshottari(Rohini + Span / 3, Birth, 365.25);
+    const VimshottariDasha savana = Vimshottari(Rohini + Span / 3, Birth, 360.0);
+    ASSERT_EQ(savana.periods.size(), julian.periods.size());
+    EXPECT_EQ(savana.balance.years, julian.balance.years);  // years, not days
+    for (std::size_t m = 0; m < julian.periods.size(); ++m) {
+        EXPECT_EQ(byDefault.periods[m].endJd, julian.periods[m].endJd);
+        EXPECT_NEAR(savana.periods[m].endJd - Birth, (julian.periods[m].endJd - Birth) * 360.0 / 365.25, 1e-6);
+        ASSERT_EQ(savana.periods[m].sub.size(), julian.periods[m].sub.size());
+        EXPECT_EQ(savana.periods[m].sub.back().endJd, savana.periods[m].endJd);
+    }
+    // 120 savana years are 43,200 days.
+    EXPECT_NEAR(Vimshottari(0.0, Birth, 360.0).periods[8].endJd - Birth, 43200.0, 1e-6);
+}
