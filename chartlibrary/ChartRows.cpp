@@ -10,10 +10,11 @@ namespace zodiora {
 namespace {
 
 // The order here is the order of BindChartFields and ReadChart.
-constexpr std::array<std::string_view, 21> FieldColumns = {
+constexpr std::array<std::string_view, 22> FieldColumns = {
     "name",        "month_index", "day",         "year",        "hour",       "minute",      "second",
     "zone_row",    "daylight_saving", "zone_id", "ut_offset_seconds", "lat_degrees", "lat_minutes", "south",
     "lon_degrees", "lon_minutes", "east",        "city",        "state",      "country",     "note",
+    "settings",
 };
 constexpr int FieldCount = static_cast<int>(FieldColumns.size());
 
@@ -117,6 +118,7 @@ void BindChartFields(SqliteStatement& statement, const SavedChart& chart)
     statement.bind(++i, form.state);
     statement.bind(++i, form.country);
     statement.bind(++i, chart.note);
+    statement.bind(++i, chart.settings);
 }
 
 SavedChart ReadChart(const SqliteStatement& statement)
@@ -149,6 +151,7 @@ SavedChart ReadChart(const SqliteStatement& statement)
     form.state = statement.textAt(i++);
     form.country = statement.textAt(i++);
     chart.note = statement.textAt(i++);
+    chart.settings = statement.textAt(i++);
     chart.createdMs = statement.int64At(i++);
     chart.modifiedMs = statement.int64At(i++);
     return chart;

@@ -47,7 +47,11 @@ CREATE INDEX charts_by_name ON charts (name);
 const std::string SchemaVersion1 =
     std::string(Version1Tables) + "PRAGMA application_id = " + std::to_string(ChartLibraryApplicationId) + ";";
 
-const std::array<std::string_view, 1> Steps = {SchemaVersion1};
+// Step 2: how the chart is calculated, as the canonical settings text
+// ("ephemeris=precise ayanamsa=raman ..."); empty for the preferences' defaults.
+constexpr std::string_view SchemaVersion2 = "ALTER TABLE charts ADD COLUMN settings TEXT NOT NULL DEFAULT '';";
+
+const std::array<std::string_view, 2> Steps = {SchemaVersion1, SchemaVersion2};
 
 }  // namespace
 

@@ -16,6 +16,10 @@ struct SavedChart {
     BirthFormInput form;
     std::string zoneId;                         ///< IANA zone, e.g. "Asia/Kolkata"; empty = the form's zone row
     std::string note;
+    /// How the chart is calculated, the canonical text of engine's
+    /// CalculationSettings (SettingsText); empty = the preferences' defaults.
+    /// Kept as text so the library stays below the engine.
+    std::string settings;
     std::int64_t createdMs = 0;   ///< UTC, milliseconds since 1970; set by the library
     std::int64_t modifiedMs = 0;  ///< UTC, milliseconds since 1970; set by the library on every save
 };

@@ -30,9 +30,9 @@ struct BatchJob {
 
 class BatchWorker {
 public:
-    BatchWorker(const ChartFormatter& formatter, Ephemeris ephemeris) : formatter_(&formatter)
+    BatchWorker(const ChartFormatter& formatter, const CalculationSettings& settings) : formatter_(&formatter)
     {
-        session_.setEphemeris(ephemeris);
+        session_.setSettings(settings);
     }
 
     void operator()(BatchJob& job)
@@ -107,7 +107,7 @@ BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostr
         progress.update(done, job.records[job.count - 1].line);
     };
     OrderedPool<BatchJob> pool(settings.threads, ChunksPerWorker * settings.threads);
-    pool.run(read, [&] { return BatchWorker(formatter, settings.ephemeris); }, write);
+    pool.run(read, [&] { return BatchWorker(formatter, settings.settings); }, write);
     progress.finish();
 
     if (reader.failed()) return BatchOutcome::InputUnreadable;

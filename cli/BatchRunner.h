@@ -10,7 +10,7 @@ namespace zodiora::cli {
 
 struct BatchSettings {
     ChartFormatter formatter;
-    Ephemeris ephemeris = Ephemeris::Classic;
+    CalculationSettings settings;   ///< for every record
     unsigned threads = 1;           ///< workers; 1 charts on the calling thread
     bool progress = false;          ///< stderr is a terminal and --quiet was not given
     std::optional<long> totalLines;  ///< the input's line count when known, for the progress line

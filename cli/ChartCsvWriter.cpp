@@ -34,7 +34,7 @@ void AppendCsvField(std::string& out, std::string_view field)
     out.push_back('"');
 }
 
-void AppendChartCsvHeader(std::string& out)
+void AppendChartCsvHeader(std::string& out, const SectionSelection& sections)
 {
     out.append(LeadingColumns);
     for (std::size_t k = 0; k < BodyNames.size(); ++k) {
@@ -46,10 +46,17 @@ void AppendChartCsvHeader(std::string& out)
             out.append(column);
         }
     }
+    for (const OutputSection* section : sections) section->appendCsvHeader(out);
     out.append(",error\n");
 }
 
 void AppendChartCsv(std::string& out, long line, const ChartResult& result)
+{
+    AppendChartCsvFields(out, line, result);
+    out.append(",\n");
+}
+
+void AppendChartCsvFields(std::string& out, long line, const ChartResult& result)
 {
     if (line > 0) AppendInteger(out, line);
     const ChartDisplay& display = result.display;
@@ -77,16 +84,15 @@ void AppendChartCsv(std::string& out, long line, const ChartResult& result)
             AppendCsvField(out, ShortPositionText(result.chart.longitude(body)));
         }
     }
-    out.append(",\n");
 }
 
-void AppendBatchErrorCsv(std::string& out, long line, std::string_view problem)
+void AppendBatchErrorCsv(std::string& out, long line, std::string_view problem, const SectionSelection& sections)
 {
     AppendInteger(out, line);
     // Every column of a chart stays empty; the count comes from the header.
     std::size_t columns = 0;
     std::string header;
-    AppendChartCsvHeader(header);
+    AppendChartCsvHeader(header, sections);
     for (const char c : header) columns += c == ',' ? 1 : 0;
     out.append(columns, ',');
     AppendCsvField(out, problem);

@@ -10,33 +10,59 @@
 #include "cli/ChartJsonWriter.h"
 #include "cli/ChartOutput.h"
 #include "cli/VedicText.h"
+#include "presentation/CalculationLine.h"
 
 namespace zodiora::cli {
 
+namespace {
+
+// The clock as the request read it: a tz zone, or the zone row.
+ClockReading ClockOf(const ChartResult& result, const ChartRequest& request)
+{
+    if (request.zone) return zodiora::ClockOf(result.birth, request.zone->id, request.zone->abbreviation);
+    return zodiora::ClockOf(result.birth);
+}
+
+}  // namespace
+
 void ChartFormatter::appendPreamble(std::string& out) const
 {
-    if (format == OutputFormat::Csv) AppendChartCsvHeader(out);
+    if (format == OutputFormat::Csv) AppendChartCsvHeader(out, sections);
 }
 
 void ChartFormatter::appendChart(std::string& out, long line, const ChartResult& result,
                                  const ChartRequest& request) const
 {
+    const SectionContext context{result, request, sectionOptions};
     switch (format) {
     case OutputFormat::Json:
-        AppendChartJson(out, result, request, report);
+        if (!settingsKeys && sections.empty()) {
+            AppendChartJson(out, result, request, report);
+            return;
+        }
+        AppendChartJson(out, result, request, report, [&](JsonWriter& json) {
+            if (settingsKeys) AppendSettingsJson(json, result.chart);
+            for (const OutputSection* section : sections) section->appendJson(json, context);
+        });
         return;
     case OutputFormat::Csv:
-        AppendChartCsv(out, line, result);
+        AppendChartCsvFields(out, line, result);
+        for (const OutputSection* section : sections) section->appendCsvRow(out, context);
+        out.append(",\n");
         return;
     case OutputFormat::Text:
         break;
     }
     std::ostringstream text;
     WriteChartText(text, result);
-    if (vedic) {
-        std::string sections;
-        AppendVedicText(sections, result, BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth)));
-        text << sections;
+    if (vedic || !sections.empty()) {
+        // The settings once, at the top of the Vedic part or before the sections.
+        std::string parts = "\n" + CalculationLine(result.chart, ClockOf(result, request)) + "\n";
+        if (vedic) {
+            AppendVedicText(parts, result, BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth)));
+        }
+        for (const OutputSection* section : sections) section->appendText(parts, context);
+        text << parts;
     }
     if (report) {
         // CR LF is the report's own line break; a terminal wants LF.
@@ -52,7 +78,7 @@ void ChartFormatter::appendBatchError(std::string& out, long line, std::string_v
         AppendBatchErrorJson(out, line, problem);
         return;
     case OutputFormat::Csv:
-        AppendBatchErrorCsv(out, line, problem);
+        AppendBatchErrorCsv(out, line, problem, sections);
         return;
     case OutputFormat::Text:
         break;

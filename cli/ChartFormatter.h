@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/ChartRequest.h"
+#include "cli/sections/Section.h"
 #include "presentation/ChartSession.h"
 
 namespace zodiora::cli {
@@ -16,6 +17,12 @@ struct ChartFormatter {
     OutputFormat format = OutputFormat::Text;
     bool report = false;
     bool vedic = false;  ///< text: add the nakshatras, Navamsa and dasha (JSON always has them)
+    SectionSelection sections;      ///< --with
+    SectionOptions sectionOptions;  ///< what the sections read
+    /// JSON: name the settings ("ayanamsa", "node", "dashaYear") after the
+    /// existing keys; set when a new option was given or the settings are
+    /// not the defaults, so output without them stays as it was.
+    bool settingsKeys = false;
 
     ChartSession::ReportMode reportMode() const
     {

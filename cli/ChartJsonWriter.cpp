@@ -48,7 +48,7 @@ void DisplayKeys(JsonWriter& json, const ChartResult& result)
     Member(json, "sunSign", display.sunSign);
     Member(json, "lagna", display.lagna);
     json.key("ayanamsa1900");
-    json.number(chart.ayanamsa1900);
+    json.number(chart.ayanamsa1900());
     json.key("universalHours");
     json.number(chart.moment.hours);
     Member(json, "universalDateTime", UniversalMinuteText(chart.moment.utc));
@@ -143,17 +143,34 @@ void PlaceKey(JsonWriter& json, const ChosenPlace& place)
 
 }  // namespace
 
-void AppendChartJson(std::string& out, const ChartResult& result, const ChartRequest& request, bool withReport)
+void AppendSettingsJson(JsonWriter& json, const Chart& chart)
+{
+    json.key("ayanamsa");
+    json.beginObject();
+    json.key("name");
+    json.plainText(KeyOf(chart.settings.ayanamsa));
+    json.key("degrees");
+    json.number(chart.ayanamsaDegrees);
+    json.endObject();
+    json.key("node");
+    json.plainText(KeyOf(chart.settings.node));
+    json.key("dashaYear");
+    json.plainText(KeyOf(chart.settings.dashaYear));
+}
+
+void AppendChartJson(std::string& out, const ChartResult& result, const ChartRequest& request, bool withReport,
+                     const std::function<void(JsonWriter&)>& more)
 {
     JsonWriter json(out);
     json.beginObject();
     DisplayKeys(json, result);
     if (withReport) Member(json, "report", PlainText(result.report));
     NumberKeys(json, result);
-    Member(json, "ephemeris", EphemerisName(result.chart.ephemeris));
+    Member(json, "ephemeris", EphemerisName(result.chart.settings.ephemeris));
     AppendVedicMembers(json, result.chart, UtcOffsetSeconds(result.birth));
     TimeZoneKey(json, result, request);
     if (request.place) PlaceKey(json, *request.place);
+    if (more) more(json);
     json.endObject();
     out.push_back('\n');
 }

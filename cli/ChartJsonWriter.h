@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,14 @@ namespace zodiora::cli {
 /// first (as ChartJson builds them), "report" when asked for, then the
 /// numbers: "longitudes", "signs", "retrograde", "house" and "utc"; then
 /// "ephemeris", the Vedic keys, "timeZone" and, for a chart of an atlas
-/// place, "place".
-void AppendChartJson(std::string& out, const ChartResult& result, const ChartRequest& request, bool withReport);
+/// place, "place"; then whatever `more` appends (settings, sections).
+void AppendChartJson(std::string& out, const ChartResult& result, const ChartRequest& request, bool withReport,
+                     const std::function<void(JsonWriter&)>& more = nullptr);
+
+/// The chart's settings beyond the ephemeris: "ayanamsa": {"name": "lahiri",
+/// "degrees": 23.86…} (its value at the moment), "node": "mean",
+/// "dashaYear": "julian".
+void AppendSettingsJson(JsonWriter& json, const Chart& chart);
 
 /// Appends {"line":N,"error":"..."} and a line feed for a batch line that failed.
 void AppendBatchErrorJson(std::string& out, long line, std::string_view problem);

@@ -43,6 +43,8 @@ struct ChartRequest {
     BirthFormInput form;
     std::optional<HistoryZone> zone;
     std::optional<ChosenPlace> place;
+    /// A saved chart's calculation settings (SettingsText); empty for the defaults.
+    std::string settings;
 };
 
 /// Turns the arguments into what the input form would hold, or a one-line

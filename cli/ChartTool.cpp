@@ -58,12 +58,28 @@ std::optional<ChartRequest> PrepareBirth(const ToolOptions& options, const CLI::
     return std::move(std::get<ChartRequest>(parsed));
 }
 
+// Settings other than the ephemeris at their defaults leave the JSON as it was.
+bool BeyondTheDefaults(CalculationSettings settings)
+{
+    settings.ephemeris = Ephemeris::Classic;
+    return settings != CalculationSettings{};
+}
+
+ChartFormatter FormatterFor(const ToolOptions& options, const CalculationSettings& settings)
+{
+    ChartFormatter formatter = options.formatter();
+    formatter.settingsKeys = options.newOptionsGiven() || BeyondTheDefaults(settings);
+    return formatter;
+}
+
 int RunOne(const ToolOptions& options, const std::optional<ChartRequest>& request, std::ostream& out)
 {
     if (!request) return ExitBadInput;
+    // A saved chart's own settings, unless the command line overrides them.
+    const CalculationSettings settings = options.settingsOver(ParseSettingsText(request->settings));
     ChartSession session;
-    session.setEphemeris(options.chosenEphemeris());
-    const ChartFormatter formatter = options.formatter();
+    session.setSettings(settings);
+    const ChartFormatter formatter = FormatterFor(options, settings);
     std::string text;
     formatter.appendPreamble(text);
     formatter.appendChart(text, 0, session.run(request->form, formatter.reportMode()), *request);
@@ -118,8 +134,8 @@ std::optional<long> LineCount(const std::string& path)
 int RunBatch(const ToolOptions& options, std::istream& stdIn, bool errIsTerminal, std::ostream& out, std::ostream& err)
 {
     BatchSettings settings;
-    settings.formatter = options.formatter();
-    settings.ephemeris = options.chosenEphemeris();
+    settings.settings = options.settingsOver({});
+    settings.formatter = FormatterFor(options, settings.settings);
     settings.threads = options.threads;
     settings.progress = errIsTerminal && !options.quiet;
     if (settings.progress) settings.totalLines = LineCount(options.batchFile);
@@ -165,6 +181,21 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     } catch (const CLI::ParseError& error) {
         err << "zodiora-chart: " << MessageText(error.what()) << '\n';
         return ExitBadInput;
+    }
+
+    if (app.count("--with") > 0) {
+        auto sections = ParseSections(options.with);
+        if (const auto* message = std::get_if<std::string>(&sections)) {
+            err << "zodiora-chart: " << MessageText(*message) << '\n';
+            return ExitBadInput;
+        }
+        options.sections = std::move(std::get<SectionSelection>(sections));
+        if (options.formatter().format == OutputFormat::Csv) {
+            if (const auto refusal = CsvRefusal(options.sections)) {
+                err << "zodiora-chart: " << *refusal << '\n';
+                return ExitBadInput;
+            }
+        }
     }
 
     int status = ExitOk;

@@ -180,6 +180,7 @@ std::optional<ChartRequest> SavedChartRequest(const ToolOptions& options, std::o
     if (!chart) return std::nullopt;
     ChartRequest request;
     request.form = chart->form;
+    request.settings = chart->settings;
     if (!chart->zoneId.empty() && chart->form.exactOffsetSeconds) {
         // The abbreviation is history's name for the offset that was saved.
         std::string error;

@@ -11,10 +11,52 @@ ChartFormatter ToolOptions::formatter() const
     const OutputFormat chosen = json || format == "json" ? OutputFormat::Json
                                 : format == "csv"        ? OutputFormat::Csv
                                                          : OutputFormat::Text;
-    return ChartFormatter{chosen, report, vedic};
+    ChartFormatter formatter;
+    formatter.format = chosen;
+    formatter.report = report;
+    formatter.vedic = vedic;
+    formatter.sections = sections;
+    formatter.sectionOptions = sectionOptions();
+    return formatter;
+}
+
+CalculationSettings ToolOptions::settingsOver(const CalculationSettings& base) const
+{
+    std::string words;
+    if (!ephemeris.empty()) words.append("ephemeris=").append(ephemeris);
+    for (const auto& [key, value] : settingOptions) {
+        if (!value.empty()) words.append(" ").append(key).append("=").append(value);
+    }
+    return ParseSettingsText(words, base);
+}
+
+bool ToolOptions::newOptionsGiven() const
+{
+    for (const auto& entry : settingOptions) {
+        if (!entry.second.empty()) return true;
+    }
+    return !sections.empty();
 }
 
 namespace {
+
+// One option per setting after the ephemeris (which has its own):
+// --ayanamsa, --node, --dasha-year, each checked against its keys.
+std::vector<CLI::Option*> AddSettingOptions(CLI::App& app, ToolOptions& options)
+{
+    std::vector<CLI::Option*> added;
+    ForEachSettingField([&](const auto& field) {
+        using Value = std::remove_cvref_t<decltype(CalculationSettings{}.*field.member)>;
+        if (field.key == "ephemeris") return;
+        std::vector<std::string> keys;
+        for (const auto& choice : ChoicesOf(Value{})) keys.emplace_back(choice.key);
+        std::string& target = options.settingOptions[std::string(field.key)];
+        const std::string help = std::string(field.key) + ": " + ChoiceKeys<Value>(", ") + " (default " +
+                                 std::string(KeyOf(CalculationSettings{}.*field.member)) + ")";
+        added.push_back(app.add_option("--" + std::string(field.key), target, help)->check(CLI::IsMember(keys)));
+    });
+    return added;
+}
 
 std::vector<CLI::Option*> AddBirthOptions(CLI::App& app, ToolOptions& options)
 {
@@ -65,8 +107,15 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
     auto* zones = app.add_flag("--list-zones", options.listZones, "print the time-zone list: row, UTC offset, name");
     auto* versionFlag = app.add_flag("--version", options.version, "print the program's version");
     auto* ephemeris = app.add_option("--ephemeris", options.ephemeris,
-                                     "classic (default: the program's own method) or precise (Swiss Ephemeris, Lahiri)")
+                                     "classic (default: the program's own method) or precise (Swiss Ephemeris)")
                           ->check(CLI::IsMember({"classic", "precise"}));
+    const std::vector<CLI::Option*> settings = AddSettingOptions(app, options);
+    std::string sections;
+    for (const OutputSection* section : AllSections()) {
+        sections.append(sections.empty() ? "" : ", ").append(section->name);
+        sections.append(" (").append(section->summary).append(")");
+    }
+    auto* with = app.add_option("--with", options.with, "add sections to each chart, comma-separated: " + sections);
     auto* vedic = app.add_flag("--vedic", options.vedic, "text: add nakshatras, Navamsa and Vimshottari dasha");
     auto* findPlace = app.add_option("--find-place", options.findPlace,
                                      "list up to 20 atlas places matching \"city[, state][, country]\"");
@@ -108,7 +157,9 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
         option->excludes(findPlace);
         option->excludes(saved);
     }
-    for (CLI::Option* option : {ephemeris, vedic, report}) {
+    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with};
+    chartOptions.insert(chartOptions.end(), settings.begin(), settings.end());
+    for (CLI::Option* option : chartOptions) {
         option->excludes(stations);
         option->excludes(findPlace);
         option->excludes(library);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -8,6 +9,7 @@
 
 #include "cli/ChartFormatter.h"
 #include "cli/ChartRequest.h"
+#include "cli/sections/Section.h"
 #include "engine/Chart.h"
 
 namespace zodiora::cli {
@@ -17,7 +19,13 @@ struct ToolOptions {
     ChartArguments chart;
     std::string place;      ///< --place: the atlas query
     std::string fold;       ///< --fold: earlier or later
-    std::string ephemeris = "classic";
+    std::string ephemeris;  ///< --ephemeris; empty when not given
+    /// --ayanamsa, --node, --dasha-year and any later setting: one option per
+    /// SettingFields entry after the ephemeris, keyed by the setting's key;
+    /// empty when not given.
+    std::map<std::string, std::string, std::less<>> settingOptions;
+    std::string with;             ///< --with, as given
+    SectionSelection sections;    ///< --with, read
     bool vedic = false;
     std::string batchFile;
     std::string stationsPlanet;
@@ -36,6 +44,17 @@ struct ToolOptions {
 
     ChartFormatter formatter() const;
     Ephemeris chosenEphemeris() const { return ephemeris == "precise" ? Ephemeris::Precise : Ephemeris::Classic; }
+
+    /// `base` (the defaults, or a saved chart's) with the settings the
+    /// command line gives laid over it.
+    CalculationSettings settingsOver(const CalculationSettings& base) const;
+
+    /// A setting beyond the ephemeris, or --with, was given: the JSON then
+    /// names the settings ("ayanamsa", "node", "dashaYear").
+    bool newOptionsGiven() const;
+
+    /// What the sections read, the same for every chart of the run.
+    SectionOptions sectionOptions() const { return {}; }
 };
 
 /// The options that describe one birth (the single chart and --library add).

@@ -65,6 +65,27 @@ TEST_F(SchemaMigrationTest, AVersion1LibraryOpensWithEveryFieldInPlace)
     EXPECT_EQ(chart.note, "first chart");
     EXPECT_EQ(chart.createdMs, 1000);
     EXPECT_EQ(chart.modifiedMs, 2000);
+    EXPECT_EQ(chart.settings, "") << "an old chart takes the preferences' settings";
+}
+
+TEST_F(SchemaMigrationTest, Version2KeepsEachChartsSettings)
+{
+    MakeVersion1Library(path_);
+    {
+        ChartLibrary library = makeLibrary();
+        ASSERT_TRUE(library.open(path_));
+        SavedChart chart = library.findByName("ASHA").value().value();
+        chart.settings = "ephemeris=precise ayanamsa=raman node=true dasha-year=julian";
+        ASSERT_TRUE(library.save(chart));
+    }
+    SqliteDatabase db;
+    ASSERT_EQ(db.open(path_), 0);
+    EXPECT_EQ(UserVersion(db), 2);
+    ChartLibrary library = makeLibrary();
+    ASSERT_TRUE(library.open(path_));
+    const SavedChart chart = library.findByName("ASHA").value().value();
+    EXPECT_EQ(chart.settings, "ephemeris=precise ayanamsa=raman node=true dasha-year=julian");
+    EXPECT_EQ(chart.note, "first chart");
 }
 
 TEST_F(SchemaMigrationTest, ANewStepRunsOnceOnOldDataAndAFailingStepChangesNothing)

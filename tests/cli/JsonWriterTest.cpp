@@ -118,7 +118,7 @@ TEST(ChartJsonWriter, DisplayKeysAreDumpsBytes)
         if (report) reference["report"] = PlainText(result.report);
         const std::string prefix = reference.dump();
         std::string line;
-        AppendChartJson(line, result, zodiora::cli::ChartRequest{input, {}, {}}, report);
+        AppendChartJson(line, result, zodiora::cli::ChartRequest{input, {}, {}, {}}, report);
         ASSERT_EQ(line.substr(0, prefix.size() - 1), prefix.substr(0, prefix.size() - 1)) << round;
         ASSERT_EQ(line.substr(prefix.size() - 1, 15), ",\"longitudes\":{");
     }

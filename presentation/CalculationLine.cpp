@@ -1,0 +1,96 @@
+#include "presentation/CalculationLine.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "birthdata/TimeZoneTable.h"
+#include "birthdata/UniversalTime.h"
+
+namespace zodiora {
+
+namespace {
+
+constexpr std::string_view Separator = " \u00B7 ";
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+// 23.81425 -> 23°48′51″, to the nearest second.
+std::string DegreesMinutesSeconds(double degrees)
+{
+    const long seconds = std::lround(std::abs(degrees) * 3600);
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%ld\u00B0%02ld\u2032%02ld\u2033", degrees < 0 ? "-" : "", seconds / 3600,
+                  seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
+// +05:30, or +05:21:10 for an offset with seconds.
+std::string OffsetText(int offsetSeconds)
+{
+    const int magnitude = std::abs(offsetSeconds);
+    char text[16];
+    if (magnitude % 60 != 0) {
+        std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
+                      magnitude / 60 % 60, magnitude % 60);
+    } else {
+        std::snprintf(text, sizeof text, "%c%02d:%02d", offsetSeconds < 0 ? '-' : '+', magnitude / 3600,
+                      magnitude / 60 % 60);
+    }
+    return text;
+}
+
+// The shortest text that reads back: 365.25, 365.256363, 360.
+std::string ShortestNumber(double value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+}  // namespace
+
+ClockReading ClockOf(const BirthData& birth, std::string_view zoneId, std::string_view abbreviation)
+{
+    ClockReading clock;
+    clock.offsetSeconds = UtcOffsetSeconds(birth);
+    if (!zoneId.empty()) {
+        clock.zone = zoneId;
+        clock.abbreviation = abbreviation;
+        return clock;
+    }
+    clock.daylightSaving = birth.daylightSaving;
+    if (birth.zoneRow >= 0 && birth.zoneRow < TimeZoneRowCount) {
+        const std::string_view text = TimeZoneTable[static_cast<std::size_t>(birth.zoneRow)].text;
+        const std::size_t first = text.find(',');
+        const std::size_t second = text.find(',', first + 1);
+        clock.zone = Trimmed(text.substr(0, first));
+        if (first != std::string_view::npos && second != std::string_view::npos) {
+            clock.abbreviation = Trimmed(text.substr(first + 1, second - first - 1));
+        }
+    }
+    return clock;
+}
+
+std::string CalculationLine(const Chart& chart, const ClockReading& clock)
+{
+    const CalculationSettings& settings = chart.settings;
+    std::string line = settings.ephemeris == Ephemeris::Precise ? "Precise ephemeris (Swiss Ephemeris)"
+                                                                : "Classic ephemeris (mean orbital elements)";
+    line.append(Separator).append(TitleOf(settings.ayanamsa)).append(" ayanamsa ");
+    line.append(DegreesMinutesSeconds(chart.ayanamsaDegrees));
+    line.append(Separator).append(KeyOf(settings.node)).append(" node");
+    line.append(Separator).append("dasha year ").append(ShortestNumber(DaysPerYear(settings.dashaYear))).append(" days");
+    line.append(Separator).append("clock: ").append(clock.zone);
+    if (!clock.abbreviation.empty()) line.append(" ").append(clock.abbreviation);
+    if (clock.daylightSaving) line.append(" with daylight saving");
+    line.append(" ").append(OffsetText(clock.offsetSeconds));
+    return line;
+}
+
+}  // namespace zodiora

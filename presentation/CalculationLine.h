@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "birthdata/BirthData.h"
+#include "engine/Chart.h"
+
+namespace zodiora {
+
+/// Where a birth's clock time was read.
+struct ClockReading {
+    std::string zone;          ///< a tz id ("Asia/Kolkata") or a zone row's name ("Indian Time")
+    std::string abbreviation;  ///< "IST"; may be empty
+    int offsetSeconds = 0;     ///< ahead of UT, east positive, daylight saving included
+    bool daylightSaving = false;  ///< a zone row's daylight-saving box was ticked
+};
+
+/// The clock of a birth record: the tz zone `zoneId` with `abbreviation`
+/// when the offset came from history (`zoneId` not empty), else the zone
+/// row with its daylight-saving box.
+ClockReading ClockOf(const BirthData& birth, std::string_view zoneId = {}, std::string_view abbreviation = {});
+
+/// The settings a chart was calculated with and where its clock was read,
+/// in one line (UTF-8), so two users comparing charts see at once why they
+/// differ: "Precise ephemeris (Swiss Ephemeris) · Lahiri ayanamsa 23°48′51″ ·
+/// mean node · dasha year 365.25 days · clock: Asia/Kolkata IST +05:30".
+/// The ayanamsa's value is the chart's at the moment, to the nearest second.
+std::string CalculationLine(const Chart& chart, const ClockReading& clock);
+
+}  // namespace zodiora

@@ -1,0 +1,52 @@
+// The calculation line: every setting, the ayanamsa's value to the second
+// and the clock, from a tz zone or a zone row with daylight saving.
+#include <gtest/gtest.h>
+
+#include "SampleBirths.h"
+#include "engine/Engine.h"
+#include "presentation/CalculationLine.h"
+
+using namespace zodiora;
+
+TEST(CalculationLine, NamesEverySettingAndTheZone)
+{
+    Chart chart;
+    chart.settings = CalculationSettings{Ephemeris::Precise, AyanamsaKind::Lahiri, NodeKind::Mean, DashaYear::Julian};
+    chart.ayanamsaDegrees = 23.81425;  // 23°48′51.3″
+    const ClockReading clock{"Asia/Kolkata", "IST", 19800, false};
+    EXPECT_EQ(CalculationLine(chart, clock),
+              "Precise ephemeris (Swiss Ephemeris) \u00B7 Lahiri ayanamsa 23\u00B048\u203251\u2033 \u00B7 mean node "
+              "\u00B7 dasha year 365.25 days \u00B7 clock: Asia/Kolkata IST +05:30");
+}
+
+TEST(CalculationLine, OtherChoicesRoundedSecondsAndOffsetsWithSeconds)
+{
+    Chart chart;
+    chart.settings = CalculationSettings{Ephemeris::Classic, AyanamsaKind::Krishnamurti, NodeKind::True,
+                                         DashaYear::Sidereal};
+    chart.ayanamsaDegrees = 23.0 + 59 / 60.0 + 59.6 / 3600;  // rounds up to 24°00′00″
+    const std::string line = CalculationLine(chart, ClockReading{"Asia/Kolkata", "MMT", 19270, false});
+    EXPECT_EQ(line, "Classic ephemeris (mean orbital elements) \u00B7 Krishnamurti (KP) ayanamsa 24\u00B000\u203200\u2033"
+                    " \u00B7 true node \u00B7 dasha year 365.256363 days \u00B7 clock: Asia/Kolkata MMT +05:21:10");
+    chart.settings.dashaYear = DashaYear::Savana;
+    EXPECT_NE(CalculationLine(chart, {"Etc/GMT+5", "", -18000, false}).find("dasha year 360 days \u00B7 clock: Etc/GMT+5 -05:00"),
+              std::string::npos);
+}
+
+TEST(CalculationLine, ClockOfAZoneRowWithDaylightSavingOrOfHistory)
+{
+    const BirthData summer = test::Delhi1980Birth(true);
+    const ClockReading row = ClockOf(summer);
+    EXPECT_EQ(row.zone, "Indian Time");
+    EXPECT_EQ(row.abbreviation, "IST");
+    EXPECT_EQ(row.offsetSeconds, 19800 + 3600);
+    EXPECT_TRUE(row.daylightSaving);
+    const Chart chart = ComputeChart(summer);
+    EXPECT_NE(CalculationLine(chart, row).find("clock: Indian Time IST with daylight saving +06:30"), std::string::npos);
+    // The ayanamsa shown is the chart's: the classic's own Lahiri, 23°34′55″ in 1980.
+    EXPECT_NE(CalculationLine(chart, row).find("Lahiri ayanamsa 23\u00B034\u203255\u2033"), std::string::npos);
+
+    const ClockReading history = ClockOf(summer, "Asia/Kolkata", "IST");
+    EXPECT_EQ(history.zone, "Asia/Kolkata");
+    EXPECT_FALSE(history.daylightSaving);
+}
