@@ -13,6 +13,7 @@
 #include "birthdata/NameText.h"
 #include "birthdata/PlaceLookup.h"
 #include "presentation/ChartSession.h"
+#include "timezones/TimeZone.h"
 
 #include "app/AboutDialog.h"
 #include "app/AppConfig.h"
@@ -26,11 +27,26 @@
 #include "app/MessageMapping.h"
 #include "app/PlaceSearch.h"
 #include "app/ResultsWindow.h"
-#include "app/vedic/EphemerisMenu.h"
+#include "app/vedic/CalculationMenu.h"
 #include "app/ReturnKeyHook.h"
 #include "app/Shortcuts.h"
 
 namespace zodiora {
+
+namespace {
+
+// Where the chart's clock was read: the place's tz zone when the form took
+// the offset from its history, else the zone row.
+ClockReading FormClock(const BirthData& birth, const std::string& zoneId)
+{
+    if (zoneId.empty() || !birth.exactOffsetSeconds) return ClockOf(birth);
+    std::string error;
+    const auto zone = timezones::TimeZone::Find(zoneId, &error);
+    const timezones::LocalDateTime local{birth.year, birth.month, birth.day, birth.hour, birth.minute, birth.second};
+    return ClockOf(birth, zoneId, zone ? zone->abbreviationAt(local, *birth.exactOffsetSeconds) : std::string());
+}
+
+}  // namespace
 
 BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent),
@@ -76,7 +92,8 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
                                       {"exitAction", QStringLiteral("E&xit"), [this] { close(); }}});
     library_ = new LibraryActions(platform_, *this, fileMenu);
     QMenu* help = AddHelpMenu(menuBar(), platform_, this);
-    EphemerisMenu::AddTo(menuBar(), help, [this](Ephemeris e) { session_->setEphemeris(e); });
+    calculation_ = CalculationMenu::AddTo(menuBar(), help,
+                                          [this](const CalculationSettings& s) { session_->setSettings(s); });
     AssignStandardShortcuts(this);
     DescribeFormControls(this);
     client->installEventFilter(new ReturnKeyHook([this] { proceed(); }, this));
@@ -109,6 +126,16 @@ void BirthFormWindow::setInput(const BirthFormInput& input)
     fields_->setInput(input);
 }
 
+const CalculationSettings& BirthFormWindow::calculationSettings() const
+{
+    return session_->settings();
+}
+
+void BirthFormWindow::setCalculationSettings(const CalculationSettings& settings)
+{
+    calculation_->showSettings(settings);
+}
+
 ResultsWindow* BirthFormWindow::resultsWindow() const
 {
     return results_.data();
@@ -130,7 +157,8 @@ void BirthFormWindow::proceed()
         fields_->focusField(problem->focus);
         return;
     }
-    const ChartResult chart = session_->run(in);
+    ChartResult chart = session_->run(in);
+    chart.clock = FormClock(chart.birth, zoneId());
 
     delete results_.data();
     results_ = new ResultsWindow(platform_);

@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "birthdata/BirthFormInput.h"
+#include "engine/CalculationSettings.h"
 
 namespace zodiora {
 
 class BirthFormFields;
+class CalculationMenu;
 class LibraryActions;
 class Platform;
 class ResultsWindow;
@@ -30,6 +32,12 @@ public:
     std::string zoneId() const;
     /// Fills the controls as a user would (seconds are left alone).
     void setInput(const BirthFormInput& input);
+
+    /// How the next chart is calculated (the Settings menu's choice).
+    const CalculationSettings& calculationSettings() const;
+    /// A saved chart's settings for the charts that follow; the
+    /// remembered default stays as it is.
+    void setCalculationSettings(const CalculationSettings& settings);
 
     /// The results window of the chart on show, if any.
     ResultsWindow* resultsWindow() const;
@@ -63,6 +71,7 @@ private:
     QPointer<ResultsWindow> results_;
     bool exiting_ = false;
     LibraryActions* library_ = nullptr;
+    CalculationMenu* calculation_ = nullptr;
 };
 
 }  // namespace zodiora

@@ -174,6 +174,18 @@ void PaintSquareChart(QPainter& painter, const ChartResult& result, ChartStyle s
     }
 }
 
+// How the chart was calculated, small, in the bottom margin under the
+// chart; a long line (a long zone name) goes on over a second.
+void PaintCalculationLine(QPainter& painter, const ChartResult& result)
+{
+    painter.setFont(PageFont(24));
+    painter.setPen(Qt::darkGray);
+    const QRectF box(Margin, ChartPage::LogicalSize.height() - Margin + 20, PageRight - Margin, 90);
+    painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     ToQString(CalculationLine(result.chart, result.clock)));
+    painter.setPen(Qt::black);
+}
+
 }  // namespace
 
 void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& result, ChartStyle style)
@@ -209,6 +221,7 @@ void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& 
     } else {
         PaintSquareChart(painter, result, style);
     }
+    PaintCalculationLine(painter, result);
     painter.restore();
 }
 

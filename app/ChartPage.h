@@ -15,7 +15,8 @@ struct ChartResult;
 /// The chart on one page: whose chart it is, the birth data with place,
 /// zone and daylight saving (or the exact offset), the Lagna, Sun and Moon
 /// signs, the position table with Rahu and Ketu, and the chart in the
-/// chosen style (the wheel, North or South Indian). Laid out
+/// chosen style (the wheel, North or South Indian), and under it the
+/// calculation line (settings and clock). Laid out
 /// in a logical A4 box of tenths of a millimetre and scaled to whatever
 /// box it is given, so PDF, SVG, PNG and the printer get the same drawing
 /// in their own resolution.

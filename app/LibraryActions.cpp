@@ -13,6 +13,7 @@
 #include "app/QtText.h"
 #include "app/SaveChartDialog.h"
 #include "app/platform/Platform.h"
+#include "app/vedic/VedicSettings.h"
 
 namespace zodiora {
 
@@ -102,6 +103,7 @@ void LibraryActions::saveChart(QWidget* window)
     SavedChart chart;
     chart.form = form_.input();
     chart.zoneId = zoneId();
+    chart.settings = SettingsText(form_.calculationSettings());
     if (currentId_ != 0 && chart.form.name == currentName_) {
         chart.id = currentId_;
         chart.note = currentNote_;
@@ -178,8 +180,12 @@ void LibraryActions::show(const SavedChart& chart)
     currentNote_ = chart.note;
     // Later, not now: the entry that asked may belong to the results window
     // that showing a new chart replaces.
-    QTimer::singleShot(0, &form_, [form = &form_, input = chart.form] {
+    // What the chart's text leaves out (all of it for a chart saved before
+    // settings were kept) comes from the preferences.
+    const CalculationSettings settings = ParseSettingsText(chart.settings, VedicSettings::calculationSettings());
+    QTimer::singleShot(0, &form_, [form = &form_, input = chart.form, settings] {
         form->setInput(input);
+        form->setCalculationSettings(settings);
         form->proceed();
     });
 }

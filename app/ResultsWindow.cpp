@@ -68,6 +68,7 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     tabs_ = new ResultsTabs(scroll_, client);
     tabs_->placeTabsOn(title);
     layout->addWidget(tabs_, 1);
+    layout->addWidget(buildCalculationLine());
     layout->addWidget(buildButtons());
     setCentralWidget(client);
 
@@ -96,6 +97,21 @@ QWidget* ResultsWindow::buildTitle()
     title->setPalette(red);
     row->addWidget(title, 0, Qt::AlignHCenter);
     return strip;
+}
+
+// One line under the pages, so two users comparing charts see at once the
+// settings and clock each was calculated with; selectable to copy.
+QWidget* ResultsWindow::buildCalculationLine()
+{
+    calculationLabel_ = new QLabel;
+    calculationLabel_->setObjectName(QStringLiteral("calculationLabel"));
+    calculationLabel_->setTextFormat(Qt::PlainText);
+    calculationLabel_->setAutoFillBackground(true);
+    SetColours(calculationLabel_, Cream, Qt::black);
+    calculationLabel_->setContentsMargins(8, 3, 8, 3);
+    calculationLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    calculationLabel_->setToolTip(tr("How this chart was calculated: Settings menu of the birth form"));
+    return calculationLabel_;
 }
 
 QWidget* ResultsWindow::buildButtons()
@@ -155,6 +171,7 @@ void ResultsWindow::showChart(const ChartResult& result)
 {
     chartView_->showChart(result);
     tabs_->showChart(result, QDate::currentDate());
+    calculationLabel_->setText(ToQString(CalculationLine(result.chart, result.clock)));
     chartPage_->setChart(result);
     personName_ = ToQString(result.display.details.name);
 }

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QLabel;
 class QMenu;
 class QPushButton;
 class QScreen;
@@ -16,8 +17,9 @@ class Platform;
 class ResultsTabs;
 
 /// The results window: banner and title strips, the results form centred
-/// in a scroll area, and the Print / Back / Exit strip. Created for one
-/// chart and deleted when closed.
+/// in a scroll area (or a Vedic page), the calculation line (how the chart
+/// was calculated, on every page) and the Print / Back / Exit strip.
+/// Created for one chart and deleted when closed.
 class ResultsWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -53,6 +55,7 @@ protected:
 
 private:
     QWidget* buildTitle();
+    QWidget* buildCalculationLine();
     QWidget* buildButtons();
     void placeButtons();
     void fitChartViewHeight();
@@ -61,6 +64,7 @@ private:
     ChartView* chartView_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     ResultsTabs* tabs_ = nullptr;
+    QLabel* calculationLabel_ = nullptr;
     QWidget* buttonStrip_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* backButton_ = nullptr;

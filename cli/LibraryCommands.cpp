@@ -187,12 +187,7 @@ std::optional<ChartRequest> SavedChartRequest(const ToolOptions& options, std::o
         const auto zone = timezones::TimeZone::Find(chart->zoneId, &error);
         const timezones::LocalDateTime local{chart->form.year, chart->form.monthIndex + 1, chart->form.day,
                                              chart->form.hour, chart->form.minute,         chart->form.second};
-        std::string abbreviation;
-        if (zone) {
-            const timezones::LocalTimeOffset found = zone->offsetAt(local);
-            abbreviation = found.later.offsetSeconds == *chart->form.exactOffsetSeconds ? found.later.abbreviation
-                                                                                        : found.earlier.abbreviation;
-        }
+        const std::string abbreviation = zone ? zone->abbreviationAt(local, *chart->form.exactOffsetSeconds) : "";
         request.zone = HistoryZone{chart->zoneId, abbreviation, *chart->form.exactOffsetSeconds};
     }
     return request;

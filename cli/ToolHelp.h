@@ -44,6 +44,7 @@ Examples:
                   zodiora-chart --library list --json
                   zodiora-chart --library export charts.csv
   a saved chart:  zodiora-chart --chart ASHA --vedic
+  sections:       zodiora-chart --chart ASHA --with vargas,kp --ayanamsa krishnamurti --node true
   stations:       zodiora-chart --stations Mercury --format json
   zone rows:      zodiora-chart --list-zones
   version:        zodiora-chart --version

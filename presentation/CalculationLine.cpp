@@ -64,6 +64,7 @@ ClockReading ClockOf(const BirthData& birth, std::string_view zoneId, std::strin
         clock.abbreviation = abbreviation;
         return clock;
     }
+    if (birth.exactOffsetSeconds) return clock;
     clock.daylightSaving = birth.daylightSaving;
     if (birth.zoneRow >= 0 && birth.zoneRow < TimeZoneRowCount) {
         const std::string_view text = TimeZoneTable[static_cast<std::size_t>(birth.zoneRow)].text;
@@ -86,8 +87,10 @@ std::string CalculationLine(const Chart& chart, const ClockReading& clock)
     line.append(DegreesMinutesSeconds(chart.ayanamsaDegrees));
     line.append(Separator).append(KeyOf(settings.node)).append(" node");
     line.append(Separator).append("dasha year ").append(ShortestNumber(DaysPerYear(settings.dashaYear))).append(" days");
-    line.append(Separator).append("clock: ").append(clock.zone);
-    if (!clock.abbreviation.empty()) line.append(" ").append(clock.abbreviation);
+    line.append(Separator).append("clock:");
+    for (const std::string& part : {clock.zone, clock.abbreviation}) {
+        if (!part.empty()) line.append(" ").append(part);
+    }
     if (clock.daylightSaving) line.append(" with daylight saving");
     line.append(" ").append(OffsetText(clock.offsetSeconds));
     return line;

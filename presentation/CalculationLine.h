@@ -18,7 +18,8 @@ struct ClockReading {
 
 /// The clock of a birth record: the tz zone `zoneId` with `abbreviation`
 /// when the offset came from history (`zoneId` not empty), else the zone
-/// row with its daylight-saving box.
+/// row with its daylight-saving box; an exact offset without a zone id
+/// names no zone.
 ClockReading ClockOf(const BirthData& birth, std::string_view zoneId = {}, std::string_view abbreviation = {});
 
 /// The settings a chart was calculated with and where its clock was read,

@@ -12,6 +12,7 @@ ChartResult ChartSession::run(const BirthFormInput& input, ReportMode reportMode
     result.birth = birth_;
     result.chart = ComputeChart(birth_, settings_);
     result.retrograde = RetrogradesOf(birth_);
+    result.clock = ClockOf(birth_);
     result.display = BuildChartDisplay(birth_, result.chart, result.retrograde);
     if (result.display.rashi.empty()) {
         result.display.rashi = moonSign_;

@@ -3,6 +3,7 @@
 #include "birthdata/BirthData.h"
 #include "birthdata/BirthFormInput.h"
 #include "engine/Chart.h"
+#include "presentation/CalculationLine.h"
 #include "presentation/ChartDisplay.h"
 #include "presentation/Interpretation.h"
 #include "presentation/Report.h"
@@ -18,6 +19,9 @@ struct ChartResult {
     RetrogradeFlags retrograde;
     ChartDisplay display;
     Report report;  ///< empty unless asked for
+    /// Where the clock time was read: the zone row, or as the caller who
+    /// knows the tz zone sets it (ClockOf with the zone id).
+    ClockReading clock;
 };
 
 /// What "Proceed" does once the input has passed validation, for a whole

@@ -47,6 +47,12 @@ LocalTimeOffset TimeZone::offsetAt(const LocalDateTime& local) const
     }
 }
 
+std::string TimeZone::abbreviationAt(const LocalDateTime& local, int offsetSeconds) const
+{
+    const LocalTimeOffset found = offsetAt(local);
+    return found.later.offsetSeconds == offsetSeconds ? found.later.abbreviation : found.earlier.abbreviation;
+}
+
 ZoneOffset TimeZone::offsetAtUtc(std::int64_t utcSeconds) const
 {
     return OffsetOf(zone_->get_info(date::sys_seconds{std::chrono::seconds{utcSeconds}}));

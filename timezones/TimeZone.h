@@ -28,6 +28,11 @@ public:
     /// readings are reported as such, with both offsets; none is chosen here.
     LocalTimeOffset offsetAt(const LocalDateTime& local) const;
 
+    /// History's abbreviation ("IST") of the offset `offsetSeconds` at a
+    /// local clock reading: the later offset's unless only the earlier one
+    /// has that offset (a reading the clocks showed twice).
+    std::string abbreviationAt(const LocalDateTime& local, int offsetSeconds) const;
+
     /// The offset in force at a moment of universal time (seconds since the epoch).
     ZoneOffset offsetAtUtc(std::int64_t utcSeconds) const;
 

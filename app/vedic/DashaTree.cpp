@@ -37,6 +37,11 @@ DashaTree::DashaTree(QWidget* parent) : QWidget(parent)
     layout->addWidget(periods_, 1);
 }
 
+void DashaTree::showChart(const ChartResult&, const VedicContext& context)
+{
+    showDetails(context.details, context.today);
+}
+
 void DashaTree::showDetails(const VedicDetails& details, const QDate& today)
 {
     // The balance in whole years, months of a twelfth of a year and days,

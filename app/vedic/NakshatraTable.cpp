@@ -22,8 +22,9 @@ NakshatraTable::NakshatraTable(QWidget* parent) : QTableWidget(PointCount, Colum
     horizontalHeader()->setStretchLastSection(true);
 }
 
-void NakshatraTable::showChart(const ChartResult& result, const VedicDetails& details)
+void NakshatraTable::showChart(const ChartResult& result, const VedicContext& context)
 {
+    const VedicDetails& details = context.details;
     for (Body body : AllPoints) {
         const std::size_t k = IndexOf(body);
         const NakshatraEntry& entry = details.nakshatras[k];

@@ -35,8 +35,9 @@ NavamsaView::NavamsaView(QWidget* parent) : QWidget(parent)
     row->addWidget(chart_, 1);
 }
 
-void NavamsaView::showChart(const ChartResult& result, const VedicDetails& details)
+void NavamsaView::showChart(const ChartResult& result, const VedicContext& context)
 {
+    const VedicDetails& details = context.details;
     for (Body body : AllPoints) {
         const std::size_t k = IndexOf(body);
         const int sign = std::max(0, SignOf(result.chart.longitude(body)));
@@ -47,6 +48,11 @@ void NavamsaView::showChart(const ChartResult& result, const VedicDetails& detai
         }
     }
     chart_->setInput(NavamsaChartInput(result, details));
+}
+
+void NavamsaView::setChartStyle(ChartStyle style)
+{
+    chart_->setChartStyle(style);
 }
 
 }  // namespace zodiora

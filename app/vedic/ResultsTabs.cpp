@@ -41,7 +41,7 @@ ResultsTabs::ResultsTabs(QWidget* form, QWidget* parent) : QWidget(parent), form
     captions.setColor(QPalette::ButtonText, Qt::black);
     tabBar_->setPalette(captions);
     tabBar_->addTab(tr("Summary"));
-    for (const QString& title : VedicPanel::pageTitles()) {
+    for (const QString& title : vedic_->pageTitles()) {
         tabBar_->addTab(title);
     }
     connect(tabBar_, &QTabBar::currentChanged, this, &ResultsTabs::showPage);
@@ -93,7 +93,7 @@ QWidget* ResultsTabs::currentPage() const
 void ResultsTabs::showPage(int index)
 {
     if (index > 0) {
-        vedic_->setPage(static_cast<VedicPanel::Page>(index - 1));
+        vedic_->setPage(index - 1);
     }
     form_->setVisible(index <= 0);
     vedic_->setVisible(index > 0);

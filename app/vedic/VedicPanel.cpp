@@ -1,17 +1,15 @@
 #include "app/vedic/VedicPanel.h"
 
 #include <QComboBox>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "app/Colours.h"
-#include "app/vedic/ChartStyleView.h"
-#include "app/vedic/DashaTree.h"
-#include "app/vedic/NakshatraTable.h"
-#include "app/vedic/NavamsaView.h"
-#include "app/vedic/PointLabels.h"
+#include "app/QtText.h"
+#include "app/vedic/VedicPage.h"
+#include "app/vedic/VedicPages.h"
 #include "app/vedic/VedicSettings.h"
 #include "presentation/ChartSession.h"
 #include "presentation/VedicDetails.h"
@@ -23,15 +21,6 @@ namespace {
 /// The style box's entries, in this order.
 constexpr ChartStyle Styles[] = {ChartStyle::Wheel, ChartStyle::NorthIndian, ChartStyle::SouthIndian};
 
-QLabel* Caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
 }  // namespace
 
 VedicPanel::VedicPanel(QWidget* parent) : QWidget(parent)
@@ -39,19 +28,16 @@ VedicPanel::VedicPanel(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("vedicPanel"));
     SetColours(this, Cream, Qt::black);
 
-    nakshatras_ = new NakshatraTable(this);
-    navamsa_ = new NavamsaView(this);
-    dasha_ = new DashaTree(this);
-    pages_ = new QStackedWidget(this);
-    pages_->setObjectName(QStringLiteral("vedicPages"));
-    pages_->addWidget(nakshatras_);
-    pages_->addWidget(navamsa_);
-    pages_->addWidget(buildCharts());
-    pages_->addWidget(dasha_);
+    stack_ = new QStackedWidget(this);
+    stack_->setObjectName(QStringLiteral("vedicPages"));
+    pages_ = MakeVedicPages(this);
+    for (VedicPage* page : pages_) {
+        stack_->addWidget(page->widget());
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildHeader());
-    layout->addWidget(pages_, 1);
+    layout->addWidget(stack_, 1);
 
     const ChartStyle remembered = VedicSettings::chartStyle();
     for (int k = 0; k < int(std::size(Styles)); ++k) {
@@ -63,9 +49,13 @@ VedicPanel::VedicPanel(QWidget* parent) : QWidget(parent)
     connect(styleBox_, &QComboBox::activated, this, &VedicPanel::chooseStyle);
 }
 
-QStringList VedicPanel::pageTitles()
+QStringList VedicPanel::pageTitles() const
 {
-    return {tr("Nakshatras"), tr("Navamsa"), tr("Charts"), tr("Dasha")};
+    QStringList titles;
+    for (const VedicPage* page : pages_) {
+        titles << page->title();
+    }
+    return titles;
 }
 
 QWidget* VedicPanel::buildHeader()
@@ -86,39 +76,26 @@ QWidget* VedicPanel::buildHeader()
     return header;
 }
 
-QWidget* VedicPanel::buildCharts()
-{
-    auto* page = new QWidget(this);
-    page->setObjectName(QStringLiteral("chartsPage"));
-    birthChart_ = new ChartStyleView(page);
-    birthChart_->setObjectName(QStringLiteral("birthChart"));
-    navamsaChart_ = new ChartStyleView(page);
-    navamsaChart_->setObjectName(QStringLiteral("navamsaChartLarge"));
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(Caption(tr("Birth chart (Rasi)"), page), 0, 0, Qt::AlignHCenter);
-    grid->addWidget(Caption(tr("Navamsa (D9)"), page), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(birthChart_, 1, 0);
-    grid->addWidget(navamsaChart_, 1, 1);
-    grid->setRowStretch(1, 1);
-    return page;
-}
-
 void VedicPanel::showChart(const ChartResult& result, const QDate& today)
 {
     const VedicDetails details = BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth));
-    ephemerisLabel_->setText(result.chart.settings.ephemeris == Ephemeris::Precise
-                                 ? tr("Ephemeris: Precise (Swiss Ephemeris, Lahiri ayanamsa)")
-                                 : tr("Ephemeris: Classic (mean orbital elements)"));
-    nakshatras_->showChart(result, details);
-    navamsa_->showChart(result, details);
-    birthChart_->setInput(BirthChartInput(result));
-    navamsaChart_->setInput(NavamsaChartInput(result, details));
-    dasha_->showDetails(details, today);
+    const CalculationSettings& settings = result.chart.settings;
+    const QString ayanamsa = ToQString(TitleOf(settings.ayanamsa));
+    // The classic method's own zodiac is Lahiri's; another is named.
+    ephemerisLabel_->setText(settings.ephemeris == Ephemeris::Precise
+                                 ? tr("Ephemeris: Precise (Swiss Ephemeris, %1 ayanamsa)").arg(ayanamsa)
+                             : settings.ayanamsa == AyanamsaKind::Lahiri
+                                 ? tr("Ephemeris: Classic (mean orbital elements)")
+                                 : tr("Ephemeris: Classic (mean orbital elements, %1 ayanamsa)").arg(ayanamsa));
+    const VedicContext context{today, details};
+    for (VedicPage* page : pages_) {
+        page->showChart(result, context);
+    }
 }
 
-void VedicPanel::setPage(Page page)
+void VedicPanel::setPage(int index)
 {
-    pages_->setCurrentIndex(page);
+    stack_->setCurrentIndex(index);
 }
 
 void VedicPanel::chooseStyle(int index)
@@ -132,8 +109,8 @@ void VedicPanel::chooseStyle(int index)
 
 void VedicPanel::applyStyle(ChartStyle style)
 {
-    for (ChartStyleView* view : {birthChart_, navamsaChart_, navamsa_->chart()}) {
-        view->setChartStyle(style);
+    for (VedicPage* page : pages_) {
+        page->setChartStyle(style);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QWidget>
+#include <vector>
 
 #include "app/vedic/VedicSettings.h"
 
@@ -12,29 +13,26 @@ class QStackedWidget;
 namespace zodiora {
 
 struct ChartResult;
-class ChartStyleView;
-class DashaTree;
-class NakshatraTable;
-class NavamsaView;
+class VedicPage;
 
-/// The Vedic reading of one chart, one page at a time: nakshatras, the
-/// Navamsa, the birth chart and the Navamsa drawn in the chosen style, and
-/// the Vimshottari periods. A header names the ephemeris the chart used and
-/// holds the chart style, which is remembered for the next window.
+/// The Vedic reading of one chart, one page at a time: the pages of
+/// MakeVedicPages (nakshatras, the Navamsa, the birth chart and the Navamsa
+/// drawn in the chosen style, the Vimshottari periods, the KP lords...). A
+/// header names the ephemeris and ayanamsa the chart used and holds the
+/// chart style, which is remembered for the next window.
 class VedicPanel : public QWidget {
     Q_OBJECT
 public:
-    enum Page { Nakshatras, Navamsa, Charts, Dasha, PageCount };
-
     explicit VedicPanel(QWidget* parent = nullptr);
 
     /// The pages' titles, in page order.
-    static QStringList pageTitles();
+    QStringList pageTitles() const;
 
-    /// Shows `result`'s reading; the periods running on `today` are highlighted.
+    /// Shows `result`'s reading on every page; the periods running on `today` are highlighted.
     void showChart(const ChartResult& result, const QDate& today);
 
-    void setPage(Page page);
+    /// Shows page `index` (in pageTitles() order).
+    void setPage(int index);
 
 public slots:
     /// Draws every chart of the panel in the style at `index` of the style box and remembers it.
@@ -42,17 +40,12 @@ public slots:
 
 private:
     QWidget* buildHeader();
-    QWidget* buildCharts();
     void applyStyle(ChartStyle style);
 
     QLabel* ephemerisLabel_;
     QComboBox* styleBox_;
-    QStackedWidget* pages_;
-    NakshatraTable* nakshatras_;
-    NavamsaView* navamsa_;
-    ChartStyleView* birthChart_;
-    ChartStyleView* navamsaChart_;
-    DashaTree* dasha_;
+    QStackedWidget* stack_;
+    std::vector<VedicPage*> pages_;
 };
 
 }  // namespace zodiora

@@ -73,6 +73,9 @@ private slots:
             QVERIFY2(text.contains(ToQString(chart.display.positions[k])), qPrintable(ToQString(BodyNames[k])));
         }
         QVERIFY(text.contains(QStringLiteral("00 Gem 30")));
+        // The calculation line at the foot of the page.
+        QVERIFY2(text.contains(QStringLiteral("Classic ephemeris (mean orbital elements)")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("clock: Indian Time IST +05:30")), qPrintable(text.right(400)));
         const qsizetype asc = text.indexOf(QStringLiteral("Asc"));
         for (const Body node : {Body::Rahu, Body::Ketu}) {
             const qsizetype row = text.indexOf(ToQString(NameOf(node)));

@@ -16,6 +16,7 @@
 #include "app/QtText.h"
 #include "app/ResultsWindow.h"
 #include "app/SaveChartDialog.h"
+#include "app/vedic/VedicSettings.h"
 #include "tests/app/LibraryFixture.h"
 
 using namespace zodiora;
@@ -152,6 +153,34 @@ private slots:
         form.setInput(Mumbai1975());
         SaveWithNote(form, "");
         QCOMPARE(fixture.library().list()->size(), 2u);
+    }
+
+    void aChartKeepsItsSettingsAndOpensWithThem()
+    {
+        LibraryFixture fixture;
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        form.setInput(Delhi1980Form());
+        const CalculationSettings raman{Ephemeris::Precise, AyanamsaKind::Raman, NodeKind::True, DashaYear::Julian};
+        form.setCalculationSettings(raman);
+        SaveWithNote(form, "raman");
+        QCOMPARE(fixture.library().findByName("ASHA").value()->settings, SettingsText(raman));
+
+        // A chart saved without settings, as before they were kept (the
+        // fixture's clock makes it the older one).
+        fixture.add("Old", 1975, "Pune");
+        auto* recent = Child<QMenu>(form, "recentChartsMenu");
+        emit recent->aboutToShow();
+        QVERIFY(recent->actions().at(0)->text().contains(QStringLiteral("ASHA")));
+        recent->actions().at(0)->trigger();
+        QTRY_VERIFY(form.resultsWindow() != nullptr && form.input().name == "ASHA");
+        QCOMPARE(form.calculationSettings(), raman);
+        QVERIFY(Child<QLabel>(*form.resultsWindow(), "calculationLabel")->text().contains(QStringLiteral("Raman")));
+
+        emit recent->aboutToShow();
+        recent->actions().at(1)->trigger();
+        QTRY_VERIFY(form.input().name == "Old");
+        QCOMPARE(form.calculationSettings(), VedicSettings::calculationSettings());
     }
 
     void recentMenuListsTheFiveNewestAndOpensThem()

@@ -35,9 +35,10 @@ private slots:
         QVERIFY(scroll->isVisible());
 
         QTabBar* bar = tabs->tabBar();
-        QCOMPARE(bar->count(), 5);
+        QCOMPARE(bar->count(), 6);
         QCOMPARE(bar->tabText(0), QStringLiteral("Summary"));
         QCOMPARE(bar->tabText(4), QStringLiteral("Dasha"));
+        QCOMPARE(bar->tabText(5), QStringLiteral("KP"));
         QCOMPARE(bar->currentIndex(), 0);
         // The tabs live in the title strip beside the title, taking no room from the form.
         const QWidget* strip = Child<QLabel>(*results, "titleLabel")->parentWidget();
@@ -56,8 +57,17 @@ private slots:
         QVERIFY(!Child<DashaTree>(*results, "dashaTree")->isVisible());
         QVERIFY(Child<QWidget>(*results, "nakshatraTable")->isVisible());
 
+        // The calculation line stays under every page.
+        auto* line = Child<QLabel>(*results, "calculationLabel");
+        QVERIFY(line->isVisible());
+        QVERIFY(line->text().startsWith(QStringLiteral("Classic ephemeris (mean orbital elements)")));
+        bar->setCurrentIndex(5);
+        QVERIFY(Child<QWidget>(*results, "kpTable")->isVisible());
+        QVERIFY(line->isVisible());
+
         bar->setCurrentIndex(0);
         QCOMPARE(tabs->currentPage(), scroll);
+        QVERIFY(line->isVisible());
         QVERIFY(scroll->isVisible());
     }
 };

@@ -7,8 +7,11 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include "app/QtText.h"
 #include "app/vedic/ChartStyleView.h"
 #include "app/vedic/DashaTree.h"
+#include "app/vedic/KpTable.h"
+#include "vedic/KpLords.h"
 #include "app/vedic/NakshatraTable.h"
 #include "app/vedic/PointLabels.h"
 #include "app/vedic/VedicPanel.h"
@@ -108,7 +111,7 @@ private slots:
     {
         VedicPanel panel;
         panel.showChart(Delhi1980Chart(), Today);
-        panel.setPage(VedicPanel::Dasha);
+        panel.setPage(int(panel.pageTitles().indexOf(QStringLiteral("Dasha"))));
         panel.resize(900, 500);
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
@@ -150,6 +153,33 @@ private slots:
         const auto* dasha = Child<DashaTree>(panel, "dashaTree");
         QCOMPARE(dasha->currentMajor(), nullptr);
         QCOMPARE(dasha->currentSub(), nullptr);
+    }
+
+    void kpPageListsTheLordsOfEveryPoint()
+    {
+        VedicPanel panel;
+        const ChartResult chart = Delhi1980Chart();
+        panel.showChart(chart, Today);
+        QCOMPARE(panel.pageTitles().constLast(), QStringLiteral("KP"));
+        const auto* table = Child<KpTable>(panel, "kpTable");
+        QCOMPARE(table->rowCount(), PointCount);
+        // Moon 28 Gem 01: Punarvasu (Jupiter); the table agrees with the kernel.
+        const int moon = int(IndexOf(Body::Moon));
+        QCOMPARE(table->item(moon, KpTable::StarLord)->text(), QStringLiteral("Jupiter"));
+        const vedic::KpLords lords = vedic::KpLordsOf(chart.chart.longitude(Body::Moon));
+        QCOMPARE(table->item(moon, KpTable::SubLord)->text(), ToQString(vedic::DashaLordName(lords.sub)));
+        QCOMPARE(table->item(moon, KpTable::SubSubLord)->text(), ToQString(vedic::DashaLordName(lords.subSub)));
+        QCOMPARE(table->item(int(IndexOf(Body::Ketu)), KpTable::Point)->text(), QStringLiteral("Ketu"));
+    }
+
+    void headerNamesTheAyanamsaOfTheChart()
+    {
+        ChartSession session;
+        session.setSettings({Ephemeris::Classic, AyanamsaKind::FaganBradley, NodeKind::Mean, DashaYear::Julian});
+        VedicPanel panel;
+        panel.showChart(session.run(Delhi1980Form(), ChartSession::ReportMode::Skip), Today);
+        QCOMPARE(Child<QLabel>(panel, "ephemerisLabel")->text(),
+                 QStringLiteral("Ephemeris: Classic (mean orbital elements, Fagan-Bradley ayanamsa)"));
     }
 
     void chartStyleRememberedForTheNextWindow()

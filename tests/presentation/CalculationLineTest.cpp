@@ -50,3 +50,14 @@ TEST(CalculationLine, ClockOfAZoneRowWithDaylightSavingOrOfHistory)
     EXPECT_EQ(history.zone, "Asia/Kolkata");
     EXPECT_FALSE(history.daylightSaving);
 }
+
+TEST(CalculationLine, AnExactOffsetWithoutItsZoneNamesNoZone)
+{
+    BirthData birth = test::Delhi1980Birth();
+    birth.exactOffsetSeconds = 19270;
+    const ClockReading clock = ClockOf(birth);
+    EXPECT_EQ(clock.zone, "");
+    EXPECT_EQ(clock.offsetSeconds, 19270);
+    const std::string line = CalculationLine(ComputeChart(birth), clock);
+    EXPECT_EQ(line.substr(line.find("clock:")), "clock: +05:21:10");
+}
