@@ -19,7 +19,7 @@ double UnitsOf(double longitude)
         u = std::fmod(u, static_cast<double>(ZodiacUnits));
         if (u < 0) u += ZodiacUnits;
     }
-    const double nearest = std::floor(u + 0.5);
+    const double nearest = static_cast<int>(u + 0.5);  // u is in [0, ZodiacUnits]: truncation rounds
     if (std::abs(u - nearest) < Snap) u = nearest;
     return u >= ZodiacUnits ? u - ZodiacUnits : u;
 }

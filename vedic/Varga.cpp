@@ -33,7 +33,9 @@ int ZodiacPart(double longitude, int partsPerSign)
         q = std::fmod(q, static_cast<double>(count));
         if (q < 0) q += count;
     }
-    const double nearest = std::floor(q + 0.5);
+    // q is in [0, count]: truncating rounds down (std::floor is a library
+    // call on plain x86-64, and a chart asks for 208 of these).
+    const int nearest = static_cast<int>(q + 0.5);
     if (std::abs(q - nearest) < 1e-9) q = nearest;
     const int part = static_cast<int>(q);
     return part >= count ? part - count : part;
