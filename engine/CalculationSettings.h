@@ -31,6 +31,12 @@ enum class DashaYear {
     Savana,     ///< 360 days of sunrise to sunrise (BPHS's savana year)
 };
 
+/// Which benefic-point table gives the Ashtakavarga (strength/Ashtakavarga.h).
+enum class AshtakavargaTable {
+    NarasimhaRao,  ///< P.V.R. Narasimha Rao, Vedic Astrology: An Integrated Approach (the default)
+    Raman,         ///< B.V. Raman, Ashtakavarga System of Prediction
+};
+
 /// Days in a dasha year of the kind.
 double DaysPerYear(DashaYear year);
 
@@ -42,6 +48,7 @@ struct CalculationSettings {
     AyanamsaKind ayanamsa = AyanamsaKind::Lahiri;
     NodeKind node = NodeKind::Mean;
     DashaYear dashaYear = DashaYear::Julian;
+    AshtakavargaTable ashtakavarga = AshtakavargaTable::NarasimhaRao;
     friend bool operator==(const CalculationSettings&, const CalculationSettings&) = default;
 };
 
@@ -80,11 +87,20 @@ inline constexpr std::array<SettingChoice<DashaYear>, 4> DashaYearChoices{{
     {DashaYear::Savana, "savana", "savana"},
 }};
 
+inline constexpr std::array<SettingChoice<AshtakavargaTable>, 2> AshtakavargaTableChoices{{
+    {AshtakavargaTable::NarasimhaRao, "pvr", "P.V.R. Narasimha Rao"},
+    {AshtakavargaTable::Raman, "raman", "B.V. Raman"},
+}};
+
 /// The choices of a setting's type, for the templates below.
 constexpr std::span<const SettingChoice<Ephemeris>> ChoicesOf(Ephemeris) { return EphemerisChoices; }
 constexpr std::span<const SettingChoice<AyanamsaKind>> ChoicesOf(AyanamsaKind) { return AyanamsaChoices; }
 constexpr std::span<const SettingChoice<NodeKind>> ChoicesOf(NodeKind) { return NodeChoices; }
 constexpr std::span<const SettingChoice<DashaYear>> ChoicesOf(DashaYear) { return DashaYearChoices; }
+constexpr std::span<const SettingChoice<AshtakavargaTable>> ChoicesOf(AshtakavargaTable)
+{
+    return AshtakavargaTableChoices;
+}
 
 /// The key of a value ("raman"); every value has one.
 template <typename Value>
@@ -142,7 +158,8 @@ inline constexpr auto SettingFields = std::make_tuple(
     SettingField<Ephemeris>{"ephemeris", &CalculationSettings::ephemeris},
     SettingField<AyanamsaKind>{"ayanamsa", &CalculationSettings::ayanamsa},
     SettingField<NodeKind>{"node", &CalculationSettings::node},
-    SettingField<DashaYear>{"dasha-year", &CalculationSettings::dashaYear});
+    SettingField<DashaYear>{"dasha-year", &CalculationSettings::dashaYear},
+    SettingField<AshtakavargaTable>{"ashtakavarga", &CalculationSettings::ashtakavarga});
 
 /// Calls `visit(field)` for every SettingField in order.
 template <typename Visit>
@@ -152,7 +169,7 @@ constexpr void ForEachSettingField(Visit&& visit)
 }
 
 /// The canonical one-line text of settings, every key in order:
-/// "ephemeris=precise ayanamsa=raman node=true dasha-year=julian".
+/// "ephemeris=precise ayanamsa=raman node=true dasha-year=julian ashtakavarga=pvr".
 std::string SettingsText(const CalculationSettings& settings);
 
 /// Settings from a text of blank-separated `key=value` words laid over

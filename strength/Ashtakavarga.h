@@ -3,21 +3,19 @@
 #include <array>
 #include <string_view>
 
+#include "engine/CalculationSettings.h"
 #include "vedic/Friendship.h"
 
 namespace zodiora::strength {
 
-/// Which benefic-point (bindu) table gives the Bhinnashtakavarga.
-enum class AshtakavargaTable {
-    /// P.V.R. Narasimha Rao, "Vedic Astrology: An Integrated Approach",
-    /// the chapter on Ashtakavarga (it reproduces its worked examples).
-    /// It differs from Raman's in the Moon's row alone: a bindu from the
-    /// Moon in the 9th and none from Mars in the 9th.
-    NarasimhaRao,
-    /// B.V. Raman, "Ashtakavarga System of Prediction" (BPHS ch. 66): from
-    /// the Moon 1, 3, 6, 7, 10, 11; from Mars 2, 3, 5, 6, 9, 10, 11.
-    Raman,
-};
+// AshtakavargaTable (engine/CalculationSettings.h) chooses the table:
+// NarasimhaRao is P.V.R. Narasimha Rao, "Vedic Astrology: An Integrated
+// Approach", the chapter on Ashtakavarga (it reproduces its worked
+// examples); it differs from B.V. Raman's ("Ashtakavarga System of
+// Prediction", BPHS ch. 66) in the Moon's row alone: a bindu from the Moon
+// in the 9th and none from Mars in the 9th (Raman: from the Moon 1, 3, 6,
+// 7, 10, 11; from Mars 2, 3, 5, 6, 9, 10, 11).
+using zodiora::AshtakavargaTable;
 
 /// "pvr", "raman".
 std::string_view AshtakavargaTableKey(AshtakavargaTable table);

@@ -29,6 +29,10 @@ CalculationMenu::CalculationMenu(std::function<void(const CalculationSettings&)>
                            {DashaYear::Gregorian, "gregorianDashaYearAction", tr("&Gregorian (365.2425 days)")},
                            {DashaYear::Sidereal, "siderealDashaYearAction", tr("&Sidereal (365.256363 days)")},
                            {DashaYear::Savana, "savanaDashaYearAction", tr("Sa&vana (360 days)")}});
+    addChoices<AshtakavargaTable>(
+        tr("Ashta&kavarga table"), "ashtakavargaMenu", &CalculationSettings::ashtakavarga,
+        {{AshtakavargaTable::NarasimhaRao, "raoAshtakavargaAction", tr("&P.V.R. Narasimha Rao")},
+         {AshtakavargaTable::Raman, "ramanAshtakavargaAction", tr("B.V. &Raman")}});
     showSettings(VedicSettings::calculationSettings());
 }
 

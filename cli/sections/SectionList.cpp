@@ -9,14 +9,20 @@ namespace zodiora::cli {
 // Each section's file defines one of these.
 extern const OutputSection VargasSection;
 extern const OutputSection KpSection;
+extern const OutputSection DignitySection;
+extern const OutputSection AshtakavargaSection;
+extern const OutputSection ShadbalaSection;
 
 std::span<const OutputSection* const> AllSections()
 {
     // In the order their keys are written. A new section: its file in this
     // folder, its line above and here, and cli/CMakeLists.txt.
-    static constexpr std::array<const OutputSection*, 2> Sections{
+    static constexpr std::array<const OutputSection*, 5> Sections{
         &VargasSection,
         &KpSection,
+        &DignitySection,
+        &AshtakavargaSection,
+        &ShadbalaSection,
     };
     return Sections;
 }

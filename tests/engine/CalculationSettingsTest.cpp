@@ -32,9 +32,11 @@ constexpr double Jd19961207 = 2450424.5 + (5 + 4 / 60.0) / 24;
 
 TEST(CalculationSettings, TextNamesEveryKeyInOrder)
 {
-    EXPECT_EQ(SettingsText({}), "ephemeris=classic ayanamsa=lahiri node=mean dasha-year=julian");
-    CalculationSettings chosen{Ephemeris::Precise, AyanamsaKind::FaganBradley, NodeKind::True, DashaYear::Savana};
-    EXPECT_EQ(SettingsText(chosen), "ephemeris=precise ayanamsa=fagan-bradley node=true dasha-year=savana");
+    EXPECT_EQ(SettingsText({}), "ephemeris=classic ayanamsa=lahiri node=mean dasha-year=julian ashtakavarga=pvr");
+    CalculationSettings chosen{Ephemeris::Precise, AyanamsaKind::FaganBradley, NodeKind::True, DashaYear::Savana,
+                               AshtakavargaTable::Raman};
+    EXPECT_EQ(SettingsText(chosen),
+              "ephemeris=precise ayanamsa=fagan-bradley node=true dasha-year=savana ashtakavarga=raman");
     EXPECT_EQ(ParseSettingsText(SettingsText(chosen)), chosen);
 }
 

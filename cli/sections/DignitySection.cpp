@@ -1,0 +1,101 @@
+// --with dignity: each planet's dignity, combustion and full aspects.
+#include <cmath>
+
+#include "cli/sections/Section.h"
+#include "strength/ChartStrength.h"
+
+namespace zodiora::cli {
+
+namespace {
+
+using strength::Graha;
+using vedic::AllGrahas;
+using vedic::GrahaName;
+
+// "dignity": {"Sun": {"dignity": "own", "combust": false, "aspects": [7]}, …},
+// houses aspected counted from the planet's sign.
+void AppendJson(JsonWriter& json, const SectionContext& context)
+{
+    const strength::Dignities dignities = strength::ChartDignities(context.result.chart);
+    json.key("dignity");
+    json.beginObject();
+    for (const Graha graha : AllGrahas) {
+        const strength::PlanetDignity& planet = dignities.of(graha);
+        json.key(GrahaName(graha));
+        json.beginObject();
+        json.key("dignity");
+        json.plainText(strength::DignityKey(planet.dignity));
+        json.key("combust");
+        json.boolean(planet.combust);
+        json.key("aspects");
+        json.beginArray();
+        for (const int house : planet.aspects) json.integer(house);
+        json.endArray();
+        json.endObject();
+    }
+    json.endObject();
+}
+
+void Padded(std::string& out, std::string_view text, std::size_t width)
+{
+    out.append(text);
+    if (text.size() < width) out.append(width - text.size(), ' ');
+}
+
+std::string Houses(const std::vector<int>& houses)
+{
+    std::string text;
+    for (const int house : houses) {
+        if (!text.empty()) text.append(", ");
+        text.append(std::to_string(house));
+    }
+    return text;
+}
+
+void AppendText(std::string& out, const SectionContext& context)
+{
+    const strength::Dignities dignities = strength::ChartDignities(context.result.chart);
+    out.append("\nDignity (BPHS ch. 3), combustion (Surya Siddhanta) and aspects (houses from the planet)\n");
+    for (const Graha graha : AllGrahas) {
+        const strength::PlanetDignity& planet = dignities.of(graha);
+        out.append("  ");
+        Padded(out, GrahaName(graha), 9);
+        Padded(out, strength::DignityKey(planet.dignity), 14);
+        std::string sun;
+        if (graha != Graha::Sun) {
+            const long tenths = std::lround(planet.distanceFromSun * 10);
+            sun = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "° from the Sun";
+            if (planet.combust) sun.append(", combust");
+        }
+        if (planet.retrograde) sun.append(sun.empty() ? "retrograde" : ", retrograde");
+        Padded(out, sun, 36);
+        out.append("aspects ").append(Houses(planet.aspects)).push_back('\n');
+    }
+}
+
+// Sun_dignity, Sun_combust, … Saturn_combust.
+void AppendCsvHeader(std::string& out)
+{
+    for (const Graha graha : AllGrahas) {
+        out.push_back(',');
+        out.append(GrahaName(graha)).append("_dignity,");
+        out.append(GrahaName(graha)).append("_combust");
+    }
+}
+
+void AppendCsvRow(std::string& out, const SectionContext& context)
+{
+    const strength::Dignities dignities = strength::ChartDignities(context.result.chart);
+    for (const Graha graha : AllGrahas) {
+        out.push_back(',');
+        out.append(strength::DignityKey(dignities.of(graha).dignity));
+        out.append(dignities.of(graha).combust ? ",true" : ",false");
+    }
+}
+
+}  // namespace
+
+extern const OutputSection DignitySection{"dignity", "each planet's dignity, combustion and aspects", AppendJson,
+                                          AppendText, AppendCsvHeader, AppendCsvRow};
+
+}  // namespace zodiora::cli
