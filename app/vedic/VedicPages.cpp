@@ -5,6 +5,7 @@
 #include "app/vedic/KpTable.h"
 #include "app/vedic/NakshatraTable.h"
 #include "app/vedic/NavamsaView.h"
+#include "app/vedic/StrengthPage.h"
 
 namespace zodiora {
 
@@ -18,6 +19,7 @@ std::vector<VedicPage*> MakeVedicPages(QWidget* parent)
         new ChartsPage(parent),
         new DashaTree(parent),
         new KpTable(parent),
+        new StrengthPage(parent),
     };
 }
 
