@@ -190,7 +190,7 @@ std::string_view CancellationSource(Cancellation cancellation)
     case Cancellation::NadiSameNakshatraOtherPada: return "Muhurta Chintamani, marriage chapter";
     case Cancellation::NadiSameSignLord: return "later practice, printed with the Ashtakoota";
     case Cancellation::BhakootSameSignLord:
-    case Cancellation::BhakootFriendlyLords: return "S.P. Gaur, Bhakoot Dosha and Married Life (Future Samachar)";
+    case Cancellation::BhakootFriendlyLords: return "S.P. Gaur, Bhakoot Dosha and Married Life, Future Samachar";
     case Cancellation::GanaSameOrFriendlyLords:
     case Cancellation::GanaGirlStarFar: break;
     }
