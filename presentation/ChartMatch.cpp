@@ -137,7 +137,7 @@ std::string KootaReason(const KootaMatch& match, Koota koota)
     case Koota::Vashya: return BoyGirl(NameIn(VashyaNames, boy.vashya), NameIn(VashyaNames, girl.vashya));
     case Koota::Tara:
         return "boy's star the " + TaraPart(match.boyStarFromGirl) + " from the girl's, hers the " +
-               TaraPart(match.girlStarFromBoy) + " from his";
+               TaraPart(match.girlStarFromBoy);
     case Koota::Yoni:
         return BoyGirl(NameIn(YoniNames, boy.yoni), NameIn(YoniNames, girl.yoni)) + ": " +
                std::string(YoniRelation(points));

@@ -31,7 +31,7 @@ TEST(ChartMatch, ReasonsOfTheWorkedPair)
     EXPECT_EQ(KootaReason(k, Koota::Varna), "boy Brahmin, girl Brahmin: the boy's varna is not lower");
     EXPECT_EQ(KootaReason(k, Koota::Vashya), "boy Keeta, girl Jalachara");
     EXPECT_EQ(KootaReason(k, Koota::Tara),
-              "boy's star the 18th (remainder 0, good) from the girl's, hers the 11th (remainder 2, good) from his");
+              "boy's star the 18th (remainder 0, good) from the girl's, hers the 11th (remainder 2, good)");
     EXPECT_EQ(KootaReason(k, Koota::Yoni), "boy Deer, girl Elephant: neutral");
     EXPECT_EQ(KootaReason(k, Koota::GrahaMaitri), "Mars and Jupiter: friends both ways");
     EXPECT_EQ(KootaReason(k, Koota::Gana), "boy Deva, girl Deva");
