@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+#include "app/PageOutput.h"
+
 class QMenu;
 class QPrinter;
 class QWidget;
@@ -26,8 +28,8 @@ public:
     void setChart(const ChartResult& result);
 
     /// The PNG export's size: A4 at 300 dots per inch.
-    static constexpr int PngWidth = 2480;
-    static constexpr int PngHeight = 3508;
+    static constexpr int PngWidth = PageOutput::PngWidth;
+    static constexpr int PngHeight = PageOutput::PngHeight;
 
     /// Writes the page to `path`, the format from its suffix (pdf, png,
     /// svg); answers an empty string or why it could not.

@@ -12,6 +12,7 @@
 #include "app/ChartLibraryDialog.h"
 #include "app/QtText.h"
 #include "app/SaveChartDialog.h"
+#include "app/match/MatchWindow.h"
 #include "app/platform/Platform.h"
 #include "app/vedic/VedicSettings.h"
 
@@ -63,7 +64,11 @@ void LibraryActions::addTo(QMenu* fileMenu, QWidget* window)
     recent->setObjectName(QStringLiteral("recentChartsMenu"));
     connect(recent, &QMenu::aboutToShow, window, [this, recent, window] { fillRecent(recent, window); });
 
-    fileMenu->insertActions(first, {save, open, recent->menuAction()});
+    auto* match = new QAction(tr("&Match Charts…"), fileMenu);
+    match->setObjectName(QStringLiteral("matchChartsAction"));
+    connect(match, &QAction::triggered, window, [this, window] { matchCharts(window); });
+
+    fileMenu->insertActions(first, {save, open, recent->menuAction(), match});
     fileMenu->insertSeparator(first);
 }
 
@@ -152,6 +157,18 @@ void LibraryActions::openSaved(std::int64_t id, QWidget* window)
         return;
     }
     show(*chart);
+}
+
+void LibraryActions::matchCharts(QWidget* window)
+{
+    ChartLibrary* library = this->library(window);
+    if (library == nullptr) {
+        return;
+    }
+    // Owned by the form, which outlives the results windows that may ask.
+    auto* matchWindow = new MatchWindow(*library, platform_, &form_);
+    matchWindow->setAttribute(Qt::WA_DeleteOnClose);
+    matchWindow->show();
 }
 
 void LibraryActions::fillRecent(QMenu* menu, QWidget* window)

@@ -18,7 +18,7 @@ class Platform;
 struct SavedChart;
 
 /// The chart library in the windows: "Save Chart" (Ctrl+S), "Open Chart…"
-/// (Ctrl+O) and "Open Recent" in the File menus of the form and of each
+/// (Ctrl+O), "Open Recent" and "Match Charts…" in the File menus of the form and of each
 /// results window. A chart is the form's whole input; opening one fills the
 /// form and shows its results. The library file is opened on first use.
 class LibraryActions : public QObject {
@@ -43,6 +43,8 @@ public:
     void openChart(QWidget* window);
     /// Opens the chart with this id.
     void openSaved(std::int64_t id, QWidget* window);
+    /// Opens a Match window on the library's charts.
+    void matchCharts(QWidget* window);
 
 private:
     ChartLibrary* library(QWidget* window);

@@ -17,6 +17,7 @@
 #include "cli/ChartRequest.h"
 #include "cli/LibraryCommands.h"
 #include "cli/Listings.h"
+#include "cli/MatchCommand.h"
 #include "cli/PlaceChoice.h"
 #include "cli/ToolOptions.h"
 #include "zodiora/Version.h"
@@ -205,8 +206,9 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
         out << "zodiora-chart " << ProgramVersion << '\n';
     } else if (options.listZones) {
         WriteZoneList(out);
-    } else if (app.count("--library-file") > 0 && app.count("--library") + app.count("--chart") == 0) {
-        err << "zodiora-chart: --library-file goes with --library or --chart\n";
+    } else if (app.count("--library-file") > 0 &&
+               app.count("--library") + app.count("--chart") + app.count("--match") == 0) {
+        err << "zodiora-chart: --library-file goes with --library, --chart or --match\n";
         return ExitBadInput;
     } else if (app.count("--stations") > 0) {
         status = RunStations(options, app.count("--format") > 0, out, err);
@@ -222,6 +224,8 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
             return ExitBadInput;
         }
         status = RunLibrary(options, [&] { return PrepareBirth(options, app, err); }, out, err);
+    } else if (app.count("--match") > 0) {
+        status = RunMatch(options, out, err);
     } else if (app.count("--chart") > 0) {
         status = RunOne(options, SavedChartRequest(options, err), out);
     } else {

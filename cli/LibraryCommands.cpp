@@ -1,5 +1,6 @@
 #include "cli/LibraryCommands.h"
 
+#include <array>
 #include <fstream>
 #include <ostream>
 
@@ -34,6 +35,36 @@ bool Open(ChartLibrary& library, const ToolOptions& options, std::ostream& err)
     }
     if (opened->setAside) err << "zodiora-chart: " << MessageText(opened->setAside->message()) << '\n';
     return true;
+}
+
+// Opens the chosen library only to read its charts (--match): the one place
+// a read opens it. A missing file is not created and a file that is not a
+// SQLite database is not touched (open() would set it aside and start an
+// empty library); either answers ExitUnreadableLibrary.
+int OpenToRead(ChartLibrary& library, const ToolOptions& options, std::ostream& err)
+{
+    const std::filesystem::path path =
+        options.libraryFile.empty() ? DefaultChartLibraryPath() : std::filesystem::path(options.libraryFile);
+    const auto unreadable = [&](std::string_view why) {
+        err << "zodiora-chart: " << MessageText("cannot read the chart library '" + path.string() + "': " + std::string(why))
+            << '\n';
+        return ExitUnreadableLibrary;
+    };
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return unreadable("no such file");
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return unreadable("permission denied or not readable");
+    constexpr std::string_view Header("SQLite format 3\0", 16);
+    std::array<char, 16> head{};
+    file.read(head.data(), head.size());
+    if (file.gcount() != static_cast<std::streamsize>(head.size()) ||
+        std::string_view(head.data(), head.size()) != Header) {
+        return unreadable("not a chart library");
+    }
+    const auto opened = library.open(path);
+    if (!opened) return unreadable(opened.error());
+    if (opened->setAside) return unreadable(opened->setAside->message());
+    return ExitOk;
 }
 
 // A name as given, else as the form would hold it (capitals).
@@ -172,25 +203,44 @@ int RunLibrary(const ToolOptions& options, const std::function<std::optional<Cha
     return Import(library, argument, out, err);
 }
 
+ChartRequest RequestFromSaved(const SavedChart& chart)
+{
+    ChartRequest request;
+    request.form = chart.form;
+    request.settings = chart.settings;
+    if (!chart.zoneId.empty() && chart.form.exactOffsetSeconds) {
+        // The abbreviation is history's name for the offset that was saved.
+        std::string error;
+        const auto zone = timezones::TimeZone::Find(chart.zoneId, &error);
+        const timezones::LocalDateTime local{chart.form.year, chart.form.monthIndex + 1, chart.form.day,
+                                             chart.form.hour, chart.form.minute,         chart.form.second};
+        const std::string abbreviation = zone ? zone->abbreviationAt(local, *chart.form.exactOffsetSeconds) : "";
+        request.zone = HistoryZone{chart.zoneId, abbreviation, *chart.form.exactOffsetSeconds};
+    }
+    return request;
+}
+
 std::optional<ChartRequest> SavedChartRequest(const ToolOptions& options, std::ostream& err)
 {
     ChartLibrary library;
     if (!Open(library, options, err)) return std::nullopt;
     const auto chart = FindChart(library, options.savedChart, err);
     if (!chart) return std::nullopt;
-    ChartRequest request;
-    request.form = chart->form;
-    request.settings = chart->settings;
-    if (!chart->zoneId.empty() && chart->form.exactOffsetSeconds) {
-        // The abbreviation is history's name for the offset that was saved.
-        std::string error;
-        const auto zone = timezones::TimeZone::Find(chart->zoneId, &error);
-        const timezones::LocalDateTime local{chart->form.year, chart->form.monthIndex + 1, chart->form.day,
-                                             chart->form.hour, chart->form.minute,         chart->form.second};
-        const std::string abbreviation = zone ? zone->abbreviationAt(local, *chart->form.exactOffsetSeconds) : "";
-        request.zone = HistoryZone{chart->zoneId, abbreviation, *chart->form.exactOffsetSeconds};
+    return RequestFromSaved(*chart);
+}
+
+std::variant<std::vector<SavedChart>, int> ReadSavedCharts(const ToolOptions& options,
+                                                           std::span<const std::string> names, std::ostream& err)
+{
+    ChartLibrary library;
+    if (const int status = OpenToRead(library, options, err); status != ExitOk) return status;
+    std::vector<SavedChart> charts;
+    for (const std::string& name : names) {
+        auto chart = FindChart(library, name, err);
+        if (!chart) return ExitBadInput;
+        charts.push_back(std::move(*chart));
     }
-    return request;
+    return charts;
 }
 
 }  // namespace zodiora::cli

@@ -3,8 +3,13 @@
 #include <functional>
 #include <iosfwd>
 #include <optional>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
 
 #include "cli/ChartRequest.h"
+#include "chartlibrary/SavedChart.h"
 #include "cli/ToolOptions.h"
 
 namespace zodiora::cli {
@@ -18,5 +23,16 @@ int RunLibrary(const ToolOptions& options, const std::function<std::optional<Cha
 /// --chart NAME: the saved chart as a request to chart, or nothing (the
 /// problem already on `err`).
 std::optional<ChartRequest> SavedChartRequest(const ToolOptions& options, std::ostream& err);
+
+/// The saved chart as a request to chart: its form, settings and zone.
+ChartRequest RequestFromSaved(const SavedChart& chart);
+
+/// The library's charts named `names` (--match), each looked up as
+/// --chart looks one up, from the chosen library opened only to read. A
+/// library file that is missing, unreadable or not a chart library answers
+/// ExitUnreadableLibrary, a name not in it ExitBadInput, each with the
+/// reason on `err`.
+std::variant<std::vector<SavedChart>, int> ReadSavedCharts(const ToolOptions& options,
+                                                           std::span<const std::string> names, std::ostream& err);
 
 }  // namespace zodiora::cli

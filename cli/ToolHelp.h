@@ -20,7 +20,7 @@ public:
 
 /// The end of --help: modes, exit statuses and one example per mode.
 inline constexpr std::string_view ToolHelpFooter = R"(Modes: one chart (--name ... --lon, or --place), --batch, --stations, --find-place,
---library, --chart, --list-zones, --version. Options of two modes are refused together;
+--library, --chart, --match, --list-zones, --version. Options of two modes are refused together;
 --threads and --quiet go with --batch, --note with --library add, --json and --format
 are one choice.
 
@@ -30,7 +30,7 @@ Exit status:
   1  --library import: some lines were bad; the others were imported
   2  bad or conflicting arguments, a birth the form would refuse, an unreadable batch file,
      an unknown place or zone, a local time that happened twice (without --fold) or never
-  3  the output could not be written
+  3  the output could not be written; --match: the library file is missing or cannot be read
 
 Examples:
   one chart:      zodiora-chart --name Asha --date 1980-06-15 --time 06:30 --zone 34 --lat 28:37N --lon 077:13E
@@ -45,6 +45,7 @@ Examples:
                   zodiora-chart --library export charts.csv
   a saved chart:  zodiora-chart --chart ASHA --vedic
   sections:       zodiora-chart --chart ASHA --with vargas,kp --ayanamsa krishnamurti --node true
+  matching:       zodiora-chart --match RAVI SITA --json
   stations:       zodiora-chart --stations Mercury --format json
   zone rows:      zodiora-chart --list-zones
   version:        zodiora-chart --version

@@ -125,8 +125,12 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
                         ->expected(1, 2);
     auto* note = app.add_option("--note", options.note, "--library add: a note kept with the chart");
     app.add_option("--library-file", options.libraryFile,
-                   "--library, --chart: this library file instead of the user's own");
+                   "--library, --chart, --match: this library file instead of the user's own");
     auto* saved = app.add_option("--chart", options.savedChart, "chart the library's chart of this name");
+    auto* match = app.add_option("--match", options.match,
+                                 "BOY GIRL: Guna Milan (the eight kootas out of 36) and Kuja dosha of two of the "
+                                 "library's charts, each with its saved settings")
+                      ->expected(2);
     app.formatter(std::make_shared<ToolHelpFormatter>());
     app.footer(std::string(ToolHelpFooter));
 
@@ -147,7 +151,7 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
     zones->excludes(versionFlag);
 
     // The newer modes: each refuses the others and what belongs to them.
-    const std::vector<CLI::Option*> modes{batch, stations, findPlace, library, saved};
+    const std::vector<CLI::Option*> modes{batch, stations, findPlace, library, saved, match};
     for (std::size_t a = 0; a < modes.size(); ++a) {
         for (std::size_t b = a + 1; b < modes.size(); ++b) {
             if (a > 1 || b > 1) modes[a]->excludes(modes[b]);
@@ -156,7 +160,9 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
     for (CLI::Option* option : birth) {
         option->excludes(findPlace);
         option->excludes(saved);
+        option->excludes(match);
     }
+    for (CLI::Option* option : {vedic, report, with}) option->excludes(match);
     std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with};
     chartOptions.insert(chartOptions.end(), settings.begin(), settings.end());
     for (CLI::Option* option : chartOptions) {

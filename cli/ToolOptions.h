@@ -34,6 +34,7 @@ struct ToolOptions {
     std::string note;
     std::string libraryFile;
     std::string savedChart;  ///< --chart NAME
+    std::vector<std::string> match;  ///< --match BOY GIRL: two saved charts' names
     bool json = false;
     std::string format = "text";
     bool report = false;

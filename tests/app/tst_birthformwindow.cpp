@@ -64,7 +64,7 @@ private slots:
         QMenu* file = MenuTitled(form.menuBar(), QStringLiteral("&File"));
         QMenu* help = MenuTitled(form.menuBar(), QStringLiteral("&Help"));
         QVERIFY(file && help);
-        QCOMPARE(Captions(file), (QStringList{"&Save Chart", "&Open Chart…", "Open &Recent", "-", "Proceed", "E&xit"}));
+        QCOMPARE(Captions(file), (QStringList{"&Save Chart", "&Open Chart…", "Open &Recent", "&Match Charts…", "-", "Proceed", "E&xit"}));
         QCOMPARE(Captions(help), (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update",
                                               "-", "&About Software"}));
         for (const char* name : {"onlineHelpAction", "visitAction", "updateAction", "aboutAction"}) {
