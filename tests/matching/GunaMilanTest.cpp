@@ -94,8 +94,8 @@ TEST(GunaMilan, RevatiGirlAnuradhaBoyByHand)
     EXPECT_EQ(match.girlStarFromBoy, 11);
     EXPECT_EQ(Points(match, Koota::Tara), 3);
     EXPECT_EQ(Points(match, Koota::Yoni), 2);
-    EXPECT_EQ(match.boyLordToGirlLord, NaturalRelation::Friend);
-    EXPECT_EQ(match.girlLordToBoyLord, NaturalRelation::Friend);
+    EXPECT_EQ(match.boyLordToGirlLord, zodiora::vedic::Relation::Friend);
+    EXPECT_EQ(match.girlLordToBoyLord, zodiora::vedic::Relation::Friend);
     EXPECT_EQ(Points(match, Koota::GrahaMaitri), 5);
     EXPECT_EQ(Points(match, Koota::Gana), 6);
     EXPECT_EQ(match.boySignFromGirl, 9);
