@@ -84,4 +84,55 @@ std::string IsoDate(const CalendarDate& date)
     return text;
 }
 
+namespace {
+
+bool IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month)
+{
+    static constexpr int Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : Days[month - 1];
+}
+
+// Days from 1970-01-01 to a proleptic Gregorian date: the inverse of
+// CivilFromDays (H. Hinnant's days_from_civil), for years 0..9999.
+long DaysFromCivil(const CalendarDate& date)
+{
+    const int year = date.year - (date.month <= 2 ? 1 : 0);
+    const int era = year / 400;
+    const int yearOfEra = year - era * 400;
+    const int dayOfYear = (153 * (date.month + (date.month > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return static_cast<long>(era) * 146097 + dayOfEra - 719468;
+}
+
+}  // namespace
+
+std::optional<CalendarDate> ParseIsoDate(std::string_view text)
+{
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+    const auto number = [&](std::size_t at, std::size_t count) {
+        int value = 0;
+        for (std::size_t k = at; k < at + count; ++k) {
+            if (text[k] < '0' || text[k] > '9') return -1;
+            value = value * 10 + (text[k] - '0');
+        }
+        return value;
+    };
+    const CalendarDate date{number(0, 4), number(5, 2), number(8, 2)};
+    if (date.year < 0 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > DaysInMonth(date.year, date.month)) {
+        return std::nullopt;
+    }
+    return date;
+}
+
+double LocalMidnightJd(const CalendarDate& date, int utcOffsetSeconds)
+{
+    return UnixEpochJd + static_cast<double>(DaysFromCivil(date)) - utcOffsetSeconds / 86400.0;
+}
+
 }  // namespace zodiora::vedic

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace zodiora::vedic {
 
@@ -26,5 +28,13 @@ void LocalDates(std::span<const double> jdUt, int utcOffsetSeconds, std::span<Ca
 
 /// "YYYY-MM-DD".
 std::string IsoDate(const CalendarDate& date);
+
+/// "YYYY-MM-DD" (four-digit year) read as a date that the Gregorian
+/// calendar has (no 30 February, 29 February in leap years only); nothing otherwise.
+std::optional<CalendarDate> ParseIsoDate(std::string_view text);
+
+/// The Julian day (UT) at which `date` begins, 00:00 on the clocks of a place
+/// `utcOffsetSeconds` ahead of universal time; LocalDate of it gives `date` back.
+double LocalMidnightJd(const CalendarDate& date, int utcOffsetSeconds);
 
 }  // namespace zodiora::vedic

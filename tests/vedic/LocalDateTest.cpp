@@ -63,3 +63,23 @@ TEST(LocalDate, NonsenseMomentsStayInsideTheCalendar)
     EXPECT_EQ(LocalDate(-1e300, 0).year, -32800);
     EXPECT_GT(LocalDate(1e300, 0).year, 2'000'000);
 }
+
+// Reading "YYYY-MM-DD": only dates the calendar has, and back to the start of that local day.
+TEST(LocalDate, IsoDatesAreReadOnlyWhereTheCalendarHasThem)
+{
+    EXPECT_EQ(ParseIsoDate("2000-02-29"), (CalendarDate{2000, 2, 29}));
+    EXPECT_EQ(ParseIsoDate("2030-12-31"), (CalendarDate{2030, 12, 31}));
+    for (const char* bad : {"1900-02-29", "2031-02-29", "2030-04-31", "2030-13-01", "2030-00-10", "2030-01-00",
+                            "2030-1-01", "30-01-01", "2030/01/01", "2030-01-01x", ""}) {
+        EXPECT_FALSE(ParseIsoDate(bad)) << bad;
+    }
+    EXPECT_EQ(LocalMidnightJd(CalendarDate{2000, 1, 1}, 0), 2451544.5);
+    EXPECT_EQ(LocalMidnightJd(CalendarDate{1970, 1, 1}, 0), 2440587.5);
+    for (const int offset : {0, 19800, -8 * 3600, 14 * 3600}) {
+        for (const CalendarDate date : {CalendarDate{1900, 3, 1}, CalendarDate{2000, 2, 29}, CalendarDate{2099, 12, 31}}) {
+            const double midnight = LocalMidnightJd(date, offset);
+            EXPECT_EQ(LocalDate(midnight, offset), date) << offset;
+            EXPECT_EQ(LocalDate(midnight - 1e-4, offset), LocalDate(midnight - 1, offset)) << offset;
+        }
+    }
+}
