@@ -36,14 +36,20 @@ void ChartFormatter::appendChart(std::string& out, long line, const ChartResult&
     const SectionContext context{result, request, sectionOptions};
     switch (format) {
     case OutputFormat::Json:
-        if (!settingsKeys && sections.empty()) {
-            AppendChartJson(out, result, request, report);
+        if (!settingsKeys && sections.empty() && !dasha.at) {
+            AppendChartJson(out, result, request, report, nullptr, dasha.levels);
             return;
         }
-        AppendChartJson(out, result, request, report, [&](JsonWriter& json) {
-            if (settingsKeys) AppendSettingsJson(json, result.chart);
-            for (const OutputSection* section : sections) section->appendJson(json, context);
-        });
+        AppendChartJson(
+            out, result, request, report,
+            [&](JsonWriter& json) {
+                if (settingsKeys) AppendSettingsJson(json, result.chart);
+                for (const OutputSection* section : sections) section->appendJson(json, context);
+                if (dasha.at) {
+                    AppendDashaAtJson(json, result.chart, *dasha.at, dasha.levels, UtcOffsetSeconds(result.birth));
+                }
+            },
+            dasha.levels);
         return;
     case OutputFormat::Csv:
         AppendChartCsvFields(out, line, result);
@@ -55,13 +61,17 @@ void ChartFormatter::appendChart(std::string& out, long line, const ChartResult&
     }
     std::ostringstream text;
     WriteChartText(text, result);
-    if (vedic || !sections.empty()) {
+    if (vedic || !sections.empty() || dasha.at) {
         // The settings once, at the top of the Vedic part or before the sections.
         std::string parts = "\n" + CalculationLine(result.chart, ClockOf(result, request)) + "\n";
         if (vedic) {
-            AppendVedicText(parts, result, BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth)));
+            AppendVedicText(parts, result, BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth)),
+                            dasha.levels);
         }
         for (const OutputSection* section : sections) section->appendText(parts, context);
+        if (dasha.at) {
+            AppendDashaAtText(parts, result.chart, *dasha.at, dasha.levels, UtcOffsetSeconds(result.birth));
+        }
         text << parts;
     }
     if (report) {

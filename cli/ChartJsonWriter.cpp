@@ -159,7 +159,7 @@ void AppendSettingsJson(JsonWriter& json, const Chart& chart)
 }
 
 void AppendChartJson(std::string& out, const ChartResult& result, const ChartRequest& request, bool withReport,
-                     const std::function<void(JsonWriter&)>& more)
+                     const std::function<void(JsonWriter&)>& more, int dashaLevels)
 {
     JsonWriter json(out);
     json.beginObject();
@@ -167,7 +167,7 @@ void AppendChartJson(std::string& out, const ChartResult& result, const ChartReq
     if (withReport) Member(json, "report", PlainText(result.report));
     NumberKeys(json, result);
     Member(json, "ephemeris", EphemerisName(result.chart.settings.ephemeris));
-    AppendVedicMembers(json, result.chart, UtcOffsetSeconds(result.birth));
+    AppendVedicMembers(json, result.chart, UtcOffsetSeconds(result.birth), dashaLevels);
     TimeZoneKey(json, result, request);
     if (request.place) PlaceKey(json, *request.place);
     if (more) more(json);

@@ -15,8 +15,9 @@ namespace zodiora::cli {
 /// numbers: "longitudes", "signs", "retrograde", "house" and "utc"; then
 /// "ephemeris", the Vedic keys, "timeZone" and, for a chart of an atlas
 /// place, "place"; then whatever `more` appends (settings, sections).
+/// The dasha table is `dashaLevels` deep (1..5; 2 as it always was).
 void AppendChartJson(std::string& out, const ChartResult& result, const ChartRequest& request, bool withReport,
-                     const std::function<void(JsonWriter&)>& more = nullptr);
+                     const std::function<void(JsonWriter&)>& more = nullptr, int dashaLevels = 2);
 
 /// The chart's settings beyond the ephemeris: "ayanamsa": {"name": "lahiri",
 /// "degrees": 23.86…} (its value at the moment), "node": "mean",

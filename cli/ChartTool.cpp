@@ -199,6 +199,15 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
         }
     }
 
+    if (const auto problem = options.readDashaChoice()) {
+        err << "zodiora-chart: " << MessageText(*problem) << '\n';
+        return ExitBadInput;
+    }
+    if (options.formatter().format == OutputFormat::Csv && (app.count("--dasha-levels") + app.count("--dasha-at")) > 0) {
+        err << "zodiora-chart: --dasha-levels and --dasha-at have no CSV form; use --format json or text\n";
+        return ExitBadInput;
+    }
+
     int status = ExitOk;
     if (helpAsked) {
         out << app.help();

@@ -17,6 +17,7 @@ ChartFormatter ToolOptions::formatter() const
     formatter.vedic = vedic;
     formatter.sections = sections;
     formatter.sectionOptions = sectionOptions();
+    formatter.dasha = dasha;
     return formatter;
 }
 
@@ -35,7 +36,26 @@ bool ToolOptions::newOptionsGiven() const
     for (const auto& entry : settingOptions) {
         if (!entry.second.empty()) return true;
     }
-    return !sections.empty();
+    return !sections.empty() || !dashaLevels.empty() || !dashaAt.empty();
+}
+
+std::optional<std::string> ToolOptions::readDashaChoice()
+{
+    if (!dashaLevels.empty()) {
+        if (dashaLevels.size() != 1 || dashaLevels[0] < '1' || dashaLevels[0] > '5') {
+            return "--dasha-levels: '" + dashaLevels +
+                   "' is not a level; choose 1 (mahadasha), 2 (antardasha, the default), 3 (pratyantardasha), "
+                   "4 (sookshma) or 5 (prana)";
+        }
+        dasha.levels = dashaLevels[0] - '0';
+    }
+    if (!dashaAt.empty()) {
+        dasha.at = vedic::ParseIsoDate(dashaAt);
+        if (!dasha.at) {
+            return "--dasha-at: '" + dashaAt + "' is not a calendar date; give YYYY-MM-DD, e.g. 2030-01-01";
+        }
+    }
+    return std::nullopt;
 }
 
 namespace {
@@ -117,6 +137,14 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
     }
     auto* with = app.add_option("--with", options.with, "add sections to each chart, comma-separated: " + sections);
     auto* vedic = app.add_flag("--vedic", options.vedic, "text: add nakshatras, Navamsa and Vimshottari dasha");
+    auto* dashaLevels = app.add_option("--dasha-levels", options.dashaLevels,
+                                       "dasha periods this many levels deep, 1 to 5: maha, antar (the default 2), "
+                                       "pratyantar, sookshma, prana (JSON \"dasha\"; text with --vedic)")
+                            ->type_name("N");
+    auto* dashaAt = app.add_option("--dasha-at", options.dashaAt,
+                                   "add the dasha periods running at 00:00 of this date on the birth clock, "
+                                   "to --dasha-levels deep (JSON \"dashaAt\")")
+                        ->type_name("YYYY-MM-DD");
     auto* findPlace = app.add_option("--find-place", options.findPlace,
                                      "list up to 20 atlas places matching \"city[, state][, country]\"");
     auto* library = app.add_option("--library", options.library,
@@ -163,7 +191,8 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
         option->excludes(match);
     }
     for (CLI::Option* option : {vedic, report, with}) option->excludes(match);
-    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with};
+    for (CLI::Option* option : {dashaLevels, dashaAt}) option->excludes(match);
+    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with, dashaLevels, dashaAt};
     chartOptions.insert(chartOptions.end(), settings.begin(), settings.end());
     for (CLI::Option* option : chartOptions) {
         option->excludes(stations);

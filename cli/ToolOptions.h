@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,6 +28,9 @@ struct ToolOptions {
     std::string with;             ///< --with, as given
     SectionSelection sections;    ///< --with, read
     bool vedic = false;
+    std::string dashaLevels;  ///< --dasha-levels, as given
+    std::string dashaAt;      ///< --dasha-at, as given
+    DashaChoice dasha;        ///< both, read
     std::string batchFile;
     std::string stationsPlanet;
     std::string findPlace;
@@ -50,7 +54,11 @@ struct ToolOptions {
     /// command line gives laid over it.
     CalculationSettings settingsOver(const CalculationSettings& base) const;
 
-    /// A setting beyond the ephemeris, or --with, was given: the JSON then
+    /// Reads --dasha-levels and --dasha-at into `dasha`; a message naming
+    /// the value and the choices when one is not understood.
+    std::optional<std::string> readDashaChoice();
+
+    /// A setting beyond the ephemeris, --with or a dasha option was given: the JSON then
     /// names the settings ("ayanamsa", "node", "dashaYear").
     bool newOptionsGiven() const;
 

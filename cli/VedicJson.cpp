@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/BodyKeys.h"
+#include "cli/DashaOutput.h"
 #include "engine/Engine.h"
 #include "engine/SignNames.h"
 #include "vedic/LocalDate.h"
@@ -194,7 +195,7 @@ void AppendNavamsas(std::string& out, const Chart& chart)
 
 }  // namespace
 
-void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSeconds)
+void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSeconds, int dashaLevels)
 {
     json.key("nakshatras");
     AppendNakshatras(json.rawValue(), chart);
@@ -211,7 +212,11 @@ void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSecon
     json.number(dasha.balance.years);
     json.endObject();
     json.key("periods");
-    AppendPeriods(json.rawValue(), dasha, utcOffsetSeconds);
+    if (dashaLevels == 2) {
+        AppendPeriods(json.rawValue(), dasha, utcOffsetSeconds);
+    } else {
+        AppendDashaPeriodsJson(json.rawValue(), chart, dashaLevels, utcOffsetSeconds);
+    }
     json.endObject();
 }
 

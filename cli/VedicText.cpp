@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "birthdata/UniversalTime.h"
+#include "cli/DashaOutput.h"
 #include "engine/PositionText.h"
 #include "engine/SignNames.h"
 
@@ -27,7 +29,7 @@ void SpanLine(std::string& out, std::string_view indent, const DashaSpan& span)
 
 }  // namespace
 
-void AppendVedicText(std::string& out, const ChartResult& result, const VedicDetails& details)
+void AppendVedicText(std::string& out, const ChartResult& result, const VedicDetails& details, int dashaLevels)
 {
     out.append("\nNakshatras (position, nakshatra, pada, lord)\n");
     for (const NakshatraEntry& entry : details.nakshatras) {
@@ -54,6 +56,10 @@ void AppendVedicText(std::string& out, const ChartResult& result, const VedicDet
     out.append(" ");
     out.append(balance);
     out.append(" years)\n");
+    if (dashaLevels != 2) {
+        AppendDashaPeriodsText(out, result.chart, dashaLevels, UtcOffsetSeconds(result.birth));
+        return;
+    }
     for (const DashaMajor& major : details.dasha) {
         SpanLine(out, "  ", major.span);
         for (const DashaSpan& sub : major.sub) SpanLine(out, "      ", sub);

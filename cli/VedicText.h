@@ -9,7 +9,7 @@ namespace zodiora::cli {
 
 /// The sections --vedic adds to a text chart: every point's position,
 /// nakshatra, pada and lord; its Navamsa sign; the Vimshottari periods
-/// with their sub-periods.
-void AppendVedicText(std::string& out, const ChartResult& result, const VedicDetails& details);
+/// `dashaLevels` deep (2: with their antardashas, as it always was).
+void AppendVedicText(std::string& out, const ChartResult& result, const VedicDetails& details, int dashaLevels = 2);
 
 }  // namespace zodiora::cli
