@@ -77,7 +77,7 @@ void AppendNodesText(std::string& out, const std::vector<vedic::DashaNode>& node
 std::vector<vedic::DashaNode> RunningAt(const Chart& chart, const vedic::CalendarDate& date, int levels,
                                         int utcOffsetSeconds)
 {
-    return vedic::DashaPeriodsAt(DashaOf(chart), vedic::LocalMidnightJd(date, utcOffsetSeconds), levels,
+    return vedic::DashaPeriodsAt(DashaOf(chart), vedic::LocalNoonJd(date, utcOffsetSeconds), levels,
                                  DaysPerYear(chart.settings.dashaYear));
 }
 
@@ -125,7 +125,7 @@ void AppendDashaAtJson(JsonWriter& json, const Chart& chart, const vedic::Calend
 void AppendDashaAtText(std::string& out, const Chart& chart, const vedic::CalendarDate& date, int levels,
                        int utcOffsetSeconds)
 {
-    out.append("\nDasha periods running on ").append(vedic::IsoDate(date)).append(" (at 00:00, birth clock)\n");
+    out.append("\nDasha periods running on ").append(vedic::IsoDate(date)).append(" (at noon, birth clock)\n");
     const std::vector<vedic::DashaNode> running = RunningAt(chart, date, levels, utcOffsetSeconds);
     if (running.empty()) {
         out.append("  none: the date is before birth or past the periods listed\n");

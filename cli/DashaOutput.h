@@ -25,7 +25,7 @@ void AppendDashaPeriodsJson(std::string& out, const Chart& chart, int levels, in
 void AppendDashaPeriodsText(std::string& out, const Chart& chart, int levels, int utcOffsetSeconds);
 
 /// "dashaAt": {"date", "periods": [{"level", "lord", "start", "end"}, ...]}:
-/// the periods running at 00:00 of `date` on the birth clock, to `levels`
+/// the periods running at noon of `date` on the birth clock, to `levels`
 /// deep; empty before birth and past the table.
 void AppendDashaAtJson(JsonWriter& json, const Chart& chart, const vedic::CalendarDate& date, int levels,
                        int utcOffsetSeconds);

@@ -142,7 +142,7 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
                                        "pratyantar, sookshma, prana (JSON \"dasha\"; text with --vedic)")
                             ->type_name("N");
     auto* dashaAt = app.add_option("--dasha-at", options.dashaAt,
-                                   "add the dasha periods running at 00:00 of this date on the birth clock, "
+                                   "add the dasha periods running at noon of this date on the birth clock, "
                                    "to --dasha-levels deep (JSON \"dashaAt\")")
                         ->type_name("YYYY-MM-DD");
     auto* findPlace = app.add_option("--find-place", options.findPlace,

@@ -135,4 +135,9 @@ double LocalMidnightJd(const CalendarDate& date, int utcOffsetSeconds)
     return UnixEpochJd + static_cast<double>(DaysFromCivil(date)) - utcOffsetSeconds / 86400.0;
 }
 
+double LocalNoonJd(const CalendarDate& date, int utcOffsetSeconds)
+{
+    return LocalMidnightJd(date, utcOffsetSeconds) + 0.5;
+}
+
 }  // namespace zodiora::vedic

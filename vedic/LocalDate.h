@@ -37,4 +37,9 @@ std::optional<CalendarDate> ParseIsoDate(std::string_view text);
 /// `utcOffsetSeconds` ahead of universal time; LocalDate of it gives `date` back.
 double LocalMidnightJd(const CalendarDate& date, int utcOffsetSeconds);
 
+/// The moment that stands for a whole day when asking which dasha periods
+/// run on it: noon of `date` on the same clocks, so a period that changes in
+/// the small hours counts from that day in either direction of the offset.
+double LocalNoonJd(const CalendarDate& date, int utcOffsetSeconds);
+
 }  // namespace zodiora::vedic

@@ -79,7 +79,7 @@ TEST(DashaTool, DashaAtFollowsTheExistingKeysOnePeriodPerLevel)
     // Before birth nothing runs.
     EXPECT_TRUE(JsonOf({"--json", "--dasha-at", "1950-01-01"})["dashaAt"]["periods"].empty());
     const Result text = RunTool(With(Delhi1980, {"--dasha-at", "2030-01-01", "--dasha-levels", "3"}));
-    EXPECT_NE(text.out.find("\nDasha periods running on 2030-01-01 (at 00:00, birth clock)\n"
+    EXPECT_NE(text.out.find("\nDasha periods running on 2030-01-01 (at noon, birth clock)\n"
                             "  Mahadasha        Venus     2029-10-26 to 2049-10-26\n"
                             "  Antardasha       Venus     2029-10-26 to 2033-02-25\n"
                             "  Pratyantardasha  Venus     2029-10-26 to 2030-05-17\n"),
