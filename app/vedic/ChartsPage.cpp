@@ -1,8 +1,12 @@
 #include "app/vedic/ChartsPage.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
+#include "app/QtText.h"
 #include "app/vedic/ChartStyleView.h"
 #include "app/vedic/PointLabels.h"
 
@@ -24,28 +28,99 @@ QLabel* Caption(const QString& text, QWidget* parent)
 ChartsPage::ChartsPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("chartsPage"));
+    chooser_ = new QComboBox(this);
+    chooser_->setObjectName(QStringLiteral("vargaChooser"));
+    for (int entry = 0; entry <= MoonChartEntry; ++entry) chooser_->addItem(entryTitle(entry));
+    chooser_->setCurrentIndex(static_cast<int>(vedic::Varga::D9));
+    auto* chooserCaption = new QLabel(tr("&Beside the birth chart:"), this);
+    chooserCaption->setBuddy(chooser_);
+    degreesBox_ = new QCheckBox(tr("&Degrees"), this);
+    degreesBox_->setObjectName(QStringLiteral("chartDegreesBox"));
+    degreesBox_->setToolTip(tr("Write each point's degrees and minutes in its birth sign beside it"));
+    auto* variant = new QLabel(tr("Divisions by Parashara's rules (BPHS ch. 6)"), this);
+    variant->setObjectName(QStringLiteral("vargaVariantLabel"));
+
     birthChart_ = new ChartStyleView(this);
     birthChart_->setObjectName(QStringLiteral("birthChart"));
-    navamsaChart_ = new ChartStyleView(this);
-    navamsaChart_->setObjectName(QStringLiteral("navamsaChartLarge"));
+    chosenChart_ = new ChartStyleView(this);
+    chosenChart_->setObjectName(QStringLiteral("navamsaChartLarge"));
+    chosenCaption_ = Caption(entryTitle(chooser_->currentIndex()), this);
+    chosenCaption_->setObjectName(QStringLiteral("chosenChartCaption"));
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(chooserCaption);
+    controls->addWidget(chooser_);
+    controls->addWidget(degreesBox_);
+    controls->addStretch(1);
+    controls->addWidget(variant);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(Caption(tr("Birth chart (Rasi)"), this), 0, 0, Qt::AlignHCenter);
-    grid->addWidget(Caption(tr("Navamsa (D9)"), this), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(birthChart_, 1, 0);
-    grid->addWidget(navamsaChart_, 1, 1);
-    grid->setRowStretch(1, 1);
+    grid->addLayout(controls, 0, 0, 1, 2);
+    grid->addWidget(Caption(tr("Birth chart (Rasi)"), this), 1, 0, Qt::AlignHCenter);
+    grid->addWidget(chosenCaption_, 1, 1, Qt::AlignHCenter);
+    grid->addWidget(birthChart_, 2, 0);
+    grid->addWidget(chosenChart_, 2, 1);
+    grid->setRowStretch(2, 1);
+
+    connect(chooser_, &QComboBox::currentIndexChanged, this, &ChartsPage::chooseChart);
+    connect(degreesBox_, &QCheckBox::toggled, this, &ChartsPage::showDegrees);
 }
 
-void ChartsPage::showChart(const ChartResult& result, const VedicContext& context)
+QString ChartsPage::entryTitle(int entry)
 {
-    birthChart_->setInput(BirthChartInput(result));
-    navamsaChart_->setInput(NavamsaChartInput(result, context.details));
+    if (entry == MoonChartEntry) {
+        return tr("Moon chart (Chandra lagna)");
+    }
+    const vedic::Varga varga = vedic::AllVargas[static_cast<std::size_t>(entry)];
+    return tr("%1 (%2)").arg(ToQString(vedic::VargaTitle(varga)), ToQString(vedic::VargaName(varga)));
+}
+
+void ChartsPage::showChart(const ChartResult& result, const VedicContext&)
+{
+    result_ = result;
+    vargas_ = VargaSignsOf(result.chart);
+    redraw();
 }
 
 void ChartsPage::setChartStyle(ChartStyle style)
 {
     birthChart_->setChartStyle(style);
-    navamsaChart_->setChartStyle(style);
+    chosenChart_->setChartStyle(style);
+}
+
+void ChartsPage::chooseChart(int entry)
+{
+    if (entry < 0 || entry > MoonChartEntry) {
+        return;
+    }
+    if (chooser_->currentIndex() != entry) {
+        chooser_->setCurrentIndex(entry);  // comes back here through the signal
+        return;
+    }
+    chosenCaption_->setText(entryTitle(entry));
+    redraw();
+}
+
+void ChartsPage::showDegrees(bool shown)
+{
+    if (degreesBox_->isChecked() != shown) {
+        degreesBox_->setChecked(shown);
+        return;
+    }
+    redraw();
+}
+
+void ChartsPage::redraw()
+{
+    if (!result_) {
+        return;
+    }
+    const bool degrees = degreesBox_->isChecked();
+    const int entry = chooser_->currentIndex();
+    birthChart_->setInput(BirthChartInput(*result_, degrees));
+    chosenChart_->setInput(entry == MoonChartEntry
+                               ? MoonChartInput(*result_, degrees)
+                               : VargaChartInput(*result_, vargas_, vedic::AllVargas[static_cast<std::size_t>(entry)],
+                                                 degrees));
 }
 
 }  // namespace zodiora

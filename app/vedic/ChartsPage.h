@@ -1,18 +1,30 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "app/vedic/VedicPage.h"
+#include "engine/ChartVargas.h"
+#include "presentation/ChartSession.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
 
 namespace zodiora {
 
 class ChartStyleView;
 
-/// The birth chart (Rasi) and the Navamsa side by side, drawn in the
-/// chosen style.
+/// The birth chart (Rasi) beside a chart of the user's choice: any of the
+/// sixteen divisional charts (the Navamsa unless another is chosen) or the
+/// Moon chart (Chandra lagna), both drawn in the chosen style, with the
+/// points' degrees beside them on request.
 class ChartsPage : public QWidget, public VedicPage {
     Q_OBJECT
 public:
+    /// The chooser's entries: the sixteen vargas in their order, then the Moon chart.
+    static constexpr int MoonChartEntry = vedic::VargaCount;
+
     explicit ChartsPage(QWidget* parent = nullptr);
 
     QString title() const override { return tr("Charts"); }
@@ -20,9 +32,25 @@ public:
     void setChartStyle(ChartStyle style) override;
     QWidget* widget() override { return this; }
 
+    /// The title of chooser entry `entry`: "Navamsa (D9)", "Moon chart (Chandra lagna)"...
+    static QString entryTitle(int entry);
+
+public slots:
+    /// Draws chooser entry `entry` beside the birth chart.
+    void chooseChart(int entry);
+    /// Writes or leaves out the points' degrees in both drawings.
+    void showDegrees(bool shown);
+
 private:
+    void redraw();
+
+    QComboBox* chooser_;
+    QCheckBox* degreesBox_;
+    QLabel* chosenCaption_;
     ChartStyleView* birthChart_;
-    ChartStyleView* navamsaChart_;
+    ChartStyleView* chosenChart_;
+    std::optional<ChartResult> result_;
+    VargaSigns vargas_;
 };
 
 }  // namespace zodiora

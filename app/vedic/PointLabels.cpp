@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cmath>
+
+#include "engine/ChartVargas.h"
 
 #include "engine/PositionText.h"
 #include "presentation/ChartSession.h"
@@ -11,26 +14,42 @@ namespace zodiora {
 
 namespace {
 
-/// Places every point but the Ascendant in the sign `signOf` gives it.
+/// Places every point but the one rising (the Ascendant unless another is
+/// given) in the sign `signOf` gives it.
 template <typename SignFinder>
-ChartStyleInput PlacePoints(const ChartResult& result, SignFinder signOf, const QString& title)
+ChartStyleInput PlacePoints(const ChartResult& result, SignFinder signOf, const QString& title, bool degrees,
+                            Body rising = Body::Ascendant)
 {
     ChartStyleInput input;
-    input.ascendantSign = signOf(Body::Ascendant);
+    input.ascendantSign = signOf(rising);
     input.title = title;
+    if (rising != Body::Ascendant) {
+        input.risingLabel = QString::fromLatin1(ShortPointNames[IndexOf(rising)]);
+    }
     for (Body body : AllPoints) {
-        if (body != Body::Ascendant) {
-            input.labels[static_cast<std::size_t>(signOf(body))] << PointLabel(result, body);
+        if (body != rising) {
+            input.labels[static_cast<std::size_t>(signOf(body))] << PointLabel(result, body, degrees);
         }
     }
     return input;
 }
 
+int BirthSign(const ChartResult& result, Body body)
+{
+    return std::max(0, SignOf(result.chart.longitude(body)));
+}
+
 }  // namespace
 
-QString PointLabel(const ChartResult& result, Body body)
+QString PointLabel(const ChartResult& result, Body body, bool degrees)
 {
     QString label = QString::fromLatin1(ShortPointNames[IndexOf(body)]);
+    if (degrees) {
+        // Whole minutes, cut as the position texts cut them.
+        const double inSign = std::fmod(result.chart.longitude(body), 30.0);
+        const int minutes = static_cast<int>((inSign < 0 ? inSign + 30 : inSign) * 60);
+        label += QStringLiteral(" %1\u00b0%2\u2032").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    }
     // Only the planets carry retrograde flags; the mean nodes always move backwards.
     if (IndexOf(body) < IndexOf(Body::Ascendant) && result.retrograde[body]) {
         label += QStringLiteral(" (R)");
@@ -38,16 +57,29 @@ QString PointLabel(const ChartResult& result, Body body)
     return label;
 }
 
-ChartStyleInput BirthChartInput(const ChartResult& result)
+ChartStyleInput BirthChartInput(const ChartResult& result, bool degrees)
 {
-    return PlacePoints(result, [&](Body body) { return std::max(0, SignOf(result.chart.longitude(body))); },
-                 QCoreApplication::translate("zodiora::VedicPanel", "Rasi"));
+    return PlacePoints(result, [&](Body body) { return BirthSign(result, body); },
+                       QCoreApplication::translate("zodiora::VedicPanel", "Rasi"), degrees);
 }
 
 ChartStyleInput NavamsaChartInput(const ChartResult& result, const VedicDetails& details)
 {
     return PlacePoints(result, [&](Body body) { return details.navamsa[IndexOf(body)]; },
-                 QCoreApplication::translate("zodiora::VedicPanel", "Navamsa"));
+                       QCoreApplication::translate("zodiora::VedicPanel", "Navamsa"), false);
+}
+
+ChartStyleInput VargaChartInput(const ChartResult& result, const VargaSigns& signs, vedic::Varga varga, bool degrees)
+{
+    return PlacePoints(result, [&](Body body) { return signs.sign(body, varga); },
+                       QString::fromLatin1(vedic::VargaName(varga).data(), int(vedic::VargaName(varga).size())),
+                       degrees);
+}
+
+ChartStyleInput MoonChartInput(const ChartResult& result, bool degrees)
+{
+    return PlacePoints(result, [&](Body body) { return BirthSign(result, body); },
+                       QCoreApplication::translate("zodiora::VedicPanel", "Moon"), degrees, Body::Moon);
 }
 
 }  // namespace zodiora

@@ -5,6 +5,7 @@
 
 #include "app/charts/ChartStyleInput.h"
 #include "engine/Body.h"
+#include "vedic/Varga.h"
 
 namespace zodiora {
 
@@ -15,12 +16,24 @@ struct VedicDetails;
 inline constexpr std::array<const char*, PointCount> ShortPointNames{
     "Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Asc", "Ra", "Ke"};
 
-/// A point's label on a drawing, retrograde planets marked "(R)".
-QString PointLabel(const ChartResult& result, Body body);
+struct VargaSigns;
+
+/// A point's label on a drawing, retrograde planets marked "(R)"; with
+/// `degrees`, its degrees and minutes in its birth sign follow: "Su 24°12′".
+QString PointLabel(const ChartResult& result, Body body, bool degrees = false);
 
 /// The birth chart (Rasi) for the North and South Indian drawings: every
 /// point but the Ascendant in its sign, the Ascendant's sign rising.
-ChartStyleInput BirthChartInput(const ChartResult& result);
+ChartStyleInput BirthChartInput(const ChartResult& result, bool degrees = false);
+
+/// One of the sixteen divisional charts, drawn the same way from the signs
+/// `signs` gives (engine/ChartVargas.h).
+ChartStyleInput VargaChartInput(const ChartResult& result, const VargaSigns& signs, vedic::Varga varga,
+                                bool degrees = false);
+
+/// The Moon chart (Chandra lagna): the birth signs with the Moon's sign
+/// rising, led by "Mo"; the Ascendant stands among the points.
+ChartStyleInput MoonChartInput(const ChartResult& result, bool degrees = false);
 
 /// The Navamsa (D9) for the same drawings, from the Navamsa signs.
 ChartStyleInput NavamsaChartInput(const ChartResult& result, const VedicDetails& details);

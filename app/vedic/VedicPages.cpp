@@ -6,6 +6,7 @@
 #include "app/vedic/NakshatraTable.h"
 #include "app/vedic/NavamsaView.h"
 #include "app/vedic/StrengthPage.h"
+#include "app/vedic/VargaTable.h"
 
 namespace zodiora {
 
@@ -19,6 +20,7 @@ std::vector<VedicPage*> MakeVedicPages(QWidget* parent)
         new ChartsPage(parent),
         new DashaTree(parent),
         new KpTable(parent),
+        new VargaTable(parent),
         new StrengthPage(parent),
     };
 }
