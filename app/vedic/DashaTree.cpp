@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "app/QtText.h"
@@ -22,6 +23,22 @@ namespace {
 vedic::CalendarDate CalendarOf(const QDate& day)
 {
     return {day.year(), day.month(), day.day()};
+}
+
+// Sookshma and prana periods last days or hours: their boundaries carry the
+// clock time (whole minutes, cut) on the birth clock after the date.
+constexpr int TimedLevel = 4;
+
+QString MomentText(double jd, int utcOffsetSeconds, bool withTime)
+{
+    const vedic::CalendarDate date = vedic::LocalDate(jd, utcOffsetSeconds);
+    QString text = ToQString(vedic::IsoDate(date));
+    if (withTime) {
+        const double sinceMidnight = (jd - vedic::LocalMidnightJd(date, utcOffsetSeconds)) * 1440.0;
+        const int minutes = std::clamp(static_cast<int>(sinceMidnight + 1e-6), 0, 1439);
+        text += QStringLiteral(" %1:%2").arg(minutes / 60, 2, 10, QLatin1Char('0')).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    }
+    return text;
 }
 
 }  // namespace
@@ -120,10 +137,10 @@ QDate DashaTree::markedDay() const
 
 QTreeWidgetItem* DashaTree::addPeriod(const vedic::DashaNode& node, QTreeWidgetItem* parent)
 {
-    auto* item = new QTreeWidgetItem(
-        QStringList{ToQString(vedic::DashaLordName(node.lord)),
-                    ToQString(vedic::IsoDate(vedic::LocalDate(node.startJd, utcOffsetSeconds_))),
-                    ToQString(vedic::IsoDate(vedic::LocalDate(node.endJd, utcOffsetSeconds_)))});
+    const bool timed = node.level >= TimedLevel;
+    auto* item = new QTreeWidgetItem(QStringList{ToQString(vedic::DashaLordName(node.lord)),
+                                                 MomentText(node.startJd, utcOffsetSeconds_, timed),
+                                                 MomentText(node.endJd, utcOffsetSeconds_, timed)});
     item->setToolTip(Lord, levelName(node.level));
     // Below the antardashas the periods are made when their parent opens.
     if (node.level >= 2 && node.level < vedic::DashaLevelCount) {
@@ -251,8 +268,8 @@ void DashaTree::describeRunning()
     const vedic::DashaNode& prana = running.back();
     runningLabel_->setText(tr("Running: %1 (mahadasha to prana dasha; the prana runs %2 to %3)")
                                .arg(lords.join(QStringLiteral(" \u2013 ")),
-                                    ToQString(vedic::IsoDate(vedic::LocalDate(prana.startJd, utcOffsetSeconds_))),
-                                    ToQString(vedic::IsoDate(vedic::LocalDate(prana.endJd, utcOffsetSeconds_)))));
+                                    MomentText(prana.startJd, utcOffsetSeconds_, true),
+                                    MomentText(prana.endJd, utcOffsetSeconds_, true)));
 }
 
 // Scrolling needs the laid-out rows, which exist once the tree is shown.
