@@ -17,7 +17,12 @@
 #include "app/NatalWheel.h"
 #include "app/charts/NorthIndianChart.h"
 #include "app/charts/SouthIndianChart.h"
+#include "app/vedic/DashaTree.h"
 #include "app/vedic/PointLabels.h"
+#include "engine/ChartVargas.h"
+#include "engine/Engine.h"
+#include "vedic/DashaLevels.h"
+#include "vedic/LocalDate.h"
 #include "app/QtText.h"
 
 namespace zodiora {
@@ -144,7 +149,7 @@ void PaintPositions(QPainter& painter, const ChartResult& result)
                 {ToQString(NameOf(Body::Ketu)), ToQString(ShortPositionText(result.chart.longitude(Body::Ketu)))}});
 }
 
-void PaintWheel(QPainter& painter, const ChartDisplay& display)
+void PaintWheel(QPainter& painter, const ChartDisplay& display, const QRectF& area)
 {
     std::array<QString, 12> houses;
     for (std::size_t k = 0; k < houses.size(); ++k) {
@@ -154,23 +159,113 @@ void PaintWheel(QPainter& painter, const ChartDisplay& display)
     if (display.glyphs) {
         glyphs = *display.glyphs;
     }
-    const double height = ChartPage::LogicalSize.height() - Margin - WheelTop;
+    const double height = std::min(area.height(), area.width() * NatalWheel::DesignHeight / NatalWheel::DesignWidth);
     const double width = height * NatalWheel::DesignWidth / NatalWheel::DesignHeight;
-    NatalWheel::Paint(painter, QRectF((ChartPage::LogicalSize.width() - width) / 2, WheelTop, width, height), houses,
-                      glyphs);
+    NatalWheel::Paint(painter, QRectF(area.center().x() - width / 2, area.top(), width, height), houses, glyphs);
 }
 
-// The square charts take the wheel's height, centred like it.
-void PaintSquareChart(QPainter& painter, const ChartResult& result, ChartStyle style)
+// A square chart as large as fits `area`, centred across it, at its top.
+void PaintSquare(QPainter& painter, const QRectF& area, const ChartStyleInput& input, ChartStyle style)
 {
-    const double side = std::min(ChartPage::LogicalSize.height() - Margin - WheelTop,
-                                 ChartPage::LogicalSize.width() - 2 * Margin);
-    const QRectF box((ChartPage::LogicalSize.width() - side) / 2, WheelTop, side, side);
-    const ChartStyleInput input = BirthChartInput(result);
+    const double side = std::min(area.height(), area.width());
+    const QRectF box(area.center().x() - side / 2, area.top(), side, side);
     if (style == ChartStyle::NorthIndian) {
         NorthIndianChart::Paint(painter, box, input);
     } else {
         SouthIndianChart::Paint(painter, box, input);
+    }
+}
+
+// A divisional chart in the page's style: the wheel's houses from its signs.
+void PaintStyled(QPainter& painter, const QRectF& area, const ChartStyleInput& input, ChartStyle style)
+{
+    if (style != ChartStyle::Wheel) {
+        PaintSquare(painter, area, input, style);
+        return;
+    }
+    std::array<QString, 12> houses;
+    std::array<int, 12> glyphs{};
+    for (int house = 0; house < 12; ++house) {
+        const int sign = (input.ascendantSign + house) % 12;
+        QStringList lines = input.labels[static_cast<std::size_t>(sign)];
+        if (house == 0) {
+            lines.prepend(input.risingLabel);
+        }
+        houses[static_cast<std::size_t>(house)] = lines.join(QStringLiteral("\r\n"));
+        glyphs[static_cast<std::size_t>(house)] = sign + 1;
+    }
+    const double height = std::min(area.height(), area.width() * NatalWheel::DesignHeight / NatalWheel::DesignWidth);
+    const double width = height * NatalWheel::DesignWidth / NatalWheel::DesignHeight;
+    NatalWheel::Paint(painter, QRectF(area.center().x() - width / 2, area.top(), width, height), houses, glyphs);
+}
+
+void PaintBirthChart(QPainter& painter, const ChartResult& result, ChartStyle style, const QRectF& area)
+{
+    if (style == ChartStyle::Wheel) {
+        PaintWheel(painter, result.display, area);
+    } else {
+        PaintSquare(painter, area, BirthChartInput(result), style);
+    }
+}
+
+// With extras: the birth chart at the left of the chart area, the periods
+// running on `day` beside it, the chosen vargas in a row beneath.
+constexpr double ExtrasChartSide = 1000;
+constexpr double ExtrasGap = 60;
+
+void PaintRunningDasha(QPainter& painter, const ChartResult& result, const QDate& day, const QRectF& area)
+{
+    const int offset = UtcOffsetSeconds(result.birth);
+    const double daysPerYear = DaysPerYear(result.chart.settings.dashaYear);
+    const vedic::VimshottariDasha dasha =
+        vedic::Vimshottari(result.chart.longitude(Body::Moon), JulianDayUt(result.chart.moment), daysPerYear);
+    const std::vector<vedic::DashaNode> running = vedic::DashaPeriodsAt(
+        dasha, vedic::LocalNoonJd({day.year(), day.month(), day.day()}, offset), vedic::DashaLevelCount, daysPerYear);
+    painter.setFont(PageFont(40, true));
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     ChartPage::tr("Dasha on %1").arg(day.toString(QStringLiteral("yyyy-MM-dd"))));
+    double y = area.top() + LineHeight * 1.3;
+    if (running.empty()) {
+        painter.setFont(PageFont(32));
+        painter.drawText(QRectF(area.left(), y, area.width(), LineHeight * 2), Qt::AlignLeft | Qt::TextWordWrap,
+                         ChartPage::tr("No period runs on that day."));
+        return;
+    }
+    for (const vedic::DashaNode& node : running) {
+        const bool timed = node.level >= DashaTree::TimedLevel;
+        painter.setFont(PageFont(32));
+        painter.drawText(QRectF(area.left(), y, area.width(), LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         DashaTree::levelName(node.level));
+        painter.setFont(PageFont(32, true));
+        painter.drawText(QRectF(area.left() + 330, y, area.width() - 330, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         ToQString(vedic::DashaLordName(node.lord)));
+        y += LineHeight;
+        painter.setFont(PageFont(28));
+        painter.drawText(QRectF(area.left() + 330, y - 8, area.width() - 330, LineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         ChartPage::tr("%1 to %2").arg(DashaTree::momentText(node.startJd, offset, timed),
+                                                      DashaTree::momentText(node.endJd, offset, timed)));
+        y += LineHeight * 1.1;
+    }
+}
+
+void PaintVargaRow(QPainter& painter, const ChartResult& result, ChartStyle style,
+                   const std::vector<vedic::Varga>& vargas, double top)
+{
+    const VargaSigns signs = VargaSignsOf(result.chart);
+    const double width = PageRight - Margin;
+    const double slot = (width - ExtrasGap * (ChartPageExtras::MaxVargas - 1)) / ChartPageExtras::MaxVargas;
+    const double side = std::min(slot, ChartPage::LogicalSize.height() - Margin - top - LineHeight);
+    // The chosen few centred in the row.
+    const double used = static_cast<double>(vargas.size()) * (slot + ExtrasGap) - ExtrasGap;
+    double x = Margin + (width - used) / 2;
+    for (const vedic::Varga varga : vargas) {
+        painter.setFont(PageFont(36, true));
+        painter.drawText(QRectF(x, top, slot, LineHeight), Qt::AlignHCenter | Qt::AlignVCenter,
+                         ChartPage::tr("%1 (%2)").arg(ToQString(vedic::VargaTitle(varga)),
+                                                     ToQString(vedic::VargaName(varga))));
+        PaintStyled(painter, QRectF(x, top + LineHeight, slot, side), VargaChartInput(result, signs, varga), style);
+        x += slot + ExtrasGap;
     }
 }
 
@@ -188,7 +283,8 @@ void PaintCalculationLine(QPainter& painter, const ChartResult& result)
 
 }  // namespace
 
-void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& result, ChartStyle style)
+void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& result, ChartStyle style,
+                      const ChartPageExtras& extras, const QDate& dashaDay)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -216,10 +312,18 @@ void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& 
                 {tr("Sun sign"), ToQString(display.sunSign)},
                 {tr("Moon sign"), ToQString(display.rashi)}});
     PaintPositions(painter, result);
-    if (style == ChartStyle::Wheel) {
-        PaintWheel(painter, display);
+    const double chartHeight = LogicalSize.height() - Margin - WheelTop;
+    if (extras.empty()) {
+        // The chart alone takes the whole area, centred.
+        PaintBirthChart(painter, result, style, QRectF(Margin, WheelTop, PageRight - Margin, chartHeight));
     } else {
-        PaintSquareChart(painter, result, style);
+        PaintBirthChart(painter, result, style, QRectF(Margin, WheelTop, ExtrasChartSide, ExtrasChartSide));
+        if (extras.runningDasha) {
+            const double left = Margin + ExtrasChartSide + ExtrasGap;
+            PaintRunningDasha(painter, result, dashaDay.isValid() ? dashaDay : QDate::currentDate(),
+                              QRectF(left, WheelTop, PageRight - left, ExtrasChartSide));
+        }
+        PaintVargaRow(painter, result, style, extras.vargas, WheelTop + ExtrasChartSide + ExtrasGap);
     }
     PaintCalculationLine(painter, result);
     painter.restore();

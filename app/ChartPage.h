@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QRectF>
 #include <QSizeF>
 
@@ -16,7 +17,9 @@ struct ChartResult;
 /// zone and daylight saving (or the exact offset), the Lagna, Sun and Moon
 /// signs, the position table with Rahu and Ketu, and the chart in the
 /// chosen style (the wheel, North or South Indian), and under it the
-/// calculation line (settings and clock). Laid out
+/// calculation line (settings and clock). With extras the birth chart
+/// is drawn smaller, the Vimshottari periods running on a day beside it and
+/// up to three divisional charts in a row beneath. Laid out
 /// in a logical A4 box of tenths of a millimetre and scaled to whatever
 /// box it is given, so PDF, SVG, PNG and the printer get the same drawing
 /// in their own resolution.
@@ -29,7 +32,8 @@ public:
     /// Paints the page centred in `page`, as large as fits with its
     /// proportions kept, on a white ground.
     static void Paint(QPainter& painter, const QRectF& page, const ChartResult& result,
-                      ChartStyle style = ChartStyle::Wheel);
+                      ChartStyle style = ChartStyle::Wheel, const ChartPageExtras& extras = {},
+                      const QDate& dashaDay = QDate());
 };
 
 }  // namespace zodiora

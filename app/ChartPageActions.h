@@ -3,9 +3,12 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "app/PageOutput.h"
+#include "app/vedic/VedicSettings.h"
 
+class QAction;
 class QMenu;
 class QPrinter;
 class QWidget;
@@ -20,7 +23,8 @@ class Platform;
 class ChartPageActions : public QObject {
     Q_OBJECT
 public:
-    /// Puts the two entries, then a separator, at the top of `fileMenu`.
+    /// Puts the two entries and the "Chart Page Shows" menu, then a
+    /// separator, at the top of `fileMenu`.
     ChartPageActions(Platform& platform, QWidget* window, QMenu* fileMenu);
     ~ChartPageActions() override;
 
@@ -32,8 +36,12 @@ public:
     static constexpr int PngHeight = PageOutput::PngHeight;
 
     /// Writes the page to `path`, the format from its suffix (pdf, png,
-    /// svg); answers an empty string or why it could not.
-    static QString ExportPage(const ChartResult& result, const QString& path);
+    /// svg), carrying `extras` (the running dasha as of today); answers an
+    /// empty string or why it could not.
+    static QString ExportPage(const ChartResult& result, const QString& path, const ChartPageExtras& extras = {});
+
+    /// What the "Chart Page Shows" entries have ticked.
+    ChartPageExtras extras() const;
 
 public slots:
     /// Asks for a file and writes the page there.
@@ -41,8 +49,16 @@ public slots:
     /// Shows the page in a print preview, from which it can be printed.
     void printChart();
 
+private slots:
+    void rememberExtras();
+
 private:
+    QMenu* buildExtrasMenu(QWidget* parent);
+    void limitVargas();
+
     Platform& platform_;
+    QAction* dashaAction_ = nullptr;
+    std::vector<QAction*> vargaActions_;
     QWidget* window_;
     std::unique_ptr<ChartResult> chart_;
 };

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 #include "cli/ChartFormatter.h"
 #include "cli/ChartTool.h"
@@ -65,6 +66,24 @@ static void BM_BatchText(benchmark::State& state) { Batch(state, "text"); }
 BENCHMARK(BM_BatchJson)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_BatchCsv)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(BM_BatchText)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// The JSON batch on one thread with --with sections against without: the
+// vargas and KP lords must cost under 30 % more than the plain batch.
+void BatchWith(benchmark::State& state, std::vector<const char*> more)
+{
+    std::vector<const char*> argv{"zodiora-chart", "--batch", BatchFile().c_str(), "--json", "--threads", "1"};
+    argv.insert(argv.end(), more.begin(), more.end());
+    NullBuffer nullBuffer;
+    std::ostream null(&nullBuffer);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cli::RunChartTool(static_cast<int>(argv.size()), argv.data(), null, null));
+    }
+    state.SetItemsProcessed(state.iterations() * BatchLines);
+}
+static void BM_BatchJsonPlain(benchmark::State& state) { BatchWith(state, {}); }
+static void BM_BatchJsonVargasKp(benchmark::State& state) { BatchWith(state, {"--with", "vargas,kp"}); }
+BENCHMARK(BM_BatchJsonPlain)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_BatchJsonVargasKp)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 // One chart as a batch worker makes it: the session's run, then the JSON line.
 static void BM_PerChartJson(benchmark::State& state)

@@ -25,11 +25,9 @@ vedic::CalendarDate CalendarOf(const QDate& day)
     return {day.year(), day.month(), day.day()};
 }
 
-// Sookshma and prana periods last days or hours: their boundaries carry the
-// clock time (whole minutes, cut) on the birth clock after the date.
-constexpr int TimedLevel = 4;
+}  // namespace
 
-QString MomentText(double jd, int utcOffsetSeconds, bool withTime)
+QString DashaTree::momentText(double jd, int utcOffsetSeconds, bool withTime)
 {
     const vedic::CalendarDate date = vedic::LocalDate(jd, utcOffsetSeconds);
     QString text = ToQString(vedic::IsoDate(date));
@@ -41,7 +39,6 @@ QString MomentText(double jd, int utcOffsetSeconds, bool withTime)
     return text;
 }
 
-}  // namespace
 
 DashaTree::DashaTree(QWidget* parent) : QWidget(parent)
 {
@@ -137,10 +134,10 @@ QDate DashaTree::markedDay() const
 
 QTreeWidgetItem* DashaTree::addPeriod(const vedic::DashaNode& node, QTreeWidgetItem* parent)
 {
-    const bool timed = node.level >= TimedLevel;
+    const bool timed = node.level >= TimedLevel;  // sookshma and prana last days or hours
     auto* item = new QTreeWidgetItem(QStringList{ToQString(vedic::DashaLordName(node.lord)),
-                                                 MomentText(node.startJd, utcOffsetSeconds_, timed),
-                                                 MomentText(node.endJd, utcOffsetSeconds_, timed)});
+                                                 momentText(node.startJd, utcOffsetSeconds_, timed),
+                                                 momentText(node.endJd, utcOffsetSeconds_, timed)});
     item->setToolTip(Lord, levelName(node.level));
     // Below the antardashas the periods are made when their parent opens.
     if (node.level >= 2 && node.level < vedic::DashaLevelCount) {
@@ -268,8 +265,8 @@ void DashaTree::describeRunning()
     const vedic::DashaNode& prana = running.back();
     runningLabel_->setText(tr("Running: %1 (mahadasha to prana dasha; the prana runs %2 to %3)")
                                .arg(lords.join(QStringLiteral(" \u2013 ")),
-                                    MomentText(prana.startJd, utcOffsetSeconds_, true),
-                                    MomentText(prana.endJd, utcOffsetSeconds_, true)));
+                                    momentText(prana.startJd, utcOffsetSeconds_, true),
+                                    momentText(prana.endJd, utcOffsetSeconds_, true)));
 }
 
 // Scrolling needs the laid-out rows, which exist once the tree is shown.

@@ -41,6 +41,11 @@ public:
 
     /// "Mahadasha" .. "Prana dasha" for levels 1..5, translated.
     static QString levelName(int level);
+    /// Levels from here down carry the clock time of their boundaries.
+    static constexpr int TimedLevel = 4;
+    /// "YYYY-MM-DD", with " HH:MM" (whole minutes, cut) when `withTime`, on
+    /// the clock `utcOffsetSeconds` ahead of UT.
+    static QString momentText(double jd, int utcOffsetSeconds, bool withTime);
 
     /// The day whose periods are marked.
     QDate markedDay() const;

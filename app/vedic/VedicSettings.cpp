@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 namespace zodiora {
 
@@ -12,6 +13,8 @@ const QString StyleKey = QStringLiteral("results/chartStyle");
 // it still gives the ephemeris where the settings text is not yet written.
 const QString EphemerisKey = QStringLiteral("charts/ephemeris");
 const QString SettingsKey = QStringLiteral("charts/settings");
+const QString PageVargasKey = QStringLiteral("chartPage/vargas");
+const QString PageDashaKey = QStringLiteral("chartPage/runningDasha");
 
 // Stored as words, so a settings file stays readable and an old value of
 // another meaning falls back to the default instead of a wrong style.
@@ -69,6 +72,33 @@ void VedicSettings::setEphemeris(Ephemeris ephemeris)
     CalculationSettings settings = calculationSettings();
     settings.ephemeris = ephemeris;
     setCalculationSettings(settings);
+}
+
+// The vargas as their names, "D9,D60", so the file stays readable.
+ChartPageExtras VedicSettings::chartPageExtras()
+{
+    const QSettings settings;
+    ChartPageExtras extras;
+    extras.runningDasha = settings.value(PageDashaKey, false).toBool();
+    const QStringList names = settings.value(PageVargasKey).toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const vedic::Varga varga : vedic::AllVargas) {
+        const QString name = QString::fromLatin1(vedic::VargaName(varga).data(), int(vedic::VargaName(varga).size()));
+        if (names.contains(name) && extras.vargas.size() < ChartPageExtras::MaxVargas) {
+            extras.vargas.push_back(varga);
+        }
+    }
+    return extras;
+}
+
+void VedicSettings::setChartPageExtras(const ChartPageExtras& extras)
+{
+    QStringList names;
+    for (const vedic::Varga varga : extras.vargas) {
+        names << QString::fromLatin1(vedic::VargaName(varga).data(), int(vedic::VargaName(varga).size()));
+    }
+    QSettings stored;
+    stored.setValue(PageVargasKey, names.join(QLatin1Char(',')));
+    stored.setValue(PageDashaKey, extras.runningDasha);
 }
 
 }  // namespace zodiora

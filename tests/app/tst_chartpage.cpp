@@ -1,6 +1,8 @@
 // The chart page in files and on paper: PDF text, SVG drawing, PNG size,
 // and the results window's Export and Print entries.
 #include <QImage>
+#include <QMenu>
+#include <QStandardPaths>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -157,6 +159,57 @@ private slots:
         QVERIFY(wheel != south);
         const QRect header(0, 0, wheel.width(), wheel.height() / 8);
         QCOMPARE(wheel.copy(header), north.copy(header));
+    }
+
+    void pageCarriesTheRunningDashaAndTheChosenVargas()
+    {
+        QTemporaryDir dir;
+        const ChartResult chart = ChartOf(Delhi1980Form());
+        const QString plainPath = dir.filePath(QStringLiteral("plain.pdf"));
+        const QString extrasPath = dir.filePath(QStringLiteral("extras.pdf"));
+        ChartPageExtras extras;
+        extras.vargas = {vedic::Varga::D9, vedic::Varga::D60};
+        extras.runningDasha = true;
+        QCOMPARE(ChartPageActions::ExportPage(chart, plainPath), QString());
+        QCOMPARE(ChartPageActions::ExportPage(chart, extrasPath, extras), QString());
+        const QString plain = PdfText(plainPath);
+        const QString text = PdfText(extrasPath);
+        const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+        for (const QString& expected : {QStringLiteral("Dasha on ") + today, QStringLiteral("Mahadasha"),
+                                        QStringLiteral("Prana dasha"), QStringLiteral("Navamsa (D9)"),
+                                        QStringLiteral("Shashtyamsa (D60)")}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+            QVERIFY2(!plain.contains(expected), qPrintable(expected));
+        }
+        // The rest of the page is the same: data, positions, calculation line.
+        QVERIFY(text.contains(QStringLiteral("New Delhi, Delhi, India")));
+        QVERIFY(text.contains(QStringLiteral("clock: Indian Time IST +05:30")));
+    }
+
+    void extrasMenuRemembersItsTicksAndTakesThreeVargasAtMost()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        VedicSettings::setChartPageExtras({});
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        ResultsWindow* results = ShowDelhiChart(form);
+        auto* menu = Child<QMenu>(*results, "chartPageExtrasMenu");
+        QVERIFY(menu != nullptr);
+        QList<QAction*> vargas;
+        for (QAction* action : menu->actions()) {
+            if (action->data().isValid()) vargas << action;
+        }
+        QCOMPARE(vargas.size(), 15);  // D2 .. D60: the birth chart is on the page already
+        Child<QAction>(*results, "chartPageDashaAction")->setChecked(true);
+        for (int k = 0; k < 3; ++k) vargas[k * 4]->setChecked(true);
+        QVERIFY(!vargas[1]->isEnabled());
+        QVERIFY(vargas[4]->isEnabled());
+        const ChartPageExtras remembered = VedicSettings::chartPageExtras();
+        QVERIFY(remembered.runningDasha);
+        QCOMPARE(remembered.vargas, (std::vector<vedic::Varga>{vedic::Varga::D2, vedic::Varga::D9, vedic::Varga::D20}));
+        vargas[4]->setChecked(false);
+        QVERIFY(vargas[1]->isEnabled());
+        VedicSettings::setChartPageExtras({});
     }
 
     void exportEntryWritesTheChosenTypeOrSaysWhyNot()

@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(bar->actions().size(), 2);
         QCOMPARE(bar->actions().at(0)->text(), QStringLiteral("&File"));
         QCOMPARE(Captions(bar->actions().at(0)->menu()),
-                 (QStringList{"&Save Chart", "&Open Chart…", "Open &Recent", "&Match Charts…", "-", "&Export Chart…", "&Print Chart…", "-",
+                 (QStringList{"&Save Chart", "&Open Chart…", "Open &Recent", "&Match Charts…", "-", "&Export Chart…", "&Print Chart…", "Chart Page &Shows", "-",
                               "&Back", "E&xit"}));
         QCOMPARE(bar->actions().at(1)->text(), QStringLiteral("&Help"));
         QCOMPARE(Captions(bar->actions().at(1)->menu()),
