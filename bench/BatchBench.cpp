@@ -118,3 +118,23 @@ static void BM_JsonLineOnly(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * static_cast<long>(out.size()));
 }
 BENCHMARK(BM_JsonLineOnly);
+
+// The same line with --with vargas,kp: the settings keys, the sixteen
+// vargas and the KP lords after the existing keys.
+static void BM_JsonLineWithVargasKp(benchmark::State& state)
+{
+    ChartSession session;
+    const cli::ChartRequest request{test::Delhi1980Input(), {}, {}};
+    const ChartResult result = session.run(request.form, ChartSession::ReportMode::Skip);
+    cli::ChartFormatter formatter{cli::OutputFormat::Json, false};
+    formatter.sections = std::get<cli::SectionSelection>(cli::ParseSections("vargas,kp"));
+    formatter.settingsKeys = true;
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        formatter.appendChart(out, 1, result, request);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<long>(out.size()));
+}
+BENCHMARK(BM_JsonLineWithVargasKp);

@@ -1,6 +1,7 @@
 #include "vedic/Varga.h"
 
 #include <cmath>
+#include <utility>
 
 #include "vedic/Navamsa.h"
 
@@ -25,9 +26,11 @@ constexpr int Aries = 0, Taurus = 1, Gemini = 2, Cancer = 3, Leo = 4, Virgo = 5,
 /// The part of the zodiac, [0, 12 × partsPerSign), of a finite longitude
 /// cut into parts of 30° / partsPerSign from 0° Aries; a longitude within
 /// 1e-9 part of a boundary is put on it (as vedic/Quarters does).
-int ZodiacPart(double longitude, int partsPerSign)
+template <int PartsPerSign>
+int ZodiacPart(double longitude)
 {
-    const int count = 12 * partsPerSign;
+    constexpr int partsPerSign = PartsPerSign;
+    constexpr int count = 12 * partsPerSign;
     double q = longitude * (partsPerSign / 30.0);
     if (!(q >= 0 && q < count)) {
         q = std::fmod(q, static_cast<double>(count));
@@ -74,20 +77,56 @@ int ParasharaStart(Varga varga, int sign)
     }
 }
 
-int ParasharaSign(double longitude, Varga varga)
+// The divisions are constants of each varga, so a chart's 208 signs take
+// no integer division by a variable (a batch with --with vargas asks for
+// them in every chart).
+template <Varga V>
+int ParasharaSign(double longitude)
 {
-    if (varga == Varga::D9) return NavamsaSign(longitude);
-    const int divisions = Divisions[static_cast<std::size_t>(varga)];
-    const int part = ZodiacPart(longitude, divisions);
-    const int sign = part / divisions;
-    const int k = part % divisions;
-    switch (varga) {
-    case Varga::D2: return (k == 0) == OddSign(sign) ? Leo : Cancer;
-    case Varga::D3: return (sign + 4 * k) % 12;
-    case Varga::D4: return (sign + 3 * k) % 12;
-    case Varga::D30: return ParasharaTrimsamsa(sign, k);
-    default: return (ParasharaStart(varga, sign) + k) % 12;
+    if constexpr (V == Varga::D9) {
+        return NavamsaSign(longitude);
+    } else {
+        constexpr int divisions = Divisions[static_cast<std::size_t>(V)];
+        const int part = ZodiacPart<divisions>(longitude);
+        const int sign = part / divisions;
+        const int k = part % divisions;
+        if constexpr (V == Varga::D2) return (k == 0) == OddSign(sign) ? Leo : Cancer;
+        if constexpr (V == Varga::D3) return (sign + 4 * k) % 12;
+        if constexpr (V == Varga::D4) return (sign + 3 * k) % 12;
+        if constexpr (V == Varga::D30) return ParasharaTrimsamsa(sign, k);
+        return (ParasharaStart(V, sign) + k) % 12;
     }
+}
+
+template <Varga V>
+int ParivrittiSign(double longitude)
+{
+    if constexpr (V == Varga::D9) {
+        return NavamsaSign(longitude);
+    } else {
+        return ZodiacPart<Divisions[static_cast<std::size_t>(V)]>(longitude) % 12;
+    }
+}
+
+using SignFunction = int (*)(double);
+
+template <std::size_t... K>
+constexpr std::array<SignFunction, VargaCount> SignFunctions(VargaVariant variant, std::index_sequence<K...>)
+{
+    if (variant == VargaVariant::Parivritti) return {&ParivrittiSign<AllVargas[K]>...};
+    return {&ParasharaSign<AllVargas[K]>...};
+}
+
+template <std::size_t... K>
+VargaRow RowOf(double longitude, VargaVariant variant, std::index_sequence<K...>)
+{
+    VargaRow row;
+    if (variant == VargaVariant::Parivritti) {
+        ((row.signs[K] = static_cast<std::int8_t>(ParivrittiSign<AllVargas[K]>(longitude))), ...);
+    } else {
+        ((row.signs[K] = static_cast<std::int8_t>(ParasharaSign<AllVargas[K]>(longitude))), ...);
+    }
+    return row;
 }
 
 }  // namespace
@@ -114,19 +153,15 @@ std::string_view VargaVariantName(VargaVariant variant)
 
 int VargaSign(double siderealLongitude, Varga varga, VargaVariant variant)
 {
-    if (variant == VargaVariant::Parivritti && varga != Varga::D9) {
-        return ZodiacPart(siderealLongitude, VargaDivisions(varga)) % 12;
-    }
-    return ParasharaSign(siderealLongitude, varga);
+    static constexpr auto Parashara = SignFunctions(VargaVariant::Parashara, std::make_index_sequence<VargaCount>{});
+    static constexpr auto Parivritti = SignFunctions(VargaVariant::Parivritti, std::make_index_sequence<VargaCount>{});
+    const auto& functions = variant == VargaVariant::Parivritti ? Parivritti : Parashara;
+    return functions[static_cast<std::size_t>(varga)](siderealLongitude);
 }
 
 VargaRow VargaRowOf(double siderealLongitude, VargaVariant variant)
 {
-    VargaRow row;
-    for (const Varga varga : AllVargas) {
-        row.signs[static_cast<std::size_t>(varga)] = static_cast<std::int8_t>(VargaSign(siderealLongitude, varga, variant));
-    }
-    return row;
+    return RowOf(siderealLongitude, variant, std::make_index_sequence<VargaCount>{});
 }
 
 }  // namespace zodiora::vedic

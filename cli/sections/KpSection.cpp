@@ -1,8 +1,11 @@
 // --with kp: every point's KP star, sub and sub-sub lord.
 #include "cli/BodyKeys.h"
+#include "cli/sections/FixedPieces.h"
 #include "cli/sections/Section.h"
 #include "engine/PositionText.h"
 #include "vedic/KpLords.h"
+
+#include <array>
 
 namespace zodiora::cli {
 
@@ -10,19 +13,48 @@ namespace {
 
 using vedic::DashaLordName;
 
+// The texts of each lord in each place, copied whole rather than appended
+// bit by bit: a batch writes 39 lords per chart.
+using Piece = FixedPiece<32>;
+
+struct LordPieces {
+    std::array<Piece, PointCount> keys;  // {"Sun": ,"Moon": …
+    std::array<Piece, vedic::DashaLordCount> star, sub, subSub;
+};
+
+const LordPieces& Pieces()
+{
+    static const LordPieces pieces = [] {
+        LordPieces made;
+        for (std::size_t k = 0; k < PointCount; ++k) made.keys[k] = PieceOf<32>({BodyMemberKeys()[k]});
+        for (int l = 0; l < vedic::DashaLordCount; ++l) {
+            const std::string_view name = DashaLordName(static_cast<vedic::DashaLord>(l));
+            const auto at = static_cast<std::size_t>(l);
+            made.star[at] = PieceOf<32>({R"({"star":")", name});
+            made.sub[at] = PieceOf<32>({R"(","sub":")", name});
+            made.subSub[at] = PieceOf<32>({R"(","subSub":")", name, "\"}"});
+        }
+        return made;
+    }();
+    return pieces;
+}
+
 // "kp": {"Sun": {"star": "Venus", "sub": "Ketu", "subSub": "Moon"}, …}
 void AppendJson(JsonWriter& json, const SectionContext& context)
 {
     json.key("kp");
     std::string& out = json.rawValue();
+    const LordPieces& pieces = Pieces();
+    char* at = BeginPieces(out, PointCount * 4 * sizeof(Piece::text) + 1);
     for (std::size_t k = 0; k < PointCount; ++k) {
         const vedic::KpLords lords = vedic::KpLordsOf(context.result.chart.longitudes[k]);
-        out.append(BodyMemberKeys()[k]);
-        out.append(R"({"star":")").append(DashaLordName(lords.star));
-        out.append(R"(","sub":")").append(DashaLordName(lords.sub));
-        out.append(R"(","subSub":")").append(DashaLordName(lords.subSub)).append("\"}");
+        at = Put(at, pieces.keys[k]);
+        at = Put(at, pieces.star[static_cast<std::size_t>(lords.star)]);
+        at = Put(at, pieces.sub[static_cast<std::size_t>(lords.sub)]);
+        at = Put(at, pieces.subSub[static_cast<std::size_t>(lords.subSub)]);
     }
-    out.push_back('}');
+    *at++ = '}';
+    EndPieces(out, at);
 }
 
 void Padded(std::string& out, std::string_view text, std::size_t width)

@@ -1,8 +1,12 @@
 // --with vargas: every point's sign in the sixteen divisional charts.
 #include "cli/BodyKeys.h"
+#include "cli/sections/FixedPieces.h"
 #include "cli/sections/Section.h"
 #include "engine/ChartVargas.h"
 #include "engine/PositionText.h"
+
+#include <array>
+#include <string>
 
 namespace zodiora::cli {
 
@@ -11,27 +15,73 @@ namespace {
 using vedic::AllVargas;
 using vedic::Varga;
 
+// Each varga's opening, {"D1": then ,"D2": …, and each point's member with
+// each sign, {"Sun":1 … ,"Neptune":12: the 208 signs of a chart are copied
+// from these, not formatted (a batch writes them for every chart).
+using Piece = FixedPiece<16>;
+
+const std::array<Piece, vedic::VargaCount>& VargaOpenings()
+{
+    static const auto openings = [] {
+        std::array<Piece, vedic::VargaCount> pieces;
+        for (const Varga varga : AllVargas) {
+            pieces[static_cast<std::size_t>(varga)] =
+                PieceOf<16>({varga == Varga::D1 ? "{\"" : ",\"", vedic::VargaName(varga), "\":"});
+        }
+        return pieces;
+    }();
+    return openings;
+}
+
+const std::array<std::array<Piece, 12>, PointCount>& SignMembers()
+{
+    static const auto members = [] {
+        std::array<std::array<Piece, 12>, PointCount> pieces;
+        for (std::size_t k = 0; k < PointCount; ++k) {
+            for (int sign = 0; sign < 12; ++sign) {
+                pieces[k][static_cast<std::size_t>(sign)] =
+                    PieceOf<16>({BodyMemberKeys()[k], std::to_string(sign + 1)});
+            }
+        }
+        return pieces;
+    }();
+    return members;
+}
+
+// "parashara", "parivritti".
+std::string_view LowerCaseName(vedic::VargaVariant variant)
+{
+    static const auto names = [] {
+        std::array<std::string, 2> lower;
+        for (const auto v : {vedic::VargaVariant::Parashara, vedic::VargaVariant::Parivritti}) {
+            std::string name(vedic::VargaVariantName(v));
+            for (char& c : name) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            lower[static_cast<std::size_t>(v)] = std::move(name);
+        }
+        return lower;
+    }();
+    return names[static_cast<std::size_t>(variant)];
+}
+
 // "vargas": {"D1": {"Sun": 3, …}, …, "D60": {…}} with signs 1..12, then
 // "vargaVariant": "parashara", the rules they follow.
 void AppendJson(JsonWriter& json, const SectionContext& context)
 {
     const VargaSigns signs = VargaSignsOf(context.result.chart);
     json.key("vargas");
-    json.beginObject();
+    std::string& out = json.rawValue();
+    char* at = BeginPieces(out, (vedic::VargaCount * (PointCount + 1) + 1) * sizeof(Piece::text) + 2);
     for (const Varga varga : AllVargas) {
-        json.key(vedic::VargaName(varga));
-        std::string& out = json.rawValue();
+        at = Put(at, VargaOpenings()[static_cast<std::size_t>(varga)]);
         for (std::size_t k = 0; k < PointCount; ++k) {
-            out.append(BodyMemberKeys()[k]);
-            AppendInteger(out, signs.sign(AllPoints[k], varga) + 1);
+            at = Put(at, SignMembers()[k][static_cast<std::size_t>(signs.points[k].sign(varga))]);
         }
-        out.push_back('}');
+        *at++ = '}';
     }
-    json.endObject();
-    std::string variant(vedic::VargaVariantName(signs.variant));
-    for (char& c : variant) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    *at++ = '}';
+    EndPieces(out, at);
     json.key("vargaVariant");
-    json.plainText(variant);
+    json.plainText(LowerCaseName(signs.variant));
 }
 
 void Padded(std::string& out, std::string_view text, std::size_t width)
