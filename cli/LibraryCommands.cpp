@@ -1,5 +1,6 @@
 #include "cli/LibraryCommands.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <ostream>
@@ -128,13 +129,15 @@ int Show(ChartLibrary& library, const std::string& name, std::ostream& out, std:
     return ExitOk;
 }
 
-int Add(ChartLibrary& library, const ChartRequest& request, const std::string& note, std::ostream& out,
+int Add(ChartLibrary& library, const ChartRequest& request, const ToolOptions& options, std::ostream& out,
         std::ostream& err)
 {
     SavedChart chart;
     chart.form = request.form;
     if (request.zone) chart.zoneId = request.zone->id;
-    chart.note = note;
+    chart.note = options.note;
+    // Settings given on the command line are the chart's own; none: the defaults, as the window saves it.
+    if (options.settingsGiven()) chart.settings = SettingsText(options.settingsOver({}));
     const auto id = library.save(chart);
     if (!id) return Fail(err, id.error());
     out << "saved chart " << *id << ": " << MessageText(chart.form.name) << '\n';
@@ -145,14 +148,21 @@ int Export(ChartLibrary& library, const std::string& file, std::ostream& out, st
 {
     const auto charts = library.list();
     if (!charts) return Fail(err, charts.error());
-    std::string text(LibraryCsvHeader);
-    text.push_back('\n');
     // Oldest first, so an import saves them in the order they were made.
+    std::vector<SavedChart> saved;
     for (auto it = charts->rbegin(); it != charts->rend(); ++it) {
-        const auto chart = library.get(it->id);
+        auto chart = library.get(it->id);
         if (!chart) return Fail(err, chart.error());
-        AppendLibraryCsvLine(text, *chart);
+        saved.push_back(std::move(*chart));
     }
+    // The settings column only where some chart has settings of its own,
+    // so a library on the defaults exports as it always did.
+    const bool withSettings =
+        std::any_of(saved.begin(), saved.end(), [](const SavedChart& chart) { return !chart.settings.empty(); });
+    std::string text(LibraryCsvHeader);
+    if (withSettings) text.append(",").append(LibraryCsvSettingsColumn);
+    text.push_back('\n');
+    for (const SavedChart& chart : saved) AppendLibraryCsvLine(text, chart, withSettings);
     std::ofstream file_(file, std::ios::binary);
     if (!(file_ << text) || !file_.flush()) {
         err << "zodiora-chart: " << MessageText("cannot write '" + file + "'") << '\n';
@@ -190,13 +200,16 @@ int RunLibrary(const ToolOptions& options, const std::function<std::optional<Cha
     }
     if (action != "add" && !options.note.empty()) return Fail(err, "--note goes with --library add");
     if (action != "list" && options.json) return Fail(err, "--json goes with --library list");
+    if (action != "add" && options.settingsGiven()) {
+        return Fail(err, "--ephemeris, --ayanamsa, --node, --dasha-year and --ashtakavarga go with --library add");
+    }
     std::optional<ChartRequest> request;
     if (action == "add" && !(request = birth())) return ExitBadInput;
 
     ChartLibrary library;
     if (!Open(library, options, err)) return ExitBadInput;
     if (action == "list") return List(library, options.json || options.format == "json", out, err);
-    if (action == "add") return Add(library, *request, options.note, out, err);
+    if (action == "add") return Add(library, *request, options, out, err);
     const std::string& argument = options.library[1];
     if (action == "show") return Show(library, argument, out, err);
     if (action == "export") return Export(library, argument, out, err);

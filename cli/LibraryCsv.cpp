@@ -7,10 +7,14 @@
 #include "cli/ChartRequest.h"
 #include "cli/CsvReader.h"
 #include "cli/ZoneChoice.h"
+#include "engine/CalculationSettings.h"
 
 namespace zodiora::cli {
 
 namespace {
+
+// The settings column follows the eleven batch columns.
+constexpr std::size_t SettingsField = 11;
 
 std::string Angle(const std::string& degrees, const std::string& minutes, char hemisphere)
 {
@@ -19,7 +23,7 @@ std::string Angle(const std::string& degrees, const std::string& minutes, char h
 
 }  // namespace
 
-void AppendLibraryCsvLine(std::string& out, const SavedChart& chart)
+void AppendLibraryCsvLine(std::string& out, const SavedChart& chart, bool withSettings)
 {
     const BirthFormInput& form = chart.form;
     char date[16];
@@ -54,6 +58,10 @@ void AppendLibraryCsvLine(std::string& out, const SavedChart& chart)
         first = false;
         AppendCsvField(out, field);
     }
+    if (withSettings) {
+        out.push_back(',');
+        AppendCsvField(out, chart.settings);
+    }
     out.push_back('\n');
 }
 
@@ -67,9 +75,16 @@ LibraryImport ReadLibraryCsv(std::istream& in)
         const bool header = firstRecord && record.problem.empty() && IsHeaderRecord(record.fields);
         firstRecord = false;
         if (header) continue;
+        std::string settings;
+        if (record.problem.empty() && record.fields.size() == SettingsField + 1) {
+            settings = std::move(record.fields.back());
+            record.fields.pop_back();
+            if (!settings.empty()) settings = SettingsText(ParseSettingsText(settings));
+        }
         auto parsed = ParseBatchRecord(record);
         if (auto* request = std::get_if<ChartRequest>(&parsed)) {
             SavedChart chart;
+            chart.settings = std::move(settings);
             chart.form = std::move(request->form);
             if (request->zone) chart.zoneId = request->zone->id;
             result.charts.push_back(std::move(chart));

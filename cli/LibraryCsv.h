@@ -12,9 +12,15 @@ namespace zodiora::cli {
 /// The header row of a library export, the batch's columns.
 inline constexpr std::string_view LibraryCsvHeader = "name,date,time,zone,lat,lon,dst,city,state,country,fold";
 
+/// The column an export adds after those when some chart has calculation
+/// settings of its own: their text ("ephemeris=precise ayanamsa=raman ..."),
+/// empty for a chart on the defaults. --batch does not read it.
+inline constexpr std::string_view LibraryCsvSettingsColumn = "settings";
+
 /// One saved chart as a batch record (LF-ended): its zone id where the
-/// offset came from history, else its zone row; seconds only where set.
-void AppendLibraryCsvLine(std::string& out, const SavedChart& chart);
+/// offset came from history, else its zone row; seconds only where set;
+/// with `withSettings`, its settings text last.
+void AppendLibraryCsvLine(std::string& out, const SavedChart& chart, bool withSettings = false);
 
 /// What an import read: the charts of the good records and a one-line
 /// problem ("line 4: ...") for each bad one.
@@ -24,7 +30,9 @@ struct LibraryImport {
     bool unreadable = false;  ///< the stream failed (not merely ended)
 };
 
-/// Reads batch records as --batch does (a header row skipped) into saved charts.
+/// Reads batch records as --batch does (a header row skipped) into saved
+/// charts; a twelfth field is the chart's settings, kept in their canonical
+/// text (unknown words left out).
 LibraryImport ReadLibraryCsv(std::istream& in);
 
 }  // namespace zodiora::cli

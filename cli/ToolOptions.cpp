@@ -31,6 +31,14 @@ CalculationSettings ToolOptions::settingsOver(const CalculationSettings& base) c
     return ParseSettingsText(words, base);
 }
 
+bool ToolOptions::settingsGiven() const
+{
+    for (const auto& entry : settingOptions) {
+        if (!entry.second.empty()) return true;
+    }
+    return !ephemeris.empty();
+}
+
 bool ToolOptions::newOptionsGiven() const
 {
     for (const auto& entry : settingOptions) {
@@ -197,8 +205,9 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
     for (CLI::Option* option : chartOptions) {
         option->excludes(stations);
         option->excludes(findPlace);
-        option->excludes(library);
     }
+    // The settings go with --library add (checked there); the rest not with --library.
+    for (CLI::Option* option : {vedic, report, with, dashaLevels, dashaAt}) option->excludes(library);
     for (CLI::Option* option : {threads, quiet}) option->excludes(findPlace);
     note->needs(library);
 }

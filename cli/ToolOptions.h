@@ -54,6 +54,9 @@ struct ToolOptions {
     /// command line gives laid over it.
     CalculationSettings settingsOver(const CalculationSettings& base) const;
 
+    /// The ephemeris or another setting was given.
+    bool settingsGiven() const;
+
     /// Reads --dasha-levels and --dasha-at into `dasha`; a message naming
     /// the value and the choices when one is not understood.
     std::optional<std::string> readDashaChoice();

@@ -113,3 +113,34 @@ TEST_F(LibraryTool, ADamagedLibraryIsSetAsideAndNamed)
     EXPECT_NE(list.err.find("The chart library " + file("charts.sqlite")), std::string::npos) << list.err;
     EXPECT_NE(list.err.find("It was kept as "), std::string::npos) << list.err;
 }
+
+TEST_F(LibraryTool, SettingsGivenToAddTravelThroughExportAndImport)
+{
+    std::vector<std::string> add{"--library", "add", "--ayanamsa", "raman", "--node", "true", "--dasha-year", "savana"};
+    add.insert(add.end(), Delhi1980.begin(), Delhi1980.end());
+    ASSERT_EQ(run(add).status, 0);
+    ASSERT_EQ(run({"--library", "add", "--name", "plain", "--date", "1990-01-01", "--time", "12:00", "--zone", "29",
+                   "--lat", "51:30N", "--lon", "000:07W"})
+                  .status,
+              0);
+    // Only --library add takes settings.
+    const Result refused = run({"--library", "list", "--ayanamsa", "raman"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("go with --library add"), std::string::npos) << refused.err;
+
+    ASSERT_EQ(run({"--library", "export", file("out.csv")}).status, 0);
+    const std::string exported = Read(file("out.csv"));
+    EXPECT_EQ(exported.substr(0, exported.find('\n')), "name,date,time,zone,lat,lon,dst,city,state,country,fold,settings");
+    EXPECT_NE(exported.find("ayanamsa=raman node=true dasha-year=savana"), std::string::npos) << exported;
+    EXPECT_NE(exported.find("PLAIN,1990-01-01,12:00,29,51:30N,000:07W,0,,,,,\n"), std::string::npos) << exported;
+
+    ASSERT_EQ(run({"--library", "import", file("out.csv")}, "copy.sqlite").status, 0);
+    const Result chart = run({"--chart", "ASHA", "--json"}, "copy.sqlite");
+    ASSERT_EQ(chart.status, 0) << chart.err;
+    const auto json = nlohmann::json::parse(chart.out);
+    EXPECT_EQ(json["ayanamsa"]["name"], "raman");
+    EXPECT_EQ(json["node"], "true");
+    EXPECT_EQ(json["dashaYear"], "savana");
+    const auto plain = nlohmann::json::parse(run({"--chart", "PLAIN", "--json"}, "copy.sqlite").out);
+    EXPECT_FALSE(plain.contains("ayanamsa"));
+}
