@@ -27,8 +27,8 @@ struct DashaNode {
 
 /// The periods one level below `parent`: nine, from the parent's own lord in
 /// Vimshottari order, sub-lord k lasting parent's uncut length × years(k) /
-/// 120 (BPHS ch. 46-47: each level divides its parent as the 120 years
-/// divide among the lords). Those ended by parent.startJd are left out, the
+/// 120 (BPHS, the Vimshottari chapters: each level divides its parent as
+/// the 120 years divide among the lords). Those ended by parent.startJd are left out, the
 /// one running then starts there; they tile the parent exactly. Empty at level 5.
 std::vector<DashaNode> SubPeriodsOf(const DashaNode& parent);
 
