@@ -1,6 +1,7 @@
 #include "app/charts/ChartInk.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 
 #include "app/AppFont.h"
 
@@ -35,8 +36,12 @@ void ChartInk::PaintLabels(QPainter& painter, const QPointF& centre, const QStri
     // Shrink until the labels fit; the floor keeps even a crowded sign legible.
     for (double size = pixelSize;; size *= 0.85) {
         font.setPixelSize(qMax(1, qRound(size)));
-        lines = WrapLabels(labels, QFontMetricsF(font), maxWidth);
-        if (lines.size() <= maxLines || size < pixelSize * 0.5) {
+        const QFontMetricsF metrics(font);
+        lines = WrapLabels(labels, metrics, maxWidth);
+        // A label longer than the room (one with its degrees) shrinks too.
+        const bool fits = std::all_of(lines.cbegin(), lines.cend(),
+                                      [&](const QString& line) { return metrics.horizontalAdvance(line) <= maxWidth; });
+        if ((lines.size() <= maxLines && fits) || size < pixelSize * 0.5) {
             break;
         }
     }

@@ -80,7 +80,9 @@ ChartPageExtras VedicSettings::chartPageExtras()
     const QSettings settings;
     ChartPageExtras extras;
     extras.runningDasha = settings.value(PageDashaKey, false).toBool();
-    const QStringList names = settings.value(PageVargasKey).toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    // A hand-written "D9,D60" without quotes reads as a list; either form does.
+    const QStringList names =
+        settings.value(PageVargasKey).toStringList().join(QLatin1Char(',')).split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const vedic::Varga varga : vedic::AllVargas) {
         const QString name = QString::fromLatin1(vedic::VargaName(varga).data(), int(vedic::VargaName(varga).size()));
         if (names.contains(name) && extras.vargas.size() < ChartPageExtras::MaxVargas) {
