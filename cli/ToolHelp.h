@@ -45,6 +45,7 @@ Examples:
                   zodiora-chart --library export charts.csv
   a saved chart:  zodiora-chart --chart ASHA --vedic
   sections:       zodiora-chart --chart ASHA --with vargas,kp --ayanamsa krishnamurti --node true
+  birth-time margins: zodiora-chart --chart ASHA --with margins --time-uncertainty 10
   matching:       zodiora-chart --match RAVI SITA --json
   stations:       zodiora-chart --stations Mercury --format json
   zone rows:      zodiora-chart --list-zones

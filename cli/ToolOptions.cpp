@@ -116,6 +116,12 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
         sections.append(" (").append(section->summary).append(")");
     }
     auto* with = app.add_option("--with", options.with, "add sections to each chart, comma-separated: " + sections);
+    auto* uncertainty =
+        app.add_option("--time-uncertainty", options.timeUncertainty,
+                       "--with margins: minutes either way the birth time may be off (default 5); a fact that "
+                       "changes closer to the birth than that is marked narrow")
+            ->check(CLI::Range(0, 1440))
+            ->needs(with);
     auto* vedic = app.add_flag("--vedic", options.vedic, "text: add nakshatras, Navamsa and Vimshottari dasha");
     auto* findPlace = app.add_option("--find-place", options.findPlace,
                                      "list up to 20 atlas places matching \"city[, state][, country]\"");
@@ -162,8 +168,8 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
         option->excludes(saved);
         option->excludes(match);
     }
-    for (CLI::Option* option : {vedic, report, with}) option->excludes(match);
-    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with};
+    for (CLI::Option* option : {vedic, report, with, uncertainty}) option->excludes(match);
+    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with, uncertainty};
     chartOptions.insert(chartOptions.end(), settings.begin(), settings.end());
     for (CLI::Option* option : chartOptions) {
         option->excludes(stations);

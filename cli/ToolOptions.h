@@ -27,6 +27,7 @@ struct ToolOptions {
     std::string with;             ///< --with, as given
     SectionSelection sections;    ///< --with, read
     bool vedic = false;
+    int timeUncertainty = 5;  ///< --time-uncertainty, minutes
     std::string batchFile;
     std::string stationsPlanet;
     std::string findPlace;
@@ -55,7 +56,7 @@ struct ToolOptions {
     bool newOptionsGiven() const;
 
     /// What the sections read, the same for every chart of the run.
-    SectionOptions sectionOptions() const { return {}; }
+    SectionOptions sectionOptions() const { return {timeUncertainty}; }
 };
 
 /// The options that describe one birth (the single chart and --library add).

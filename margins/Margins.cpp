@@ -186,12 +186,17 @@ std::vector<FactMargin> BirthTimeMargins(const Chart& chart, std::span<const Mar
     margins.reserve(facts.size());
     for (const MarginFact& fact : facts) {
         const double start = sampler.angle(fact, 0);
-        FactMargin margin{fact, fact.valueOf(start), std::nullopt, std::nullopt};
+        FactMargin margin{fact, fact.valueOf(start), std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+        // The value across an edge is the one just past it in angle.
         if (const auto ahead = DistanceToEdge(fact, start, +1)) {
             margin.until = LastSecondBefore(sampler, fact, +1, *ahead);
+            if (margin.until) margin.after = fact.valueOf(Normalized(start + *ahead));
         }
         if (const auto behind = DistanceToEdge(fact, start, -1)) {
-            if (const auto back = LastSecondBefore(sampler, fact, -1, *behind)) margin.from = -*back;
+            if (const auto back = LastSecondBefore(sampler, fact, -1, *behind)) {
+                margin.from = -*back;
+                margin.before = fact.valueOf(Normalized(start - *behind));
+            }
         }
         margins.push_back(margin);
     }

@@ -22,6 +22,8 @@ struct FactMargin {
     int value = 0;                   ///< the fact's value at the birth (MarginFact::valueOf)
     std::optional<long long> from;   ///< the earliest second it holds (≤ 0); none: beyond SearchSeconds
     std::optional<long long> until;  ///< the latest second it holds (≥ 0); none: beyond SearchSeconds
+    std::optional<int> before;       ///< the value the second before `from`
+    std::optional<int> after;        ///< the value the second after `until`
 
     /// Seconds from the birth to the nearer of the two, the earlier side
     /// when they tie; the largest value when neither was found.

@@ -16,7 +16,11 @@ namespace zodiora::cli {
 /// What the command line says to the sections, read once per run and the
 /// same for every chart of a batch. Sections that need an option of their
 /// own add a field here and fill it in ToolOptions::sectionOptions.
-struct SectionOptions {};
+struct SectionOptions {
+    /// --time-uncertainty: how many minutes either way the birth time may
+    /// be off; a margin narrower than it is narrow (--with margins).
+    int timeUncertaintyMinutes = 5;
+};
 
 /// Everything a section may read for one chart.
 struct SectionContext {

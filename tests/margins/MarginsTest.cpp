@@ -100,6 +100,8 @@ TEST(Margins, EachEdgeHoldsOneSecondInsideAndChangesOneSecondOutside)
                 EXPECT_GE(*margin.until, 0);
                 EXPECT_EQ(ValueAt(Shifted(birth, *margin.until), settings, margin.fact), margin.value);
                 EXPECT_NE(ValueAt(Shifted(birth, *margin.until + 1), settings, margin.fact), margin.value);
+                EXPECT_EQ(ValueAt(Shifted(birth, *margin.until + 1), settings, margin.fact), margin.after);
+                EXPECT_EQ(ValueAt(Shifted(birth, *margin.from - 1), settings, margin.fact), margin.before);
                 EXPECT_EQ(ValueAt(Shifted(birth, *margin.from), settings, margin.fact), margin.value);
                 EXPECT_NE(ValueAt(Shifted(birth, *margin.from - 1), settings, margin.fact), margin.value);
             }
