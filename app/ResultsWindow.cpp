@@ -17,6 +17,7 @@
 #include "app/AppConfig.h"
 #include "app/AppFont.h"
 #include "app/Banner.h"
+#include "app/BirthTimePanel.h"
 #include "app/ChartPageActions.h"
 #include "app/ChartView.h"
 #include "app/Colours.h"
@@ -65,7 +66,17 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     chartView_->resize(chartView_->sizeHint().expandedTo(chartView_->minimumSize()));
     scroll_->setWidget(chartView_);
     scroll_->viewport()->installEventFilter(this);
-    tabs_ = new ResultsTabs(scroll_, client);
+    // The Summary page: the form, and beside it the birth-time panel.
+    auto* summary = new QWidget(client);
+    summary->setObjectName(QStringLiteral("summaryPage"));
+    auto* summaryRow = new QHBoxLayout(summary);
+    summaryRow->setContentsMargins(0, 0, 0, 0);
+    summaryRow->setSpacing(0);
+    summaryRow->addWidget(scroll_, 1);
+    birthTimePanel_ = new BirthTimePanel(summary);
+    birthTimePanel_->setFixedWidth(TwipsToPixels(6600, logicalDpiX()));
+    summaryRow->addWidget(birthTimePanel_);
+    tabs_ = new ResultsTabs(summary, client);
     tabs_->placeTabsOn(title);
     layout->addWidget(tabs_, 1);
     layout->addWidget(buildCalculationLine());
@@ -170,6 +181,7 @@ void ResultsWindow::fitChartViewHeight()
 void ResultsWindow::showChart(const ChartResult& result)
 {
     chartView_->showChart(result);
+    birthTimePanel_->showChart(result);
     tabs_->showChart(result, QDate::currentDate());
     calculationLabel_->setText(ToQString(CalculationLine(result.chart, result.clock)));
     chartPage_->setChart(result);
