@@ -33,9 +33,17 @@ QString Span(long long seconds)
     return BirthTimePanel::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
+/// The clock time, with the month and day in front when it falls on
+/// another day than the birth: "06:25:09", "06-13 04:54:01".
 QString Clock(const BirthData& birth, long long seconds)
 {
-    return ToQString(ClockText(ClockAt(birth, seconds)));
+    const CalendarTime clock = ClockAt(birth, seconds);
+    const QString time = ToQString(TimeOfDayText(clock));
+    if (clock.year == birth.year && clock.month == birth.month && clock.day == birth.day) return time;
+    return QStringLiteral("%1-%2 ")
+               .arg(clock.month, 2, 10, QLatin1Char('0'))
+               .arg(clock.day, 2, 10, QLatin1Char('0')) +
+           time;
 }
 
 QString Value(const margins::MarginFact& fact, int value)
@@ -119,8 +127,9 @@ BirthTimePanel::BirthTimePanel(QWidget* parent) : QWidget(parent)
     table_ = new QTableWidget(0, ColumnCount, frame);
     table_->setObjectName(QStringLiteral("marginsTable"));
     table_->setHorizontalHeaderLabels(
-        {tr("Fact"), tr("Value"), tr("Holds from"), tr("Until"), tr("To the nearer edge")});
+        {tr("Fact"), tr("Value"), tr("Holds from"), tr("Until"), tr("Nearer edge")});
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

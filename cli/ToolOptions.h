@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,7 +28,7 @@ struct ToolOptions {
     std::string with;             ///< --with, as given
     SectionSelection sections;    ///< --with, read
     bool vedic = false;
-    int timeUncertainty = 5;  ///< --time-uncertainty, minutes
+    std::optional<int> timeUncertainty;  ///< --time-uncertainty, minutes
     std::string batchFile;
     std::string stationsPlanet;
     std::string findPlace;

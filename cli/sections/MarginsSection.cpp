@@ -36,7 +36,7 @@ double Rounded(double degrees) { return std::round(degrees * 1e4) / 1e4; }
 void AppendJson(JsonWriter& json, const SectionContext& context)
 {
     const ChartResult& result = context.result;
-    const int uncertainty = context.options.timeUncertaintyMinutes;
+    const int uncertainty = context.timeUncertaintyMinutes();
     json.key("margins");
     json.beginObject();
     for (const FactMargin& margin : margins::BirthTimeMargins(result.chart)) {
@@ -93,7 +93,7 @@ void Padded(std::string& out, std::string_view text, std::size_t width)
 void AppendText(std::string& out, const SectionContext& context)
 {
     const ChartResult& result = context.result;
-    const int uncertainty = context.options.timeUncertaintyMinutes;
+    const int uncertainty = context.timeUncertaintyMinutes();
     const auto all = margins::BirthTimeMargins(result.chart);
     out.append("\nBirth-time margins (birth time within ").append(std::to_string(uncertainty));
     out.append(" min either way; ! changes within it)\n");
@@ -158,7 +158,7 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
         if (margin.from) out.append(IsoClockAt(result.birth, *margin.from));
         out.push_back(',');
         if (margin.until) out.append(IsoClockAt(result.birth, *margin.until));
-        out.append(margin.narrowFor(context.options.timeUncertaintyMinutes) ? ",true" : ",false");
+        out.append(margin.narrowFor(context.timeUncertaintyMinutes()) ? ",true" : ",false");
     }
     out.push_back(',');
     std::string separator;
