@@ -200,6 +200,27 @@ QStringList BirthTimePanel::narrowFacts() const
     return sentences;
 }
 
+QString BirthTimePanel::reportNote() const
+{
+    const QStringList sentences = narrowFacts();
+    if (sentences.isEmpty()) return {};
+    return tr("Birth time known to within \u00b1%1 min; these facts may change within it:")
+               .arg(uncertainty_->value()) +
+           QLatin1Char('\n') + sentences.join(QLatin1Char('\n'));
+}
+
+QString BirthTimePanel::pageNote() const
+{
+    QStringList titles;
+    for (const margins::FactMargin& margin : margins_) {
+        if (margin.narrowFor(uncertainty_->value())) titles << FactTitle(margin.fact);
+    }
+    if (titles.isEmpty()) return {};
+    return tr("Within \u00b1%1 min of the birth time these may differ: %2.")
+        .arg(uncertainty_->value())
+        .arg(titles.join(QStringLiteral(", ")));
+}
+
 void BirthTimePanel::markNarrowFacts(int minutes)
 {
     for (int r = 0; r < table_->rowCount(); ++r) {

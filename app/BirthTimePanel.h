@@ -33,6 +33,13 @@ public:
     /// The sentences naming the narrow facts, as shown above the table.
     QStringList narrowFacts() const;
 
+    /// The narrow facts for the top of the report: a heading line and one
+    /// sentence a line, or empty when none is narrow.
+    QString reportNote() const;
+
+    /// The narrow facts for the chart page in one short paragraph, or empty.
+    QString pageNote() const;
+
 signals:
     void uncertaintyChanged(int minutes);
 

@@ -34,12 +34,12 @@ void ChartPageActions::setChart(const ChartResult& result)
     chart_ = std::make_unique<ChartResult>(result);
 }
 
-QString ChartPageActions::ExportPage(const ChartResult& result, const QString& path)
+QString ChartPageActions::ExportPage(const ChartResult& result, const QString& path, const QString& timeNote)
 {
     const ChartStyle style = VedicSettings::chartStyle();
     return PageOutput::Export(path, ChartPage::tr("Chart of %1").arg(QString::fromUtf8(result.display.details.name.c_str())),
-                              [&result, style](QPainter& painter, const QRectF& page) {
-                                  ChartPage::Paint(painter, page, result, style);
+                              [&result, style, &timeNote](QPainter& painter, const QRectF& page) {
+                                  ChartPage::Paint(painter, page, result, style, timeNote);
                               });
 }
 
@@ -54,7 +54,7 @@ void ChartPageActions::exportChart()
     if (path.isEmpty()) {
         return;
     }
-    const QString problem = ExportPage(*chart_, path);
+    const QString problem = ExportPage(*chart_, path, timeNote_);
     if (!problem.isEmpty()) {
         platform_.showMessage(window_, problem, Platform::Icon::Error);
     }
@@ -68,8 +68,8 @@ void ChartPageActions::printChart()
     const ChartResult result = *chart_;
     const ChartStyle style = VedicSettings::chartStyle();
     PageOutput::Preview(window_, QStringLiteral("chartPrintPreview"),
-                        [result, style](QPainter& painter, const QRectF& page) {
-                            ChartPage::Paint(painter, page, result, style);
+                        [result, style, note = timeNote_](QPainter& painter, const QRectF& page) {
+                            ChartPage::Paint(painter, page, result, style, note);
                         });
 }
 

@@ -26,6 +26,8 @@ public:
 
     /// The chart the entries work on (nothing until set).
     void setChart(const ChartResult& result);
+    /// The page's note of facts that hang on the birth minute; empty for none.
+    void setTimeNote(const QString& note) { timeNote_ = note; }
 
     /// The PNG export's size: A4 at 300 dots per inch.
     static constexpr int PngWidth = PageOutput::PngWidth;
@@ -33,7 +35,7 @@ public:
 
     /// Writes the page to `path`, the format from its suffix (pdf, png,
     /// svg); answers an empty string or why it could not.
-    static QString ExportPage(const ChartResult& result, const QString& path);
+    static QString ExportPage(const ChartResult& result, const QString& path, const QString& timeNote = {});
 
 public slots:
     /// Asks for a file and writes the page there.
@@ -45,6 +47,7 @@ private:
     Platform& platform_;
     QWidget* window_;
     std::unique_ptr<ChartResult> chart_;
+    QString timeNote_;
 };
 
 }  // namespace zodiora

@@ -76,6 +76,7 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     birthTimePanel_ = new BirthTimePanel(summary);
     birthTimePanel_->setFixedWidth(TwipsToPixels(6600, logicalDpiX()));
     summaryRow->addWidget(birthTimePanel_);
+    connect(birthTimePanel_, &BirthTimePanel::uncertaintyChanged, this, &ResultsWindow::noteNarrowFacts);
     tabs_ = new ResultsTabs(summary, client);
     tabs_->placeTabsOn(title);
     layout->addWidget(tabs_, 1);
@@ -182,6 +183,7 @@ void ResultsWindow::showChart(const ChartResult& result)
 {
     chartView_->showChart(result);
     birthTimePanel_->showChart(result);
+    chartPage_->setTimeNote(birthTimePanel_->pageNote());
     tabs_->showChart(result, QDate::currentDate());
     calculationLabel_->setText(ToQString(CalculationLine(result.chart, result.clock)));
     chartPage_->setChart(result);
@@ -207,9 +209,19 @@ void ResultsWindow::closeForBack()
     close();
 }
 
+void ResultsWindow::noteNarrowFacts()
+{
+    chartPage_->setTimeNote(birthTimePanel_->pageNote());
+}
+
+// The facts that hang on the birth minute open the report.
 void ResultsWindow::openReport()
 {
-    ReportDialog report(platform_, reportText(), this);
+    const QString note = birthTimePanel_->reportNote();
+    const QString crLf = QStringLiteral("\r\n");
+    ReportDialog report(platform_, note.isEmpty() ? reportText() : QString(note).replace(QLatin1Char('\n'), crLf) +
+                                                                       crLf + crLf + reportText(),
+                        this);
     report.setPersonName(personName_);
     report.exec();
 }

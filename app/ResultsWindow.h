@@ -52,6 +52,8 @@ signals:
 public slots:
     /// Opens the report window over this one.
     void openReport();
+    /// Gives the chart page the facts narrower than the uncertainty now stated.
+    void noteNarrowFacts();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
