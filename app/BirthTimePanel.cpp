@@ -200,6 +200,14 @@ QStringList BirthTimePanel::narrowFacts() const
     return sentences;
 }
 
+bool BirthTimePanel::isNarrow(std::string_view key) const
+{
+    for (const margins::FactMargin& margin : margins_) {
+        if (margin.fact.key == key) return margin.narrowFor(uncertainty_->value());
+    }
+    return false;
+}
+
 QString BirthTimePanel::reportNote() const
 {
     const QStringList sentences = narrowFacts();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string_view>
 #include <vector>
 
 #include "birthdata/BirthData.h"
@@ -32,6 +33,10 @@ public:
 
     /// The sentences naming the narrow facts, as shown above the table.
     QStringList narrowFacts() const;
+
+    /// Whether the fact of this key ("lagnaSign") is narrower than the
+    /// stated uncertainty.
+    bool isNarrow(std::string_view key) const;
 
     /// The narrow facts for the top of the report: a heading line and one
     /// sentence a line, or empty when none is narrow.

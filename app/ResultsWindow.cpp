@@ -25,6 +25,7 @@
 #include "app/ReportDialog.h"
 #include "app/Shortcuts.h"
 #include "app/Twips.h"
+#include "app/vedic/ChartsPage.h"
 #include "app/vedic/ResultsTabs.h"
 
 namespace zodiora {
@@ -183,8 +184,8 @@ void ResultsWindow::showChart(const ChartResult& result)
 {
     chartView_->showChart(result);
     birthTimePanel_->showChart(result);
-    chartPage_->setTimeNote(birthTimePanel_->pageNote());
     tabs_->showChart(result, QDate::currentDate());
+    noteNarrowFacts();
     calculationLabel_->setText(ToQString(CalculationLine(result.chart, result.clock)));
     chartPage_->setChart(result);
     personName_ = ToQString(result.display.details.name);
@@ -212,6 +213,12 @@ void ResultsWindow::closeForBack()
 void ResultsWindow::noteNarrowFacts()
 {
     chartPage_->setTimeNote(birthTimePanel_->pageNote());
+    const bool lagna = birthTimePanel_->isNarrow("lagnaSign");
+    const bool moon = birthTimePanel_->isNarrow("moonSign");
+    chartView_->markUncertainPoints(lagna, moon);
+    if (auto* charts = tabs_->findChild<ChartsPage*>(QStringLiteral("chartsPage"))) {
+        charts->markUncertainPoints(lagna, birthTimePanel_->isNarrow("navamsaLagna"), moon);
+    }
 }
 
 // The facts that hang on the birth minute open the report.

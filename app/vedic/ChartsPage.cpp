@@ -38,8 +38,33 @@ ChartsPage::ChartsPage(QWidget* parent) : QWidget(parent)
 
 void ChartsPage::showChart(const ChartResult& result, const VedicContext& context)
 {
-    birthChart_->setInput(BirthChartInput(result));
-    navamsaChart_->setInput(NavamsaChartInput(result, context.details));
+    birthInput_ = BirthChartInput(result);
+    navamsaInput_ = NavamsaChartInput(result, context.details);
+    birthChart_->setInput(birthInput_);
+    navamsaChart_->setInput(navamsaInput_);
+}
+
+namespace {
+
+ChartStyleInput Marked(ChartStyleInput input, bool lagna, bool moon)
+{
+    if (lagna) input.labels[static_cast<std::size_t>(input.ascendantSign)].prepend(QStringLiteral("As ?"));
+    if (moon) {
+        for (QStringList& labels : input.labels) {
+            for (QString& label : labels) {
+                if (label.startsWith(QLatin1String("Mo"))) label += QStringLiteral(" ?");
+            }
+        }
+    }
+    return input;
+}
+
+}  // namespace
+
+void ChartsPage::markUncertainPoints(bool lagna, bool navamsaLagna, bool moon)
+{
+    birthChart_->setInput(Marked(birthInput_, lagna, moon));
+    navamsaChart_->setInput(Marked(navamsaInput_, navamsaLagna, false));
 }
 
 void ChartsPage::setChartStyle(ChartStyle style)

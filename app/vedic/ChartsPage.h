@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "app/charts/ChartStyleInput.h"
 #include "app/vedic/VedicPage.h"
 
 namespace zodiora {
@@ -20,9 +21,16 @@ public:
     void setChartStyle(ChartStyle style) override;
     QWidget* widget() override { return this; }
 
+    /// Marks with "As ?" the Lagna of the birth chart and of the Navamsa
+    /// when its sign may differ within the birth time's uncertainty, and
+    /// the Moon ("Mo ?") when its sign may.
+    void markUncertainPoints(bool lagna, bool navamsaLagna, bool moon);
+
 private:
     ChartStyleView* birthChart_;
     ChartStyleView* navamsaChart_;
+    ChartStyleInput birthInput_;
+    ChartStyleInput navamsaInput_;
 };
 
 }  // namespace zodiora

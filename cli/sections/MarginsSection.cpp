@@ -102,14 +102,14 @@ void AppendText(std::string& out, const SectionContext& context)
     }
     out.append("    ");
     Padded(out, "Fact", 17);
-    Padded(out, "Value", 16);
+    Padded(out, "Value", 18);
     Padded(out, "Holds from", 21);
     Padded(out, "Until", 21);
     out.append("Nearer edge\n");
     for (const FactMargin& margin : all) {
         out.append(margin.narrowFor(uncertainty) ? "  ! " : "    ");
         Padded(out, margin.fact.title, 17);
-        Padded(out, MarginValueText(margin.fact.kind, margin.value), 16);
+        Padded(out, MarginValueText(margin.fact.kind, margin.value), 18);
         Padded(out, margin.from ? ClockText(ClockAt(result.birth, *margin.from)) : "over 3 days before", 21);
         Padded(out, margin.until ? ClockText(ClockAt(result.birth, *margin.until)) : "over 3 days after", 21);
         const long long nearest = margin.secondsToNearerEdge();

@@ -7,7 +7,9 @@
 
 #include "app/BirthFormWindow.h"
 #include "app/BirthTimePanel.h"
+#include "app/NatalWheel.h"
 #include "app/ResultsWindow.h"
+#include "app/vedic/ChartStyleView.h"
 #include "tests/app/VedicTestSupport.h"
 
 using namespace zodiora;
@@ -48,6 +50,17 @@ private slots:
         QVERIFY(table->item(0, 0)->background() != QBrush());
         QVERIFY(Child<QLabel>(*results, "narrowFactsLabel")->text().contains(QStringLiteral("Navamsa Lagna")));
         QCOMPARE(form.timeUncertainty(), 1440);  // kept for saving the chart
+
+        // The Lagna and the Moon may change sign within a day: marked on the
+        // wheel and on the Charts page, and unmarked again at 0.
+        auto* wheel = results->findChild<NatalWheel*>();
+        QVERIFY(wheel->houseText(0).contains(QStringLiteral("Asc ?")));
+        auto* birthChart = Child<ChartStyleView>(*results, "birthChart");
+        const int lagna = birthChart->input().ascendantSign;
+        QVERIFY(birthChart->input().labels[static_cast<std::size_t>(lagna)].contains(QStringLiteral("As ?")));
+        field->setValue(0);
+        QVERIFY(!wheel->houseText(0).contains(QLatin1Char('?')));
+        QVERIFY(!birthChart->input().labels[static_cast<std::size_t>(lagna)].contains(QStringLiteral("As ?")));
     }
 };
 
