@@ -119,7 +119,8 @@ std::optional<long long> LastSecondBefore(const Sampler& sampler, const MarginFa
     double angleB = start;
     for (;;) {
         if (a >= SearchSeconds) return std::nullopt;
-        const double wanted = 1.1 * (distance - pa) / rate + 1;
+        // Aim a tenth past the crossing the motion so far predicts.
+        const double wanted = std::min(1.1 * (distance - pa) / rate + 1, static_cast<double>(SearchSeconds));
         const long long step = std::clamp<long long>(static_cast<long long>(std::ceil(wanted)), 1,
                                                      std::min(motion.maxStep, SearchSeconds - a));
         b = a + step;

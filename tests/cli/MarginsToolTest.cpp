@@ -3,9 +3,12 @@
 // classic warnings only with the classic ephemeris, and the batch forms.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <nlohmann/json.hpp>
 
 #include "ToolRun.h"
+#include "chartlibrary/ChartLibrary.h"
 
 using namespace zodiora::cli::test;
 
@@ -63,4 +66,34 @@ TEST(MarginsTool, TextCsvAndBatchCarryTheMarginsAndAStrayUncertaintyIsRefused)
 
     const Result stray = RunTool(With(Delhi1980, {"--time-uncertainty", "5"}));
     EXPECT_EQ(stray.status, 2);
+}
+
+TEST(MarginsTool, ASavedChartKeepsItsUncertaintyUnlessTheCommandLineGivesOne)
+{
+    const auto file = std::filesystem::temp_directory_path() / "zodiora-margins-test.sqlite";
+    std::filesystem::remove(file);
+    {
+        zodiora::ChartLibrary library;
+        ASSERT_TRUE(library.open(file));
+        zodiora::SavedChart chart;
+        chart.form.name = "ASHA";
+        chart.form.monthIndex = 5;
+        chart.form.day = 15;
+        chart.form.year = 1980;
+        chart.form.hour = 6;
+        chart.form.minute = 30;
+        chart.form.zoneRow = 34;
+        chart.form.latDegrees = "28";
+        chart.form.latMinutes = "37";
+        chart.form.lonDegrees = "77";
+        chart.form.lonMinutes = "13";
+        chart.timeUncertaintyMinutes = 1440;
+        ASSERT_TRUE(library.save(chart));
+    }
+    const std::vector<std::string> saved{"--chart", "ASHA", "--library-file", file.string(), "--json", "--with",
+                                         "margins"};
+    EXPECT_TRUE(nlohmann::json::parse(RunTool(saved).out)["margins"]["navamsaLagna"]["narrow"]);
+    EXPECT_FALSE(nlohmann::json::parse(RunTool(With(saved, {"--time-uncertainty", "0"})).out)["margins"]
+                     ["navamsaLagna"]["narrow"]);
+    std::filesystem::remove(file);
 }
