@@ -26,6 +26,7 @@
 #include "app/Menus.h"
 #include "app/MessageMapping.h"
 #include "app/PlaceSearch.h"
+#include "app/BirthTimePanel.h"
 #include "app/ResultsWindow.h"
 #include "app/vedic/CalculationMenu.h"
 #include "app/ReturnKeyHook.h"
@@ -165,6 +166,9 @@ void BirthFormWindow::proceed()
     connect(results_, &ResultsWindow::backRequested, this, &BirthFormWindow::showFormAgain);
     connect(results_, &ResultsWindow::exitRequested, this, &BirthFormWindow::exitProgram);
     library_->addTo(results_->fileMenu(), results_);
+    results_->birthTimePanel()->setUncertaintyMinutes(timeUncertainty_);
+    connect(results_->birthTimePanel(), &BirthTimePanel::uncertaintyChanged, this,
+            &BirthFormWindow::setTimeUncertainty);
     results_->showChart(chart);
     results_->showMaximizedOn(screen());
     hide();

@@ -39,6 +39,11 @@ public:
     /// remembered default stays as it is.
     void setCalculationSettings(const CalculationSettings& settings);
 
+    /// How many minutes either way the birth time may be off: the birth-time
+    /// panel's field, kept with a saved chart.
+    int timeUncertainty() const { return timeUncertainty_; }
+    void setTimeUncertainty(int minutes) { timeUncertainty_ = minutes; }
+
     /// The results window of the chart on show, if any.
     ResultsWindow* resultsWindow() const;
 
@@ -70,6 +75,7 @@ private:
     std::unique_ptr<ChartSession> session_;
     QPointer<ResultsWindow> results_;
     bool exiting_ = false;
+    int timeUncertainty_ = 5;
     LibraryActions* library_ = nullptr;
     CalculationMenu* calculation_ = nullptr;
 };

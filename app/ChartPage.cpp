@@ -284,7 +284,7 @@ void PaintCalculationLine(QPainter& painter, const ChartResult& result)
 }  // namespace
 
 void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& result, ChartStyle style,
-                      const ChartPageExtras& extras, const QDate& dashaDay)
+                      const ChartPageExtras& extras, const QDate& dashaDay, const QString& timeNote)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -307,10 +307,17 @@ void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& 
 
     double y = PaintLines(painter, LeftColumn, LeftValues, LeftRight, BlockTop, BirthLines(result));
     y += LineHeight / 2;
-    PaintLines(painter, LeftColumn, LeftValues, LeftRight, y,
-               {{tr("Lagna"), ToQString(display.lagna)},
-                {tr("Sun sign"), ToQString(display.sunSign)},
-                {tr("Moon sign"), ToQString(display.rashi)}});
+    y = PaintLines(painter, LeftColumn, LeftValues, LeftRight, y,
+                   {{tr("Lagna"), ToQString(display.lagna)},
+                    {tr("Sun sign"), ToQString(display.sunSign)},
+                    {tr("Moon sign"), ToQString(display.rashi)}});
+    if (!timeNote.isEmpty()) {
+        painter.setFont(PageFont(28));
+        painter.setPen(QColor(170, 0, 0));
+        painter.drawText(QRectF(LeftColumn, y + LineHeight / 3, LeftRight - LeftColumn, WheelTop - y - LineHeight),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, timeNote);
+        painter.setPen(Qt::black);
+    }
     PaintPositions(painter, result);
     const double chartHeight = LogicalSize.height() - Margin - WheelTop;
     if (extras.empty()) {

@@ -31,9 +31,11 @@ public:
 
     /// Paints the page centred in `page`, as large as fits with its
     /// proportions kept, on a white ground.
+    /// `timeNote`, when not empty, names the facts that may change within
+    /// the birth time's uncertainty, in red under the signs.
     static void Paint(QPainter& painter, const QRectF& page, const ChartResult& result,
                       ChartStyle style = ChartStyle::Wheel, const ChartPageExtras& extras = {},
-                      const QDate& dashaDay = QDate());
+                      const QDate& dashaDay = QDate(), const QString& timeNote = {});
 };
 
 }  // namespace zodiora

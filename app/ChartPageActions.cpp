@@ -91,13 +91,14 @@ void ChartPageActions::setChart(const ChartResult& result)
     chart_ = std::make_unique<ChartResult>(result);
 }
 
-QString ChartPageActions::ExportPage(const ChartResult& result, const QString& path, const ChartPageExtras& extras)
+QString ChartPageActions::ExportPage(const ChartResult& result, const QString& path, const ChartPageExtras& extras,
+                                     const QString& timeNote)
 {
     const ChartStyle style = VedicSettings::chartStyle();
     const QDate today = QDate::currentDate();
     return PageOutput::Export(path, ChartPage::tr("Chart of %1").arg(QString::fromUtf8(result.display.details.name.c_str())),
-                              [&result, style, &extras, today](QPainter& painter, const QRectF& page) {
-                                  ChartPage::Paint(painter, page, result, style, extras, today);
+                              [&result, style, &extras, today, &timeNote](QPainter& painter, const QRectF& page) {
+                                  ChartPage::Paint(painter, page, result, style, extras, today, timeNote);
                               });
 }
 
@@ -112,7 +113,7 @@ void ChartPageActions::exportChart()
     if (path.isEmpty()) {
         return;
     }
-    const QString problem = ExportPage(*chart_, path, extras());
+    const QString problem = ExportPage(*chart_, path, extras(), timeNote_);
     if (!problem.isEmpty()) {
         platform_.showMessage(window_, problem, Platform::Icon::Error);
     }
@@ -128,8 +129,8 @@ void ChartPageActions::printChart()
     const ChartPageExtras chosen = extras();
     const QDate today = QDate::currentDate();
     PageOutput::Preview(window_, QStringLiteral("chartPrintPreview"),
-                        [result, style, chosen, today](QPainter& painter, const QRectF& page) {
-                            ChartPage::Paint(painter, page, result, style, chosen, today);
+                        [result, style, chosen, today, note = timeNote_](QPainter& painter, const QRectF& page) {
+                            ChartPage::Paint(painter, page, result, style, chosen, today, note);
                         });
 }
 

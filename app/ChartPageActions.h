@@ -30,6 +30,8 @@ public:
 
     /// The chart the entries work on (nothing until set).
     void setChart(const ChartResult& result);
+    /// The page's note of facts that hang on the birth minute; empty for none.
+    void setTimeNote(const QString& note) { timeNote_ = note; }
 
     /// The PNG export's size: A4 at 300 dots per inch.
     static constexpr int PngWidth = PageOutput::PngWidth;
@@ -38,7 +40,8 @@ public:
     /// Writes the page to `path`, the format from its suffix (pdf, png,
     /// svg), carrying `extras` (the running dasha as of today); answers an
     /// empty string or why it could not.
-    static QString ExportPage(const ChartResult& result, const QString& path, const ChartPageExtras& extras = {});
+    static QString ExportPage(const ChartResult& result, const QString& path, const ChartPageExtras& extras = {},
+                              const QString& timeNote = {});
 
     /// What the "Chart Page Shows" entries have ticked.
     ChartPageExtras extras() const;
@@ -61,6 +64,7 @@ private:
     std::vector<QAction*> vargaActions_;
     QWidget* window_;
     std::unique_ptr<ChartResult> chart_;
+    QString timeNote_;
 };
 
 }  // namespace zodiora

@@ -219,6 +219,7 @@ void ChartView::showChart(const ChartResult& result)
     for (std::size_t k = 0; k < houses.size(); ++k) {
         houses[k] = Text(chart.houses[k]);
     }
+    houses_ = houses;
     wheel_->setHouses(houses);
     if (chart.glyphs) {
         wheel_->setGlyphs(*chart.glyphs);
@@ -227,6 +228,24 @@ void ChartView::showChart(const ChartResult& result)
     RichTextSink sink(*reportBox_);
     WriteReport(result.report, sink);
     reportBox_->moveCursor(QTextCursor::Start);
+}
+
+// A point whose sign may differ within the birth time's uncertainty gets a
+// question mark on the wheel: "Asc ?", "Moon ?".
+void ChartView::markUncertainPoints(bool ascendant, bool moon)
+{
+    std::array<QString, 12> houses = houses_;
+    const QString crLf = QStringLiteral("\r\n");
+    for (QString& text : houses) {
+        QStringList lines = text.split(crLf);
+        for (QString& line : lines) {
+            if ((ascendant && line == QLatin1String("Asc")) || (moon && line == QLatin1String("Moon"))) {
+                line += QStringLiteral(" ?");
+            }
+        }
+        text = lines.join(crLf);
+    }
+    wheel_->setHouses(houses);
 }
 
 QString ChartView::reportText() const

@@ -27,6 +27,10 @@ public:
     /// The report box's plain text, paragraph breaks as CR LF.
     QString reportText() const;
 
+    /// Marks the Ascendant and the Moon on the wheel as uncertain (their
+    /// sign may differ within the birth time's uncertainty), or clears it.
+    void markUncertainPoints(bool ascendant, bool moon);
+
 private:
     QWidget* buildDetails();
     QWidget* buildSigns();
@@ -46,6 +50,7 @@ private:
     QLabel* moonSignLabel_;
     std::array<QLabel*, 11> positionLabels_;
     NatalWheel* wheel_;
+    std::array<QString, 12> houses_;  ///< the wheel's texts as the chart gives them
     QTextEdit* reportBox_;
 };
 

@@ -109,6 +109,7 @@ void LibraryActions::saveChart(QWidget* window)
     chart.form = form_.input();
     chart.zoneId = zoneId();
     chart.settings = SettingsText(form_.calculationSettings());
+    chart.timeUncertaintyMinutes = form_.timeUncertainty();
     if (currentId_ != 0 && chart.form.name == currentName_) {
         chart.id = currentId_;
         chart.note = currentNote_;
@@ -200,8 +201,10 @@ void LibraryActions::show(const SavedChart& chart)
     // What the chart's text leaves out (all of it for a chart saved before
     // settings were kept) comes from the preferences.
     const CalculationSettings settings = ParseSettingsText(chart.settings, VedicSettings::calculationSettings());
-    QTimer::singleShot(0, &form_, [form = &form_, input = chart.form, settings] {
+    QTimer::singleShot(0, &form_, [form = &form_, input = chart.form, settings,
+                                   uncertainty = chart.timeUncertaintyMinutes] {
         form->setInput(input);
+        form->setTimeUncertainty(uncertainty);
         form->setCalculationSettings(settings);
         form->proceed();
     });

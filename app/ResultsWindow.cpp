@@ -17,6 +17,7 @@
 #include "app/AppConfig.h"
 #include "app/AppFont.h"
 #include "app/Banner.h"
+#include "app/BirthTimePanel.h"
 #include "app/ChartPageActions.h"
 #include "app/ChartView.h"
 #include "app/Colours.h"
@@ -24,6 +25,7 @@
 #include "app/ReportDialog.h"
 #include "app/Shortcuts.h"
 #include "app/Twips.h"
+#include "app/vedic/ChartsPage.h"
 #include "app/vedic/ResultsTabs.h"
 
 namespace zodiora {
@@ -65,7 +67,18 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     chartView_->resize(chartView_->sizeHint().expandedTo(chartView_->minimumSize()));
     scroll_->setWidget(chartView_);
     scroll_->viewport()->installEventFilter(this);
-    tabs_ = new ResultsTabs(scroll_, client);
+    // The Summary page: the form, and beside it the birth-time panel.
+    auto* summary = new QWidget(client);
+    summary->setObjectName(QStringLiteral("summaryPage"));
+    auto* summaryRow = new QHBoxLayout(summary);
+    summaryRow->setContentsMargins(0, 0, 0, 0);
+    summaryRow->setSpacing(0);
+    summaryRow->addWidget(scroll_, 1);
+    birthTimePanel_ = new BirthTimePanel(summary);
+    birthTimePanel_->setFixedWidth(TwipsToPixels(6600, logicalDpiX()));
+    summaryRow->addWidget(birthTimePanel_);
+    connect(birthTimePanel_, &BirthTimePanel::uncertaintyChanged, this, &ResultsWindow::noteNarrowFacts);
+    tabs_ = new ResultsTabs(summary, client);
     tabs_->placeTabsOn(title);
     layout->addWidget(tabs_, 1);
     layout->addWidget(buildCalculationLine());
@@ -170,7 +183,9 @@ void ResultsWindow::fitChartViewHeight()
 void ResultsWindow::showChart(const ChartResult& result)
 {
     chartView_->showChart(result);
+    birthTimePanel_->showChart(result);
     tabs_->showChart(result, QDate::currentDate());
+    noteNarrowFacts();
     calculationLabel_->setText(ToQString(CalculationLine(result.chart, result.clock)));
     chartPage_->setChart(result);
     personName_ = ToQString(result.display.details.name);
@@ -195,9 +210,25 @@ void ResultsWindow::closeForBack()
     close();
 }
 
+void ResultsWindow::noteNarrowFacts()
+{
+    chartPage_->setTimeNote(birthTimePanel_->pageNote());
+    const bool lagna = birthTimePanel_->isNarrow("lagnaSign");
+    const bool moon = birthTimePanel_->isNarrow("moonSign");
+    chartView_->markUncertainPoints(lagna, moon);
+    if (auto* charts = tabs_->findChild<ChartsPage*>(QStringLiteral("chartsPage"))) {
+        charts->markUncertainPoints(lagna, birthTimePanel_->isNarrow("navamsaLagna"), moon);
+    }
+}
+
+// The facts that hang on the birth minute open the report.
 void ResultsWindow::openReport()
 {
-    ReportDialog report(platform_, reportText(), this);
+    const QString note = birthTimePanel_->reportNote();
+    const QString crLf = QStringLiteral("\r\n");
+    ReportDialog report(platform_, note.isEmpty() ? reportText() : QString(note).replace(QLatin1Char('\n'), crLf) +
+                                                                       crLf + crLf + reportText(),
+                        this);
     report.setPersonName(personName_);
     report.exec();
 }

@@ -11,13 +11,14 @@ class QScrollArea;
 namespace zodiora {
 
 struct ChartResult;
+class BirthTimePanel;
 class ChartPageActions;
 class ChartView;
 class Platform;
 class ResultsTabs;
 
 /// The results window: banner and title strips, the results form centred
-/// in a scroll area (or a Vedic page), the calculation line (how the chart
+/// in a scroll area beside the birth-time panel (or a Vedic page), the calculation line (how the chart
 /// was calculated, on every page) and the Print / Back / Exit strip.
 /// Created for one chart and deleted when closed.
 class ResultsWindow : public QMainWindow {
@@ -38,6 +39,9 @@ public:
     /// Closes and deletes the window without ending the program.
     void closeForBack();
 
+    /// The Summary tab's birth-time panel.
+    BirthTimePanel* birthTimePanel() const { return birthTimePanel_; }
+
     /// The "&File" menu, for entries other parts of the program add.
     QMenu* fileMenu() const { return fileMenu_; }
 
@@ -48,6 +52,8 @@ signals:
 public slots:
     /// Opens the report window over this one.
     void openReport();
+    /// Gives the chart page the facts narrower than the uncertainty now stated.
+    void noteNarrowFacts();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,6 +70,7 @@ private:
     ChartView* chartView_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     ResultsTabs* tabs_ = nullptr;
+    BirthTimePanel* birthTimePanel_ = nullptr;
     QLabel* calculationLabel_ = nullptr;
     QWidget* buttonStrip_ = nullptr;
     QPushButton* printButton_ = nullptr;

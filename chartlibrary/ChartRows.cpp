@@ -10,11 +10,11 @@ namespace zodiora {
 namespace {
 
 // The order here is the order of BindChartFields and ReadChart.
-constexpr std::array<std::string_view, 22> FieldColumns = {
+constexpr std::array<std::string_view, 23> FieldColumns = {
     "name",        "month_index", "day",         "year",        "hour",       "minute",      "second",
     "zone_row",    "daylight_saving", "zone_id", "ut_offset_seconds", "lat_degrees", "lat_minutes", "south",
     "lon_degrees", "lon_minutes", "east",        "city",        "state",      "country",     "note",
-    "settings",
+    "settings",    "time_uncertainty_minutes",
 };
 constexpr int FieldCount = static_cast<int>(FieldColumns.size());
 
@@ -119,6 +119,7 @@ void BindChartFields(SqliteStatement& statement, const SavedChart& chart)
     statement.bind(++i, form.country);
     statement.bind(++i, chart.note);
     statement.bind(++i, chart.settings);
+    statement.bind(++i, chart.timeUncertaintyMinutes);
 }
 
 SavedChart ReadChart(const SqliteStatement& statement)
@@ -152,6 +153,7 @@ SavedChart ReadChart(const SqliteStatement& statement)
     form.country = statement.textAt(i++);
     chart.note = statement.textAt(i++);
     chart.settings = statement.textAt(i++);
+    chart.timeUncertaintyMinutes = statement.intAt(i++);
     chart.createdMs = statement.int64At(i++);
     chart.modifiedMs = statement.int64At(i++);
     return chart;

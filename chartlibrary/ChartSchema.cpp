@@ -51,7 +51,12 @@ const std::string SchemaVersion1 =
 // ("ephemeris=precise ayanamsa=raman ..."); empty for the preferences' defaults.
 constexpr std::string_view SchemaVersion2 = "ALTER TABLE charts ADD COLUMN settings TEXT NOT NULL DEFAULT '';";
 
-const std::array<std::string_view, 2> Steps = {SchemaVersion1, SchemaVersion2};
+// Step 3: how many minutes either way the birth time may be off; the
+// charts saved before keep the usual 5.
+constexpr std::string_view SchemaVersion3 =
+    "ALTER TABLE charts ADD COLUMN time_uncertainty_minutes INTEGER NOT NULL DEFAULT 5;";
+
+const std::array<std::string_view, 3> Steps = {SchemaVersion1, SchemaVersion2, SchemaVersion3};
 
 }  // namespace
 

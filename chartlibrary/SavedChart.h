@@ -20,6 +20,9 @@ struct SavedChart {
     /// CalculationSettings (SettingsText); empty = the preferences' defaults.
     /// Kept as text so the library stays below the engine.
     std::string settings;
+    /// How many minutes either way the birth time may be off (the
+    /// birth-time margins' uncertainty); 5 for a chart saved before it was kept.
+    int timeUncertaintyMinutes = 5;
     std::int64_t createdMs = 0;   ///< UTC, milliseconds since 1970; set by the library
     std::int64_t modifiedMs = 0;  ///< UTC, milliseconds since 1970; set by the library on every save
 };

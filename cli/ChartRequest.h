@@ -45,6 +45,8 @@ struct ChartRequest {
     std::optional<ChosenPlace> place;
     /// A saved chart's calculation settings (SettingsText); empty for the defaults.
     std::string settings;
+    /// A saved chart's birth-time uncertainty, minutes; none for a typed birth.
+    std::optional<int> timeUncertainty;
 };
 
 /// Turns the arguments into what the input form would hold, or a one-line

@@ -221,6 +221,7 @@ ChartRequest RequestFromSaved(const SavedChart& chart)
     ChartRequest request;
     request.form = chart.form;
     request.settings = chart.settings;
+    request.timeUncertainty = chart.timeUncertaintyMinutes;
     if (!chart.zoneId.empty() && chart.form.exactOffsetSeconds) {
         // The abbreviation is history's name for the offset that was saved.
         std::string error;

@@ -46,6 +46,7 @@ Examples:
   a saved chart:  zodiora-chart --chart ASHA --vedic
   sections:       zodiora-chart --chart ASHA --with vargas,kp --ayanamsa krishnamurti --node true
   deeper dasha:   zodiora-chart --chart ASHA --vedic --dasha-levels 3 --dasha-at 2030-01-01
+  birth-time margins: zodiora-chart --chart ASHA --with margins --time-uncertainty 10
   matching:       zodiora-chart --match RAVI SITA --json
   stations:       zodiora-chart --stations Mercury --format json
   zone rows:      zodiora-chart --list-zones

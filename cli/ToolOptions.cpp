@@ -144,6 +144,12 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
         sections.append(" (").append(section->summary).append(")");
     }
     auto* with = app.add_option("--with", options.with, "add sections to each chart, comma-separated: " + sections);
+    auto* uncertainty =
+        app.add_option("--time-uncertainty", options.timeUncertainty,
+                       "--with margins: minutes either way the birth time may be off (default 5); a fact that "
+                       "changes closer to the birth than that is marked narrow")
+            ->check(CLI::Range(0, 1440))
+            ->needs(with);
     auto* vedic = app.add_flag("--vedic", options.vedic, "text: add nakshatras, Navamsa and Vimshottari dasha");
     auto* dashaLevels = app.add_option("--dasha-levels", options.dashaLevels,
                                        "dasha periods this many levels deep, 1 to 5: maha, antar (the default 2), "
@@ -198,9 +204,9 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
         option->excludes(saved);
         option->excludes(match);
     }
-    for (CLI::Option* option : {vedic, report, with}) option->excludes(match);
+    for (CLI::Option* option : {vedic, report, with, uncertainty}) option->excludes(match);
     for (CLI::Option* option : {dashaLevels, dashaAt}) option->excludes(match);
-    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with, dashaLevels, dashaAt};
+    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with, uncertainty, dashaLevels, dashaAt};
     chartOptions.insert(chartOptions.end(), settings.begin(), settings.end());
     for (CLI::Option* option : chartOptions) {
         option->excludes(stations);

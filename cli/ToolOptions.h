@@ -31,6 +31,7 @@ struct ToolOptions {
     std::string dashaLevels;  ///< --dasha-levels, as given
     std::string dashaAt;      ///< --dasha-at, as given
     DashaChoice dasha;        ///< both, read
+    std::optional<int> timeUncertainty;  ///< --time-uncertainty, minutes
     std::string batchFile;
     std::string stationsPlanet;
     std::string findPlace;
@@ -66,7 +67,7 @@ struct ToolOptions {
     bool newOptionsGiven() const;
 
     /// What the sections read, the same for every chart of the run.
-    SectionOptions sectionOptions() const { return {}; }
+    SectionOptions sectionOptions() const { return {timeUncertainty}; }
 };
 
 /// The options that describe one birth (the single chart and --library add).

@@ -87,6 +87,25 @@ std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, dou
     return result;
 }
 
+std::optional<double> PreciseLongitude(double jdUt, double latitude, double longitude, PrecisePoint point,
+                                       AyanamsaKind ayanamsa, NodeKind node)
+{
+    UseOnThisThread(ayanamsa);
+    char error[AS_MAXCH];
+    double xx[6];
+    if (point == PreciseAscendant) {
+        double cusps[13];
+        double ascmc[10];
+        if (swe_houses_ex(jdUt, HouseFlags, latitude, longitude, 'W', cusps, ascmc) < 0) return std::nullopt;
+        return Normalized(ascmc[SE_ASC]);
+    }
+    const bool nodal = point == PreciseRahu || point == PreciseKetu;
+    const int body = nodal ? (node == NodeKind::True ? SE_TRUE_NODE : SE_MEAN_NODE)
+                           : BodyNumbers[static_cast<std::size_t>(point)];
+    if (swe_calc_ut(jdUt, body, CalcFlags, xx, error) < 0) return std::nullopt;
+    return Normalized(point == PreciseKetu ? xx[0] + 180.0 : xx[0]);
+}
+
 std::optional<double> AyanamsaDegrees(double jdUt, AyanamsaKind kind)
 {
     UseOnThisThread(kind);

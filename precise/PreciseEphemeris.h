@@ -47,6 +47,14 @@ std::optional<PrecisePositions> ComputePrecise(double jdUt, double latitude, dou
                                                AyanamsaKind ayanamsa = AyanamsaKind::Lahiri,
                                                NodeKind node = NodeKind::Mean);
 
+/// One point's sidereal longitude at `jdUt`, exactly as ComputePrecise
+/// (speeds omitted) gives it, for searches that follow one point through
+/// time (the Ascendant, the Moon) without paying for the other twelve.
+/// Empty when the library refuses the date.
+std::optional<double> PreciseLongitude(double jdUt, double latitude, double longitude, PrecisePoint point,
+                                       AyanamsaKind ayanamsa = AyanamsaKind::Lahiri,
+                                       NodeKind node = NodeKind::Mean);
+
 /// The ayanamsa `kind` at the Julian day `jdUt` (universal time), degrees:
 /// tropical minus sidereal longitude from the mean equinox of date
 /// (SEFLG_NONUT), the Swiss Ephemeris's value for the sidereal mode.

@@ -109,6 +109,31 @@ void ChartsPage::showDegrees(bool shown)
     redraw();
 }
 
+namespace {
+
+ChartStyleInput Marked(ChartStyleInput input, bool lagna, bool moon)
+{
+    if (lagna) input.labels[static_cast<std::size_t>(input.ascendantSign)].prepend(QStringLiteral("As ?"));
+    if (moon) {
+        for (QStringList& labels : input.labels) {
+            for (QString& label : labels) {
+                if (label.startsWith(QLatin1String("Mo"))) label += QStringLiteral(" ?");
+            }
+        }
+    }
+    return input;
+}
+
+}  // namespace
+
+void ChartsPage::markUncertainPoints(bool lagna, bool navamsaLagna, bool moon)
+{
+    uncertainLagna_ = lagna;
+    uncertainNavamsaLagna_ = navamsaLagna;
+    uncertainMoon_ = moon;
+    redraw();
+}
+
 void ChartsPage::redraw()
 {
     if (!result_) {
@@ -116,11 +141,14 @@ void ChartsPage::redraw()
     }
     const bool degrees = degreesBox_->isChecked();
     const int entry = chooser_->currentIndex();
-    birthChart_->setInput(BirthChartInput(*result_, degrees));
-    chosenChart_->setInput(entry == MoonChartEntry
-                               ? MoonChartInput(*result_, degrees)
-                               : VargaChartInput(*result_, vargas_, vedic::AllVargas[static_cast<std::size_t>(entry)],
-                                                 degrees));
+    birthChart_->setInput(Marked(BirthChartInput(*result_, degrees), uncertainLagna_, uncertainMoon_));
+    if (entry == MoonChartEntry) {
+        chosenChart_->setInput(MoonChartInput(*result_, degrees));
+        return;
+    }
+    const vedic::Varga varga = vedic::AllVargas[static_cast<std::size_t>(entry)];
+    chosenChart_->setInput(Marked(VargaChartInput(*result_, vargas_, varga, degrees),
+                                  varga == vedic::Varga::D9 && uncertainNavamsaLagna_, false));
 }
 
 }  // namespace zodiora

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/charts/ChartStyleInput.h"
 #include "app/vedic/VedicPage.h"
 #include "engine/ChartVargas.h"
 #include "presentation/ChartSession.h"
@@ -41,6 +42,12 @@ public slots:
     /// Writes or leaves out the points' degrees in both drawings.
     void showDegrees(bool shown);
 
+public:
+    /// Marks with "As ?" the Lagna of the birth chart and of the Navamsa
+    /// when its sign may differ within the birth time's uncertainty, and
+    /// the Moon ("Mo ?") when its sign may.
+    void markUncertainPoints(bool lagna, bool navamsaLagna, bool moon);
+
 private:
     void redraw();
 
@@ -51,6 +58,9 @@ private:
     ChartStyleView* chosenChart_;
     std::optional<ChartResult> result_;
     VargaSigns vargas_;
+    bool uncertainLagna_ = false;
+    bool uncertainNavamsaLagna_ = false;
+    bool uncertainMoon_ = false;
 };
 
 }  // namespace zodiora

@@ -16,13 +16,24 @@ namespace zodiora::cli {
 /// What the command line says to the sections, read once per run and the
 /// same for every chart of a batch. Sections that need an option of their
 /// own add a field here and fill it in ToolOptions::sectionOptions.
-struct SectionOptions {};
+struct SectionOptions {
+    /// --time-uncertainty: how many minutes either way the birth time may
+    /// be off; a margin narrower than it is narrow (--with margins). When
+    /// not given, a saved chart's own, else 5.
+    std::optional<int> timeUncertaintyMinutes;
+};
 
 /// Everything a section may read for one chart.
 struct SectionContext {
     const ChartResult& result;
     const ChartRequest& request;
     const SectionOptions& options;
+
+    /// The birth-time uncertainty in force for this chart, minutes.
+    int timeUncertaintyMinutes() const
+    {
+        return options.timeUncertaintyMinutes.value_or(request.timeUncertainty.value_or(5));
+    }
 };
 
 /// A named part of the output that `--with NAME` adds to a chart, in

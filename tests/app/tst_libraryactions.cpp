@@ -12,6 +12,7 @@
 #include "presentation/ChartSession.h"
 
 #include "app/BirthFormWindow.h"
+#include "app/BirthTimePanel.h"
 #include "app/ChartLibraryDialog.h"
 #include "app/QtText.h"
 #include "app/ResultsWindow.h"
@@ -181,6 +182,24 @@ private slots:
         recent->actions().at(1)->trigger();
         QTRY_VERIFY(form.input().name == "Old");
         QCOMPARE(form.calculationSettings(), VedicSettings::calculationSettings());
+    }
+
+    void aChartKeepsItsBirthTimeUncertainty()
+    {
+        LibraryFixture fixture;
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        form.setInput(Delhi1980Form());
+        form.setTimeUncertainty(12);
+        SaveWithNote(form, "");
+        QCOMPARE(fixture.library().findByName("ASHA").value()->timeUncertaintyMinutes, 12);
+
+        form.setTimeUncertainty(5);
+        auto* recent = Child<QMenu>(form, "recentChartsMenu");
+        emit recent->aboutToShow();
+        recent->actions().at(0)->trigger();
+        QTRY_VERIFY(form.resultsWindow() != nullptr);
+        QCOMPARE(form.resultsWindow()->birthTimePanel()->uncertaintyMinutes(), 12);
     }
 
     void recentMenuListsTheFiveNewestAndOpensThem()

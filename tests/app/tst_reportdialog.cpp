@@ -20,6 +20,7 @@
 
 #include "app/BirthFormWindow.h"
 #include "app/ReportDialog.h"
+#include "app/BirthTimePanel.h"
 #include "app/ResultsWindow.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/ReportSamples.h"
@@ -357,7 +358,10 @@ private slots:
         QTest::mouseClick(results->findChild<QPushButton*>(QStringLiteral("printButton")), Qt::LeftButton);
         closer.stop();
         QVERIFY(results->reportText().startsWith(QStringLiteral("Sun In Gemini")));
-        QCOMPARE(shownText, Footer + CrLf + CrLf + results->reportText() + Footer + CrLf + CrLf);
+        // The facts that may change within the birth time's uncertainty come first.
+        const QString note = results->birthTimePanel()->reportNote().replace(QLatin1Char('\n'), CrLf);
+        QVERIFY(note.startsWith(QStringLiteral("Birth time known to within \u00b15 min")));
+        QCOMPARE(shownText, Footer + CrLf + CrLf + note + CrLf + CrLf + results->reportText() + Footer + CrLf + CrLf);
         QVERIFY(wasAttached);
         QVERIFY(!attachedAfterClose);
     }

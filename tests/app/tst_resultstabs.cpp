@@ -31,7 +31,9 @@ private slots:
 
         auto* tabs = Child<ResultsTabs>(*results, "resultsTabs");
         auto* scroll = Child<QScrollArea>(*results, "chartScroll");
-        QCOMPARE(tabs->currentPage(), scroll);
+        auto* summary = Child<QWidget>(*results, "summaryPage");
+        QCOMPARE(tabs->currentPage(), summary);
+        QVERIFY(Child<QWidget>(*results, "birthTimePanel")->isVisible());
         QVERIFY(scroll->isVisible());
 
         QTabBar* bar = tabs->tabBar();
@@ -68,7 +70,7 @@ private slots:
         QVERIFY(line->isVisible());
 
         bar->setCurrentIndex(0);
-        QCOMPARE(tabs->currentPage(), scroll);
+        QCOMPARE(tabs->currentPage(), summary);
         QVERIFY(line->isVisible());
         QVERIFY(scroll->isVisible());
     }

@@ -80,12 +80,34 @@ TEST_F(SchemaMigrationTest, Version2KeepsEachChartsSettings)
     }
     SqliteDatabase db;
     ASSERT_EQ(db.open(path_), 0);
-    EXPECT_EQ(UserVersion(db), 2);
+    EXPECT_EQ(UserVersion(db), 3);
     ChartLibrary library = makeLibrary();
     ASSERT_TRUE(library.open(path_));
     const SavedChart chart = library.findByName("ASHA").value().value();
     EXPECT_EQ(chart.settings, "ephemeris=precise ayanamsa=raman node=true dasha-year=julian");
     EXPECT_EQ(chart.note, "first chart");
+}
+
+TEST_F(SchemaMigrationTest, Version3KeepsEachChartsTimeUncertaintyAndOldChartsTakeFive)
+{
+    {
+        SqliteDatabase db;
+        ASSERT_EQ(db.open(path_), 0);
+        ASSERT_EQ(MigrateSchema(db, ChartSchemaSteps().first(2)), 0) << db.errorMessage();
+        ASSERT_EQ(db.execute(Version1Row), 0) << db.errorMessage();
+    }
+    {
+        ChartLibrary library = makeLibrary();
+        ASSERT_TRUE(library.open(path_));
+        SavedChart chart = library.findByName("ASHA").value().value();
+        EXPECT_EQ(chart.timeUncertaintyMinutes, 5);
+        EXPECT_EQ(chart.note, "first chart");
+        chart.timeUncertaintyMinutes = 12;
+        ASSERT_TRUE(library.save(chart));
+    }
+    ChartLibrary library = makeLibrary();
+    ASSERT_TRUE(library.open(path_));
+    EXPECT_EQ(library.findByName("ASHA").value().value().timeUncertaintyMinutes, 12);
 }
 
 TEST_F(SchemaMigrationTest, ANewStepRunsOnceOnOldDataAndAFailingStepChangesNothing)
