@@ -56,6 +56,13 @@ std::string_view TithiDayName(int tithi)
     return TithiNames[static_cast<std::size_t>((tithi - 1) % 15)];
 }
 
+std::string TithiName(int tithi)
+{
+    if (tithi == 15 || tithi == 30) return std::string(TithiDayName(tithi));
+    if (tithi < 1 || tithi > 30) return {};
+    return std::string(PakshaName(PakshaOf(tithi))) + " " + std::string(TithiDayName(tithi));
+}
+
 std::string_view YogaName(int yoga)
 {
     if (yoga < 1 || yoga > 27) return {};

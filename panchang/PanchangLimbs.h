@@ -3,6 +3,7 @@
 // The five limbs of the panchang as arithmetic on the Sun's and the Moon's
 // sidereal longitudes (degrees); the moments they end are Panchang.h's.
 
+#include <string>
 #include <string_view>
 
 #include "vedic/Friendship.h"
@@ -38,6 +39,10 @@ std::string_view PakshaName(Paksha paksha);
 /// The tithi's name within its paksha: "Pratipada" .. "Chaturdashi", then
 /// "Purnima" (15) and "Amavasya" (30); empty outside 1..30.
 std::string_view TithiDayName(int tithi);
+
+/// The tithi's full name: "Shukla Saptami", "Krishna Dwitiya"; "Purnima"
+/// and "Amavasya" alone; empty outside 1..30.
+std::string TithiName(int tithi);
 
 /// "Vishkambha" .. "Vaidhriti" for 1..27; empty otherwise.
 std::string_view YogaName(int yoga);

@@ -12,17 +12,19 @@ extern const OutputSection KpSection;
 extern const OutputSection DignitySection;
 extern const OutputSection AshtakavargaSection;
 extern const OutputSection ShadbalaSection;
+extern const OutputSection PanchangSection;
 
 std::span<const OutputSection* const> AllSections()
 {
     // In the order their keys are written. A new section: its file in this
     // folder, its line above and here, and cli/CMakeLists.txt.
-    static constexpr std::array<const OutputSection*, 5> Sections{
+    static constexpr std::array<const OutputSection*, 6> Sections{
         &VargasSection,
         &KpSection,
         &DignitySection,
         &AshtakavargaSection,
         &ShadbalaSection,
+        &PanchangSection,
     };
     return Sections;
 }

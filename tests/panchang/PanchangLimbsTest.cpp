@@ -32,6 +32,9 @@ TEST(PanchangLimbs, TithiEdges)
     EXPECT_EQ(TithiNumber(9.999, 10.0), 30);
     EXPECT_EQ(TithiDayName(15), "Purnima");
     EXPECT_EQ(TithiDayName(30), "Amavasya");
+    EXPECT_EQ(TithiName(7), "Shukla Saptami");
+    EXPECT_EQ(TithiName(29), "Krishna Chaturdashi");
+    EXPECT_EQ(TithiName(15), "Purnima");
     EXPECT_EQ(PakshaOf(15), Paksha::Shukla);
     EXPECT_EQ(PakshaOf(16), Paksha::Krishna);
 }
