@@ -116,6 +116,10 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
         sections.append(" (").append(section->summary).append(")");
     }
     auto* with = app.add_option("--with", options.with, "add sections to each chart, comma-separated: " + sections);
+    auto* transit = app.add_option("--transit", options.transit,
+                                   "the transits over each chart at a moment: YYYY-MM-DDTHH:MM[:SS] with Z or an "
+                                   "offset (2031-05-17T06:30:00Z, 2031-05-17T12:00+05:30), or a date alone (12:00 UT); "
+                                   "with the Sade Sati spans and the running dasha");
     auto* vedic = app.add_flag("--vedic", options.vedic, "text: add nakshatras, Navamsa and Vimshottari dasha");
     auto* findPlace = app.add_option("--find-place", options.findPlace,
                                      "list up to 20 atlas places matching \"city[, state][, country]\"");
@@ -162,8 +166,8 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
         option->excludes(saved);
         option->excludes(match);
     }
-    for (CLI::Option* option : {vedic, report, with}) option->excludes(match);
-    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with};
+    for (CLI::Option* option : {vedic, report, with, transit}) option->excludes(match);
+    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with, transit};
     chartOptions.insert(chartOptions.end(), settings.begin(), settings.end());
     for (CLI::Option* option : chartOptions) {
         option->excludes(stations);

@@ -16,7 +16,10 @@ namespace zodiora::cli {
 /// What the command line says to the sections, read once per run and the
 /// same for every chart of a batch. Sections that need an option of their
 /// own add a field here and fill it in ToolOptions::sectionOptions.
-struct SectionOptions {};
+struct SectionOptions {
+    /// --transit: the moment (Julian day, universal time) the transits are for.
+    std::optional<double> transitJd;
+};
 
 /// Everything a section may read for one chart.
 struct SectionContext {
@@ -44,6 +47,9 @@ struct OutputSection {
 
 /// Every section, in the order their keys are written.
 std::span<const OutputSection* const> AllSections();
+
+/// The transits, which --transit adds after the --with sections (it is no --with name).
+const OutputSection& TransitsSection();
 
 /// The sections chosen with --with, in registry order, each once.
 using SectionSelection = std::vector<const OutputSection*>;

@@ -13,6 +13,7 @@ extern const OutputSection DignitySection;
 extern const OutputSection AshtakavargaSection;
 extern const OutputSection ShadbalaSection;
 extern const OutputSection PanchangSection;
+extern const OutputSection TransitSection;
 
 std::span<const OutputSection* const> AllSections()
 {
@@ -28,6 +29,8 @@ std::span<const OutputSection* const> AllSections()
     };
     return Sections;
 }
+
+const OutputSection& TransitsSection() { return TransitSection; }
 
 namespace {
 
