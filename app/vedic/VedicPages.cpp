@@ -6,6 +6,7 @@
 #include "app/vedic/NakshatraTable.h"
 #include "app/vedic/NavamsaView.h"
 #include "app/vedic/StrengthPage.h"
+#include "app/vedic/TransitPage.h"
 
 namespace zodiora {
 
@@ -20,6 +21,7 @@ std::vector<VedicPage*> MakeVedicPages(QWidget* parent)
         new DashaTree(parent),
         new KpTable(parent),
         new StrengthPage(parent),
+        new TransitPage(parent),
     };
 }
 

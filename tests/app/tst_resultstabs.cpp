@@ -35,11 +35,12 @@ private slots:
         QVERIFY(scroll->isVisible());
 
         QTabBar* bar = tabs->tabBar();
-        QCOMPARE(bar->count(), 7);
+        QCOMPARE(bar->count(), 8);
         QCOMPARE(bar->tabText(0), QStringLiteral("Summary"));
         QCOMPARE(bar->tabText(4), QStringLiteral("Dasha"));
         QCOMPARE(bar->tabText(5), QStringLiteral("KP"));
         QCOMPARE(bar->tabText(6), QStringLiteral("Strength"));
+        QCOMPARE(bar->tabText(7), QStringLiteral("Transits"));
         QCOMPARE(bar->currentIndex(), 0);
         // The tabs live in the title strip beside the title, taking no room from the form.
         const QWidget* strip = Child<QLabel>(*results, "titleLabel")->parentWidget();
