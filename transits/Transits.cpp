@@ -43,7 +43,7 @@ int UniversalYear(double jdUt) { return MomentOf(jdUt).localYear; }
 
 bool EphemerisCovers(Ephemeris ephemeris, double jdUt)
 {
-    if (!std::isfinite(jdUt) || jdUt < 625673.5 || jdUt > 2816787.5) return false;  // 2999 BC .. AD 2999
+    if (!std::isfinite(jdUt) || jdUt < 625673.5 || jdUt > 2816787.5) return false;
     if (ephemeris == Ephemeris::Precise) return true;
     const int year = UniversalYear(jdUt);
     return year >= 1901 && year <= 2050;

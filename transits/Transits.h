@@ -10,7 +10,8 @@ namespace zodiora::transits {
 /// Whether the chart's ephemeris gives positions for the moment `jdUt`
 /// (Julian day, universal time): the classic one for the universal years
 /// 1901 to 2050 (those the program's own tables and station lists were made
-/// for), the precise one for 2999 BC to AD 2999.
+/// for), the precise one for about 3000 BC to AD 3000 (Julian days
+/// 625673.5 to 2816787.5, inside the analytic theory's span).
 bool EphemerisCovers(Ephemeris ephemeris, double jdUt);
 
 /// The sky at a moment laid over a birth chart.

@@ -1,5 +1,9 @@
 // --with panchang: tithi, vara, nakshatra, yoga and karana at birth with
 // the moments they end, and the day's sunrise and sunset, on the birth's clock.
+#include <array>
+#include <optional>
+#include <string>
+
 #include "cli/MomentText.h"
 #include "cli/sections/Section.h"
 #include "panchang/Panchang.h"
