@@ -18,12 +18,14 @@
 #include "cli/LibraryCommands.h"
 #include "cli/Listings.h"
 #include "cli/MatchCommand.h"
+#include "cli/MomentText.h"
 #include "cli/PlaceChoice.h"
 #include "cli/ToolOptions.h"
 #include "zodiora/Version.h"
 #include "presentation/ChartSession.h"
 #include "presentation/Utf8.h"
 #include "retrogrades/StationTables.h"
+#include "transits/Transits.h"
 
 namespace zodiora::cli {
 
@@ -73,11 +75,28 @@ ChartFormatter FormatterFor(const ToolOptions& options, const CalculationSetting
     return formatter;
 }
 
-int RunOne(const ToolOptions& options, const std::optional<ChartRequest>& request, std::ostream& out)
+// A --transit moment the chosen ephemeris does not reach: the message, or nothing.
+std::optional<std::string> TransitRefusal(const ToolOptions& options, Ephemeris ephemeris)
+{
+    if (!options.transitJd || transits::EphemerisCovers(ephemeris, *options.transitJd)) return std::nullopt;
+    const std::string moment = "--transit " + options.transit + ": ";
+    if (ephemeris == Ephemeris::Classic) {
+        return moment + "the classic ephemeris covers 1901 to 2050; choose --ephemeris precise "
+                        "(the Swiss Ephemeris, 3000 BC to AD 3000) for this moment";
+    }
+    return moment + "outside the precise ephemeris's years (3000 BC to AD 3000)";
+}
+
+int RunOne(const ToolOptions& options, const std::optional<ChartRequest>& request, std::ostream& out,
+           std::ostream& err)
 {
     if (!request) return ExitBadInput;
     // A saved chart's own settings, unless the command line overrides them.
     const CalculationSettings settings = options.settingsOver(ParseSettingsText(request->settings));
+    if (const auto refusal = TransitRefusal(options, settings.ephemeris)) {
+        err << "zodiora-chart: " << MessageText(*refusal) << '\n';
+        return ExitBadInput;
+    }
     ChartSession session;
     session.setSettings(settings);
     const ChartFormatter formatter = FormatterFor(options, settings);
@@ -136,6 +155,10 @@ int RunBatch(const ToolOptions& options, std::istream& stdIn, bool errIsTerminal
 {
     BatchSettings settings;
     settings.settings = options.settingsOver({});
+    if (const auto refusal = TransitRefusal(options, settings.settings.ephemeris)) {
+        err << "zodiora-chart: " << MessageText(*refusal) << '\n';
+        return ExitBadInput;
+    }
     settings.formatter = FormatterFor(options, settings.settings);
     settings.threads = options.threads;
     settings.progress = errIsTerminal && !options.quiet;
@@ -207,6 +230,22 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
         err << "zodiora-chart: --dasha-levels and --dasha-at have no CSV form; use --format json or text\n";
         return ExitBadInput;
     }
+    if (app.count("--transit") > 0) {
+        options.transitJd = ParseIsoMoment(options.transit);
+        if (!options.transitJd) {
+            err << "zodiora-chart: "
+                << MessageText("--transit '" + options.transit +
+                               "' is not a moment: YYYY-MM-DD, or YYYY-MM-DDTHH:MM[:SS] with Z or an offset "
+                               "such as +05:30")
+                << '\n';
+            return ExitBadInput;
+        }
+        options.sections.push_back(&TransitsSection());
+        if (options.formatter().format == OutputFormat::Csv) {
+            err << "zodiora-chart: --transit has no CSV form (use --format json or text)\n";
+            return ExitBadInput;
+        }
+    }
 
     int status = ExitOk;
     if (helpAsked) {
@@ -236,9 +275,9 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     } else if (app.count("--match") > 0) {
         status = RunMatch(options, out, err);
     } else if (app.count("--chart") > 0) {
-        status = RunOne(options, SavedChartRequest(options, err), out);
+        status = RunOne(options, SavedChartRequest(options, err), out, err);
     } else {
-        status = RunOne(options, PrepareBirth(options, app, err), out);
+        status = RunOne(options, PrepareBirth(options, app, err), out, err);
     }
     if (!out.flush()) {
         err << "zodiora-chart: cannot write the output\n";

@@ -29,7 +29,8 @@ Exit status:
   1  --batch: some records failed; the others were charted
   1  --library import: some lines were bad; the others were imported
   2  bad or conflicting arguments, a birth the form would refuse, an unreadable batch file,
-     an unknown place or zone, a local time that happened twice (without --fold) or never
+     an unknown place or zone, a local time that happened twice (without --fold) or never,
+     a --transit moment that cannot be read or lies outside the ephemeris's years
   3  the output could not be written; --match: the library file is missing or cannot be read
 
 Examples:
@@ -47,6 +48,8 @@ Examples:
   sections:       zodiora-chart --chart ASHA --with vargas,kp --ayanamsa krishnamurti --node true
   deeper dasha:   zodiora-chart --chart ASHA --vedic --dasha-levels 3 --dasha-at 2030-01-01
   birth-time margins: zodiora-chart --chart ASHA --with margins --time-uncertainty 10
+  panchang:       zodiora-chart --chart ASHA --with panchang --format json
+  transits:       zodiora-chart --chart ASHA --transit 2031-05-17T06:30:00Z
   matching:       zodiora-chart --match RAVI SITA --json
   stations:       zodiora-chart --stations Mercury --format json
   zone rows:      zodiora-chart --list-zones

@@ -150,6 +150,10 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
                        "changes closer to the birth than that is marked narrow")
             ->check(CLI::Range(0, 1440))
             ->needs(with);
+    auto* transit = app.add_option("--transit", options.transit,
+                                   "the transits over each chart at a moment: YYYY-MM-DDTHH:MM[:SS] with Z or an "
+                                   "offset (2031-05-17T06:30:00Z, 2031-05-17T12:00+05:30), or a date alone (12:00 UT); "
+                                   "with the Sade Sati spans and the running dasha");
     auto* vedic = app.add_flag("--vedic", options.vedic, "text: add nakshatras, Navamsa and Vimshottari dasha");
     auto* dashaLevels = app.add_option("--dasha-levels", options.dashaLevels,
                                        "dasha periods this many levels deep, 1 to 5: maha, antar (the default 2), "
@@ -204,9 +208,9 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
         option->excludes(saved);
         option->excludes(match);
     }
-    for (CLI::Option* option : {vedic, report, with, uncertainty}) option->excludes(match);
+    for (CLI::Option* option : {vedic, report, with, uncertainty, transit}) option->excludes(match);
     for (CLI::Option* option : {dashaLevels, dashaAt}) option->excludes(match);
-    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with, uncertainty, dashaLevels, dashaAt};
+    std::vector<CLI::Option*> chartOptions{ephemeris, vedic, report, with, uncertainty, transit, dashaLevels, dashaAt};
     chartOptions.insert(chartOptions.end(), settings.begin(), settings.end());
     for (CLI::Option* option : chartOptions) {
         option->excludes(stations);

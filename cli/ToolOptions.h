@@ -26,6 +26,8 @@ struct ToolOptions {
     /// empty when not given.
     std::map<std::string, std::string, std::less<>> settingOptions;
     std::string with;             ///< --with, as given
+    std::string transit;          ///< --transit, as given
+    std::optional<double> transitJd;  ///< --transit, read
     SectionSelection sections;    ///< --with, read
     bool vedic = false;
     std::string dashaLevels;  ///< --dasha-levels, as given
@@ -67,7 +69,7 @@ struct ToolOptions {
     bool newOptionsGiven() const;
 
     /// What the sections read, the same for every chart of the run.
-    SectionOptions sectionOptions() const { return {timeUncertainty}; }
+    SectionOptions sectionOptions() const { return {timeUncertainty, transitJd}; }
 };
 
 /// The options that describe one birth (the single chart and --library add).

@@ -117,6 +117,29 @@ std::optional<double> AyanamsaDegrees(double jdUt, AyanamsaKind kind)
     return degrees;
 }
 
+std::optional<Luminaries> LuminariesAt(double jdUt, AyanamsaKind ayanamsa)
+{
+    UseOnThisThread(ayanamsa);
+    char error[AS_MAXCH];
+    double sun[6];
+    double moon[6];
+    if (swe_calc_ut(jdUt, SE_SUN, CalcFlags | SEFLG_SPEED, sun, error) < 0 ||
+        swe_calc_ut(jdUt, SE_MOON, CalcFlags | SEFLG_SPEED, moon, error) < 0) {
+        return std::nullopt;
+    }
+    return Luminaries{Normalized(sun[0]), Normalized(moon[0]), sun[3], moon[3]};
+}
+
+std::optional<double> SiderealLongitudeAt(double jdUt, PrecisePoint body, AyanamsaKind ayanamsa)
+{
+    if (body < PreciseSun || body >= PreciseAscendant) return std::nullopt;
+    UseOnThisThread(ayanamsa);
+    char error[AS_MAXCH];
+    double xx[6];
+    if (swe_calc_ut(jdUt, BodyNumbers[static_cast<std::size_t>(body)], CalcFlags, xx, error) < 0) return std::nullopt;
+    return Normalized(xx[0]);
+}
+
 std::optional<double> TropicalNode(double jdUt, NodeKind kind)
 {
     char error[AS_MAXCH];

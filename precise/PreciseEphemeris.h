@@ -61,6 +61,24 @@ std::optional<double> PreciseLongitude(double jdUt, double latitude, double long
 /// Empty when the library refuses the date. Thread-safe.
 std::optional<double> AyanamsaDegrees(double jdUt, AyanamsaKind kind);
 
+/// The Sun and the Moon alone, for the many look-ups of the panchang's end
+/// times: sidereal longitudes in the chosen ayanamsa (degrees in [0, 360),
+/// apparent, as in PrecisePositions) and their motions (degrees per day).
+struct Luminaries {
+    double sun = 0;
+    double moon = 0;
+    double sunSpeed = 0;
+    double moonSpeed = 0;
+};
+
+/// The Sun and the Moon at `jdUt`; empty when the library refuses the date. Thread-safe.
+std::optional<Luminaries> LuminariesAt(double jdUt, AyanamsaKind ayanamsa);
+
+/// The sidereal longitude (degrees in [0, 360), apparent) of one body
+/// PreciseSun .. PrecisePluto at `jdUt` in the chosen ayanamsa; empty for
+/// another point or when the library refuses the date. Thread-safe.
+std::optional<double> SiderealLongitudeAt(double jdUt, PrecisePoint body, AyanamsaKind ayanamsa);
+
 /// Tropical longitude of the Moon's mean or true (osculating) ascending
 /// node at `jdUt`, degrees in [0, 360), true equinox of date; the yardstick
 /// of the classic ephemeris's own nodes. Empty when the library refuses the date.

@@ -2,25 +2,14 @@
 
 #include <swephexp.h>
 
+#include "precise/HinduSunrise.h"
+
 namespace zodiora::strength::detail {
 
 namespace {
 
 // Swiss Ephemeris numbers in weekday order.
 constexpr std::array<int, vedic::GrahaCount> Bodies{SE_SUN, SE_MOON, SE_MARS, SE_MERCURY, SE_JUPITER, SE_VENUS, SE_SATURN};
-
-constexpr int RiseFlags = SE_BIT_HINDU_RISING;
-
-std::optional<double> Next(double after, int event, double latitude, double longitudeEast)
-{
-    double geo[3]{longitudeEast, latitude, 0};
-    double when = 0;
-    char error[AS_MAXCH];
-    if (swe_rise_trans(after, SE_SUN, nullptr, SEFLG_MOSEPH, event | RiseFlags, geo, 0, 0, &when, error) != 0) {
-        return std::nullopt;
-    }
-    return when;
-}
 
 }  // namespace
 
@@ -47,21 +36,9 @@ std::optional<double> TropicalMidheaven(double jdUt, double latitude, double lon
 
 std::optional<SolarDay> SolarDayAt(double jdUt, double latitude, double longitudeEast)
 {
-    // The last sunrise at or before the moment: the first after a day and a
-    // half earlier, then on while the following one is still not later.
-    auto rise = Next(jdUt - 1.5, SE_CALC_RISE, latitude, longitudeEast);
-    if (!rise || *rise > jdUt) return std::nullopt;
-    for (int guard = 0; guard < 3; ++guard) {
-        const auto following = Next(*rise + 0.01, SE_CALC_RISE, latitude, longitudeEast);
-        if (!following) return std::nullopt;
-        if (*following > jdUt) {
-            const auto set = Next(*rise, SE_CALC_SET, latitude, longitudeEast);
-            if (!set || *set > *following) return std::nullopt;
-            return SolarDay{*rise, *set, *following};
-        }
-        rise = following;
-    }
-    return std::nullopt;
+    const precise::HinduDay day = precise::HinduDayAt(jdUt, latitude, longitudeEast);
+    if (day.outcome != precise::SunriseOutcome::Found) return std::nullopt;
+    return SolarDay{day.sunrise, day.sunset, day.nextSunrise};
 }
 
 std::optional<double> EquationOfTime(double jdUt)

@@ -1,9 +1,8 @@
 #pragma once
 
 // The few astronomical facts the strengths need beside the chart, from the
-// Swiss Ephemeris (Moshier, no data files). Private to this library: a
-// small sunrise helper kept here until the program has one shared place
-// for sunrise and sunset.
+// Swiss Ephemeris (Moshier, no data files). Private to this library; the
+// sunrise is precise/HinduSunrise.h's.
 
 #include <array>
 #include <optional>
@@ -28,7 +27,8 @@ std::optional<double> TropicalMidheaven(double jdUt, double latitude, double lon
 /// The sunrise to sunrise day holding `jdUt`: its sunrise, sunset and the
 /// next sunrise (Julian days, universal time), with the centre of the disc
 /// on the geometric horizon and no refraction (the Swiss Ephemeris's
-/// "Hindu rising"). Empty where the Sun does not rise or set that day.
+/// "Hindu rising", precise::HinduDayAt). Empty where the Sun does not rise
+/// or set that day or the library refuses the date.
 struct SolarDay {
     double sunrise = 0;
     double sunset = 0;

@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/Colours.h"
+#include "app/vedic/PanchangBox.h"
 #include "app/vedic/VedicPanel.h"
 
 namespace zodiora {
@@ -24,11 +26,15 @@ ResultsTabs::ResultsTabs(QWidget* form, QWidget* parent) : QWidget(parent), form
     setObjectName(QStringLiteral("resultsTabs"));
     vedic_ = new VedicPanel;
     vedic_->hide();
+    panchang_ = new PanchangBox;
+    panchang_->setAutoFillBackground(true);
+    SetColours(panchang_, Cream, Qt::black);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(form_);
-    column->addWidget(vedic_);
+    column->addWidget(form_, 1);
+    column->addWidget(panchang_);
+    column->addWidget(vedic_, 1);
 
     tabBar_ = new QTabBar;
     tabBar_->setObjectName(QStringLiteral("resultsTabBar"));
@@ -82,6 +88,7 @@ bool ResultsTabs::eventFilter(QObject* watched, QEvent* event)
 
 void ResultsTabs::showChart(const ChartResult& result, const QDate& today)
 {
+    panchang_->showChart(result);
     vedic_->showChart(result, today);
 }
 
@@ -96,6 +103,7 @@ void ResultsTabs::showPage(int index)
         vedic_->setPage(index - 1);
     }
     form_->setVisible(index <= 0);
+    panchang_->setVisible(index <= 0);
     vedic_->setVisible(index > 0);
 }
 

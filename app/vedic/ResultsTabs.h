@@ -8,10 +8,11 @@ class QTabBar;
 namespace zodiora {
 
 struct ChartResult;
+class PanchangBox;
 class VedicPanel;
 
 /// The results window's pages: the results form first, as the window opens,
-/// then the Vedic pages. Their tabs sit at the right end of the window's
+/// with the panchang at birth under it (the Summary), then the Vedic pages. Their tabs sit at the right end of the window's
 /// title strip, so the form keeps all of its room and its look.
 class ResultsTabs : public QWidget {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
 
     QTabBar* tabBar() const { return tabBar_; }
     VedicPanel* vedicPanel() const { return vedic_; }
+    PanchangBox* panchangBox() const { return panchang_; }
     /// The page on show: the results form or the Vedic panel.
     QWidget* currentPage() const;
 
@@ -40,6 +42,7 @@ private:
     void placeTabBar();
 
     QWidget* form_;
+    PanchangBox* panchang_;
     QTabBar* tabBar_;
     VedicPanel* vedic_;
     QWidget* strip_ = nullptr;

@@ -7,6 +7,7 @@
 #include "app/vedic/NavamsaView.h"
 #include "app/vedic/StrengthPage.h"
 #include "app/vedic/VargaTable.h"
+#include "app/vedic/TransitPage.h"
 
 namespace zodiora {
 
@@ -22,6 +23,7 @@ std::vector<VedicPage*> MakeVedicPages(QWidget* parent)
         new KpTable(parent),
         new VargaTable(parent),
         new StrengthPage(parent),
+        new TransitPage(parent),
     };
 }
 

@@ -21,6 +21,8 @@ struct SectionOptions {
     /// be off; a margin narrower than it is narrow (--with margins). When
     /// not given, a saved chart's own, else 5.
     std::optional<int> timeUncertaintyMinutes;
+    /// --transit: the moment (Julian day, universal time) the transits are for.
+    std::optional<double> transitJd;
 };
 
 /// Everything a section may read for one chart.
@@ -55,6 +57,9 @@ struct OutputSection {
 
 /// Every section, in the order their keys are written.
 std::span<const OutputSection* const> AllSections();
+
+/// The transits, which --transit adds after the --with sections (it is no --with name).
+const OutputSection& TransitsSection();
 
 /// The sections chosen with --with, in registry order, each once.
 using SectionSelection = std::vector<const OutputSection*>;

@@ -13,6 +13,8 @@ extern const OutputSection DignitySection;
 extern const OutputSection AshtakavargaSection;
 extern const OutputSection ShadbalaSection;
 extern const OutputSection MarginsSection;
+extern const OutputSection PanchangSection;
+extern const OutputSection TransitSection;
 
 std::span<const OutputSection* const> AllSections()
 {
@@ -25,9 +27,12 @@ std::span<const OutputSection* const> AllSections()
         &AshtakavargaSection,
         &ShadbalaSection,
         &MarginsSection,
+        &PanchangSection,
     };
     return Sections;
 }
+
+const OutputSection& TransitsSection() { return TransitSection; }
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The results window opens on its form as before; the Vedic pages are one
 // tab away, their tabs inside the title strip, and the form comes back.
+// The panchang at birth sits under the form on the Summary page only.
 #include <QLabel>
 #include <QScrollArea>
 #include <QTabBar>
@@ -7,6 +8,7 @@
 #include "app/BirthFormWindow.h"
 #include "app/ResultsWindow.h"
 #include "app/vedic/DashaTree.h"
+#include "app/vedic/PanchangBox.h"
 #include "app/vedic/ResultsTabs.h"
 #include "app/vedic/VedicPanel.h"
 #include "tests/app/VedicTestSupport.h"
@@ -43,6 +45,7 @@ private slots:
         QCOMPARE(bar->tabText(5), QStringLiteral("KP"));
         QCOMPARE(bar->tabText(6), QStringLiteral("Vargas"));
         QCOMPARE(bar->tabText(7), QStringLiteral("Strength"));
+        QCOMPARE(bar->tabText(8), QStringLiteral("Transits"));
         QCOMPARE(bar->currentIndex(), 0);
         // The tabs live in the title strip beside the title, taking no room from the form.
         const QWidget* strip = Child<QLabel>(*results, "titleLabel")->parentWidget();
@@ -73,6 +76,32 @@ private slots:
         QCOMPARE(tabs->currentPage(), summary);
         QVERIFY(line->isVisible());
         QVERIFY(scroll->isVisible());
+    }
+
+    void summaryShowsThePanchangUnderTheForm()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        form.setInput(Delhi1980Form());
+        form.proceed();
+        ResultsWindow* results = form.resultsWindow();
+        results->resize(1200, 900);
+        QVERIFY(QTest::qWaitForWindowExposed(results));
+        auto* tabs = Child<ResultsTabs>(*results, "resultsTabs");
+        auto* panchang = Child<PanchangBox>(*results, "panchangBox");
+        QVERIFY(panchang->isVisible());
+        QVERIFY(panchang->rowTexts().constFirst().contains(QStringLiteral("ends 1980-06-")));
+        if (const QByteArray dir = qgetenv("ZODIORA_SHOT_DIR"); !dir.isEmpty()) {
+            QVERIFY(results->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/summary.png")));
+        }
+        tabs->tabBar()->setCurrentIndex(7);
+        QVERIFY(!panchang->isVisible());
+        QVERIFY(Child<QWidget>(*results, "transitPage")->isVisible());
+        if (const QByteArray dir = qgetenv("ZODIORA_SHOT_DIR"); !dir.isEmpty()) {
+            QVERIFY(results->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/transits-tab.png")));
+        }
+        tabs->tabBar()->setCurrentIndex(0);
+        QVERIFY(panchang->isVisible());
     }
 };
 

@@ -161,7 +161,7 @@ private slots:
         const ChartResult chart = Delhi1980Chart();
         panel.showChart(chart, Today);
         QVERIFY(panel.pageTitles().contains(QStringLiteral("KP")));
-        QCOMPARE(panel.pageTitles().constLast(), QStringLiteral("Strength"));
+        QCOMPARE(panel.pageTitles().constLast(), QStringLiteral("Transits"));
         const auto* table = Child<KpTable>(panel, "kpTable");
         QCOMPARE(table->rowCount(), PointCount);
         // Moon 28 Gem 01: Punarvasu (Jupiter); the table agrees with the kernel.

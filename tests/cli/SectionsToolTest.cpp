@@ -87,8 +87,8 @@ TEST(SectionsTool, ASettingAloneNamesTheSettingsAndTheEphemerisAloneDoesNot)
 TEST(SectionsTool, BadNamesExitTwoWithOneLineNamingTheValueAndTheChoices)
 {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"--with", "vargas,d9"}, "zodiora-chart: --with 'd9' is not a section (vargas, kp, dignity, ashtakavarga, shadbala, margins)\n"},
-        {{"--with", ""}, "zodiora-chart: --with '' is not a section (vargas, kp, dignity, ashtakavarga, shadbala, margins)\n"},
+        {{"--with", "vargas,d9"}, "zodiora-chart: --with 'd9' is not a section (vargas, kp, dignity, ashtakavarga, shadbala, margins, panchang)\n"},
+        {{"--with", ""}, "zodiora-chart: --with '' is not a section (vargas, kp, dignity, ashtakavarga, shadbala, margins, panchang)\n"},
         {{"--ayanamsa", "sayana"},
          "zodiora-chart: --ayanamsa: sayana not in {lahiri,raman,krishnamurti,fagan-bradley,true-chitra,yukteshwar}\n"},
         {{"--node", "osculating"}, "zodiora-chart: --node: osculating not in {mean,true}\n"},

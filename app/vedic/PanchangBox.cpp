@@ -1,0 +1,99 @@
+#include "app/vedic/PanchangBox.h"
+
+#include <QDateTime>
+#include <QGridLayout>
+#include <QLabel>
+#include <QTimeZone>
+
+#include "app/QtText.h"
+#include "engine/Engine.h"
+#include "panchang/Panchang.h"
+#include "panchang/PanchangLimbs.h"
+#include "presentation/ChartSession.h"
+#include "vedic/Nakshatra.h"
+
+namespace zodiora {
+
+namespace {
+
+constexpr double UnixEpochJd = 2440587.5;
+
+/// A moment on the birth's clock, to the second.
+QString ClockText(double jdUt, int offsetSeconds)
+{
+    const auto seconds = static_cast<qint64>(std::llround((jdUt - UnixEpochJd) * 86400.0));
+    return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone(offsetSeconds))
+        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+}  // namespace
+
+PanchangBox::PanchangBox(QWidget* parent) : QGroupBox(tr("Panchang at birth"), parent)
+{
+    setObjectName(QStringLiteral("panchangBox"));
+    auto* grid = new QGridLayout(this);
+    const QStringList captions{tr("Tithi"), tr("Vara"),    tr("Nakshatra"), tr("Yoga"),
+                               tr("Karana"), tr("Sunrise"), tr("Sunset")};
+    // The limbs down the left, the day (vara, sunrise, sunset) down the
+    // right, so the box stays short under the results form.
+    constexpr std::array<std::pair<int, int>, 7> Cells{
+        {{0, 0}, {0, 2}, {1, 0}, {2, 0}, {3, 0}, {1, 2}, {2, 2}}};
+    for (int k = 0; k < captions.size(); ++k) {
+        const auto [row, column] = Cells[static_cast<std::size_t>(k)];
+        grid->addWidget(new QLabel(captions[k], this), row, column);
+        auto* value = new QLabel(this);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        values_[static_cast<std::size_t>(k)] = value;
+        grid->addWidget(value, row, column + 1);
+    }
+    auto* note = new QLabel(tr("Sunrise and sunset are the Hindu rising and setting: the centre of the Sun's disc "
+                               "on the horizon, without refraction, as the published panchangs reckon them. A birth "
+                               "before sunrise belongs to the previous day's vara."),
+                            this);
+    note->setObjectName(QStringLiteral("panchangNote"));
+    note->setWordWrap(true);
+    grid->addWidget(note, 4, 0, 1, 4);
+    grid->setVerticalSpacing(2);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(1, 1);
+}
+
+void PanchangBox::showChart(const ChartResult& result)
+{
+    const auto panchang = panchang::PanchangOf(result.chart);
+    if (!panchang) {
+        for (QLabel* value : values_) value->setText(tr("not available for this date"));
+        return;
+    }
+    const int offset = UtcOffsetSeconds(result.birth);
+    const auto limb = [&](const QString& name, int number, double endJd) {
+        return tr("%1 (%2), ends %3").arg(name).arg(number).arg(ClockText(endJd, offset));
+    };
+    const panchang::Panchang& p = *panchang;
+    values_[0]->setText(limb(ToQString(panchang::TithiName(p.tithi.number)), p.tithi.number, p.tithi.endJd));
+    values_[2]->setText(limb(ToQString(vedic::NakshatraName(p.nakshatra.number - 1)), p.nakshatra.number,
+                             p.nakshatra.endJd));
+    values_[3]->setText(limb(ToQString(panchang::YogaName(p.yoga.number)), p.yoga.number, p.yoga.endJd));
+    values_[4]->setText(limb(ToQString(panchang::KaranaName(p.karana.number)), p.karana.number, p.karana.endJd));
+    if (p.sunrise == precise::SunriseOutcome::Found) {
+        values_[1]->setText(tr("%1, lord %2")
+                                .arg(ToQString(panchang::VaraName(p.vara)),
+                                     ToQString(vedic::GrahaName(panchang::VaraLord(p.vara)))));
+        values_[5]->setText(ClockText(p.sunriseJd, offset));
+        values_[6]->setText(ClockText(p.sunsetJd, offset));
+    } else {
+        const QString none = tr("no sunrise on this day at this latitude");
+        values_[1]->setText(none);
+        values_[5]->setText(none);
+        values_[6]->setText(none);
+    }
+}
+
+QStringList PanchangBox::rowTexts() const
+{
+    QStringList texts;
+    for (const QLabel* value : values_) texts << value->text();
+    return texts;
+}
+
+}  // namespace zodiora
