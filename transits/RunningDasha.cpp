@@ -1,22 +1,21 @@
 #include "transits/RunningDasha.h"
 
 #include "engine/Engine.h"
+#include "vedic/DashaLevels.h"
 
 namespace zodiora::transits {
 
 std::optional<RunningDasha> RunningDashaAt(const Chart& natal, double jdUt)
 {
-    const vedic::VimshottariDasha dasha = vedic::Vimshottari(natal.longitude(Body::Moon), JulianDayUt(natal.moment),
-                                                             DaysPerYear(natal.settings.dashaYear));
-    for (const vedic::Mahadasha& maha : dasha.periods) {
-        if (jdUt < maha.startJd || jdUt >= maha.endJd) continue;
-        for (const vedic::DashaPeriod& antar : maha.sub) {
-            if (antar.startJd <= jdUt && jdUt < antar.endJd) {
-                return RunningDasha{{maha.lord, maha.startJd, maha.endJd}, antar};
-            }
-        }
-    }
-    return std::nullopt;
+    const double daysPerYear = DaysPerYear(natal.settings.dashaYear);
+    const vedic::VimshottariDasha dasha =
+        vedic::Vimshottari(natal.longitude(Body::Moon), JulianDayUt(natal.moment), daysPerYear);
+    const std::vector<vedic::DashaNode> running = vedic::DashaPeriodsAt(dasha, jdUt, 2, daysPerYear);
+    if (running.size() < 2) return std::nullopt;
+    const auto period = [](const vedic::DashaNode& node) {
+        return vedic::DashaPeriod{node.lord, node.startJd, node.endJd};
+    };
+    return RunningDasha{period(running[0]), period(running[1])};
 }
 
 }  // namespace zodiora::transits
