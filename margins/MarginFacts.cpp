@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "panchang/PanchangLimbs.h"
 #include "vedic/Nakshatra.h"
 #include "vedic/Varga.h"
 
@@ -19,6 +20,9 @@ int NakshatraPadaOf(double angle)
     return position.index * 4 + position.pada - 1;
 }
 
+// The angle is the Moon's longitude less the Sun's.
+int TithiOf(double elongation) { return panchang::TithiNumber(elongation, 0.0) - 1; }
+
 template <Varga V>
 int VargaSignOf(double angle)
 {
@@ -29,7 +33,7 @@ constexpr Body Asc = Body::Ascendant;
 constexpr Body Moon = Body::Moon;
 constexpr auto Sign = FactValueKind::Sign;
 
-constexpr std::array<MarginFact, 19> Standard{{
+constexpr std::array<MarginFact, 20> Standard{{
     {"lagnaSign", "Lagna sign", Asc, {}, Sign, SignOf},
     {"lagnaNakshatra", "Lagna nakshatra", Asc, {}, FactValueKind::NakshatraPada, NakshatraPadaOf},
     {"moonSign", "Moon sign", Moon, {}, Sign, SignOf},
@@ -49,6 +53,7 @@ constexpr std::array<MarginFact, 19> Standard{{
     {"D40Lagna", "D40 Lagna", Asc, {}, Sign, VargaSignOf<Varga::D40>},
     {"D45Lagna", "D45 Lagna", Asc, {}, Sign, VargaSignOf<Varga::D45>},
     {"D60Lagna", "D60 Lagna", Asc, {}, Sign, VargaSignOf<Varga::D60>},
+    {"tithi", "Tithi", Moon, Body::Sun, FactValueKind::Tithi, TithiOf},
 }};
 
 }  // namespace

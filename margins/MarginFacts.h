@@ -12,6 +12,7 @@ namespace zodiora::margins {
 enum class FactValueKind {
     Sign,           ///< 0 = Aries .. 11 = Pisces
     NakshatraPada,  ///< nakshatra index × 4 + pada − 1: 0 = Ashwini 1 .. 107 = Revati 4
+    Tithi,          ///< tithi − 1: 0 = Shukla Pratipada .. 29 = Amavasya
 };
 
 /// One fact of a chart that a birth-time error can change. Its value is a
@@ -39,7 +40,8 @@ inline constexpr double FactScanStep = 0.25;
 /// its nakshatra and pada, the Moon's sign, nakshatra and pada (the dasha
 /// lord and the birth balance's lord follow the Moon's nakshatra), the
 /// Navamsa Lagna, then the Lagna of every other varga D2 .. D60 (Parashara
-/// rules, vedic/Varga.h; D1 is the Lagna sign and D9 the Navamsa Lagna).
+/// rules, vedic/Varga.h; D1 is the Lagna sign and D9 the Navamsa Lagna),
+/// and last the tithi (the Moon's elongation from the Sun, panchang/).
 std::span<const MarginFact> StandardFacts();
 
 }  // namespace zodiora::margins

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "engine/SignNames.h"
+#include "panchang/PanchangLimbs.h"
 #include "vedic/Nakshatra.h"
 
 namespace zodiora {
@@ -15,6 +16,7 @@ std::string MarginValueText(margins::FactValueKind kind, int value)
     case margins::FactValueKind::Sign: return std::string(SignNames[static_cast<std::size_t>(value % 12)]);
     case margins::FactValueKind::NakshatraPada:
         return std::string(vedic::NakshatraName(value / 4)) + " " + std::to_string(value % 4 + 1);
+    case margins::FactValueKind::Tithi: return panchang::TithiName(value + 1);
     }
     return {};
 }

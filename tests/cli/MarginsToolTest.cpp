@@ -59,7 +59,7 @@ TEST(MarginsTool, TextCsvAndBatchCarryTheMarginsAndAStrayUncertaintyIsRefused)
     ASSERT_EQ(csv.status, 0) << csv.err;
     const std::string header = csv.out.substr(0, csv.out.find('\n'));
     EXPECT_NE(header.find(",lagnaSign,lagnaSign_from,lagnaSign_until,lagnaSign_narrow,"), std::string::npos);
-    EXPECT_NE(header.find(",D60Lagna_narrow,classicWarnings,stations"), std::string::npos);
+    EXPECT_NE(header.find(",D60Lagna_narrow,tithi,tithi_from,tithi_until,tithi_narrow,classicWarnings,stations"), std::string::npos);
     const auto columns = [](const std::string& line) { return std::count(line.begin(), line.end(), ','); };
     const std::size_t second = csv.out.find('\n') + 1;
     EXPECT_EQ(columns(csv.out.substr(second, csv.out.find('\n', second) - second)), columns(header));

@@ -145,3 +145,18 @@ TEST(Margins, AFactThatHoldsBeyondThreeDaysHasNoEdge)
     EXPECT_EQ(ValueAt(Shifted(beforeIngress, *ends.until), With(Ephemeris::Precise), SunSign), 2);
     EXPECT_EQ(ValueAt(Shifted(beforeIngress, *ends.until + 1), With(Ephemeris::Precise), SunSign), 3);
 }
+
+TEST(Margins, TheTithiEndsWhenThePanchangSaysSo)
+{
+    // drik-panchanga's test data: Bangalore 12.972N 77.594E, +05:30,
+    // 2013-01-18: Shukla Saptami (tithi 7) ends 16:24:20 (apparent
+    // positions). The chart's own precise positions give the same second
+    // within the ephemerides' difference in the elongation.
+    const BirthData morning = Birth(2013, 1, 18, 10, 0, 0, 19800, 12.972, 77.594);
+    const auto all = margins::BirthTimeMargins(ComputeChart(morning, With(Ephemeris::Precise)));
+    const FactMargin& tithi = Find(all, "tithi");
+    EXPECT_EQ(tithi.value, 6);  // Shukla Saptami
+    ASSERT_TRUE(tithi.until);
+    EXPECT_NEAR(static_cast<double>(*tithi.until + 1), 6 * 3600 + 24 * 60 + 20, 30.0);
+    EXPECT_EQ(tithi.after, 7);
+}
