@@ -49,6 +49,18 @@ QFont PageFont(int size, bool bold = false)
     return font;
 }
 
+/// The name's font: 80 units, smaller for a name too wide for the line
+/// (sixty capitals W take about two and a half lines at 80).
+QFont NameFont(const QString& name, double width)
+{
+    constexpr int Full = 80;
+    const double advance = QFontMetricsF(PageFont(Full, true)).horizontalAdvance(name);
+    if (advance <= width) {
+        return PageFont(Full, true);
+    }
+    return PageFont(std::max(1, static_cast<int>(Full * width / advance)), true);
+}
+
 /// "+05:30", or "-03:25:12" when seconds are left over.
 QString OffsetText(int seconds)
 {
@@ -219,7 +231,7 @@ void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& 
     painter.setPen(Qt::black);
 
     const ChartDisplay& display = result.display;
-    painter.setFont(PageFont(80, true));
+    painter.setFont(NameFont(ToQString(display.details.name), LogicalSize.width() - 2 * Margin));
     painter.drawText(QRectF(Margin, Margin, LogicalSize.width() - 2 * Margin, NameHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, ToQString(display.details.name));
     painter.setPen(QPen(Qt::gray, 4));

@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(QFileInfo(platform.saveDialogStartPaths.front()).fileName(), QStringLiteral("ASHA.pdf"));
     }
 
-    void aLongPlaceLineWrapsInsteadOfBeingCut()
+    void aLongPlaceLineWrapsAndALongNameShrinksToFit()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kathmandu.pdf"));
@@ -204,8 +204,11 @@ private slots:
         input.city = "Kathmandu";
         input.state = "Bagmati Province";
         input.country = "Nepal";
+        // The longest name the form takes, in its widest letters, stays on the page.
+        input.name = std::string(60, 'W');
         QCOMPARE(ChartPageActions::ExportPage(ChartOf(input), path), QString());
         const QString text = PdfText(path).simplified();
+        QVERIFY2(text.contains(QString(60, u'W')), qPrintable(text.left(100)));
         QVERIFY2(text.contains(QStringLiteral("Nepal")), qPrintable(text.left(600)));
         QVERIFY(!text.contains(QChar(0x2026)));
         // The lines below move down rather than overlap it.

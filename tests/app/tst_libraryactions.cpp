@@ -298,6 +298,25 @@ private slots:
         QVERIFY(platform.messages.isEmpty());
     }
 
+    void theSaveDialogsNameMeetsTheNameBoxRules()
+    {
+        LibraryFixture fixture;
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        form.setInput(Delhi1980Form());
+        for (const QString& refused : {QStringLiteral("asha-2"), QString(61, u'A')}) {
+            WhenModal<SaveChartDialog>([refused](SaveChartDialog& dialog) {
+                Child<QLineEdit>(dialog, "nameEdit")->setText(refused);
+                dialog.accept();
+            });
+            Child<QAction>(form, "saveChartAction")->trigger();
+            QCOMPARE(platform.messages.size(), 1);
+            platform.messages.clear();
+            QCOMPARE(form.input().name, std::string("ASHA"));
+        }
+        QVERIFY(fixture.library().list()->empty());
+    }
+
     void damagedLibraryIsSetAsideAndReportedOnce()
     {
         LibraryFixture fixture;
