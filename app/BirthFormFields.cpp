@@ -8,14 +8,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "birthdata/KeyFilters.h"
+#include "birthdata/NameText.h"
 #include "birthdata/TimeZoneTable.h"
 #include "presentation/ChartDisplay.h"
 
 #include "app/KeyFilterHook.h"
+#include "app/NumberListKeys.h"
 #include "app/PlaceField.h"
 #include "app/ZoneHistoryLine.h"
 #include "atlas/Place.h"
@@ -83,6 +86,16 @@ timezones::LocalDateTime LocalOf(const BirthFormInput& in)
     return {in.year, in.monthIndex + 1, in.day, in.hour, in.minute, 0};
 }
 
+/// "Berkeley, California, United States", as the atlas labels a place.
+QString PlaceLabel(const BirthFormInput& in)
+{
+    QStringList parts;
+    for (const std::string* part : {&in.city, &in.state, &in.country}) {
+        if (!part->empty()) parts << FromStd(*part);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 /// Degrees and minutes, rounded to the nearest minute, and the hemisphere.
 void ShowAngle(double degrees, QLineEdit* wholeEdit, QLineEdit* minutesEdit, QRadioButton* positive,
                QRadioButton* negative)
@@ -117,7 +130,14 @@ BirthFormFields::BirthFormFields(Platform& platform, QWidget* parent) : QWidget(
     for (QLineEdit* box : {latitudeDegreesEdit_, latitudeMinutesEdit_, longitudeDegreesEdit_, longitudeMinutesEdit_}) {
         box->installEventFilter(digits);
     }
-    nameEdit_->installEventFilter(new KeyFilterHook(&FilterLetterKey, platform, this));
+    auto* numbers = new NumberListKeys(this);
+    for (QComboBox* list : {dayBox_, yearBox_, hourBox_, minuteBox_, secondBox_}) {
+        numbers->watch(list);
+    }
+    auto* letters = new KeyFilterHook(&FilterLetterKey, platform, this);
+    letters->limitLength(static_cast<int>(NameLengthLimit), NameLengthMessage());
+    nameEdit_->installEventFilter(letters);
+    nameEdit_->setToolTip(tr("Up to %1 characters").arg(NameLengthLimit));
 }
 
 QWidget* BirthFormFields::buildBirthRows()
@@ -297,10 +317,13 @@ BirthFormInput BirthFormFields::input() const
     in.state = Std(stateEdit_->text());
     in.country = Std(countryEdit_->text());
     in.exactOffsetSeconds = zoneHistoryLine_->exactOffsetSeconds();
+    // The exact offset's entry is no row of the table: the row, not read
+    // beside it, is the default one, as the tool keeps it.
+    if (in.exactOffsetSeconds) in.zoneRow = DefaultTimeZoneRow;
     return in;
 }
 
-void BirthFormFields::setInput(const BirthFormInput& in)
+void BirthFormFields::setInput(const BirthFormInput& in, std::string_view zoneId)
 {
     // The input says the zone itself; a place picked earlier no longer speaks for it.
     zoneHistoryLine_->clearPlace();
@@ -321,9 +344,18 @@ void BirthFormFields::setInput(const BirthFormInput& in)
     cityEdit_->setText(FromStd(in.city));
     stateEdit_->setText(FromStd(in.state));
     countryEdit_->setText(FromStd(in.country));
+    placeField_->setText(PlaceLabel(in));
     if (in.exactOffsetSeconds) {
         zoneHistoryLine_->selectExactOffset(*in.exactOffsetSeconds);
     }
+    if (!zoneId.empty()) {
+        zoneHistoryLine_->restorePlace(FromStd(in.city), zoneId);
+    }
+}
+
+void BirthFormFields::setName(const std::string& name)
+{
+    nameEdit_->setText(FromStd(name));
 }
 
 void BirthFormFields::focusField(FormField field)
@@ -364,6 +396,16 @@ void BirthFormFields::fillPlace(const atlas::Place& place)
     ShowAngle(place.latitude, latitudeDegreesEdit_, latitudeMinutesEdit_, northButton_, southButton_);
     ShowAngle(place.longitude, longitudeDegreesEdit_, longitudeMinutesEdit_, eastButton_, westButton_);
     zoneHistoryLine_->setPlace(FromView(place.name), place.zoneId);
+}
+
+QString BirthFormFields::missingZoneChoice() const
+{
+    return zoneHistoryLine_->missingChoice();
+}
+
+void BirthFormFields::focusZoneChoice()
+{
+    zoneHistoryLine_->focusChoice();
 }
 
 std::string BirthFormFields::zoneId() const

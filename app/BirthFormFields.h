@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <string_view>
 
 #include "birthdata/BirthFormInput.h"
 #include "birthdata/UserMessage.h"
@@ -33,8 +35,18 @@ public:
     BirthFormInput input() const;
     /// The zone id of the place chosen in the place field; empty without one.
     std::string zoneId() const;
-    /// Sets every control as `input` describes (seconds are left alone).
-    void setInput(const BirthFormInput& input);
+    /// Sets every control as `input` describes (seconds are left alone);
+    /// with the zone id the input's offset came from, the history line
+    /// follows that zone again, as when the place was picked.
+    void setInput(const BirthFormInput& input, std::string_view zoneId = {});
+    /// Sets the name alone; the place and its zone stay.
+    void setName(const std::string& name);
+
+    /// Why the time of birth needs an offset picked under the zone first
+    /// (a reading that happened twice or never); empty when it does not.
+    QString missingZoneChoice() const;
+    /// Puts the focus on the offsets to pick from.
+    void focusZoneChoice();
 
     /// Puts the focus in the box a validation message names.
     void focusField(FormField field);

@@ -28,6 +28,7 @@
 #include "app/PlaceSearch.h"
 #include "app/BirthTimePanel.h"
 #include "app/ResultsWindow.h"
+#include "app/platform/Platform.h"
 #include "app/vedic/CalculationMenu.h"
 #include "app/ReturnKeyHook.h"
 #include "app/Shortcuts.h"
@@ -122,9 +123,14 @@ std::string BirthFormWindow::zoneId() const
     return fields_->zoneId();
 }
 
-void BirthFormWindow::setInput(const BirthFormInput& input)
+void BirthFormWindow::setInput(const BirthFormInput& input, std::string_view zoneId)
 {
-    fields_->setInput(input);
+    fields_->setInput(input, zoneId);
+}
+
+void BirthFormWindow::setName(const std::string& name)
+{
+    fields_->setName(name);
 }
 
 const CalculationSettings& BirthFormWindow::calculationSettings() const
@@ -147,6 +153,7 @@ void BirthFormWindow::proceed()
     BirthFormInput in = input();
     // A pasted name never met the keystroke filter: check it as typed.
     NameCheck name = CheckNameText(in.name);
+    if (!name.problem) name.problem = NameLengthProblem(name.name);
     if (name.problem) {
         ShowUserMessage(platform_, this, *name.problem);
         fields_->focusField(FormField::Name);
@@ -156,6 +163,13 @@ void BirthFormWindow::proceed()
     if (const auto problem = ValidateBirthData(in)) {
         ShowUserMessage(platform_, this, *problem);
         fields_->focusField(problem->focus);
+        return;
+    }
+    // A clock reading that never happened (or happened twice) has no one
+    // answer: the user says which offset was meant.
+    if (const QString choice = fields_->missingZoneChoice(); !choice.isEmpty()) {
+        platform_.showMessage(this, choice, Platform::Icon::Information);
+        fields_->focusZoneChoice();
         return;
     }
     ChartResult chart = session_->run(in);

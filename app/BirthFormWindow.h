@@ -30,8 +30,11 @@ public:
     BirthFormInput input() const;
     /// The zone id of the chosen place, for saving; empty without one.
     std::string zoneId() const;
-    /// Fills the controls as a user would (seconds are left alone).
-    void setInput(const BirthFormInput& input);
+    /// Fills the controls as a user would (seconds are left alone); with
+    /// the zone id a saved chart's offset came from, its history comes back too.
+    void setInput(const BirthFormInput& input, std::string_view zoneId = {});
+    /// Renames the chart in the form; place, zone and times stay.
+    void setName(const std::string& name);
 
     /// How the next chart is calculated (the Settings menu's choice).
     const CalculationSettings& calculationSettings() const;

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -53,6 +54,18 @@ QFont PageFont(int size, bool bold = false)
     return font;
 }
 
+/// The name's font: 80 units, smaller for a name too wide for the line
+/// (sixty capitals W take about two and a half lines at 80).
+QFont NameFont(const QString& name, double width)
+{
+    constexpr int Full = 80;
+    const double advance = QFontMetricsF(PageFont(Full, true)).horizontalAdvance(name);
+    if (advance <= width) {
+        return PageFont(Full, true);
+    }
+    return PageFont(std::max(1, static_cast<int>(Full * width / advance)), true);
+}
+
 /// "+05:30", or "-03:25:12" when seconds are left over.
 QString OffsetText(int seconds)
 {
@@ -83,23 +96,40 @@ QString PlaceText(const ChartDetails& details)
 struct Line {
     QString caption;
     QString value;
+    bool wraps = false;  ///< goes on over more lines rather than being cut short
 };
 
+/// Most lines a wrapping value takes; past them it is cut short.
+constexpr int WrapLimit = 3;
+
 /// Captions and values in two columns from `top`, values cut short with
-/// an ellipsis at `right`; answers the y below them.
+/// an ellipsis at `right` (a wrapping value first takes up to WrapLimit
+/// lines, those below moving down); answers the y below them.
 double PaintLines(QPainter& painter, double captionX, double valueX, double right, double top,
                   const std::vector<Line>& lines)
 {
     double y = top;
     const QFont valueFont = PageFont(36, true);
+    const QFontMetricsF metrics(valueFont);
+    const double width = right - valueX;
     for (const Line& line : lines) {
+        int rows = 1;
+        if (line.wraps) {
+            const QRectF needed = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, line.value);
+            rows = std::clamp(static_cast<int>(std::ceil(needed.height() / metrics.lineSpacing() - 0.01)), 1, WrapLimit);
+        }
         painter.setFont(PageFont(36));
         painter.drawText(QRectF(captionX, y, valueX - captionX, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          line.caption);
         painter.setFont(valueFont);
-        painter.drawText(QRectF(valueX, y, right - valueX, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         QFontMetricsF(valueFont).elidedText(line.value, Qt::ElideRight, right - valueX));
-        y += LineHeight;
+        if (rows > 1) {
+            const QRectF box(valueX, y + (LineHeight - metrics.lineSpacing()) / 2, width, rows * LineHeight);
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line.value);
+        } else {
+            painter.drawText(QRectF(valueX, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                             metrics.elidedText(line.value, Qt::ElideRight, width));
+        }
+        y += rows * LineHeight;
     }
     return y;
 }
@@ -114,7 +144,7 @@ std::vector<Line> BirthLines(const ChartResult& result)
     }
     std::vector<Line> lines{{ChartPage::tr("Date of birth"), ToQString(details.dob)},
                             {ChartPage::tr("Time of birth"), time},
-                            {ChartPage::tr("Place"), PlaceText(details)},
+                            {ChartPage::tr("Place"), PlaceText(details), true},
                             {ChartPage::tr("Latitude"), ToQString(details.latitude)},
                             {ChartPage::tr("Longitude"), ToQString(details.longitude)}};
     if (birth.exactOffsetSeconds) {
@@ -297,7 +327,7 @@ void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& 
     painter.setPen(Qt::black);
 
     const ChartDisplay& display = result.display;
-    painter.setFont(PageFont(80, true));
+    painter.setFont(NameFont(ToQString(display.details.name), LogicalSize.width() - 2 * Margin));
     painter.drawText(QRectF(Margin, Margin, LogicalSize.width() - 2 * Margin, NameHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, ToQString(display.details.name));
     painter.setPen(QPen(Qt::gray, 4));

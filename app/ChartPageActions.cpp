@@ -9,6 +9,7 @@
 
 #include "app/ChartPage.h"
 #include "app/PageOutput.h"
+#include "app/SaveFolder.h"
 #include "app/platform/Platform.h"
 
 namespace zodiora {
@@ -107,16 +108,20 @@ void ChartPageActions::exportChart()
     if (!chart_) {
         return;
     }
+    // Offered as the report's save is: the person's name, in the folder of the last save.
     const QString path = platform_.getSaveFileName(
         window_, tr("Export Chart"), tr("PDF document (*.pdf);;PNG image (*.png);;SVG drawing (*.svg)"),
-        QStringLiteral("pdf"));
+        QStringLiteral("pdf"),
+        SaveFolder::startPath(QString::fromUtf8(chart_->display.details.name.c_str()), QStringLiteral("pdf")));
     if (path.isEmpty()) {
         return;
     }
     const QString problem = ExportPage(*chart_, path, extras(), timeNote_);
     if (!problem.isEmpty()) {
         platform_.showMessage(window_, problem, Platform::Icon::Error);
+        return;
     }
+    SaveFolder::remember(path);
 }
 
 void ChartPageActions::printChart()

@@ -41,6 +41,12 @@ KeyFilterHook::KeyFilterHook(Filter filter, Platform& platform, QObject* parent)
 {
 }
 
+void KeyFilterHook::limitLength(int characters, UserMessage message)
+{
+    limit_ = characters;
+    limitMessage_ = std::move(message);
+}
+
 bool KeyFilterHook::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress) {
@@ -50,6 +56,11 @@ bool KeyFilterHook::eventFilter(QObject* watched, QEvent* event)
     const int code = TypedCode(*static_cast<QKeyEvent*>(event));
     if (edit == nullptr || code == 0) {
         return false;
+    }
+    const bool typesACharacter = code >= 32;
+    if (limit_ > 0 && typesACharacter && !edit->hasSelectedText() && edit->text().size() >= limit_) {
+        ShowUserMessage(platform_, edit->window(), limitMessage_);
+        return true;
     }
     const KeyFilterResult result = filter_(code);
     if (result.message) {

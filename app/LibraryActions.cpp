@@ -7,9 +7,11 @@
 
 #include "chartlibrary/ChartLibrary.h"
 #include "chartlibrary/LibraryFiles.h"
+#include "birthdata/NameText.h"
 
 #include "app/BirthFormWindow.h"
 #include "app/ChartLibraryDialog.h"
+#include "app/MessageMapping.h"
 #include "app/QtText.h"
 #include "app/SaveChartDialog.h"
 #include "app/match/MatchWindow.h"
@@ -118,9 +120,16 @@ void LibraryActions::saveChart(QWidget* window)
         if (ask.exec() != QDialog::Accepted) {
             return;
         }
-        if (ToUtf8(ask.name()) != chart.form.name) {
-            chart.form.name = ToUtf8(ask.name());
-            form_.setInput(chart.form);
+        // The dialog's name meets the name box's rules, and only the name changes.
+        NameCheck name = CheckNameText(ToUtf8(ask.name()));
+        if (!name.problem) name.problem = NameLengthProblem(name.name);
+        if (name.problem) {
+            ShowUserMessage(platform_, window, *name.problem);
+            return;
+        }
+        if (name.name != chart.form.name) {
+            chart.form.name = std::move(name.name);
+            form_.setName(chart.form.name);
         }
         chart.note = ToUtf8(ask.note());
     }
@@ -201,9 +210,9 @@ void LibraryActions::show(const SavedChart& chart)
     // What the chart's text leaves out (all of it for a chart saved before
     // settings were kept) comes from the preferences.
     const CalculationSettings settings = ParseSettingsText(chart.settings, VedicSettings::calculationSettings());
-    QTimer::singleShot(0, &form_, [form = &form_, input = chart.form, settings,
+    QTimer::singleShot(0, &form_, [form = &form_, input = chart.form, zoneId = chart.zoneId, settings,
                                    uncertainty = chart.timeUncertaintyMinutes] {
-        form->setInput(input);
+        form->setInput(input, zoneId);
         form->setTimeUncertainty(uncertainty);
         form->setCalculationSettings(settings);
         form->proceed();

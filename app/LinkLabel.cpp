@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace zodiora {
 
@@ -55,6 +57,21 @@ void LinkLabel::leaveEvent(QEvent* event)
 {
     setUnderline(false);
     QLabel::leaveEvent(event);
+}
+
+// A plain label draws no focus: without a frame a keyboard user could not
+// tell the link holds it.
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 }  // namespace zodiora

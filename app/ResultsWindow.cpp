@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "presentation/ChartSession.h"
@@ -88,6 +89,12 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     fileMenu_ = AddFileMenu(menuBar(), this, {{"backAction", QStringLiteral("&Back"), [this] { emit backRequested(); }},
                                       {"exitAction", QStringLiteral("E&xit"), [this] { emit exitRequested(); }}});
     chartPage_ = new ChartPageActions(platform_, this, fileMenu_);
+    // The page scrolls under the mouse and takes no focus (it would show none);
+    // the keyboard starts at the tabs, which the title strip holds though they
+    // were made after the pages, and goes round the buttons back to them.
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(exitButton_, tabs_->tabBar());
+    tabs_->tabBar()->setFocus();
     AddHelpMenu(menuBar(), platform_, this);
     // Ctrl+P stays free here for printing the chart page.
     AssignStandardShortcuts(this);

@@ -55,6 +55,23 @@ QString MomentText(const timezones::LocalDateTime& local)
         .arg(local.minute, 2, 10, QChar('0'));
 }
 
+/// "EST"; the offset where tzdata has only a number ("+0545") or nothing.
+QString ShortName(const ZoneOffset& offset)
+{
+    const QString abbreviation = QString::fromStdString(offset.abbreviation);
+    if (abbreviation.isEmpty() || !abbreviation.front().isLetter())
+        return OffsetText(offset.offsetSeconds);
+    return abbreviation;
+}
+
+/// "03:30": the clock reading `seconds` after `local`'s, within its day.
+QString ClockText(const timezones::LocalDateTime& local, int seconds)
+{
+    constexpr int Day = 24 * 3600;
+    const int moved = ((local.hour * 3600 + local.minute * 60 + seconds) % Day + Day) % Day;
+    return QStringLiteral("%1:%2").arg(moved / 3600, 2, 10, QChar('0')).arg(moved / 60 % 60, 2, 10, QChar('0'));
+}
+
 QPushButton* ChoiceButton(const char* name, QWidget* parent)
 {
     auto* button = new QPushButton(parent);
@@ -89,8 +106,16 @@ ZoneHistoryLine::ZoneHistoryLine(QComboBox& zoneBox, QCheckBox& daylightSavingBo
     choices->addStretch(1);
     column->addLayout(choices);
 
-    connect(earlierButton_, &QPushButton::clicked, this, [this] { follow(choice_.earlier); showStatus(); });
-    connect(laterButton_, &QPushButton::clicked, this, [this] { follow(choice_.later); showStatus(); });
+    connect(earlierButton_, &QPushButton::clicked, this, [this] {
+        follow(choice_.earlier);
+        chosen_ = true;
+        showStatus();
+    });
+    connect(laterButton_, &QPushButton::clicked, this, [this] {
+        follow(choice_.later);
+        chosen_ = true;
+        showStatus();
+    });
     connect(&zoneBox_, &QComboBox::currentIndexChanged, this, &ZoneHistoryLine::userChanged);
     connect(&daylightSavingBox_, &QCheckBox::toggled, this, &ZoneHistoryLine::userChanged);
     hide();
@@ -102,12 +127,48 @@ void ZoneHistoryLine::setPlace(const QString& name, std::string_view zoneId)
     std::string error;
     zone_ = timezones::TimeZone::Find(zoneId, &error);
     following_ = true;
+    chosen_ = false;
     if (!zone_) {
         statusLabel_->setText(tr("%1: no time-zone history (%2)").arg(name, QString::fromStdString(error)));
         earlierButton_->hide();
         laterButton_->hide();
     }
     readHistory();
+    show();
+}
+
+void ZoneHistoryLine::restorePlace(const QString& name, std::string_view zoneId)
+{
+    const int saved = formOffsetSeconds();
+    placeName_ = name;
+    std::string error;
+    zone_ = timezones::TimeZone::Find(zoneId, &error);
+    following_ = false;
+    if (!zone_) {
+        // The offset saved with the chart stands; only the reason is new.
+        statusLabel_->setText(tr("%1: no time-zone history (%2)").arg(name, QString::fromStdString(error)));
+        earlierButton_->hide();
+        laterButton_->hide();
+        show();
+        return;
+    }
+    choice_ = timezones::ChooseZone(*zone_, local_);
+    const bool earlier = saved == choice_.earlier.offset.offsetSeconds;
+    const bool later = choice_.kind != LocalTimeKind::Unique && saved == choice_.later.offset.offsetSeconds;
+    // History's own entry (and text) for the offset saved, when it gives that offset.
+    const HistoricalOffset& kept = earlier ? choice_.earlier : choice_.later;
+    if ((earlier || later) && exactOffsetSeconds()) {
+        // Saved as an exact offset, it stays one (as the tool saves it), named as history names it.
+        setting_ = true;
+        setExactEntry(exactEntryText(kept.offset), saved);
+        setting_ = false;
+        following_ = true;
+    } else if (earlier || later) {
+        follow(kept);
+    }
+    // The chart was saved with this offset: a reading that happened twice or never was settled then.
+    chosen_ = earlier || later;
+    showStatus();
     show();
 }
 
@@ -122,6 +183,8 @@ void ZoneHistoryLine::clearPlace()
 
 void ZoneHistoryLine::setLocalTime(const timezones::LocalDateTime& local)
 {
+    if (local != local_)
+        chosen_ = false;
     local_ = local;
     readHistory();
 }
@@ -138,6 +201,23 @@ void ZoneHistoryLine::selectExactOffset(int offsetSeconds)
     setting_ = true;
     setExactEntry(tr("%1 (exact offset)").arg(OffsetText(offsetSeconds)), offsetSeconds);
     setting_ = false;
+}
+
+QString ZoneHistoryLine::missingChoice() const
+{
+    if (!zone_ || choice_.kind == LocalTimeKind::Unique || chosen_)
+        return {};
+    const QString moment = MomentText(local_);
+    if (choice_.kind == LocalTimeKind::Skipped)
+        return tr("%1 never happened in %2: the clocks went forward. Choose under the zone: %3 or %4.")
+            .arg(moment, placeName_, earlierButton_->text(), laterButton_->text());
+    return tr("%1 happened twice in %2: the clocks went back. Choose under the zone: the %3 or the %4.")
+        .arg(moment, placeName_, earlierButton_->text(), laterButton_->text());
+}
+
+void ZoneHistoryLine::focusChoice()
+{
+    earlierButton_->setFocus(Qt::OtherFocusReason);
 }
 
 void ZoneHistoryLine::readHistory()
@@ -172,6 +252,8 @@ void ZoneHistoryLine::userChanged()
     if (setting_ || !zone_)
         return;
     following_ = choice_.kind == LocalTimeKind::Unique && formOffsetSeconds() == choice_.earlier.offset.offsetSeconds;
+    // Setting the zone by hand is a choice too.
+    chosen_ = true;
     showStatus();
 }
 
@@ -190,11 +272,16 @@ void ZoneHistoryLine::showStatus()
                                          .arg(where, OffsetName(history), OffsetText(formOffset))
                                    : tr("%1: %2").arg(where, OffsetName(history)));
     } else {
-        statusLabel_->setText(choice_.kind == LocalTimeKind::Ambiguous
-                                  ? tr("%1 happened twice (clocks turned back):").arg(where)
-                                  : tr("%1 never happened (clocks turned forward):").arg(where));
-        earlierButton_->setText(tr("earlier (%1)").arg(OffsetName(choice_.earlier.offset)));
-        laterButton_->setText(tr("later (%1)").arg(OffsetName(choice_.later.offset)));
+        const bool twice = choice_.kind == LocalTimeKind::Ambiguous;
+        statusLabel_->setText(twice ? tr("%1 happened twice (clocks went back):").arg(where)
+                                    : tr("%1 never happened (clocks went forward):").arg(where));
+        if (twice) {
+            earlierButton_->setText(tr("earlier (%1)").arg(OffsetName(choice_.earlier.offset)));
+            laterButton_->setText(tr("later (%1)").arg(OffsetName(choice_.later.offset)));
+        } else {
+            earlierButton_->setText(choiceText(choice_.earlier, choice_.later));
+            laterButton_->setText(choiceText(choice_.later, choice_.earlier));
+        }
         earlierButton_->setChecked(formOffset == choice_.earlier.offset.offsetSeconds);
         laterButton_->setChecked(formOffset == choice_.later.offset.offsetSeconds);
     }
@@ -216,6 +303,16 @@ int ZoneHistoryLine::formOffsetSeconds() const
 QString ZoneHistoryLine::exactEntryText(const ZoneOffset& offset) const
 {
     return tr("%1: %2 (from time-zone history)").arg(placeName_, OffsetName(offset));
+}
+
+// A reading that never happened, read in one offset, is another reading in
+// the other: "as EST (02:30 EST = 03:30 EDT)".
+QString ZoneHistoryLine::choiceText(const HistoricalOffset& offset, const HistoricalOffset& other) const
+{
+    const QString name = ShortName(offset.offset);
+    return tr("as %1 (%2 %1 = %3 %4)")
+        .arg(name, ClockText(local_, 0),
+             ClockText(local_, other.offset.offsetSeconds - offset.offset.offsetSeconds), ShortName(other.offset));
 }
 
 void ZoneHistoryLine::setExactEntry(const QString& text, int offsetSeconds)

@@ -30,6 +30,10 @@ public:
 
     /// Follows the zone with IANA id `zoneId` for the place called `name`.
     void setPlace(const QString& name, std::string_view zoneId);
+    /// The same for a saved chart whose offset the controls already hold:
+    /// that offset stays (warned about where history differs), and history
+    /// is followed again from the next change of date or time on.
+    void restorePlace(const QString& name, std::string_view zoneId);
 
     /// The IANA id of the zone followed, or empty when no place is chosen.
     std::string zoneId() const { return zone_ ? std::string(zone_->id()) : std::string(); }
@@ -37,6 +41,12 @@ public:
     void clearPlace();
     /// The form's date and time changed: history is read again.
     void setLocalTime(const timezones::LocalDateTime& local);
+
+    /// Why the form cannot go on yet: a clock reading that happened twice or
+    /// never, with no offset picked for it since; empty when there is none.
+    QString missingChoice() const;
+    /// Puts the focus on the first of the offsets to pick from.
+    void focusChoice();
 
     /// The exact offset of the selected history entry, if that is selected.
     std::optional<int> exactOffsetSeconds() const;
@@ -50,6 +60,7 @@ private:
     void showStatus();
     int formOffsetSeconds() const;
     QString exactEntryText(const timezones::ZoneOffset& offset) const;
+    QString choiceText(const timezones::HistoricalOffset& offset, const timezones::HistoricalOffset& other) const;
     void setExactEntry(const QString& text, int offsetSeconds);
     void dropExactEntry();
 
@@ -64,6 +75,7 @@ private:
     timezones::ZoneChoice choice_;
     bool following_ = false;  ///< the controls hold what history says
     bool setting_ = false;    ///< the controls are being set from here
+    bool chosen_ = false;     ///< an offset was picked for the reading on show
 };
 
 }  // namespace zodiora

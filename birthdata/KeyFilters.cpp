@@ -10,7 +10,8 @@ constexpr int Space = 32;
 
 KeyFilterResult FilterDigitKey(int code)
 {
-    if ((code >= '0' && code <= '9') || code == Backspace) {
+    // Enter is no character: it leaves the box to the form, which proceeds.
+    if ((code >= '0' && code <= '9') || code == Backspace || code == Enter) {
         return {code, std::nullopt};
     }
     return {0, UserMessage{"Only Numbers Are Accepted", MessageIcon::Error, FormField::None}};

@@ -13,8 +13,8 @@ struct KeyFilterResult {
     std::optional<UserMessage> message;
 };
 
-/// Degree and minute boxes: digits and Backspace (8) pass; anything else,
-/// Enter included, is cancelled with "Only Numbers Are Accepted".
+/// Degree and minute boxes: digits, Enter (13) and Backspace (8) pass;
+/// anything else is cancelled with "Only Numbers Are Accepted".
 KeyFilterResult FilterDigitKey(int code);
 
 /// Name box: letters pass, lower case turned upper case; space, Enter (13)

@@ -2,6 +2,8 @@
 
 #include "birthdata/KeyFilters.h"
 
+#include <string>
+
 namespace zodiora {
 
 NameCheck CheckNameText(std::string_view name)
@@ -21,6 +23,23 @@ NameCheck CheckNameText(std::string_view name)
         check.name.push_back(static_cast<char>(result.code));
     }
     return check;
+}
+
+UserMessage NameLengthMessage()
+{
+    return {"A name can have at most " + std::to_string(NameLengthLimit) + " characters", MessageIcon::Information,
+            FormField::Name};
+}
+
+std::optional<UserMessage> NameLengthProblem(std::string_view name)
+{
+    std::size_t characters = 0;
+    for (const char c : name) {
+        // UTF-8 continuation bytes (10xxxxxx) belong to the character before.
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    }
+    if (characters <= NameLengthLimit) return std::nullopt;
+    return NameLengthMessage();
 }
 
 }  // namespace zodiora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,5 +20,16 @@ struct NameCheck {
 /// Checks a name that arrived whole (pasted, or given on a command line).
 /// Enter and Backspace edit the box as keys; inside a name they are refused.
 NameCheck CheckNameText(std::string_view name);
+
+/// The most characters the form's name box takes: a name longer than a
+/// line of the results and of the chart page would push them apart.
+inline constexpr std::size_t NameLengthLimit = 60;
+
+/// Names the limit when `name` has more characters (code points) than
+/// NameLengthLimit; the focus goes to the name box.
+std::optional<UserMessage> NameLengthProblem(std::string_view name);
+
+/// The message for a name at the limit: "A name can have at most 60 characters".
+UserMessage NameLengthMessage();
 
 }  // namespace zodiora

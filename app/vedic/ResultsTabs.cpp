@@ -1,7 +1,9 @@
 #include "app/vedic/ResultsTabs.h"
 
 #include <QEvent>
+#include <QShortcut>
 #include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -41,6 +43,11 @@ ResultsTabs::ResultsTabs(QWidget* form, QWidget* parent) : QWidget(parent), form
     tabBar_->setDrawBase(false);
     tabBar_->setExpanding(false);
     tabBar_->setUsesScrollButtons(true);
+    // The arrow keys scroll the tabs: the arrow buttons are for the mouse, and
+    // would be stops of the Tab key left behind where the bar was made.
+    for (QToolButton* arrow : tabBar_->findChildren<QToolButton*>()) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
     // The title strip writes in red; the tabs keep ordinary black captions.
     QPalette captions = tabBar_->palette();
     captions.setColor(QPalette::WindowText, Qt::black);
@@ -51,6 +58,30 @@ ResultsTabs::ResultsTabs(QWidget* form, QWidget* parent) : QWidget(parent), form
         tabBar_->addTab(title);
     }
     connect(tabBar_, &QTabBar::currentChanged, this, &ResultsTabs::showPage);
+
+    // The keys that switch tabs elsewhere on the desktop, from anywhere in the window.
+    const auto addKeys = [this](std::initializer_list<QKeySequence> keys, void (ResultsTabs::*move)()) {
+        for (const QKeySequence& key : keys) {
+            auto* shortcut = new QShortcut(key, this);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, this, move);
+        }
+    };
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+            &ResultsTabs::showNextPage);
+    addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+             QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+            &ResultsTabs::showPreviousPage);
+}
+
+void ResultsTabs::showNextPage()
+{
+    tabBar_->setCurrentIndex((tabBar_->currentIndex() + 1) % tabBar_->count());
+}
+
+void ResultsTabs::showPreviousPage()
+{
+    tabBar_->setCurrentIndex((tabBar_->currentIndex() + tabBar_->count() - 1) % tabBar_->count());
 }
 
 void ResultsTabs::placeTabsOn(QWidget* strip)

@@ -34,6 +34,10 @@ public:
 public slots:
     /// Shows the page of tab `index`: 0 the results form, then the Vedic pages.
     void showPage(int index);
+    /// The next page (Ctrl+Tab, Ctrl+PgDn), after the last the first.
+    void showNextPage();
+    /// The previous page (Ctrl+Shift+Tab, Ctrl+PgUp), before the first the last.
+    void showPreviousPage();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

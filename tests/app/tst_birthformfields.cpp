@@ -191,8 +191,6 @@ private slots:
             QLineEdit* box = Edit(form, name);
             QTest::keyClicks(box, QStringLiteral("1x"));
             ExpectMessage(platform, QStringLiteral("Only Numbers Are Accepted"), Platform::Icon::Error);
-            QTest::keyClick(box, Qt::Key_Return);
-            ExpectMessage(platform, QStringLiteral("Only Numbers Are Accepted"), Platform::Icon::Error);
             QTest::keyClicks(box, QStringLiteral(" "));
             ExpectMessage(platform, QStringLiteral("Only Numbers Are Accepted"), Platform::Icon::Error);
             QCOMPARE(box->text(), QStringLiteral("1"));
@@ -205,6 +203,28 @@ private slots:
         QCOMPARE(Text(form, "latitudeDegreesEdit"), QStringLiteral("10"));
         QTest::keyClicks(Edit(form, "longitudeDegreesEdit"), QStringLiteral("1795"));
         QCOMPARE(Text(form, "longitudeDegreesEdit"), QStringLiteral("179"));
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void typedNumbersPickTheirRowNotTheNextOneStartingAlike()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        ShowActive(form);
+        auto* hour = Child<QComboBox>(form, "hourBox");
+        hour->setCurrentText(QStringLiteral("12"));
+        QTest::keyClick(hour, Qt::Key_1);
+        QCOMPARE(hour->currentText(), QStringLiteral("1"));
+        // Digits typed in quick succession make one number.
+        QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        QTest::keyClicks(hour, QStringLiteral("13"));
+        QCOMPARE(hour->currentText(), QStringLiteral("13"));
+        auto* day = Child<QComboBox>(form, "dayBox");
+        QTest::keyClicks(day, QStringLiteral("31"));
+        QCOMPARE(day->currentText(), QStringLiteral("31"));
+        auto* year = Child<QComboBox>(form, "yearBox");
+        QTest::keyClicks(year, QStringLiteral("1985"));
+        QCOMPARE(year->currentText(), QStringLiteral("1985"));
         QVERIFY(platform.messages.isEmpty());
     }
 

@@ -238,6 +238,48 @@ private slots:
                       Platform::Icon::Error);
     }
 
+    void enterInADegreeOrMinuteBoxProceeds()
+    {
+        for (const char* box : {"latitudeDegreesEdit", "longitudeMinutesEdit"}) {
+            RecordingPlatform platform;
+            BirthFormWindow form(platform);
+            form.setInput(Delhi1980Form());
+            ShowActive(form);
+            Field(form, box)->setFocus();
+            QTest::keyClick(Field(form, box), Qt::Key_Return);
+            QVERIFY2(platform.messages.isEmpty(), box);
+            QVERIFY2(form.resultsWindow() != nullptr, box);
+        }
+    }
+
+    void aLongNameIsRefusedAndTheUserToldTheLimit()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        BirthFormInput input = Delhi1980Form();
+        input.name = std::string(10'000, 'A');
+        form.setInput(input);
+        form.proceed();
+        QVERIFY(form.resultsWindow() == nullptr);
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY2(platform.messages.front().text.contains(QStringLiteral("60")), qPrintable(platform.messages.front().text));
+        platform.messages.clear();
+
+        // Typing stops at the limit, and says why.
+        input.name = std::string(60, 'A');
+        form.setInput(input);
+        auto* name = Child<QLineEdit>(form, "nameEdit");
+        name->setFocus();
+        name->end(false);
+        QTest::keyClick(name, Qt::Key_B);
+        QCOMPARE(name->text().size(), 60);
+        QCOMPARE(platform.messages.size(), 1);
+        platform.messages.clear();
+        form.proceed();
+        QVERIFY(form.resultsWindow() != nullptr);
+        QVERIFY(platform.messages.isEmpty());
+    }
+
     void placeLookupNeedsAllThreePlaceBoxes()
     {
         RecordingPlatform platform;

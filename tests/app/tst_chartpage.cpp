@@ -1,5 +1,6 @@
 // The chart page in files and on paper: PDF text, SVG drawing, PNG size,
 // and the results window's Export and Print entries.
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QStandardPaths>
@@ -235,6 +236,36 @@ private slots:
         Child<QAction>(*results, "exportChartAction")->trigger();
         ExpectMessage(platform, QStringLiteral("Could not write %1: No such file or directory").arg(platform.nextSavePath),
                       Platform::Icon::Error);
+    }
+
+    void exportDialogOffersThePersonsName()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        ResultsWindow* results = ShowDelhiChart(form);
+        platform.nextSavePath.clear();  // Cancel
+        Child<QAction>(*results, "exportChartAction")->trigger();
+        QCOMPARE(platform.saveDialogStartPaths.size(), 1);
+        QCOMPARE(QFileInfo(platform.saveDialogStartPaths.front()).fileName(), QStringLiteral("ASHA.pdf"));
+    }
+
+    void aLongPlaceLineWrapsAndALongNameShrinksToFit()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kathmandu.pdf"));
+        BirthFormInput input = Delhi1980Form();
+        input.city = "Kathmandu";
+        input.state = "Bagmati Province";
+        input.country = "Nepal";
+        // The longest name the form takes, in its widest letters, stays on the page.
+        input.name = std::string(60, 'W');
+        QCOMPARE(ChartPageActions::ExportPage(ChartOf(input), path), QString());
+        const QString text = PdfText(path).simplified();
+        QVERIFY2(text.contains(QString(60, u'W')), qPrintable(text.left(100)));
+        QVERIFY2(text.contains(QStringLiteral("Nepal")), qPrintable(text.left(600)));
+        QVERIFY(!text.contains(QChar(0x2026)));
+        // The lines below move down rather than overlap it.
+        QVERIFY2(text.indexOf(QStringLiteral("Nepal")) < text.indexOf(QStringLiteral("Latitude")), qPrintable(text.left(600)));
     }
 
     void printEntryOpensAPreviewOfOnePage()

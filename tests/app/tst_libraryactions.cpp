@@ -1,6 +1,7 @@
 // The library in the windows: save from the form, open from the dialog or
 // the recent list (the form and the results show the saved chart again),
 // later saves over the same chart, and a set-aside library reported once.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -8,7 +9,11 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
+#include <sstream>
+#include <variant>
 
+#include "cli/ChartRequest.h"
+#include "cli/PlaceChoice.h"
 #include "presentation/ChartSession.h"
 
 #include "app/BirthFormWindow.h"
@@ -75,6 +80,36 @@ BirthFormInput Mumbai1975()
     input.city = "Mumbai";
     input.state = "Maharashtra";
     return input;
+}
+
+/// A chart as `zodiora-chart --library add --place PLACE --date DATE --time TIME` saves it.
+SavedChart ToolChart(const char* name, const char* place, const char* date, const char* time)
+{
+    cli::ChartArguments arguments;
+    arguments.name = name;
+    arguments.date = date;
+    arguments.time = time;
+    std::ostringstream said;
+    const auto problem = cli::ApplyPlace(place, {}, arguments, said);
+    if (problem) qFatal("%s", problem->c_str());
+    auto parsed = cli::ParseChartRequest(arguments);
+    if (auto* message = std::get_if<std::string>(&parsed)) qFatal("%s", message->c_str());
+    const cli::ChartRequest& request = std::get<cli::ChartRequest>(parsed);
+    SavedChart chart;
+    chart.form = request.form;
+    if (request.zone) chart.zoneId = request.zone->id;
+    return chart;
+}
+
+/// Opens the chart called `name` from File › Open Recent.
+void OpenRecent(BirthFormWindow& form, const std::string& name)
+{
+    auto* recent = Child<QMenu>(form, "recentChartsMenu");
+    emit recent->aboutToShow();
+    for (QAction* entry : recent->actions()) {
+        if (entry->text().contains(ToQString(name))) entry->trigger();
+    }
+    QTRY_VERIFY(form.resultsWindow() != nullptr && form.input().name == name);
 }
 
 }  // namespace
@@ -228,6 +263,77 @@ private slots:
         auto* resultsRecent = Child<QMenu>(*form.resultsWindow(), "recentChartsMenu");
         emit resultsRecent->aboutToShow();
         QCOMPARE(Captions(resultsRecent).first(), QStringLiteral("&1 Newest  (2000-06-15 06:30)"));
+    }
+
+    void aChartKeepsItsZoneThroughOpenRenameDateChangeAndSave()
+    {
+        LibraryFixture fixture;
+        const SavedChart london = ToolChart("Ann", "London", "1971-06-15", "12:00");
+        QCOMPARE(london.zoneId, std::string("Europe/London"));
+        QCOMPARE(london.form.exactOffsetSeconds, std::optional<int>(3600));  // British Standard Time, no row has it
+        const std::int64_t londonId = fixture.library().save(london).value();
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        OpenRecent(form, "ANN");
+        QCOMPARE(form.zoneId(), std::string("Europe/London"));
+        QVERIFY(Child<QWidget>(form, "zoneHistoryLine")->isVisibleTo(&form));
+        QCOMPARE(Child<QLabel>(form, "zoneHistoryLabel")->text(), QStringLiteral("London, 15 Jun 1971 12:00: BST, UT+01:00"));
+        QCOMPARE(Child<QComboBox>(form, "zoneBox")->currentText(),
+                 QStringLiteral("London: BST, UT+01:00 (from time-zone history)"));
+        QCOMPARE(Child<QLineEdit>(form, "placeEdit")->text(), QStringLiteral("London, England, United Kingdom"));
+        Child<QAction>(form, "saveChartAction")->trigger();  // over the same chart, no dialog
+        const SavedChart resaved = fixture.library().get(londonId).value();
+        QCOMPARE(resaved.zoneId, london.zoneId);
+        QCOMPARE(resaved.form.exactOffsetSeconds, london.form.exactOffsetSeconds);
+        ExpectSameInput(resaved.form, london.form);
+
+        // A Berkeley summer chart made a winter one under a new name.
+        fixture.library().save(ToolChart("Mira", "Berkeley", "1985-07-04", "06:00")).value();
+        form.showFormAgain();
+        OpenRecent(form, "MIRA");
+        QCOMPARE(form.input().name, std::string("MIRA"));
+        QCOMPARE(form.zoneId(), std::string("America/Los_Angeles"));
+        form.showFormAgain();
+        Child<QLineEdit>(form, "nameEdit")->setText(QStringLiteral("MIRA TWO"));
+        WhenModal<SaveChartDialog>([](SaveChartDialog& dialog) {
+            Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("mira winter"));
+            dialog.accept();
+        });
+        Child<QAction>(form, "saveChartAction")->trigger();
+        QCOMPARE(form.input().name, std::string("MIRA WINTER"));
+        QCOMPARE(form.zoneId(), std::string("America/Los_Angeles"));
+        Child<QComboBox>(form, "monthBox")->setCurrentIndex(0);
+        Child<QAction>(form, "saveChartAction")->trigger();
+
+        const auto winter = fixture.library().findByName("MIRA WINTER").value();
+        QVERIFY(winter.has_value());
+        QCOMPARE(winter->form.name, std::string("MIRA WINTER"));
+        QCOMPARE(winter->zoneId, std::string("America/Los_Angeles"));
+        QCOMPARE(winter->form.monthIndex, 0);
+        const SavedChart tool = ToolChart("Mira winter", "Berkeley", "1985-01-04", "06:00");
+        QCOMPARE(tool.form.exactOffsetSeconds, std::optional<int>(-8 * 3600));
+        QCOMPARE(Positions(winter->form), Positions(tool.form));
+        QCOMPARE(fixture.library().list()->size(), 3u);
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void theSaveDialogsNameMeetsTheNameBoxRules()
+    {
+        LibraryFixture fixture;
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        form.setInput(Delhi1980Form());
+        for (const QString& refused : {QStringLiteral("asha-2"), QString(61, u'A')}) {
+            WhenModal<SaveChartDialog>([refused](SaveChartDialog& dialog) {
+                Child<QLineEdit>(dialog, "nameEdit")->setText(refused);
+                dialog.accept();
+            });
+            Child<QAction>(form, "saveChartAction")->trigger();
+            QCOMPARE(platform.messages.size(), 1);
+            platform.messages.clear();
+            QCOMPARE(form.input().name, std::string("ASHA"));
+        }
+        QVERIFY(fixture.library().list()->empty());
     }
 
     void damagedLibraryIsSetAsideAndReportedOnce()

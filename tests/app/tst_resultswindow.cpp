@@ -7,6 +7,10 @@
 #include "retrogrades/Retrogrades.h"
 
 #include <QComboBox>
+#include <QTextEdit>
+#include <QLineEdit>
+#include <QAbstractItemView>
+#include <QTabBar>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -289,6 +293,47 @@ private slots:
         QCOMPARE(exits.size(), 1);
         QVERIFY(results.isNull());
         QVERIFY(!form.isVisible());
+    }
+
+    void tabReachesTheTabBarFirstAndControlKeysSwitchPages()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        ResultsWindow* results = Proceed(form, Delhi1980Form());
+        ShowActive(*results);
+        auto* tabs = Child<QTabBar>(*results, "resultsTabBar");
+        // The keyboard starts at the tabs; every stop after them is a control
+        // that shows the focus, and the round comes back to the tabs.
+        QCOMPARE(results->focusWidget(), static_cast<QWidget*>(tabs));
+        QStringList stops;
+        for (int k = 0; k < 6; ++k) {
+            QTest::keyClick(results->focusWidget(), Qt::Key_Tab);
+            stops << results->focusWidget()->objectName();
+        }
+        QCOMPARE(stops, (QStringList{"reportBox", "analysisLink", "printButton", "backButton", "exitButton",
+                                     "resultsTabBar"}));
+        // The link, a label, draws its focus itself.
+        auto* link = Child<QLabel>(*results, "analysisLink");
+        const QImage unfocused = link->grab().toImage();
+        link->setFocus(Qt::TabFocusReason);
+        QVERIFY(link->grab().toImage() != unfocused);
+
+        // From wherever the focus is, the report's text box included.
+        Child<QWidget>(*results, "reportBox")->setFocus(Qt::TabFocusReason);
+        const auto press = [results](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(results->focusWidget() ? results->focusWidget() : results, key, modifiers);
+        };
+        QCOMPARE(tabs->currentIndex(), 0);
+        press(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
+        press(Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 2);
+        press(Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
+        press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), 0);
+        press(Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), tabs->count() - 1);
     }
 
     void exitButtonEndsTheProgram()

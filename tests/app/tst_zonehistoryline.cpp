@@ -133,7 +133,7 @@ private slots:
         form.window.setInput(At(2007, 11, 4, 1, 30));
         form.line->setPlace(QStringLiteral("New York City"), "America/New_York");
         QCOMPARE(form.status->text(),
-                 QStringLiteral("New York City, 4 Nov 2007 01:30 happened twice (clocks turned back):"));
+                 QStringLiteral("New York City, 4 Nov 2007 01:30 happened twice (clocks went back):"));
         QCOMPARE(form.earlier->text(), QStringLiteral("earlier (EDT, UT\u221204:00)"));
         QCOMPARE(form.later->text(), QStringLiteral("later (EST, UT\u221205:00)"));
         // Nothing is picked for the user.
@@ -151,9 +151,35 @@ private slots:
         form.window.setInput(At(2023, 3, 26, 1, 30));
         form.line->setPlace(QStringLiteral("London"), "Europe/London");
         QCOMPARE(form.status->text(),
-                 QStringLiteral("London, 26 Mar 2023 01:30 never happened (clocks turned forward):"));
-        QCOMPARE(form.earlier->text(), QStringLiteral("earlier (GMT, UT+00:00)"));
-        QCOMPARE(form.later->text(), QStringLiteral("later (BST, UT+01:00)"));
+                 QStringLiteral("London, 26 Mar 2023 01:30 never happened (clocks went forward):"));
+        QCOMPARE(form.earlier->text(), QStringLiteral("as GMT (01:30 GMT = 02:30 BST)"));
+        QCOMPARE(form.later->text(), QStringLiteral("as BST (01:30 BST = 00:30 GMT)"));
+    }
+
+    void aSkippedReadingWaitsForTheUserAtProceed()
+    {
+        Form form;
+        form.window.setInput(At(2021, 3, 14, 2, 30));
+        form.line->setPlace(QStringLiteral("New York"), "America/New_York");
+        QCOMPARE(form.status->text(),
+                 QStringLiteral("New York, 14 Mar 2021 02:30 never happened (clocks went forward):"));
+        QCOMPARE(form.earlier->text(), QStringLiteral("as EST (02:30 EST = 03:30 EDT)"));
+        QCOMPARE(form.later->text(), QStringLiteral("as EDT (02:30 EDT = 01:30 EST)"));
+
+        form.window.proceed();
+        QVERIFY(form.window.resultsWindow() == nullptr);
+        QCOMPARE(form.platform.messages.size(), 1);
+        QCOMPARE(form.platform.messages.front().text,
+                 QStringLiteral("14 Mar 2021 02:30 never happened in New York: the clocks went forward. Choose under "
+                                "the zone: as EST (02:30 EST = 03:30 EDT) or as EDT (02:30 EDT = 01:30 EST)."));
+        form.platform.messages.clear();
+
+        form.later->click();
+        form.window.proceed();
+        QVERIFY(form.platform.messages.isEmpty());
+        QVERIFY(form.window.resultsWindow() != nullptr);
+        QCOMPARE(form.zone->currentText(), QStringLiteral("Eastern Standard Time,EST,-5.0"));
+        QVERIFY(form.daylight->isChecked());
     }
 };
 

@@ -4,15 +4,19 @@
 
 using namespace zodiora;
 
-TEST(DigitFilter, PassesDigitsAndBackspaceOnly)
+TEST(DigitFilter, PassesDigitsEnterAndBackspaceOnly)
 {
     for (int code = '0'; code <= '9'; ++code) {
         const auto result = FilterDigitKey(code);
         EXPECT_EQ(result.code, code);
         EXPECT_FALSE(result.message.has_value());
     }
-    EXPECT_EQ(FilterDigitKey(8).code, 8);
-    for (const int code : std::initializer_list<int>{13, ' ', '-', '.', 'a', 'Z', '+', 0x00B0}) {
+    // Enter goes on to the form, which proceeds, as from any other box.
+    for (const int code : {8, 13}) {
+        EXPECT_EQ(FilterDigitKey(code).code, code);
+        EXPECT_FALSE(FilterDigitKey(code).message.has_value());
+    }
+    for (const int code : std::initializer_list<int>{' ', '-', '.', 'a', 'Z', '+', 0x00B0}) {
         const auto result = FilterDigitKey(code);
         EXPECT_EQ(result.code, 0) << "code " << code;
         ASSERT_TRUE(result.message.has_value()) << "code " << code;

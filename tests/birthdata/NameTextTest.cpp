@@ -23,3 +23,17 @@ TEST(NameText, RefusesWhatTheNameBoxRefuses)
         EXPECT_TRUE(check.name.empty());
     }
 }
+
+TEST(NameText, LengthLimitCountsCharactersNotBytes)
+{
+    EXPECT_FALSE(NameLengthProblem(std::string(60, 'A')).has_value());
+    const auto problem = NameLengthProblem(std::string(61, 'A'));
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->text, "A name can have at most 60 characters");
+    EXPECT_EQ(problem->focus, FormField::Name);
+    // Sixty two-byte letters are sixty characters.
+    std::string accented;
+    for (int k = 0; k < 60; ++k) accented += "\xc3\xab";
+    EXPECT_FALSE(NameLengthProblem(accented).has_value());
+    EXPECT_TRUE(NameLengthProblem(accented + "A").has_value());
+}
