@@ -4,6 +4,7 @@
 #include <QCompleter>
 #include <QStringListModel>
 #include <QThread>
+#include <QTimer>
 
 #include "atlas/Atlas.h"
 #include "atlas/AtlasLocation.h"
@@ -51,7 +52,17 @@ PlaceField::PlaceField(QWidget* parent)
     connect(loader_, &QThread::finished, this, [this, loaded, error] {
         takeAtlas(std::move(*loaded), QString::fromStdString(*error));
     });
-    loader_->start();
+}
+
+// The atlas is read once the box is on screen: the first window shows
+// sooner, and smaller, without it, and the box says it is loading meanwhile.
+void PlaceField::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (!loadAsked_) {
+        loadAsked_ = true;
+        QTimer::singleShot(0, loader_, [loader = loader_] { loader->start(); });
+    }
 }
 
 PlaceField::~PlaceField()

@@ -36,6 +36,9 @@ signals:
     /// this box does.
     void placeChosen(const zodiora::atlas::Place& place);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void takeAtlas(std::unique_ptr<atlas::Atlas> loaded, const QString& error);
     void offerMatches(const QString& text);
@@ -43,6 +46,7 @@ private:
 
     std::unique_ptr<atlas::Atlas> atlas_;
     QThread* loader_;
+    bool loadAsked_ = false;
     QCompleter* completer_;
     QStringListModel* matchesModel_;
     std::vector<const atlas::Place*> matches_;

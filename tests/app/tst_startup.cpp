@@ -119,7 +119,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("zodiora.lock"));
         QProcess copy;
-        copy.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-lock"), path});
+        copy.start(QCoreApplication::applicationFilePath(),
+                   {QStringLiteral("tst_startup"), QStringLiteral("--hold-lock"), path});
         QVERIFY(copy.waitForReadyRead(10000));
         QCOMPARE(copy.readAllStandardOutput(), QByteArray("locked\n"));
 
@@ -146,7 +147,7 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
+static int RunStartupTest(int argc, char* argv[])
 {
     // Run as "--hold-lock PATH", the test program stands in for a running
     // copy in another process: it takes the lock and waits to be killed.
@@ -167,4 +168,5 @@ int main(int argc, char* argv[])
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
+ZODIORA_APP_TEST_MAIN(RunStartupTest)
 #include "tst_startup.moc"
