@@ -20,7 +20,7 @@ std::span<const OutputSection* const> AllSections()
 {
     // In the order their keys are written. A new section: its file in this
     // folder, its line above and here, and cli/CMakeLists.txt.
-    static constexpr std::array<const OutputSection*, 6> Sections{
+    static constexpr std::array<const OutputSection*, 7> Sections{
         &VargasSection,
         &KpSection,
         &DignitySection,
