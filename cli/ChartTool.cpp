@@ -227,7 +227,9 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     } else if (app.count("--match") > 0) {
         status = RunMatch(options, out, err);
     } else if (app.count("--chart") > 0) {
-        status = RunOne(options, SavedChartRequest(options, err), out);
+        auto saved = SavedChartRequest(options, err);
+        if (const int* refused = std::get_if<int>(&saved)) return *refused;
+        status = RunOne(options, std::get<ChartRequest>(saved), out);
     } else {
         status = RunOne(options, PrepareBirth(options, app, err), out);
     }
