@@ -34,8 +34,15 @@ std::string Problem(const std::string& what)
 
 }  // namespace
 
-std::string ReplaceFile(const std::string& path, std::string_view text)
+std::string ReplaceFile(const std::string& given, std::string_view text)
 {
+    // A link is followed, so the file it names is replaced and the link kept.
+    std::error_code error;
+    std::string path = given;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(given, error))) {
+        // A dangling link is replaced itself.
+        if (const auto target = std::filesystem::canonical(given, error); !error) path = target.string();
+    }
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) {

@@ -193,4 +193,9 @@ TEST_F(LibraryTool, ExportReplacesItsTargetInsteadOfWritingIntoIt)
     for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
         EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << "a temporary file left: " << entry.path();
     }
+    // Through a link, the file it names is replaced and the link stays.
+    std::filesystem::create_symlink("old.csv", file("link.csv"));
+    ASSERT_EQ(run({"--library", "export", file("link.csv")}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(file("link.csv")));
+    EXPECT_EQ(Read(file("old.csv")), Read(file("backup.csv")));
 }
