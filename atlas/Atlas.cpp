@@ -72,10 +72,16 @@ std::vector<std::string_view> SplitAt(std::string_view text, char separator)
 
 std::optional<Atlas> Atlas::Load(const std::string& path, std::string* error)
 {
-    const std::optional<std::string> text = ReadGzipFile(path, error);
+    std::optional<std::string> text = ReadGzipFile(path, error);
     if (!text)
         return std::nullopt;
+    return FromText(std::move(*text), error);
+}
 
+std::optional<Atlas> Atlas::FromText(std::string unpacked, std::string* error)
+{
+    // Names point into the text until they are copied to names_ below.
+    const std::string* const text = &unpacked;
     Atlas atlas;
     // Each name first points into the unpacked file; once all are read they
     // move to names_, sized once so that it never moves them again.

@@ -20,6 +20,8 @@ public:
     /// one-line reason in *error. It takes tens of milliseconds and touches
     /// no shared state, so a program may run it on a worker thread at start-up.
     static std::optional<Atlas> Load(const std::string& path, std::string* error);
+    /// Load() from the unpacked text of an atlas file.
+    static std::optional<Atlas> FromText(std::string text, std::string* error);
 
     // The places point into the atlas's own storage: moving keeps them valid,
     // a copy would not.

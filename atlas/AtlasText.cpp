@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace zodiora::atlas {
 
@@ -26,6 +27,15 @@ public:
     }
 
     std::size_t number() const { return number_; }
+
+    /// Lines not yet read, comments included: a bound on any count ahead.
+    std::size_t linesLeft() const
+    {
+        if (position_ >= text_.size())
+            return 0;
+        const auto rest = text_.substr(position_);
+        return static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + (rest.back() != '\n');
+    }
 
 private:
     std::string_view text_;
@@ -60,6 +70,11 @@ bool Below(std::uint32_t index, std::size_t size)
     return index < size;
 }
 
+bool Within(double value, double limit)
+{
+    return std::isfinite(value) && value >= -limit && value <= limit;
+}
+
 }  // namespace
 
 std::optional<AtlasText> ParseAtlasText(std::string_view text,
@@ -76,15 +91,17 @@ std::optional<AtlasText> ParseAtlasText(std::string_view text,
             *error = "atlas line " + std::to_string(reader.number()) + ": " + what;
         return std::nullopt;
     };
-    // "NAME COUNT" opens each section.
+    // "NAME COUNT" opens each section. A count the file cannot hold is
+    // refused here, before anything is sized by it.
     const auto section = [&](std::string_view name, std::size_t& count) {
         return reader.next(line) && line.starts_with(name) && line.size() > name.size() &&
-               line[name.size()] == ' ' && ParseNumber(line.substr(name.size() + 1), count);
+               line[name.size()] == ' ' && ParseNumber(line.substr(name.size() + 1), count) &&
+               count <= reader.linesLeft();
     };
 
     std::size_t count = 0;
     if (!section("countries", count))
-        return fail("expected \"countries COUNT\"");
+        return fail("expected \"countries COUNT\", COUNT at most the lines that follow");
     fields.resize(2);
     for (std::size_t k = 0; k < count; ++k) {
         if (!reader.next(line) || !Split(line, fields))
@@ -93,7 +110,7 @@ std::optional<AtlasText> ParseAtlasText(std::string_view text,
     }
 
     if (!section("states", count))
-        return fail("expected \"states COUNT\"");
+        return fail("expected \"states COUNT\", COUNT at most the lines that follow");
     for (std::size_t k = 0; k < count; ++k) {
         AtlasText::State state;
         if (!reader.next(line) || !Split(line, fields) || !ParseNumber(fields[0], state.country) ||
@@ -104,7 +121,7 @@ std::optional<AtlasText> ParseAtlasText(std::string_view text,
     }
 
     if (!section("zones", count))
-        return fail("expected \"zones COUNT\"");
+        return fail("expected \"zones COUNT\", COUNT at most the lines that follow");
     for (std::size_t k = 0; k < count; ++k) {
         if (!reader.next(line) || line.empty())
             return fail("expected a zone id");
@@ -112,7 +129,7 @@ std::optional<AtlasText> ParseAtlasText(std::string_view text,
     }
 
     if (!section("places", atlas.placeCount))
-        return fail("expected \"places COUNT\"");
+        return fail("expected \"places COUNT\", COUNT at most the lines that follow");
     fields.resize(8);
     for (std::size_t k = 0; k < atlas.placeCount; ++k) {
         AtlasText::Row row;
@@ -125,6 +142,10 @@ std::optional<AtlasText> ParseAtlasText(std::string_view text,
                            Below(row.zone, atlas.zones.size());
         if (!valid)
             return fail("expected a place: name, alternates, country, state, latitude, longitude, population, zone");
+        if (!Within(row.latitude, 90) || !Within(row.longitude, 180))
+            return fail("a place's latitude must be from -90 to 90 and its longitude from -180 to 180");
+        if (row.population < 0)
+            return fail("a place's population must not be negative");
         row.name = fields[0];
         row.alternates = fields[1];
         if (!fields[3].empty())

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <array>
+#include <fstream>
 #include <system_error>
 #include <utility>
 
@@ -78,6 +80,78 @@ LibraryResult<OpenReport> ChartLibrary::open(const std::filesystem::path& path)
         db_.close();
     }
     return result;
+}
+
+LibraryResult<ChartLibrary::Done> ChartLibrary::openToRead(const std::filesystem::path& path)
+{
+    close();
+    path_ = path;
+    const auto refused = [&](const std::string& why) {
+        db_.close();
+        return LibraryResult<Done>::failure("The chart library " + path.string() + " " + why);
+    };
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return refused("does not exist.");
+    }
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return refused("is not a file.");
+    }
+    {
+        // Refused before SQLite sees it: a CSV given by mistake is no library, not a damaged one.
+        constexpr std::string_view Header("SQLite format 3\0", 16);
+        std::array<char, 16> head{};
+        std::ifstream file(path, std::ios::binary);
+        if (!file) {
+            return refused("cannot be read (no permission?).");
+        }
+        file.read(head.data(), head.size());
+        if (file.gcount() != static_cast<std::streamsize>(head.size()) ||
+            std::string_view(head.data(), head.size()) != Header) {
+            db_.close();
+            return LibraryResult<Done>::failure("The file " + path.string() + " is not a chart library (not a SQLite database).");
+        }
+    }
+    // In a folder nobody may write, SQLite can't make its shared-memory file;
+    // nobody can be changing the library there either, so it is read as it stands.
+    Inspection found;
+    for (const bool immutable : {false, true}) {
+        if (connectToRead(immutable) != SQLITE_OK) {
+            found.code = SQLITE_CANTOPEN;
+        } else {
+            found = inspect();
+        }
+        const int primary = found.code & 0xff;
+        if (immutable || (primary != SQLITE_CANTOPEN && primary != SQLITE_READONLY)) {
+            break;
+        }
+    }
+    if (found.code != SQLITE_OK) {
+        auto result = failure<Done>("Could not read the chart library");
+        db_.close();
+        return result;
+    }
+    if (found.reason) {
+        return refused((*found.reason == SetAsideLibrary::Reason::Newer ? "was written by a newer Zodiora ("
+                                                                         : "is damaged (") +
+                       found.detail + ").");
+    }
+    std::int64_t version = 0;
+    const auto known = static_cast<std::int64_t>(ChartSchemaSteps().size());
+    if (db_.queryInt("PRAGMA user_version", version) != SQLITE_OK ||
+        (version < known &&
+         (db_.copyIntoMemory() != SQLITE_OK || MigrateSchema(db_, ChartSchemaSteps()) != SQLITE_OK))) {
+        auto result = failure<Done>("Could not read the chart library");
+        db_.close();
+        return result;
+    }
+    return Done{};
+}
+
+int ChartLibrary::connectToRead(bool immutable)
+{
+    const int code = db_.openReadOnly(path_, immutable);
+    return code == SQLITE_OK ? db_.execute("PRAGMA busy_timeout = " + std::to_string(BusyTimeoutMs)) : code;
 }
 
 void ChartLibrary::close()

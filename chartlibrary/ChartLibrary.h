@@ -42,6 +42,14 @@ public:
     /// and a new library started; the report says so. Other failures (no
     /// permission, disk full, locked) leave every file untouched.
     LibraryResult<OpenReport> open(const std::filesystem::path& path);
+    /// Opens `path` only to read (listing, showing, exporting, charting a
+    /// saved chart): nothing is created, renamed, migrated or written, so a
+    /// missing file stays missing and a damaged one stays where it is. An
+    /// older schema is brought up to date in a copy held in memory. Fails,
+    /// with the reason, for a missing file, one that is not a chart library,
+    /// is damaged, or was written by a newer version; save() and the other
+    /// changes then fail too.
+    LibraryResult<Done> openToRead(const std::filesystem::path& path);
     void close();
     bool isOpen() const { return db_.isOpen(); }
     const std::filesystem::path& path() const { return path_; }
@@ -74,6 +82,7 @@ private:
     struct Inspection;
     Inspection inspect();
     int connect();
+    int connectToRead(bool immutable);
     LibraryResult<OpenReport> openInspected();
     int saveOne(const SavedChart& chart, std::int64_t nowMs, std::int64_t& id);
     LibraryResult<std::vector<ChartSummary>> summaries(std::string_view search, int limit);

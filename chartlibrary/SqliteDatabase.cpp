@@ -35,6 +35,52 @@ int SqliteDatabase::open(const std::filesystem::path& path)
     return code;
 }
 
+int SqliteDatabase::openReadOnly(const std::filesystem::path& path, bool immutable)
+{
+    close();
+    // A URI, so immutable can be asked for; the path is percent-encoded where URIs need it.
+    std::string uri = "file:";
+    for (const char c : path.string()) {
+        if (c == '%' || c == '?' || c == '#') {
+            static constexpr char Hex[] = "0123456789ABCDEF";
+            uri += '%';
+            uri += Hex[static_cast<unsigned char>(c) >> 4];
+            uri += Hex[static_cast<unsigned char>(c) & 15];
+        } else {
+            uri += c;
+        }
+    }
+    uri += immutable ? "?mode=ro&immutable=1" : "?mode=ro";
+    const int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
+    const int code = sqlite3_open_v2(uri.c_str(), &db_, flags, nullptr);
+    if (db_ != nullptr) {
+        sqlite3_extended_result_codes(db_, 1);
+    }
+    return code;
+}
+
+int SqliteDatabase::copyIntoMemory()
+{
+    SqliteDatabase memory;
+    if (const int code = memory.open(":memory:"); code != SQLITE_OK) {
+        return code;
+    }
+    sqlite3_backup* backup = sqlite3_backup_init(memory.db_, "main", db_, "main");
+    if (backup == nullptr) {
+        return sqlite3_errcode(memory.db_);
+    }
+    const int stepped = sqlite3_backup_step(backup, -1);
+    const int finished = sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE) {
+        return stepped;
+    }
+    if (finished != SQLITE_OK) {
+        return finished;
+    }
+    *this = std::move(memory);
+    return SQLITE_OK;
+}
+
 void SqliteDatabase::close()
 {
     // Statements are finalized by their owners first, so close_v2 frees at once.

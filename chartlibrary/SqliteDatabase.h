@@ -24,6 +24,13 @@ public:
 
     /// Opens (creating if need be) the file read-write.
     int open(const std::filesystem::path& path);
+    /// Opens the file only to read: nothing is created and nothing written
+    /// to it. `immutable` also skips SQLite's locks and companion files, for
+    /// a file nobody can be writing (a folder no one may write to).
+    int openReadOnly(const std::filesystem::path& path, bool immutable);
+    /// Replaces the connection by one to an in-memory copy of its database,
+    /// which may then be changed without touching the file.
+    int copyIntoMemory();
     void close();
     bool isOpen() const { return db_ != nullptr; }
 

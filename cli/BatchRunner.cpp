@@ -26,6 +26,7 @@ struct BatchJob {
     std::string err;
     bool firstCharted = false;  ///< the first record gave a chart (text output parts charts by a blank line)
     bool anyFailed = false;
+    std::size_t charted = 0;
 };
 
 class BatchWorker {
@@ -40,10 +41,12 @@ public:
         job.out.clear();
         job.err.clear();
         job.anyFailed = false;
+        job.charted = 0;
         for (std::size_t k = 0; k < job.count; ++k) {
             const bool charted = chart(job.records[k], k > 0, job);
             if (k == 0) job.firstCharted = charted;
             job.anyFailed = job.anyFailed || !charted;
+            job.charted += charted ? 1 : 0;
         }
     }
 
@@ -70,7 +73,8 @@ private:
 
 }  // namespace
 
-BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostream& out, std::ostream& err)
+BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostream& out, std::ostream& err,
+                      std::size_t* charted)
 {
     const ChartFormatter& formatter = settings.formatter;
     std::string preamble;
@@ -82,13 +86,20 @@ BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostr
     bool wroteAny = false;
     bool anyFailed = false;
     std::size_t done = 0;
+    std::size_t chartedSoFar = 0;
+    bool stopped = false;
     Progress progress(err, settings.progress, settings.totalLines);
 
     const auto read = [&](BatchJob& job) {
         if (job.records.size() < ChunkRecords) job.records.resize(ChunkRecords);
         job.count = 0;
         // Once the output is lost there is no point charting the rest.
-        while (out && job.count < ChunkRecords && reader.next(job.records[job.count])) {
+        while (out && job.count < ChunkRecords) {
+            if (settings.stopRequested && settings.stopRequested()) {
+                stopped = true;
+                break;
+            }
+            if (!reader.next(job.records[job.count])) break;
             const CsvRecord& record = job.records[job.count];
             const bool header = firstRecord && record.problem.empty() && IsHeaderRecord(record.fields);
             firstRecord = false;
@@ -104,12 +115,15 @@ BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostr
         wroteAny = true;
         anyFailed = anyFailed || job.anyFailed;
         done += job.count;
+        chartedSoFar += job.charted;
         progress.update(done, job.records[job.count - 1].line);
     };
     OrderedPool<BatchJob> pool(settings.threads, ChunksPerWorker * settings.threads);
     pool.run(read, [&] { return BatchWorker(formatter, settings.settings); }, write);
     progress.finish();
+    if (charted) *charted = chartedSoFar;
 
+    if (stopped) return BatchOutcome::Stopped;
     if (reader.failed()) return BatchOutcome::InputUnreadable;
     return anyFailed ? BatchOutcome::SomeLinesFailed : BatchOutcome::AllCharted;
 }

@@ -79,6 +79,10 @@ std::optional<std::string> ApplyZone(const ChartArguments& arguments, ChartReque
         if (!row || *row >= TimeZoneRowCount) {
             return "--zone " + Quote(zone) + " is not a row of the time-zone list (0 to 70)";
         }
+        // A row is one fixed offset: there is no second occurrence to choose.
+        if (arguments.fold != Fold::Unset) {
+            return "--fold goes with a time-zone id (e.g. America/New_York), not with a row of the time-zone list";
+        }
         input.zoneRow = *row;
         return std::nullopt;
     }
@@ -89,7 +93,7 @@ std::optional<std::string> ApplyZone(const ChartArguments& arguments, ChartReque
     }
     const timezones::LocalDateTime local{input.year, input.monthIndex + 1, input.day, input.hour, input.minute,
                                          input.second};
-    auto found = OffsetFromHistory(id, local, arguments.fold);
+    auto found = OffsetFromHistory(id, local, arguments.fold, zone == "auto");
     if (auto* message = std::get_if<std::string>(&found)) return ValidUtf8(*message);
     request.zone = std::move(std::get<HistoryZone>(found));
     input.exactOffsetSeconds = request.zone->offsetSeconds;

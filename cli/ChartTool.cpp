@@ -15,6 +15,7 @@
 
 #include "cli/BatchRunner.h"
 #include "cli/ChartRequest.h"
+#include "cli/Interrupt.h"
 #include "cli/LibraryCommands.h"
 #include "cli/Listings.h"
 #include "cli/MatchCommand.h"
@@ -167,15 +168,23 @@ int RunBatch(const ToolOptions& options, std::istream& stdIn, bool errIsTerminal
         err << "zodiora-chart: " << MessageText("cannot read batch file '" + options.batchFile + "'") << '\n';
         return ExitBadInput;
     };
+    // Ctrl+C or a kill: the charts read so far are finished, so the output
+    // ends with a whole record, and the stop is reported.
+    const InterruptGuard interrupts;
+    settings.stopRequested = [] { return InterruptGuard::Caught() != 0; };
     BatchOutcome outcome;
+    std::size_t charted = 0;
     if (options.batchFile == "-") {
-        outcome = RunBatch(stdIn, settings, out, err);
+        outcome = RunBatch(stdIn, settings, out, err, &charted);
     } else {
         std::ifstream file(options.batchFile, std::ios::binary);
         if (!file) return cannotRead();
-        outcome = RunBatch(file, settings, out, err);
+        outcome = RunBatch(file, settings, out, err, &charted);
     }
     switch (outcome) {
+    case BatchOutcome::Stopped:
+        err << "zodiora-chart: interrupted after " << charted << " charts\n";
+        return 128 + InterruptGuard::Caught();
     case BatchOutcome::InputUnreadable: return cannotRead();
     case BatchOutcome::SomeLinesFailed: return ExitSomeBatchLinesFailed;
     case BatchOutcome::AllCharted: break;
@@ -275,7 +284,9 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     } else if (app.count("--match") > 0) {
         status = RunMatch(options, out, err);
     } else if (app.count("--chart") > 0) {
-        status = RunOne(options, SavedChartRequest(options, err), out, err);
+        auto saved = SavedChartRequest(options, err);
+        if (const int* refused = std::get_if<int>(&saved)) return *refused;
+        status = RunOne(options, std::get<ChartRequest>(saved), out, err);
     } else {
         status = RunOne(options, PrepareBirth(options, app, err), out, err);
     }

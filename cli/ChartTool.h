@@ -10,7 +10,7 @@ enum ExitStatus : int {
     ExitSomeBatchLinesFailed = 1,  ///< --batch: the other lines were charted
     ExitBadInput = 2,              ///< bad arguments, a birth the form would refuse, an unreadable batch file
     ExitCannotWrite = 3,           ///< the output could not be written (disk full, closed pipe)
-    ExitUnreadableLibrary = 3,     ///< --match: the library file is missing or cannot be read
+    ExitUnreadableLibrary = 3,     ///< a read of the library (list, show, export, --chart, --match): missing, damaged or newer
 };
 
 /// The whole command-line tool: parses argv, writes charts to `out` and

@@ -17,6 +17,18 @@ bool Blank(const CsvRecord& record)
     return true;
 }
 
+// Everything from the record's first line to the end was taken into one
+// field; say so, so no record is lost without a word.
+std::string UnclosedQuote(long quoteLine, long firstLine, long lastLine)
+{
+    std::string text = "a quote opened on line " + std::to_string(quoteLine) + " is never closed";
+    if (lastLine > firstLine) {
+        text += ", so lines " + std::to_string(firstLine) + " to " + std::to_string(lastLine) + " (" +
+                std::to_string(lastLine - firstLine + 1) + " lines) were not read";
+    }
+    return text;
+}
+
 }  // namespace
 
 bool CsvReader::fill()
@@ -66,54 +78,69 @@ bool CsvReader::next(CsvRecord& record)
             continue;
         }
         std::size_t bytes = 0;
-        bool quoted = false;       // inside a quoted field
-        bool wasQuoted = false;    // the current field started with a quote
+        bool keep = true;           // false past the cap: the record is read to its end but not kept
+        bool quoted = false;        // inside a quoted field
+        bool wasQuoted = false;     // the current field started with a quote
+        bool fieldHasData = false;  // the current field has a character (kept or not)
+        long quoteLine = 0;         // where the open quote is
+        int last = End;
+        const auto store = [&](int c) {
+            fieldHasData = true;
+            if (keep) record.fields.back().push_back(static_cast<char>(c));
+        };
         while (true) {
             const int c = get();
             if (c == End) {
-                if (quoted) record.problem = "a quoted field is not closed before the end of the input";
+                if (quoted) record.problem = UnclosedQuote(quoteLine, record.line, last == '\n' ? line_ - 1 : line_);
                 break;
             }
-            if (++bytes > MaxRecordBytes) {
-                record.fields.clear();
+            last = c;
+            // The whole record is still read, quotes and all, so that no line
+            // inside a quoted field is ever taken for a record of its own.
+            if (keep && ++bytes > MaxRecordBytes) {
+                keep = false;
                 record.problem = "too long (more than 65536 bytes); skipped";
-                if (c != '\n') skipRestOfLine(); else ++line_;
-                return true;
             }
-            std::string& field = record.fields.back();
             if (quoted) {
                 if (c == '"') {
                     if (peek() == '"') {
                         get();
-                        field.push_back('"');
+                        store('"');
                     } else {
                         quoted = false;
                     }
                 } else {
                     if (c == '\n') ++line_;
-                    field.push_back(static_cast<char>(c));
+                    store(c);
                 }
                 continue;
             }
             if (c == '\n') {
                 ++line_;
                 // CR LF ends a record as LF does; the CR is not data.
+                std::string& field = record.fields.back();
                 if (!field.empty() && field.back() == '\r') field.pop_back();
                 break;
             }
             if (c == ',') {
-                record.fields.emplace_back();
+                if (keep) record.fields.emplace_back();
                 wasQuoted = false;
+                fieldHasData = false;
                 continue;
             }
-            if (c == '"' && field.empty() && !wasQuoted) {
+            if (c == '"' && !fieldHasData && !wasQuoted) {
                 quoted = true;
                 wasQuoted = true;
+                quoteLine = line_;
                 continue;
             }
-            field.push_back(static_cast<char>(c));
+            store(c);
         }
-        if (record.problem.empty() && Blank(record)) continue;
+        if (!record.problem.empty()) {
+            record.fields.clear();
+            return true;
+        }
+        if (Blank(record)) continue;
         return true;
     }
 }

@@ -17,9 +17,11 @@ struct CsvRecord {
 /// Reads RFC 4180 CSV: fields split at commas, quoted fields with doubled
 /// quotes, commas and line breaks inside, records ended by LF or CR LF.
 /// A UTF-8 byte-order mark at the start is skipped; blank lines and lines
-/// starting with '#' are skipped too. A record longer than MaxRecordBytes is
-/// given up (its problem says so) and reading resumes after its line, so one
-/// runaway quote cannot swallow the file or the memory.
+/// starting with '#' are skipped too. A record longer than MaxRecordBytes
+/// (line break included) is given up (its problem says so) and read on to its
+/// real end, quotes and all, so no line inside a quoted field is taken for a
+/// record and the memory stays bounded. A quote never closed takes the rest
+/// of the input; its problem names the quote's line and the lines not read.
 class CsvReader {
 public:
     static constexpr std::size_t MaxRecordBytes = 64 * 1024;

@@ -11,6 +11,7 @@
 #include "cli/ChartTool.h"
 #include "cli/JsonWriter.h"
 #include "cli/LibraryCsv.h"
+#include "cli/ReplaceFile.h"
 #include "presentation/Utf8.h"
 #include "timezones/TimeZone.h"
 
@@ -38,34 +39,17 @@ bool Open(ChartLibrary& library, const ToolOptions& options, std::ostream& err)
     return true;
 }
 
-// Opens the chosen library only to read its charts (--match): the one place
-// a read opens it. A missing file is not created and a file that is not a
-// SQLite database is not touched (open() would set it aside and start an
-// empty library); either answers ExitUnreadableLibrary.
+// Opens the chosen library only to read its charts (list, show, export,
+// --chart, --match): a missing file is not created, a damaged or newer one
+// is left where it is, and the reason answers ExitUnreadableLibrary.
 int OpenToRead(ChartLibrary& library, const ToolOptions& options, std::ostream& err)
 {
     const std::filesystem::path path =
         options.libraryFile.empty() ? DefaultChartLibraryPath() : std::filesystem::path(options.libraryFile);
-    const auto unreadable = [&](std::string_view why) {
-        err << "zodiora-chart: " << MessageText("cannot read the chart library '" + path.string() + "': " + std::string(why))
-            << '\n';
-        return ExitUnreadableLibrary;
-    };
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return unreadable("no such file");
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return unreadable("permission denied or not readable");
-    constexpr std::string_view Header("SQLite format 3\0", 16);
-    std::array<char, 16> head{};
-    file.read(head.data(), head.size());
-    if (file.gcount() != static_cast<std::streamsize>(head.size()) ||
-        std::string_view(head.data(), head.size()) != Header) {
-        return unreadable("not a chart library");
-    }
-    const auto opened = library.open(path);
-    if (!opened) return unreadable(opened.error());
-    if (opened->setAside) return unreadable(opened->setAside->message());
-    return ExitOk;
+    const auto opened = library.openToRead(path);
+    if (opened) return ExitOk;
+    err << "zodiora-chart: " << MessageText(opened.error()) << '\n';
+    return ExitUnreadableLibrary;
 }
 
 // A name as given, else as the form would hold it (capitals).
@@ -129,8 +113,7 @@ int Show(ChartLibrary& library, const std::string& name, std::ostream& out, std:
     return ExitOk;
 }
 
-int Add(ChartLibrary& library, const ChartRequest& request, const ToolOptions& options, std::ostream& out,
-        std::ostream& err)
+int Add(ChartLibrary& library, const ChartRequest& request, const ToolOptions& options, std::ostream& err)
 {
     SavedChart chart;
     chart.form = request.form;
@@ -140,11 +123,11 @@ int Add(ChartLibrary& library, const ChartRequest& request, const ToolOptions& o
     if (options.settingsGiven()) chart.settings = SettingsText(options.settingsOver({}));
     const auto id = library.save(chart);
     if (!id) return Fail(err, id.error());
-    out << "saved chart " << *id << ": " << MessageText(chart.form.name) << '\n';
+    err << "saved chart " << *id << ": " << MessageText(chart.form.name) << '\n';
     return ExitOk;
 }
 
-int Export(ChartLibrary& library, const std::string& file, std::ostream& out, std::ostream& err)
+int Export(ChartLibrary& library, const std::string& file, std::ostream& err)
 {
     const auto charts = library.list();
     if (!charts) return Fail(err, charts.error());
@@ -163,16 +146,16 @@ int Export(ChartLibrary& library, const std::string& file, std::ostream& out, st
     if (withSettings) text.append(",").append(LibraryCsvSettingsColumn);
     text.push_back('\n');
     for (const SavedChart& chart : saved) AppendLibraryCsvLine(text, chart, withSettings);
-    std::ofstream file_(file, std::ios::binary);
-    if (!(file_ << text) || !file_.flush()) {
-        err << "zodiora-chart: " << MessageText("cannot write '" + file + "'") << '\n';
+    // A full disk or a kill leaves the old file, never a part of the new one.
+    if (const std::string problem = ReplaceFile(file, text); !problem.empty()) {
+        err << "zodiora-chart: " << MessageText(problem) << '\n';
         return ExitCannotWrite;
     }
-    out << "exported " << charts->size() << " charts to " << MessageText(file) << '\n';
+    err << "exported " << charts->size() << " charts to " << MessageText(file) << '\n';
     return ExitOk;
 }
 
-int Import(ChartLibrary& library, const std::string& file, std::ostream& out, std::ostream& err)
+int Import(ChartLibrary& library, const std::string& file, std::ostream& err)
 {
     std::ifstream in(file, std::ios::binary);
     if (!in) return Fail(err, "cannot read '" + file + "'");
@@ -181,9 +164,9 @@ int Import(ChartLibrary& library, const std::string& file, std::ostream& out, st
     for (const std::string& problem : read.problems) err << "zodiora-chart: " << MessageText(problem) << '\n';
     const auto saved = library.saveAll(read.charts);
     if (!saved) return Fail(err, saved.error());
-    out << "imported " << read.charts.size() << " charts from " << MessageText(file);
-    if (!read.problems.empty()) out << "; " << read.problems.size() << " bad lines skipped";
-    out << '\n';
+    err << "imported " << read.charts.size() << " charts from " << MessageText(file);
+    if (!read.problems.empty()) err << "; " << read.problems.size() << " bad lines skipped";
+    err << '\n';
     return read.problems.empty() ? ExitOk : ExitSomeBatchLinesFailed;
 }
 
@@ -207,13 +190,15 @@ int RunLibrary(const ToolOptions& options, const std::function<std::optional<Cha
     if (action == "add" && !(request = birth())) return ExitBadInput;
 
     ChartLibrary library;
-    if (!Open(library, options, err)) return ExitBadInput;
+    if (action == "add" || action == "import") {
+        if (!Open(library, options, err)) return ExitBadInput;
+        if (action == "add") return Add(library, *request, options, err);
+        return Import(library, options.library[1], err);
+    }
+    if (const int status = OpenToRead(library, options, err); status != ExitOk) return status;
     if (action == "list") return List(library, options.json || options.format == "json", out, err);
-    if (action == "add") return Add(library, *request, options, out, err);
-    const std::string& argument = options.library[1];
-    if (action == "show") return Show(library, argument, out, err);
-    if (action == "export") return Export(library, argument, out, err);
-    return Import(library, argument, out, err);
+    if (action == "show") return Show(library, options.library[1], out, err);
+    return Export(library, options.library[1], err);
 }
 
 ChartRequest RequestFromSaved(const SavedChart& chart)
@@ -234,12 +219,12 @@ ChartRequest RequestFromSaved(const SavedChart& chart)
     return request;
 }
 
-std::optional<ChartRequest> SavedChartRequest(const ToolOptions& options, std::ostream& err)
+std::variant<ChartRequest, int> SavedChartRequest(const ToolOptions& options, std::ostream& err)
 {
     ChartLibrary library;
-    if (!Open(library, options, err)) return std::nullopt;
+    if (const int status = OpenToRead(library, options, err); status != ExitOk) return status;
     const auto chart = FindChart(library, options.savedChart, err);
-    if (!chart) return std::nullopt;
+    if (!chart) return ExitBadInput;
     return RequestFromSaved(*chart);
 }
 

@@ -16,13 +16,17 @@ namespace zodiora::cli {
 
 /// --library ACTION: list [--json], show NAME, add (the birth comes from
 /// `birth`, which reports its own problems and gives nothing then),
-/// export FILE.csv, import FILE.csv. Answers the exit status.
+/// export FILE.csv, import FILE.csv. Answers the exit status. list, show and
+/// export only read (see ChartLibrary::openToRead): a library they cannot
+/// read answers ExitUnreadableLibrary. Status lines of add, import and
+/// export go to `err`, so `out` carries only what was asked for.
 int RunLibrary(const ToolOptions& options, const std::function<std::optional<ChartRequest>()>& birth,
                std::ostream& out, std::ostream& err);
 
-/// --chart NAME: the saved chart as a request to chart, or nothing (the
-/// problem already on `err`).
-std::optional<ChartRequest> SavedChartRequest(const ToolOptions& options, std::ostream& err);
+/// --chart NAME: the saved chart as a request to chart, or the exit status
+/// (the problem already on `err`): ExitUnreadableLibrary when the library
+/// is missing or cannot be read, ExitBadInput when the name is not in it.
+std::variant<ChartRequest, int> SavedChartRequest(const ToolOptions& options, std::ostream& err);
 
 /// The saved chart as a request to chart: its form, settings and zone.
 ChartRequest RequestFromSaved(const SavedChart& chart);

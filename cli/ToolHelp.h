@@ -31,7 +31,9 @@ Exit status:
   2  bad or conflicting arguments, a birth the form would refuse, an unreadable batch file,
      an unknown place or zone, a local time that happened twice (without --fold) or never,
      a --transit moment that cannot be read or lies outside the ephemeris's years
-  3  the output could not be written; --match: the library file is missing or cannot be read
+  3  the output could not be written; --library list/show/export, --chart, --match: the library
+     file is missing, not a chart library, damaged or from a newer version (it is left as it is)
+  130, 143  --batch stopped by SIGINT or SIGTERM after the charts read so far (count on stderr)
 
 Examples:
   one chart:      zodiora-chart --name Asha --date 1980-06-15 --time 06:30 --zone 34 --lat 28:37N --lon 077:13E

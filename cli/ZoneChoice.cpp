@@ -33,11 +33,15 @@ std::string_view Trimmed(std::string_view text)
 }  // namespace
 
 std::variant<HistoryZone, std::string> OffsetFromHistory(std::string_view id, const timezones::LocalDateTime& local,
-                                                         Fold fold)
+                                                         Fold fold, bool placeZone)
 {
     std::string error;
-    const auto zone = timezones::TimeZone::Find(id, &error);
+    auto failure = timezones::TimeZone::FindFailure::UnknownId;
+    const auto zone = timezones::TimeZone::Find(id, &error, &failure);
     if (!zone) {
+        // Blame --zone only for an id the user typed; a missing or damaged database is no typing error.
+        if (failure != timezones::TimeZone::FindFailure::UnknownId) return error;
+        if (placeZone) return "the place's time zone '" + std::string(id) + "' is not in the time-zone database: " + error;
         return "--zone '" + std::string(id) + "' is neither a row of the time-zone list (0 to 70) nor a time-zone id: " +
                error;
     }

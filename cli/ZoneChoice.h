@@ -19,10 +19,11 @@ struct HistoryZone {
 enum class Fold { Unset, Earlier, Later };
 
 /// The offset in force in zone `id` at the local clock reading, or a
-/// one-line problem: an unknown id, a time that happened twice with no fold
-/// chosen (both offsets named), or a time the clocks skipped.
+/// one-line problem: an unknown id (`placeZone`: the id came from --place,
+/// not --zone), a missing or damaged zone file, a time that happened twice
+/// with no fold chosen (both offsets named), or a time the clocks skipped.
 std::variant<HistoryZone, std::string> OffsetFromHistory(std::string_view id, const timezones::LocalDateTime& local,
-                                                         Fold fold);
+                                                         Fold fold, bool placeZone = false);
 
 /// Which occurrence of the local clock reading in zone `id` had the offset
 /// `offsetSeconds`: Unset unless the reading happened twice there (or the

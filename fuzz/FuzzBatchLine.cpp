@@ -26,6 +26,10 @@ int FuzzBatchLine(const std::uint8_t* data, std::size_t size)
     cli::CsvReader reader(in);
     ChartSession session;
     cli::CsvRecord record;
+    // Long inputs are for the reader; charting every one of their thousands
+    // of records would only make each run slow, so a few are charted.
+    constexpr int MaxCharted = 32;
+    int charted = 0;
     while (reader.next(record)) {
         std::size_t bytes = 0;
         for (const std::string& field : record.fields) bytes += field.size();
@@ -43,7 +47,7 @@ int FuzzBatchLine(const std::uint8_t* data, std::size_t size)
             CheckMessage(*message);
             continue;
         }
-        CheckChartResult(session.run(std::get<BirthFormInput>(parsed)));
+        if (charted++ < MaxCharted) CheckChartResult(session.run(std::get<BirthFormInput>(parsed)));
     }
     Check(!in.bad(), "a string never fails to read");
     return 0;

@@ -25,4 +25,13 @@ int FuzzRtfWriter(const std::uint8_t* data, std::size_t size);
 /// readings and the report composer, chart after chart.
 int FuzzReport(const std::uint8_t* data, std::size_t size);
 
+/// Any text as an unpacked atlas file: refused naming a line, or loaded with
+/// every place on the globe and searchable.
+int FuzzAtlas(const std::uint8_t* data, std::size_t size);
+
+/// Any bytes as a chart library file, opened by the read commands only: the
+/// file is never changed, renamed or joined by another (SQLite's -wal and
+/// -shm aside), and each command ends with a known status.
+int FuzzLibraryRead(const std::uint8_t* data, std::size_t size);
+
 }  // namespace zodiora::fuzz

@@ -47,7 +47,8 @@ TEST_P(Replay, EveryCommittedInputPasses)
 INSTANTIATE_TEST_SUITE_P(Fuzz, Replay,
                          ::testing::Values(Target{"batch_line", FuzzBatchLine}, Target{"arguments", FuzzArguments},
                                            Target{"chart_path", FuzzChartPath}, Target{"rtf_writer", FuzzRtfWriter},
-                                           Target{"report", FuzzReport}),
+                                           Target{"report", FuzzReport}, Target{"atlas", FuzzAtlas},
+                                           Target{"library_read", FuzzLibraryRead}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

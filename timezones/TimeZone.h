@@ -18,9 +18,18 @@ namespace zodiora::timezones {
 /// look-up is a search of its transitions and nothing more.
 class TimeZone {
 public:
+    /// Why Find gave nothing.
+    enum class FindFailure {
+        UnknownId,   ///< the database has no such zone
+        NoDatabase,  ///< the folder is missing or empty
+        Unreadable,  ///< the zone's file is damaged or cannot be read
+    };
+
     /// The zone with this IANA id, or nothing with a one-line reason in *error
-    /// (unknown id, or no tz database on the system).
-    static std::optional<TimeZone> Find(std::string_view id, std::string* error);
+    /// and its kind in *failure. Zone files come from $TZDIR when set, as
+    /// other tz programs take them, else from the system's tz database; a
+    /// damaged file is refused here, never found out later.
+    static std::optional<TimeZone> Find(std::string_view id, std::string* error, FindFailure* failure = nullptr);
 
     std::string_view id() const;
 
@@ -40,9 +49,10 @@ public:
     LocalDateTime toLocal(std::int64_t utcSeconds) const;
 
 private:
-    explicit TimeZone(const date::time_zone* zone) : zone_(zone) {}
+    TimeZone(const date::time_zone* zone, std::string_view id) : zone_(zone), id_(id) {}
 
     const date::time_zone* zone_;
+    std::string_view id_;  ///< as the zone was asked for; lives as long as the zone
 };
 
 }  // namespace zodiora::timezones

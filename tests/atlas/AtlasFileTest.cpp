@@ -57,6 +57,43 @@ TEST(AtlasFile, RefusesDamagedTextNamingTheLine)
     EXPECT_FALSE(ParseAtlasText("", ignore, &error));
 }
 
+TEST(AtlasFile, RefusesEachBadPlaceRowWithItsLine)
+{
+    // Paris's row (line 11) with one field spoilt; indexes equal to their
+    // section's count are one past the end.
+    const std::string paris = "Paris\tParigi,Lutetia\t0\t0\t48.85341\t2.3488\t2138551\t0\n";
+    const auto ignore = [](const AtlasText&, const AtlasText::Row&) {};
+    for (const char* row : {"Paris\t\t0\t0\t48.85341\t2.3488\t2138551\t2\n",   // zone index = count
+                            "Paris\t\t2\t0\t48.85341\t2.3488\t2138551\t0\n",   // country index = count
+                            "Paris\t\t0\t1\t48.85341\t2.3488\t2138551\t0\n",   // state index = count
+                            "Paris\t\t0\t0\tnan\t2.3488\t2138551\t0\n",
+                            "Paris\t\t0\t0\t48.85341\tinf\t2138551\t0\n",
+                            "Paris\t\t0\t0\t90.5\t2.3488\t2138551\t0\n",
+                            "Paris\t\t0\t0\t48.85341\t-180.01\t2138551\t0\n",
+                            "Paris\t\t0\t0\t48.85341\t2.3488\t-5\t0\n"}) {
+        SCOPED_TRACE(row);
+        std::string bad = Tiny;
+        bad.replace(bad.find(paris), paris.size(), row);
+        std::string error;
+        EXPECT_FALSE(ParseAtlasText(bad, ignore, &error));
+        EXPECT_EQ(error.find("atlas line 11:"), 0u) << error;
+    }
+}
+
+TEST(AtlasFile, ACountLargerThanTheFileIsRefusedBeforeAnythingIsSized)
+{
+    const auto path = std::filesystem::temp_directory_path() / "zodiora-atlas-huge-count.txt.gz";
+    gzFile file = gzopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    gzputs(file, "countries 1\nFR\tFrance\nstates 0\nzones 1\nEurope/Paris\nplaces 100000000000000\n"
+                 "Paris\t\t0\t\t48.85341\t2.3488\t2138551\t0\n");
+    gzclose(file);
+    std::string error;
+    EXPECT_FALSE(Atlas::Load(path.string(), &error));
+    EXPECT_EQ(error.find("atlas line 6: expected \"places COUNT\""), 0u) << error;
+    std::filesystem::remove(path);
+}
+
 TEST(AtlasFile, SmallAtlasLoadsAndSearches)
 {
     // Names short enough for a string's inline storage must survive the

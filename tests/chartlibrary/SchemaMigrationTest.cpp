@@ -68,6 +68,24 @@ TEST_F(SchemaMigrationTest, AVersion1LibraryOpensWithEveryFieldInPlace)
     EXPECT_EQ(chart.settings, "") << "an old chart takes the preferences' settings";
 }
 
+TEST_F(SchemaMigrationTest, AVersion1LibraryIsReadWithoutBeingUpgraded)
+{
+    MakeVersion1Library(path_);
+    const std::string bytes = ReadBytes(path_);
+    ChartLibrary library = makeLibrary();
+    const auto opened = library.openToRead(path_);
+    ASSERT_TRUE(opened) << opened.error();
+    const SavedChart chart = library.findByName("ASHA").value().value();
+    EXPECT_EQ(chart.note, "first chart");
+    EXPECT_EQ(chart.settings, "");
+    library.close();
+    // Brought up to date in memory only: the file is still version 1.
+    EXPECT_EQ(ReadBytes(path_), bytes);
+    SqliteDatabase db;
+    ASSERT_EQ(db.open(path_), 0);
+    EXPECT_EQ(UserVersion(db), 1);
+}
+
 TEST_F(SchemaMigrationTest, Version2KeepsEachChartsSettings)
 {
     MakeVersion1Library(path_);

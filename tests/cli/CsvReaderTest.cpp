@@ -56,14 +56,68 @@ TEST(CsvReader, SkipsBomBlankAndCommentLinesAndTakesCrLf)
 TEST(CsvReader, OverlongAndUnclosedRecordsAreReportedAndReadingGoesOn)
 {
     const std::string huge(CsvReader::MaxRecordBytes + 10, 'x');
-    const auto records = ReadAll("a\n\"" + huge + "\nb,c\n\"open");
+    const auto records = ReadAll("a\n" + huge + "\nb,c\n\"open");
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].fields, (Fields{"a"}));
     EXPECT_NE(records[1].problem.find("too long"), std::string::npos);
     EXPECT_EQ(records[1].line, 2);
     EXPECT_EQ(records[2].fields, (Fields{"b", "c"}));
     EXPECT_EQ(records[2].line, 3);
-    EXPECT_NE(records[3].problem.find("not closed"), std::string::npos);
+    EXPECT_EQ(records[3].problem, "a quote opened on line 4 is never closed");
+}
+
+TEST(CsvReader, AnOverlongQuotedFieldIsSkippedToItsRealEnd)
+{
+    // Lines inside the quotes look like records; none may become one.
+    std::string note;
+    for (int k = 0; k < 5000; ++k) note += "inner,1980-06-15,06:30\n";
+    const auto records = ReadAll("a\nlong,\"" + note + "\",end\nb\n");
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].problem, "too long (more than 65536 bytes); skipped");
+    EXPECT_EQ(records[1].line, 2);
+    EXPECT_TRUE(records[1].fields.empty());
+    EXPECT_EQ(records[2].fields, (Fields{"b"}));
+    EXPECT_EQ(records[2].line, 5003);
+}
+
+TEST(CsvReader, AnUnclosedQuoteSaysWhichLinesWentUnread)
+{
+    std::string text = "a\nb,\"c\n";
+    for (int k = 0; k < 3; ++k) text += "d,e\n";
+    auto records = ReadAll(text);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].problem, "a quote opened on line 2 is never closed, so lines 2 to 5 (4 lines) were not read");
+    // Past the cap the message is the same: the quote, not the length, is what went wrong.
+    text = "a\nb,\"" + std::string(CsvReader::MaxRecordBytes, 'x') + "\nd,e";
+    records = ReadAll(text);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].problem, "a quote opened on line 2 is never closed, so lines 2 to 3 (2 lines) were not read");
+}
+
+TEST(CsvReader, TheCapCountsTheRecordWithItsLineBreak)
+{
+    struct Case {
+        std::size_t bytes;
+        const char* end;
+        bool kept;
+    };
+    const std::size_t cap = CsvReader::MaxRecordBytes;
+    for (const Case& c : {Case{cap - 1, "\n", true}, Case{cap - 2, "\r\n", true}, Case{cap, "", true},
+                          Case{cap, "\n", false}, Case{cap - 1, "\r\n", false}, Case{cap + 1, "", false}}) {
+        SCOPED_TRACE(std::to_string(c.bytes) + (c.end[0] == '\0' ? " at the end" : " and a line break"));
+        const std::string record(c.bytes, 'x');
+        const bool last = c.end[0] == '\0';
+        const auto records = ReadAll(record + c.end + (last ? "" : "next\n"));
+        ASSERT_EQ(records.size(), last ? 1u : 2u);
+        EXPECT_EQ(records[0].problem.empty(), c.kept);
+        if (c.kept) {
+            EXPECT_EQ(records[0].fields, (Fields{record}));
+        }
+        if (!last) {
+            EXPECT_EQ(records[1].fields, (Fields{"next"}));
+            EXPECT_EQ(records[1].line, 2);
+        }
+    }
 }
 
 TEST(BatchFields, SevenOrTenColumns)

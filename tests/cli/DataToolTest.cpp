@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <vector>
@@ -182,4 +183,20 @@ TEST(DataTool, ListsVersionZonesStationsAndHelp)
     for (const char* word : {"Exit status:", "--batch -", "--stations Mercury", "--list-zones", "--threads"}) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
     }
+}
+
+TEST(DataTool, TheReadmesSampleChartIsWhatTheToolPrints)
+{
+    // The README shows the chart's first lines, then "   ..."; they must stay the program's own.
+    std::ifstream file(ZODIORA_README, std::ios::binary);
+    const std::string readme{std::istreambuf_iterator<char>(file), {}};
+    const std::size_t start = readme.find("Chart of SAMPLE CHART\n");
+    const std::size_t end = readme.find("   ...\n", start);
+    ASSERT_NE(start, std::string::npos);
+    ASSERT_NE(end, std::string::npos);
+    const test::Result result = test::RunTool({"--name", "sample chart", "--date", "1980-06-15", "--time", "06:30", "--zone", "34",
+                                   "--lat", "28:37N", "--lon", "77:13E", "--city", "New Delhi", "--state", "Delhi",
+                                   "--country", "India"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.substr(0, end - start), readme.substr(start, end - start));
 }

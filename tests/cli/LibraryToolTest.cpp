@@ -105,13 +105,99 @@ TEST_F(LibraryTool, ExportImportRoundTripKeepsGoodLines)
     EXPECT_EQ(twice["timeZone"]["abbreviation"], "EST");
 }
 
-TEST_F(LibraryTool, ADamagedLibraryIsSetAsideAndNamed)
+TEST_F(LibraryTool, AddStillSetsADamagedLibraryAsideAndSaysSo)
 {
     std::ofstream(file("charts.sqlite")) << "not a database at all, just some text long enough to be read";
-    const Result list = run({"--library", "list"});
-    EXPECT_EQ(list.status, 0) << list.err;
-    EXPECT_NE(list.err.find("The chart library " + file("charts.sqlite")), std::string::npos) << list.err;
-    EXPECT_NE(list.err.find("It was kept as "), std::string::npos) << list.err;
+    std::vector<std::string> add{"--library", "add"};
+    add.insert(add.end(), Delhi1980.begin(), Delhi1980.end());
+    const Result added = run(add);
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_NE(added.err.find("The chart library " + file("charts.sqlite")), std::string::npos) << added.err;
+    EXPECT_NE(added.err.find("It was kept as "), std::string::npos) << added.err;
+}
+
+TEST_F(LibraryTool, ReadCommandsLeaveAnUnusableLibraryWhereItIs)
+{
+    std::vector<std::string> add{"--library", "add"};
+    add.insert(add.end(), Delhi1980.begin(), Delhi1980.end());
+    ASSERT_EQ(run(add, "good.sqlite").status, 0);
+    std::string damaged = Read(file("good.sqlite"));
+    for (std::size_t k = 100; k < 3100 && k < damaged.size(); ++k) damaged[k] = '\xff';
+    std::ofstream(file("backup.csv")) << "a good backup\n";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* reason;
+    };
+    for (const Case& c : {Case{"damaged", damaged, " is damaged ("},
+                          Case{"a CSV given by mistake", "name,date\nASHA,1980-06-15\n", " is not a chart library"}}) {
+        for (const std::vector<std::string>& command :
+             {std::vector<std::string>{"--library", "list"}, std::vector<std::string>{"--library", "show", "ASHA"},
+              std::vector<std::string>{"--library", "export", file("backup.csv")},
+              std::vector<std::string>{"--chart", "ASHA"}}) {
+            SCOPED_TRACE(std::string(c.what) + ": " + command[0] + " " + command[1]);
+            std::ofstream(file("charts.sqlite"), std::ios::binary | std::ios::trunc) << c.bytes;
+            const Result result = run(command);
+            EXPECT_EQ(result.status, 3);
+            EXPECT_NE(result.err.find(file("charts.sqlite") + c.reason), std::string::npos)
+                << result.err;
+            EXPECT_EQ(Read(file("charts.sqlite")), c.bytes);
+            EXPECT_EQ(Read(file("backup.csv")), "a good backup\n");
+            for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+                EXPECT_EQ(entry.path().filename().string().find(".corrupt-"), std::string::npos) << entry.path();
+            }
+        }
+    }
+}
+
+TEST_F(LibraryTool, AReadOfAMistypedPathCreatesNothing)
+{
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"--library", "list"}, std::vector<std::string>{"--chart", "ASHA"},
+          std::vector<std::string>{"--library", "export", file("out.csv")}}) {
+        SCOPED_TRACE(command[0]);
+        const Result result = run(command, "typo/dir/charts.sqlite");
+        EXPECT_EQ(result.status, 3);
+        EXPECT_NE(result.err.find("does not exist"), std::string::npos) << result.err;
+        EXPECT_TRUE(std::filesystem::is_empty(folder_));
+    }
+}
+
+TEST_F(LibraryTool, StatusLinesGoToStandardError)
+{
+    std::vector<std::string> add{"--library", "add"};
+    add.insert(add.end(), Delhi1980.begin(), Delhi1980.end());
+    const Result added = run(add);
+    EXPECT_EQ(added.out, "");
+    EXPECT_EQ(added.err, "saved chart 1: ASHA\n");
+    const Result exported = run({"--library", "export", file("a.csv")});
+    EXPECT_EQ(exported.out, "");
+    EXPECT_EQ(exported.err, "exported 1 charts to " + file("a.csv") + "\n");
+    const Result imported = run({"--library", "import", file("a.csv")}, "other.sqlite");
+    EXPECT_EQ(imported.out, "");
+    EXPECT_EQ(imported.err, "imported 1 charts from " + file("a.csv") + "\n");
+}
+
+TEST_F(LibraryTool, ExportReplacesItsTargetInsteadOfWritingIntoIt)
+{
+    // A second name for the old backup sees whether the file was written in
+    // place (a full disk would then leave a part of it) or replaced whole.
+    std::vector<std::string> add{"--library", "add"};
+    add.insert(add.end(), Delhi1980.begin(), Delhi1980.end());
+    ASSERT_EQ(run(add).status, 0);
+    std::ofstream(file("backup.csv")) << "the old backup\n";
+    std::filesystem::create_hard_link(file("backup.csv"), file("old.csv"));
+    ASSERT_EQ(run({"--library", "export", file("backup.csv")}).status, 0);
+    EXPECT_EQ(Read(file("old.csv")), "the old backup\n");
+    EXPECT_EQ(Read(file("backup.csv")).substr(0, 5), "name,");
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << "a temporary file left: " << entry.path();
+    }
+    // Through a link, the file it names is replaced and the link stays.
+    std::filesystem::create_symlink("old.csv", file("link.csv"));
+    ASSERT_EQ(run({"--library", "export", file("link.csv")}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(file("link.csv")));
+    EXPECT_EQ(Read(file("old.csv")), Read(file("backup.csv")));
 }
 
 TEST_F(LibraryTool, SettingsGivenToAddTravelThroughExportAndImport)

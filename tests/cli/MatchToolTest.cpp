@@ -169,7 +169,7 @@ TEST_F(MatchTool, AnUnreadableLibraryExitsThreeAndIsLeftAlone)
     const std::string missing = (folder_ / "missing.sqlite").string();
     Result result = RunTool({"--match", "RAVI", "SITA", "--library-file", missing});
     EXPECT_EQ(result.status, 3);
-    EXPECT_NE(result.err.find("no such file"), std::string::npos);
+    EXPECT_NE(result.err.find("does not exist"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(missing));  // not created
 
     const std::string garbage = (folder_ / "garbage.sqlite").string();

@@ -2,6 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 #include "ToolRun.h"
 #include "birthdata/TimeZoneTable.h"
 #include "cli/ZoneChoice.h"
@@ -124,4 +128,43 @@ TEST(PlaceTool, OffsetsAndRowAbbreviationsAreNamed)
         EXPECT_EQ(abbreviation.find_first_of(" ,"), std::string_view::npos) << row;
     }
     EXPECT_EQ(zodiora::cli::RowAbbreviation(34), "IST");
+}
+
+TEST(PlaceTool, FoldWithARowOfTheZoneListIsRefused)
+{
+    const Result result = RunTool(With(Delhi1980, {"--fold", "later"}));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "zodiora-chart: --fold goes with a time-zone id (e.g. America/New_York), not with a row of "
+                          "the time-zone list\n");
+}
+
+TEST(PlaceTool, ADamagedOrMissingZoneDatabaseIsNamedNotBlamedOnZone)
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "zodiora-tz-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    std::filesystem::create_directories(folder / "damaged/Europe");
+    std::filesystem::create_directories(folder / "empty");
+    std::ofstream(folder / "damaged/Europe/London", std::ios::binary) << std::string("TZif2\0\0\0", 8)
+                                                                       << std::string(60, '\xff');
+    const std::vector<std::string> london{"--name", "A", "--date", "1971-06-15", "--time", "06:30", "--lat", "51:30N",
+                                          "--lon", "0:07W"};
+
+    setenv("TZDIR", (folder / "damaged").c_str(), 1);
+    const Result damaged = RunTool(With(london, {"--zone", "Europe/London"}));
+    EXPECT_EQ(damaged.status, 2);
+    EXPECT_NE(damaged.err.find("the time-zone file for Europe/London in " + (folder / "damaged").string() +
+                               " is damaged"),
+              std::string::npos)
+        << damaged.err;
+
+    setenv("TZDIR", (folder / "empty").c_str(), 1);
+    const Result empty =
+        RunTool({"--name", "A", "--date", "1971-06-15", "--time", "06:30", "--place", "London, England"});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_NE(empty.err.find("there is no time-zone database in " + (folder / "empty").string()), std::string::npos)
+        << empty.err;
+    EXPECT_EQ(empty.err.find("--zone"), std::string::npos) << empty.err;
+    unsetenv("TZDIR");
+    std::filesystem::remove_all(folder);
 }

@@ -49,6 +49,8 @@ TEST(ZoneChoice, MapsHistoryToTheFormsRowAndBox)
         {"Europe/London", {1944, 6, 6, 12, 0, 0}, 2 * 3600, Row("British Double Summer Time", false)},
         // +04:30 is no row, but Iran's +03:30 row with the box gives it.
         {"Asia/Tehran", {1993, 7, 1, 12, 0, 0}, 4 * 3600 + 1800, Row("Iran Time", true)},
+        // SAST names no +02:00 row, and rows named for daylight, summer or war time are passed over.
+        {"Africa/Johannesburg", {2000, 6, 1, 12, 0, 0}, 2 * 3600, Row("Eastern European Time", false)},
         // No row: the exact offset is needed.
         {"Asia/Kathmandu", {1986, 6, 1, 12, 0, 0}, 5 * 3600 + 45 * 60, std::nullopt},
         {"America/Chicago", {1880, 5, 1, 12, 0, 0}, -(5 * 3600 + 50 * 60 + 36), std::nullopt},

@@ -159,3 +159,16 @@ TEST(Vimshottari, YearLengthScalesEveryPeriodAndTheDefaultIsJulian)
     // 120 savana years are 43,200 days.
     EXPECT_NEAR(Vimshottari(0.0, Birth, 360.0).periods[8].endJd - Birth, 43200.0, 1e-6);
 }
+
+TEST(Vimshottari, PeriodsAfterAKrittikaMoonRunInThePublishedOrderByName)
+{
+    // Krittika (26°40' to 40° Aries-Taurus) is the Sun's; the periods then run
+    // Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury, Ketu, Venus (BPHS, the
+    // chapter on Vimshottari dasha). Names, not just the enum: the tables print them.
+    const VimshottariDasha dasha = Vimshottari(30.0, Birth);
+    ASSERT_GE(dasha.periods.size(), 9u);
+    std::vector<std::string_view> names;
+    for (std::size_t k = 0; k < 9; ++k) names.push_back(DashaLordName(dasha.periods[k].lord));
+    EXPECT_EQ(names, (std::vector<std::string_view>{"Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury",
+                                                    "Ketu", "Venus"}));
+}
