@@ -13,6 +13,7 @@
 
 #include "birthdata/KeyFilters.h"
 #include "birthdata/TimeZoneTable.h"
+#include "engine/YearRange.h"
 #include "presentation/ChartDisplay.h"
 
 #include "app/KeyFilterHook.h"
@@ -134,9 +135,11 @@ QWidget* BirthFormFields::buildBirthRows()
     monthBox_->setObjectName(QStringLiteral("monthBox"));
     monthBox_->setMaxVisibleItems(12);
     dayBox_ = NumberList("dayBox", 1, 31, panel);
-    yearBox_ = NumberList("yearBox", 1901, 2050, panel);
+    yearBox_ = NumberList("yearBox", PreciseYears.first, PreciseYears.last, panel);
+    yearBox_->setMaxVisibleItems(20);
     grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), panel), 1, 0);
-    grid->addLayout(RowOf({monthBox_, dayBox_, yearBox_}), 1, 1);
+    // Dates before the Gregorian reform, or Old Style dates after it, must be converted first.
+    grid->addLayout(RowOf({monthBox_, dayBox_, yearBox_, new QLabel(tr("Gregorian"), panel)}), 1, 1);
 
     hourBox_ = NumberList("hourBox", 0, 23, panel);
     minuteBox_ = NumberList("minuteBox", 0, 59, panel);
@@ -250,6 +253,8 @@ void BirthFormFields::fillDefaults()
     for (QComboBox* list : {monthBox_, dayBox_, yearBox_, hourBox_, minuteBox_, secondBox_}) {
         list->setCurrentIndex(0);
     }
+    // The list reaches back to 1583; a new form still opens on the classic ephemeris's first year.
+    yearBox_->setCurrentText(QString::number(ClassicYears.first));
     zoneBox_->setCurrentIndex(DefaultTimeZoneRow);
     northButton_->setChecked(true);
     eastButton_->setChecked(true);
@@ -348,6 +353,8 @@ void BirthFormFields::focusField(FormField field)
 void BirthFormFields::connectZoneHistory()
 {
     connect(placeField_, &PlaceField::placeChosen, this, &BirthFormFields::fillPlace);
+    connect(yearBox_, &QComboBox::currentIndexChanged, this,
+            [this] { emit yearChosen(yearBox_->currentText().toInt()); });
     // The offset in force depends on the date and time of birth.
     for (QComboBox* list : {monthBox_, dayBox_, yearBox_, hourBox_, minuteBox_}) {
         connect(list, &QComboBox::currentIndexChanged, this,
@@ -355,6 +362,7 @@ void BirthFormFields::connectZoneHistory()
     }
     zoneHistoryLine_->setLocalTime(LocalOf(input()));
 }
+
 
 void BirthFormFields::fillPlace(const atlas::Place& place)
 {

@@ -44,6 +44,8 @@ public:
 signals:
     /// The lookup button was pressed.
     void placeLookupRequested();
+    /// The year list's choice changed to `year`.
+    void yearChosen(int year);
 
 private:
     QWidget* buildBirthRows();

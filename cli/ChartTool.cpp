@@ -73,11 +73,16 @@ ChartFormatter FormatterFor(const ToolOptions& options, const CalculationSetting
     return formatter;
 }
 
-int RunOne(const ToolOptions& options, const std::optional<ChartRequest>& request, std::ostream& out)
+int RunOne(const ToolOptions& options, const std::optional<ChartRequest>& request, std::ostream& out,
+           std::ostream& err)
 {
     if (!request) return ExitBadInput;
     // A saved chart's own settings, unless the command line overrides them.
     const CalculationSettings settings = options.settingsOver(ParseSettingsText(request->settings));
+    if (const auto problem = EphemerisYearProblem(request->form, settings.ephemeris)) {
+        err << "zodiora-chart: " << MessageText(*problem) << '\n';
+        return ExitBadInput;
+    }
     ChartSession session;
     session.setSettings(settings);
     const ChartFormatter formatter = FormatterFor(options, settings);
@@ -227,9 +232,9 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     } else if (app.count("--match") > 0) {
         status = RunMatch(options, out, err);
     } else if (app.count("--chart") > 0) {
-        status = RunOne(options, SavedChartRequest(options, err), out);
+        status = RunOne(options, SavedChartRequest(options, err), out, err);
     } else {
-        status = RunOne(options, PrepareBirth(options, app, err), out);
+        status = RunOne(options, PrepareBirth(options, app, err), out, err);
     }
     if (!out.flush()) {
         err << "zodiora-chart: cannot write the output\n";

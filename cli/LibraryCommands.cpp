@@ -10,6 +10,7 @@
 #include "cli/ChartTool.h"
 #include "cli/JsonWriter.h"
 #include "cli/LibraryCsv.h"
+#include "engine/YearRange.h"
 #include "presentation/Utf8.h"
 #include "timezones/TimeZone.h"
 
@@ -135,6 +136,12 @@ int Add(ChartLibrary& library, const ChartRequest& request, const std::string& n
     chart.form = request.form;
     if (request.zone) chart.zoneId = request.zone->id;
     chart.note = note;
+    // Only the precise ephemeris charts such a year: saved with it, the chart opens as it was entered.
+    if (!ClassicYears.holds(chart.form.year)) {
+        CalculationSettings settings;
+        settings.ephemeris = Ephemeris::Precise;
+        chart.settings = SettingsText(settings);
+    }
     const auto id = library.save(chart);
     if (!id) return Fail(err, id.error());
     out << "saved chart " << *id << ": " << MessageText(chart.form.name) << '\n';

@@ -63,7 +63,7 @@ std::vector<CLI::Option*> AddBirthOptions(CLI::App& app, ToolOptions& options)
     ChartArguments& chart = options.chart;
     return {
         app.add_option("--name", chart.name, "name (letters and spaces; shown in capitals)"),
-        app.add_option("--date", chart.date, "local date of birth, YYYY-MM-DD (1901 to 2050)"),
+        app.add_option("--date", chart.date, "local date of birth, YYYY-MM-DD, Gregorian calendar (1901 to 2050; 1583 to 2399 with --ephemeris precise)"),
         app.add_option("--time", chart.time, "local clock time of birth, HH:MM or HH:MM:SS"),
         app.add_option("--zone", chart.zone,
                        "row of the time-zone list, 0 to 70 (29 = Greenwich; see --list-zones), a time-zone id "

@@ -113,7 +113,7 @@ private slots:
                  (QStringList{"January", "February", "March", "April", "May", "June", "July", "August", "September",
                               "October", "November", "December"}));
         const std::tuple<const char*, int, const char*> lists[] = {
-            {"dayBox", 31, "31"}, {"yearBox", 150, "2050"}, {"hourBox", 24, "23"}, {"minuteBox", 60, "59"},
+            {"dayBox", 31, "31"}, {"yearBox", 817, "2399"}, {"hourBox", 24, "23"}, {"minuteBox", 60, "59"},
             {"secondBox", 60, "59"}};
         for (const auto& [name, count, last] : lists) {
             const QComboBox* list = Child<QComboBox>(form, name);

@@ -158,7 +158,7 @@ TEST(ChartTool, ReportFollowsTheChart)
     EXPECT_EQ(report.substr(report.size() - 7), "Mercury");  // Pluto in Virgo, ruled by Mercury
 }
 
-TEST(ChartTool, DatesRunFrom1901To2050)
+TEST(ChartTool, ClassicDatesRunFrom1901To2050AndNameThePreciseEphemeris)
 {
     auto birth = Delhi1980;
     for (const char* accepted : {"2050-12-31", "1901-01-01"}) {
@@ -170,7 +170,40 @@ TEST(ChartTool, DatesRunFrom1901To2050)
         const Result result = RunTool(birth);
         EXPECT_EQ(result.status, ExitBadInput);
         EXPECT_EQ(result.err, std::string("zodiora-chart: --date '") + refused +
-                                  "': the year must lie between 1901 and 2050\n");
+                                  "': the year must lie between 1901 and 2050; the precise ephemeris "
+                                  "(--ephemeris precise) charts 1583 to 2399\n");
+    }
+}
+
+TEST(ChartTool, PreciseDatesRunFrom1583To2399Gregorian)
+{
+    auto birth = With(Delhi1980, {"--ephemeris", "precise"});
+    for (const char* accepted : {"1583-01-01", "1869-10-02", "2399-12-31", "2000-02-29"}) {
+        birth[3] = accepted;
+        EXPECT_EQ(RunTool(birth).status, ExitOk) << accepted;
+    }
+    const std::pair<const char*, const char*> refused[] = {
+        {"1582-12-31", "': the year must lie between 1583 and 2399 (Gregorian calendar)"},
+        {"2400-01-01", "': the year must lie between 1583 and 2399 (Gregorian calendar)"},
+        {"1900-02-29", "': 1900 has no 29 February in the Gregorian calendar (Julian-calendar dates are not supported)"},
+        {"1700-02-18 OS", "': Julian-calendar (Old Style) dates are not supported; give the Gregorian (New Style) date"},
+        {"1700-02-18J", "': Julian-calendar (Old Style) dates are not supported; give the Gregorian (New Style) date"},
+    };
+    for (const auto& [date, message] : refused) {
+        birth[3] = date;
+        const Result result = RunTool(birth);
+        EXPECT_EQ(result.status, ExitBadInput) << date;
+        EXPECT_EQ(result.err, std::string("zodiora-chart: --date '") + date + message + "\n");
+    }
+}
+
+TEST(ChartTool, LatitudeBeyondThePoleIsRefused)
+{
+    for (const char* latitude : {"95N", "90:01S", "-90.5"}) {
+        const Result result = RunTool({"--name", "A", "--date", "1980-06-15", "--time", "06:30", "--zone", "29",
+                                       "--lat", latitude, "--lon", "0:00W"});
+        EXPECT_EQ(result.status, ExitBadInput) << latitude;
+        EXPECT_EQ(result.err, std::string("zodiora-chart: --lat '") + latitude + "': a latitude lies between 90S and 90N\n");
     }
 }
 
