@@ -104,6 +104,14 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
     auto* stations = app.add_option("--stations", options.stationsPlanet,
                                     "print a planet's retrograde periods: retrograde station, direct station "
                                     "(month,day,year,hour,minute, UT); with --format, ISO 8601 UTC times");
+    auto* from = app.add_option("--from", options.stationsFrom,
+                                "--stations: only periods turning retrograde from this year (1583 to 2399; outside "
+                                "1901-2050 the stations are found from the precise ephemeris, to the minute)");
+    auto* to = app.add_option("--to", options.stationsTo, "--stations: ... to this year (with --from)");
+    from->needs(stations);
+    to->needs(stations);
+    from->needs(to);
+    to->needs(from);
     auto* zones = app.add_flag("--list-zones", options.listZones, "print the time-zone list: row, UTC offset, name");
     auto* versionFlag = app.add_flag("--version", options.version, "print the program's version");
     auto* ephemeris = app.add_option("--ephemeris", options.ephemeris,

@@ -131,6 +131,30 @@ TEST(ChartTool, StationsListsOnePeriodPerLine)
     EXPECT_TRUE(unknown.out.empty());
 }
 
+TEST(ChartTool, StationsInYearsComeFromTheTablesInsideThemAndAreFoundOutside)
+{
+    // Mars's table runs 1901-2050 whole: the same lines, in both formats.
+    for (const std::vector<std::string>& format : {std::vector<std::string>{}, std::vector<std::string>{"--format", "json"}}) {
+        std::vector<std::string> years{"--stations", "Mars", "--from", "1901", "--to", "2050"};
+        std::vector<std::string> whole{"--stations", "Mars"};
+        years.insert(years.end(), format.begin(), format.end());
+        whole.insert(whole.end(), format.begin(), format.end());
+        EXPECT_EQ(RunTool(years).out, RunTool(whole).out);
+    }
+    // Outside, found to the minute in the same format: Saturn in 1869-1870.
+    const Result saturn = RunTool({"--stations", "Saturn", "--from", "1869", "--to", "1870"});
+    ASSERT_EQ(saturn.status, ExitOk) << saturn.err;
+    EXPECT_EQ(saturn.out, "3,26,1869,12,31, 8,14,1869,14,50,\n4,7,1870,7,24, 8,26,1870,16,30,\n");
+    for (const std::vector<std::string>& refused :
+         {std::vector<std::string>{"--stations", "Mars", "--from", "1500", "--to", "1600"},
+          std::vector<std::string>{"--stations", "Mars", "--from", "2000", "--to", "1990"}}) {
+        const Result result = RunTool(refused);
+        EXPECT_EQ(result.status, ExitBadInput);
+        EXPECT_EQ(result.err, "zodiora-chart: --from and --to must be years from 1583 to 2399, --from not after --to\n");
+    }
+    EXPECT_EQ(RunTool({"--stations", "Mars", "--from", "1990"}).status, ExitBadInput);
+}
+
 TEST(ChartTool, RetrogradePlanetsAreMarkedInNamesAndHouses)
 {
     const Result result = RunTool(With(Delhi1980, {"--json"}));
