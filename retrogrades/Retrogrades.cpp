@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "engine/Engine.h"
-#include "engine/YearRange.h"
 #include "precise/Stations.h"
 #include "retrogrades/PrecisePlanet.h"
 
@@ -60,7 +59,7 @@ RetrogradeFlags RetrogradeFlagsFromMotion(double jdUt)
 
 RetrogradeFlags RetrogradesOf(const BirthData& birth)
 {
-    if (!ClassicYears.holds(birth.year)) return RetrogradeFlagsFromMotion(JulianDayUt(UniversalMomentOf(birth)));
+    if (!StationTableYears.holds(birth.year)) return RetrogradeFlagsFromMotion(JulianDayUt(UniversalMomentOf(birth)));
     return ComputeRetrogradeFlags(CivilMoment{birth.year, birth.month, birth.day, birth.hour, birth.minute});
 }
 

@@ -37,9 +37,9 @@ RetrogradeFlags ComputeRetrogradeFlags(const CivilMoment& moment);
 /// daily motion in the precise ephemeris: retrograde while it is negative.
 RetrogradeFlags RetrogradeFlagsFromMotion(double jdUt);
 
-/// The flags for a birth: in the station tables' years (1901-2050) those of
-/// its local calendar date; in the precise ephemeris's other years those of
-/// the daily motion at the moment of birth.
+/// The flags for a birth: in the station tables' years (StationTableYears,
+/// 1900-2050) those of its local calendar date; in the precise ephemeris's
+/// other years those of the daily motion at the moment of birth.
 RetrogradeFlags RetrogradesOf(const BirthData& birth);
 
 }  // namespace zodiora

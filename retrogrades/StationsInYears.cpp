@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "engine/AngleRoutines.h"
-#include "engine/YearRange.h"
 #include "precise/Stations.h"
 #include "retrogrades/PrecisePlanet.h"
 #include "retrogrades/StationTables.h"
@@ -58,15 +57,15 @@ std::optional<std::vector<StationSpan>> StationsInYears(std::string_view planetN
     if (!planet || !table) return std::nullopt;
     std::vector<StationSpan> spans;
     // Before the tables, then the tables' years, then after them, in order.
-    if (fromYear < ClassicYears.first) AddComputed(*planet, fromYear, std::min(toYear, ClassicYears.first - 1), spans);
+    if (fromYear < StationTableYears.first) AddComputed(*planet, fromYear, std::min(toYear, StationTableYears.first - 1), spans);
     for (const StationPeriod& period : *table) {
         const int year = YearOf(period.retrograde.day);
-        if (year >= std::max(fromYear, ClassicYears.first) && year <= std::min(toYear, ClassicYears.last)) {
+        if (year >= std::max(fromYear, StationTableYears.first) && year <= std::min(toYear, StationTableYears.last)) {
             spans.push_back({{period.retrograde.day, period.retrograde.hour, period.retrograde.minute},
                              {period.direct.day, period.direct.hour, period.direct.minute}});
         }
     }
-    if (toYear > ClassicYears.last) AddComputed(*planet, std::max(fromYear, ClassicYears.last + 1), toYear, spans);
+    if (toYear > StationTableYears.last) AddComputed(*planet, std::max(fromYear, StationTableYears.last + 1), toYear, spans);
     return spans;
 }
 

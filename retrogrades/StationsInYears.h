@@ -30,7 +30,7 @@ StationClock StationClockOf(double jdUt);
 
 /// The retrograde periods of `planetName` ("Mercury" .. "Saturn") that turn
 /// retrograde in the years fromYear..toYear (Gregorian, UT): from the station
-/// tables in the classic ephemeris's years (1901-2050), found by root-finding
+/// tables in their years (StationTableYears, 1900-2050), found by root-finding
 /// on the precise ephemeris's daily motion in the others. nullopt for any
 /// other planet name.
 std::optional<std::vector<StationSpan>> StationsInYears(std::string_view planetName, int fromYear, int toYear);

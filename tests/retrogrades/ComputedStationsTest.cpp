@@ -71,7 +71,7 @@ TEST(ComputedStations, AgreeWithTheTablesInsideTheirYears)
 
 TEST(ComputedStations, YearsJoinTheTablesWithoutGapOrOverlap)
 {
-    // Saturn's periods of 1899..1902: two computed (before the tables), two from the tables.
+    // Saturn's periods of 1899..1902: one computed (before the tables), three from the tables.
     const auto spans = StationsInYears("Saturn", 1899, 1902);
     ASSERT_TRUE(spans);
     ASSERT_EQ(spans->size(), 4u);
