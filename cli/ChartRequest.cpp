@@ -10,6 +10,7 @@
 #include "cli/BatchFields.h"
 #include "cli/DecimalAngle.h"
 #include "engine/YearRange.h"
+#include "timezones/LocalMeanTime.h"
 #include "presentation/Utf8.h"
 
 namespace zodiora::cli {
@@ -102,6 +103,11 @@ std::optional<std::string> ApplyZone(const ChartArguments& arguments, ChartReque
             return "--zone " + Quote(zone) + " is not a row of the time-zone list (0 to 70)";
         }
         input.zoneRow = *row;
+        return std::nullopt;
+    }
+    if (zone == "lmt") {
+        // The offset follows from the longitude, read after the zone.
+        request.zone = HistoryZone{"", "LMT", 0, true};
         return std::nullopt;
     }
     std::string_view id = zone;
@@ -200,6 +206,16 @@ std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& 
     const auto longitude = colonLongitude ? colonLongitude : DecimalAngle(arguments.longitude, 'E', 'W');
     if (!longitude) {
         return "--lon " + Quote(arguments.longitude) + " is not of the form DDD:MM followed by E or W";
+    }
+    if (request.zone &&
+        (request.zone->localMeanTime ||
+         timezones::KeptLocalMeanTime({request.zone->offsetSeconds, request.zone->abbreviation}, input.year))) {
+        // The place's own mean time, not that of the zone's reference city.
+        const double east = AngleDegrees(arguments.longitude, 'E', 'W').value_or(0);
+        request.zone->localMeanTime = true;
+        request.zone->abbreviation = "LMT";
+        request.zone->offsetSeconds = timezones::LocalMeanTimeOffsetSeconds(east);
+        input.exactOffsetSeconds = request.zone->offsetSeconds;
     }
     input.lonDegrees = longitude->degrees;
     input.lonMinutes = longitude->minutes;

@@ -67,7 +67,8 @@ std::vector<CLI::Option*> AddBirthOptions(CLI::App& app, ToolOptions& options)
         app.add_option("--time", chart.time, "local clock time of birth, HH:MM or HH:MM:SS"),
         app.add_option("--zone", chart.zone,
                        "row of the time-zone list, 0 to 70 (29 = Greenwich; see --list-zones), a time-zone id "
-                       "(Asia/Kolkata: the offset in force then, from history) or auto (the --place's zone)"),
+                       "(Asia/Kolkata: the offset in force then, from history; where history gives local mean time, "
+                       "the birth place's own), auto (the --place's zone) or lmt (local mean time: longitude / 15)"),
         app.add_option("--lat", chart.latitude,
                        "latitude DD:MM followed by N or S, e.g. 28:37N, or decimal degrees, e.g. 28.6139N or -33.87"),
         app.add_option("--lon", chart.longitude,
@@ -106,7 +107,8 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
                                     "(month,day,year,hour,minute, UT); with --format, ISO 8601 UTC times");
     auto* from = app.add_option("--from", options.stationsFrom,
                                 "--stations: only periods turning retrograde from this year (1583 to 2399; outside "
-                                "1901-2050 the stations are found from the precise ephemeris, to the minute)");
+                                "the tables' 1900-2050 the stations are found from the precise ephemeris, to the "
+                                "minute)");
     auto* to = app.add_option("--to", options.stationsTo, "--stations: ... to this year (with --from)");
     from->needs(stations);
     to->needs(stations);

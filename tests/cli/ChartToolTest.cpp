@@ -271,3 +271,24 @@ TEST(ChartTool, BatchTextSeparatesChartsByOneBlankLine)
     EXPECT_EQ(batch.status, ExitOk);
     EXPECT_EQ(batch.out, RunTool(asha).out + "\n" + RunTool(ravi).out);
 }
+
+TEST(ChartTool, LocalMeanTimeIsNamedInTheClockLineAndTheJson)
+{
+    const std::vector<std::string> birth{"--name", "Gandhi", "--date", "1869-10-02", "--time", "07:12", "--zone",
+                                         "Asia/Kolkata", "--lat", "21:38N", "--lon", "69:36E", "--city", "Porbandar",
+                                         "--ephemeris", "precise"};
+    const Result text = RunTool(With(birth, {"--vedic"}));
+    ASSERT_EQ(text.status, ExitOk) << text.err;
+    EXPECT_NE(text.out.find("clock: Local mean time of Porbandar, +04:38:24\n"), std::string::npos) << text.out;
+    const auto json = nlohmann::json::parse(RunTool(With(birth, {"--json"})).out);
+    EXPECT_EQ(json["timeZone"]["source"], "lmt");
+    EXPECT_EQ(json["timeZone"]["id"], "Asia/Kolkata");
+    EXPECT_EQ(json["timeZone"]["abbreviation"], "LMT");
+    EXPECT_EQ(json["timeZone"]["offsetSeconds"], 16704);
+    const auto asked = nlohmann::json::parse(RunTool({"--name", "A", "--date", "1980-06-15", "--time", "06:30",
+                                                      "--zone", "lmt", "--lat", "21:38N", "--lon", "69:36W", "--json"})
+                                                 .out);
+    EXPECT_EQ(asked["timeZone"]["source"], "lmt");
+    EXPECT_TRUE(asked["timeZone"]["id"].is_null());
+    EXPECT_EQ(asked["timeZone"]["offsetSeconds"], -16704);
+}
