@@ -14,6 +14,8 @@
 #include "birthdata/KeyFilters.h"
 #include "birthdata/TimeZoneTable.h"
 #include "engine/YearRange.h"
+#include "timezones/LocalMeanTime.h"
+#include "timezones/ZoneChoice.h"
 #include "presentation/ChartDisplay.h"
 
 #include "app/KeyFilterHook.h"
@@ -160,8 +162,13 @@ QWidget* BirthFormFields::buildZone()
     zoneBox_ = new QComboBox(frame);
     zoneBox_->setObjectName(QStringLiteral("zoneBox"));
     zoneBox_->setMaxVisibleItems(20);
+    meanTimeBox_ = new QCheckBox(tr("Local mean time"), frame);
+    meanTimeBox_->setObjectName(QStringLiteral("meanTimeBox"));
+    meanTimeBox_->setToolTip(tr("The birth place's own mean time, longitude / 15; ticked by itself where the "
+                                "place's zone kept local mean time then"));
     row->addWidget(daylightSavingBox_);
     row->addWidget(zoneBox_, 1);
+    row->addWidget(meanTimeBox_);
     return frame;
 }
 
@@ -263,9 +270,10 @@ void BirthFormFields::fillDefaults()
 void BirthFormFields::setTabChain()
 {
     // Top to bottom, left to right, as the rows are laid out.
-    const std::array<QWidget*, 21> chain{nameEdit_,           monthBox_,           dayBox_,
+    const std::array<QWidget*, 22> chain{nameEdit_,           monthBox_,           dayBox_,
                                          yearBox_,            hourBox_,            minuteBox_,
                                          secondBox_,          daylightSavingBox_,  zoneBox_,
+                                         meanTimeBox_,
                                          latitudeDegreesEdit_, latitudeMinutesEdit_, northButton_,
                                          southButton_,        longitudeDegreesEdit_, longitudeMinutesEdit_,
                                          eastButton_,         westButton_,         cityEdit_,
@@ -302,6 +310,10 @@ BirthFormInput BirthFormFields::input() const
     in.state = Std(stateEdit_->text());
     in.country = Std(countryEdit_->text());
     in.exactOffsetSeconds = zoneHistoryLine_->exactOffsetSeconds();
+    if (meanTimeBox_->isChecked()) {
+        const double longitude = longitudeDegreesEdit_->text().toInt() + longitudeMinutesEdit_->text().toInt() / 60.0;
+        in.exactOffsetSeconds = timezones::LocalMeanTimeOffsetSeconds(in.east ? longitude : -longitude);
+    }
     return in;
 }
 
@@ -309,6 +321,8 @@ void BirthFormFields::setInput(const BirthFormInput& in)
 {
     // The input says the zone itself; a place picked earlier no longer speaks for it.
     zoneHistoryLine_->clearPlace();
+    meanTimeBox_->setChecked(false);
+    meanTimeFromHistory_ = false;
     nameEdit_->setText(FromStd(in.name));
     monthBox_->setCurrentIndex(in.monthIndex);
     dayBox_->setCurrentText(QString::number(in.day));
@@ -357,10 +371,35 @@ void BirthFormFields::connectZoneHistory()
             [this] { emit yearChosen(yearBox_->currentText().toInt()); });
     // The offset in force depends on the date and time of birth.
     for (QComboBox* list : {monthBox_, dayBox_, yearBox_, hourBox_, minuteBox_}) {
-        connect(list, &QComboBox::currentIndexChanged, this,
-                [this] { zoneHistoryLine_->setLocalTime(LocalOf(input())); });
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+            zoneHistoryLine_->setLocalTime(LocalOf(input()));
+            followMeanTimeHistory();
+        });
     }
     zoneHistoryLine_->setLocalTime(LocalOf(input()));
+    // A tick by hand is the user's choice; history no longer moves it.
+    connect(meanTimeBox_, &QCheckBox::clicked, this, [this] { meanTimeFromHistory_ = false; });
+    connect(meanTimeBox_, &QCheckBox::toggled, this, [this](bool on) {
+        zoneBox_->setEnabled(!on);
+        daylightSavingBox_->setEnabled(!on);
+    });
+}
+
+void BirthFormFields::followMeanTimeHistory()
+{
+    const std::string id = zoneHistoryLine_->zoneId();
+    if (id.empty() || (meanTimeBox_->isChecked() && !meanTimeFromHistory_)) return;
+    const timezones::LocalDateTime local = LocalOf(input());
+    std::string error;
+    const auto choice = timezones::ChooseZone(id, local, &error);
+    const bool kept = choice && timezones::KeptLocalMeanTime(choice->earlier.offset, local.year);
+    meanTimeBox_->setChecked(kept);
+    meanTimeFromHistory_ = kept;
+}
+
+bool BirthFormFields::localMeanTime() const
+{
+    return meanTimeBox_->isChecked();
 }
 
 
@@ -372,6 +411,7 @@ void BirthFormFields::fillPlace(const atlas::Place& place)
     ShowAngle(place.latitude, latitudeDegreesEdit_, latitudeMinutesEdit_, northButton_, southButton_);
     ShowAngle(place.longitude, longitudeDegreesEdit_, longitudeMinutesEdit_, eastButton_, westButton_);
     zoneHistoryLine_->setPlace(FromView(place.name), place.zoneId);
+    followMeanTimeHistory();
 }
 
 std::string BirthFormFields::zoneId() const

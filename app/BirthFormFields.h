@@ -36,6 +36,9 @@ public:
     /// Sets every control as `input` describes (seconds are left alone).
     void setInput(const BirthFormInput& input);
 
+    /// The "Local mean time" box is ticked: the offset is the birth place's own mean time.
+    bool localMeanTime() const;
+
     /// Puts the focus in the box a validation message names.
     void focusField(FormField field);
     /// Continues the tab chain from the lookup button to `next`.
@@ -56,6 +59,9 @@ private:
     void setTabChain();
     void connectZoneHistory();
     void fillPlace(const atlas::Place& place);
+    /// Ticks the mean-time box where the place's zone kept local mean time at the birth, and
+    /// unticks it when history ticked it and no longer does.
+    void followMeanTimeHistory();
 
     QLineEdit* nameEdit_;
     QComboBox* monthBox_;
@@ -66,6 +72,8 @@ private:
     QComboBox* secondBox_;
     QCheckBox* daylightSavingBox_;
     QComboBox* zoneBox_;
+    QCheckBox* meanTimeBox_;
+    bool meanTimeFromHistory_ = false;  ///< the mean-time box was ticked by history, not by hand
     QLineEdit* latitudeDegreesEdit_;
     QLineEdit* latitudeMinutesEdit_;
     QRadioButton* northButton_;

@@ -173,7 +173,7 @@ void BirthFormWindow::proceed()
         return;
     }
     ChartResult chart = session_->run(in);
-    chart.clock = FormClock(chart.birth, zoneId());
+    chart.clock = fields_->localMeanTime() ? MeanTimeClockOf(chart.birth) : FormClock(chart.birth, zoneId());
 
     delete results_.data();
     results_ = new ResultsWindow(platform_);
