@@ -15,6 +15,9 @@
 #include "birthdata/KeyFilters.h"
 #include "birthdata/NameText.h"
 #include "birthdata/TimeZoneTable.h"
+#include "engine/YearRange.h"
+#include "timezones/LocalMeanTime.h"
+#include "timezones/ZoneChoice.h"
 #include "presentation/ChartDisplay.h"
 
 #include "app/KeyFilterHook.h"
@@ -154,9 +157,11 @@ QWidget* BirthFormFields::buildBirthRows()
     monthBox_->setObjectName(QStringLiteral("monthBox"));
     monthBox_->setMaxVisibleItems(12);
     dayBox_ = NumberList("dayBox", 1, 31, panel);
-    yearBox_ = NumberList("yearBox", 1901, 2050, panel);
+    yearBox_ = NumberList("yearBox", PreciseYears.first, PreciseYears.last, panel);
+    yearBox_->setMaxVisibleItems(20);
     grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), panel), 1, 0);
-    grid->addLayout(RowOf({monthBox_, dayBox_, yearBox_}), 1, 1);
+    // Dates before the Gregorian reform, or Old Style dates after it, must be converted first.
+    grid->addLayout(RowOf({monthBox_, dayBox_, yearBox_, new QLabel(tr("Gregorian"), panel)}), 1, 1);
 
     hourBox_ = NumberList("hourBox", 0, 23, panel);
     minuteBox_ = NumberList("minuteBox", 0, 59, panel);
@@ -177,8 +182,13 @@ QWidget* BirthFormFields::buildZone()
     zoneBox_ = new QComboBox(frame);
     zoneBox_->setObjectName(QStringLiteral("zoneBox"));
     zoneBox_->setMaxVisibleItems(20);
+    meanTimeBox_ = new QCheckBox(tr("Local mean time"), frame);
+    meanTimeBox_->setObjectName(QStringLiteral("meanTimeBox"));
+    meanTimeBox_->setToolTip(tr("The birth place's own mean time, longitude / 15; ticked by itself where the "
+                                "place's zone kept local mean time then"));
     row->addWidget(daylightSavingBox_);
     row->addWidget(zoneBox_, 1);
+    row->addWidget(meanTimeBox_);
     return frame;
 }
 
@@ -270,6 +280,8 @@ void BirthFormFields::fillDefaults()
     for (QComboBox* list : {monthBox_, dayBox_, yearBox_, hourBox_, minuteBox_, secondBox_}) {
         list->setCurrentIndex(0);
     }
+    // The list reaches back to 1583; a new form still opens on the classic ephemeris's first year.
+    yearBox_->setCurrentText(QString::number(ClassicYears.first));
     zoneBox_->setCurrentIndex(DefaultTimeZoneRow);
     northButton_->setChecked(true);
     eastButton_->setChecked(true);
@@ -278,9 +290,10 @@ void BirthFormFields::fillDefaults()
 void BirthFormFields::setTabChain()
 {
     // Top to bottom, left to right, as the rows are laid out.
-    const std::array<QWidget*, 21> chain{nameEdit_,           monthBox_,           dayBox_,
+    const std::array<QWidget*, 22> chain{nameEdit_,           monthBox_,           dayBox_,
                                          yearBox_,            hourBox_,            minuteBox_,
                                          secondBox_,          daylightSavingBox_,  zoneBox_,
+                                         meanTimeBox_,
                                          latitudeDegreesEdit_, latitudeMinutesEdit_, northButton_,
                                          southButton_,        longitudeDegreesEdit_, longitudeMinutesEdit_,
                                          eastButton_,         westButton_,         cityEdit_,
@@ -317,6 +330,10 @@ BirthFormInput BirthFormFields::input() const
     in.state = Std(stateEdit_->text());
     in.country = Std(countryEdit_->text());
     in.exactOffsetSeconds = zoneHistoryLine_->exactOffsetSeconds();
+    if (meanTimeBox_->isChecked()) {
+        const double longitude = longitudeDegreesEdit_->text().toInt() + longitudeMinutesEdit_->text().toInt() / 60.0;
+        in.exactOffsetSeconds = timezones::LocalMeanTimeOffsetSeconds(in.east ? longitude : -longitude);
+    }
     // The exact offset's entry is no row of the table: the row, not read
     // beside it, is the default one, as the tool keeps it.
     if (in.exactOffsetSeconds) in.zoneRow = DefaultTimeZoneRow;
@@ -327,6 +344,8 @@ void BirthFormFields::setInput(const BirthFormInput& in, std::string_view zoneId
 {
     // The input says the zone itself; a place picked earlier no longer speaks for it.
     zoneHistoryLine_->clearPlace();
+    meanTimeBox_->setChecked(false);
+    meanTimeFromHistory_ = false;
     nameEdit_->setText(FromStd(in.name));
     monthBox_->setCurrentIndex(in.monthIndex);
     dayBox_->setCurrentText(QString::number(in.day));
@@ -380,13 +399,41 @@ void BirthFormFields::focusField(FormField field)
 void BirthFormFields::connectZoneHistory()
 {
     connect(placeField_, &PlaceField::placeChosen, this, &BirthFormFields::fillPlace);
+    connect(yearBox_, &QComboBox::currentIndexChanged, this,
+            [this] { emit yearChosen(yearBox_->currentText().toInt()); });
     // The offset in force depends on the date and time of birth.
     for (QComboBox* list : {monthBox_, dayBox_, yearBox_, hourBox_, minuteBox_}) {
-        connect(list, &QComboBox::currentIndexChanged, this,
-                [this] { zoneHistoryLine_->setLocalTime(LocalOf(input())); });
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+            zoneHistoryLine_->setLocalTime(LocalOf(input()));
+            followMeanTimeHistory();
+        });
     }
     zoneHistoryLine_->setLocalTime(LocalOf(input()));
+    // A tick by hand is the user's choice; history no longer moves it.
+    connect(meanTimeBox_, &QCheckBox::clicked, this, [this] { meanTimeFromHistory_ = false; });
+    connect(meanTimeBox_, &QCheckBox::toggled, this, [this](bool on) {
+        zoneBox_->setEnabled(!on);
+        daylightSavingBox_->setEnabled(!on);
+    });
 }
+
+void BirthFormFields::followMeanTimeHistory()
+{
+    const std::string id = zoneHistoryLine_->zoneId();
+    if (id.empty() || (meanTimeBox_->isChecked() && !meanTimeFromHistory_)) return;
+    const timezones::LocalDateTime local = LocalOf(input());
+    std::string error;
+    const auto choice = timezones::ChooseZone(id, local, &error);
+    const bool kept = choice && timezones::KeptLocalMeanTime(choice->earlier.offset, local.year);
+    meanTimeBox_->setChecked(kept);
+    meanTimeFromHistory_ = kept;
+}
+
+bool BirthFormFields::localMeanTime() const
+{
+    return meanTimeBox_->isChecked();
+}
+
 
 void BirthFormFields::fillPlace(const atlas::Place& place)
 {
@@ -396,6 +443,7 @@ void BirthFormFields::fillPlace(const atlas::Place& place)
     ShowAngle(place.latitude, latitudeDegreesEdit_, latitudeMinutesEdit_, northButton_, southButton_);
     ShowAngle(place.longitude, longitudeDegreesEdit_, longitudeMinutesEdit_, eastButton_, westButton_);
     zoneHistoryLine_->setPlace(FromView(place.name), place.zoneId);
+    followMeanTimeHistory();
 }
 
 QString BirthFormFields::missingZoneChoice() const

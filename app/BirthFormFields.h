@@ -48,6 +48,9 @@ public:
     /// Puts the focus on the offsets to pick from.
     void focusZoneChoice();
 
+    /// The "Local mean time" box is ticked: the offset is the birth place's own mean time.
+    bool localMeanTime() const;
+
     /// Puts the focus in the box a validation message names.
     void focusField(FormField field);
     /// Continues the tab chain from the lookup button to `next`.
@@ -56,6 +59,8 @@ public:
 signals:
     /// The lookup button was pressed.
     void placeLookupRequested();
+    /// The year list's choice changed to `year`.
+    void yearChosen(int year);
 
 private:
     QWidget* buildBirthRows();
@@ -66,6 +71,9 @@ private:
     void setTabChain();
     void connectZoneHistory();
     void fillPlace(const atlas::Place& place);
+    /// Ticks the mean-time box where the place's zone kept local mean time at the birth, and
+    /// unticks it when history ticked it and no longer does.
+    void followMeanTimeHistory();
 
     QLineEdit* nameEdit_;
     QComboBox* monthBox_;
@@ -76,6 +84,8 @@ private:
     QComboBox* secondBox_;
     QCheckBox* daylightSavingBox_;
     QComboBox* zoneBox_;
+    QCheckBox* meanTimeBox_;
+    bool meanTimeFromHistory_ = false;  ///< the mean-time box was ticked by history, not by hand
     QLineEdit* latitudeDegreesEdit_;
     QLineEdit* latitudeMinutesEdit_;
     QRadioButton* northButton_;

@@ -12,6 +12,7 @@
 #include "birthdata/BirthDataInput.h"
 #include "birthdata/NameText.h"
 #include "birthdata/PlaceLookup.h"
+#include "engine/YearRange.h"
 #include "presentation/ChartSession.h"
 #include "timezones/TimeZone.h"
 
@@ -71,7 +72,19 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     body->setSpacing(8);
     fields_ = new BirthFormFields(platform_, client);
     connect(fields_, &BirthFormFields::placeLookupRequested, this, &BirthFormWindow::lookUpPlace);
+    connect(fields_, &BirthFormFields::yearChosen, this, &BirthFormWindow::keepYearChartable);
     body->addWidget(fields_);
+    yearNote_ = new QLabel(tr("The classic ephemeris charts %1 to %2: births outside those years are charted with "
+                              "the precise ephemeris (%3 to %4).")
+                               .arg(ClassicYears.first)
+                               .arg(ClassicYears.last)
+                               .arg(PreciseYears.first)
+                               .arg(PreciseYears.last),
+                           client);
+    yearNote_->setObjectName(QStringLiteral("yearNote"));
+    yearNote_->setWordWrap(true);
+    yearNote_->hide();
+    body->addWidget(yearNote_);
 
     auto* proceedButton = new QPushButton(QStringLiteral("Proceed"), client);
     proceedButton->setObjectName(QStringLiteral("proceedButton"));
@@ -160,6 +173,8 @@ void BirthFormWindow::proceed()
         return;
     }
     in.name = std::move(name.name);
+    // The Settings menu may have gone back to classic since the year was chosen.
+    keepYearChartable(in.year);
     if (const auto problem = ValidateBirthData(in)) {
         ShowUserMessage(platform_, this, *problem);
         fields_->focusField(problem->focus);
@@ -173,7 +188,7 @@ void BirthFormWindow::proceed()
         return;
     }
     ChartResult chart = session_->run(in);
-    chart.clock = FormClock(chart.birth, zoneId());
+    chart.clock = fields_->localMeanTime() ? MeanTimeClockOf(chart.birth) : FormClock(chart.birth, zoneId());
 
     delete results_.data();
     results_ = new ResultsWindow(platform_);
@@ -186,6 +201,19 @@ void BirthFormWindow::proceed()
     results_->showChart(chart);
     results_->showMaximizedOn(screen());
     hide();
+}
+
+void BirthFormWindow::keepYearChartable(int year)
+{
+    if (yearNote_ == nullptr || calculation_ == nullptr) return;  // the form is still being built
+    const bool outside = !ClassicYears.holds(year);
+    yearNote_->setVisible(outside);
+    if (outside && calculation_->ephemeris() == Ephemeris::Classic) {
+        CalculationSettings settings = calculation_->settings();
+        settings.ephemeris = Ephemeris::Precise;
+        // Marked and applied for this chart; the remembered default stays classic.
+        calculation_->showSettings(settings);
+    }
 }
 
 void BirthFormWindow::lookUpPlace()

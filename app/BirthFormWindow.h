@@ -7,6 +7,8 @@
 #include "birthdata/BirthFormInput.h"
 #include "engine/CalculationSettings.h"
 
+class QLabel;
+
 namespace zodiora {
 
 class BirthFormFields;
@@ -60,6 +62,9 @@ signals:
 public slots:
     /// Checks the input and, when it passes, shows its chart in a new results window.
     void proceed();
+    /// A year the classic ephemeris does not chart switches this chart to
+    /// the precise one, and the note under the form says so.
+    void keepYearChartable(int year);
     /// Opens a web search for the place's coordinates.
     void lookUpPlace();
     /// Back from the results: drops the results window, shows the form.
@@ -81,6 +86,7 @@ private:
     int timeUncertainty_ = 5;
     LibraryActions* library_ = nullptr;
     CalculationMenu* calculation_ = nullptr;
+    QLabel* yearNote_ = nullptr;
 };
 
 }  // namespace zodiora

@@ -13,7 +13,7 @@ struct BirthData {
     std::string name;          ///< as typed, not trimmed
     int month = 1;             ///< 1..12, local civil date
     int day = 1;               ///< 1..31
-    int year = 1901;           ///< 1901..2050 on the form
+    int year = 1901;           ///< 1583..2399 on the form (1901..2050 for the classic ephemeris), Gregorian
     int hour = 0;              ///< 0..23, local clock
     int minute = 0;            ///< 0..59, local clock
     int second = 0;            ///< 0..59, local clock; the form leaves it 0

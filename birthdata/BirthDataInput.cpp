@@ -4,13 +4,13 @@
 
 namespace zodiora {
 
-namespace {
-
-bool IsLeapYear(int year)
+bool IsGregorianLeapYear(int year)
 {
-    // Divisible by 4 is the Gregorian rule over the form's years 1901..2050.
-    return year % 4 == 0;
+    // The Gregorian rule: 1700, 1800, 1900, 2100, 2200 and 2300 have no 29 February.
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
+
+namespace {
 
 UserMessage Fail(const char* text, MessageIcon icon, FormField focus)
 {
@@ -68,7 +68,7 @@ std::optional<UserMessage> ValidateBirthData(const BirthFormInput& input)
                     FormField::LatMinutes);
     }
     const bool february = input.monthIndex == 1;
-    if (february && (input.day > 29 || (input.day == 29 && !IsLeapYear(input.year)))) {
+    if (february && (input.day > 29 || (input.day == 29 && !IsGregorianLeapYear(input.year)))) {
         return Fail("Please Enter Correct Date Or Month!", MessageIcon::Information, FormField::None);
     }
     const bool thirtyDays =

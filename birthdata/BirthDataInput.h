@@ -19,6 +19,9 @@ std::optional<UserMessage> ValidateBirthData(const BirthFormInput& input);
 /// keeps the correction already in `birth`.
 void ReadBirthData(const BirthFormInput& input, BirthData& birth);
 
+/// Whether `year` has a 29 February in the Gregorian calendar.
+bool IsGregorianLeapYear(int year);
+
 /// The value of a field that holds only decimal digits once blanks around it
 /// are trimmed; nothing for an empty text, any other character, or a value
 /// too large to matter (above 99999).

@@ -12,7 +12,7 @@ struct BirthFormInput {
     std::string name;
     int monthIndex = 0;  ///< selected row of the month list, 0 = January
     int day = 1;         ///< 1..31
-    int year = 1901;     ///< 1901..2050
+    int year = 1901;     ///< 1583..2399, Gregorian (the classic ephemeris: 1901..2050)
     int hour = 0;        ///< 0..23
     int minute = 0;      ///< 0..59
     int second = 0;      ///< 0..59; the form's seconds list is not read, so 0 there

@@ -54,7 +54,10 @@ private:
     // One record; a text chart after another record of the chunk gets its blank line here.
     bool chart(const CsvRecord& record, bool afterAnother, BatchJob& job)
     {
-        const auto parsed = ParseBatchRecord(record);
+        auto parsed = ParseBatchRecord(record);
+        if (const auto* request = std::get_if<ChartRequest>(&parsed)) {
+            if (auto problem = EphemerisYearProblem(request->form, session_.ephemeris())) parsed = std::move(*problem);
+        }
         if (const auto* request = std::get_if<ChartRequest>(&parsed)) {
             const ChartResult result = session_.run(request->form, formatter_->reportMode());
             if (afterAnother && formatter_->format == OutputFormat::Text) job.out.push_back('\n');

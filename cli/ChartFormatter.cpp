@@ -19,6 +19,7 @@ namespace {
 // The clock as the request read it: a tz zone, or the zone row.
 ClockReading ClockOf(const ChartResult& result, const ChartRequest& request)
 {
+    if (request.zone && request.zone->localMeanTime) return MeanTimeClockOf(result.birth);
     if (request.zone) return zodiora::ClockOf(result.birth, request.zone->id, request.zone->abbreviation);
     return zodiora::ClockOf(result.birth);
 }

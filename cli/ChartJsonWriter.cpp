@@ -114,7 +114,7 @@ void TimeZoneKey(JsonWriter& json, const ChartResult& result, const ChartRequest
     json.key("timeZone");
     json.beginObject();
     json.key("id");
-    if (request.zone) {
+    if (request.zone && !request.zone->id.empty()) {
         json.text(request.zone->id);
     } else {
         json.null();
@@ -123,7 +123,7 @@ void TimeZoneKey(JsonWriter& json, const ChartResult& result, const ChartRequest
                                               : RowAbbreviation(request.form.zoneRow));
     json.key("offsetSeconds");
     json.integer(UtcOffsetSeconds(result.birth));
-    Member(json, "source", request.zone ? "tz" : "row");
+    Member(json, "source", !request.zone ? "row" : request.zone->localMeanTime ? "lmt" : "tz");
     json.endObject();
 }
 

@@ -1,6 +1,7 @@
 #include "cli/ChartRequest.h"
 
 #include <chrono>
+#include <cstdio>
 #include <vector>
 
 #include "birthdata/BirthDataInput.h"
@@ -8,6 +9,8 @@
 #include "birthdata/TimeZoneTable.h"
 #include "cli/BatchFields.h"
 #include "cli/DecimalAngle.h"
+#include "engine/YearRange.h"
+#include "timezones/LocalMeanTime.h"
 #include "presentation/Utf8.h"
 
 namespace zodiora::cli {
@@ -68,6 +71,26 @@ std::string Quote(std::string_view text)
     return "'" + ValidUtf8(text) + "'";
 }
 
+// A date marked as Old Style ("1700-02-18 OS", "...J", "... julian"): said
+// plainly rather than read as a Gregorian date or called malformed.
+bool IsJulianMarked(std::string_view date)
+{
+    if (date.size() <= 10) return false;
+    std::string mark;
+    for (const char c : date.substr(10)) {
+        if (c != ' ' && c != '(' && c != ')' && c != '.') mark.push_back(static_cast<char>(c | 0x20));
+    }
+    return mark == "j" || mark == "os" || mark == "julian";
+}
+
+// Degrees beyond 90 (or 90 and some minutes): no place on the Earth.
+bool BeyondPole(const FormAngle& latitude)
+{
+    const auto degrees = DigitFieldValue(latitude.degrees);
+    const auto minutes = DigitFieldValue(latitude.minutes);
+    return degrees && (*degrees > 90 || (*degrees == 90 && minutes && *minutes > 0));
+}
+
 // A row number, or a zone of the tz database (named, or the place's with
 // "auto") whose offset at the birth's clock reading becomes the exact offset.
 std::optional<std::string> ApplyZone(const ChartArguments& arguments, ChartRequest& request)
@@ -84,6 +107,11 @@ std::optional<std::string> ApplyZone(const ChartArguments& arguments, ChartReque
             return "--fold goes with a time-zone id (e.g. America/New_York), not with a row of the time-zone list";
         }
         input.zoneRow = *row;
+        return std::nullopt;
+    }
+    if (zone == "lmt") {
+        // The offset follows from the longitude, read after the zone.
+        request.zone = HistoryZone{"", "LMT", 0, true};
         return std::nullopt;
     }
     std::string_view id = zone;
@@ -106,6 +134,9 @@ std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArgumen
 {
     auto parsed = ParseChartRequest(arguments);
     if (auto* message = std::get_if<std::string>(&parsed)) return std::move(*message);
+    if (auto problem = EphemerisYearProblem(std::get<ChartRequest>(parsed).form, Ephemeris::Classic)) {
+        return std::move(*problem);
+    }
     return std::move(std::get<ChartRequest>(parsed).form);
 }
 
@@ -121,15 +152,25 @@ std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& 
     }
     input.name = std::get<0>(name);
 
-    const std::string_view date = arguments.date;
+    std::string_view date = arguments.date;
+    if (IsJulianMarked(date)) {
+        return "--date " + Quote(date) +
+               ": Julian-calendar (Old Style) dates are not supported; give the Gregorian (New Style) date";
+    }
     const auto y = date.size() == 10 && date[4] == '-' && date[7] == '-' ? SmallNumber(date.substr(0, 4), 4) : std::nullopt;
     const auto m = y ? SmallNumber(date.substr(5, 2), 2) : std::nullopt;
     const auto d = m ? SmallNumber(date.substr(8, 2), 2) : std::nullopt;
     if (!d || *m < 1 || *m > 12 || *d < 1 || *d > 31) {
         return "--date " + Quote(date) + " is not a date of the form YYYY-MM-DD";
     }
-    if (*y < 1901 || *y > 2050) {
-        return "--date " + Quote(date) + ": the year must lie between 1901 and 2050";
+    if (!PreciseYears.holds(*y)) {
+        return "--date " + Quote(date) + ": the year must lie between " + std::to_string(PreciseYears.first) +
+               " and " + std::to_string(PreciseYears.last) + " (Gregorian calendar)";
+    }
+    if (*m == 2 && *d == 29 && *y % 4 == 0 && !IsGregorianLeapYear(*y)) {
+        // A leap day of the Julian calendar only: most likely an Old Style date.
+        return "--date " + Quote(date) + ": " + std::to_string(*y) +
+               " has no 29 February in the Gregorian calendar (Julian-calendar dates are not supported)";
     }
     input.year = *y;
     input.monthIndex = *m - 1;
@@ -158,6 +199,9 @@ std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& 
     if (!latitude) {
         return "--lat " + Quote(arguments.latitude) + " is not of the form DD:MM followed by N or S";
     }
+    if (BeyondPole(*latitude)) {
+        return "--lat " + Quote(arguments.latitude) + ": a latitude lies between 90S and 90N";
+    }
     input.latDegrees = latitude->degrees;
     input.latMinutes = latitude->minutes;
     input.south = latitude->hemisphere == 'S';
@@ -166,6 +210,16 @@ std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& 
     const auto longitude = colonLongitude ? colonLongitude : DecimalAngle(arguments.longitude, 'E', 'W');
     if (!longitude) {
         return "--lon " + Quote(arguments.longitude) + " is not of the form DDD:MM followed by E or W";
+    }
+    if (request.zone &&
+        (request.zone->localMeanTime ||
+         timezones::KeptLocalMeanTime({request.zone->offsetSeconds, request.zone->abbreviation}, input.year))) {
+        // The place's own mean time, not that of the zone's reference city.
+        const double east = AngleDegrees(arguments.longitude, 'E', 'W').value_or(0);
+        request.zone->localMeanTime = true;
+        request.zone->abbreviation = "LMT";
+        request.zone->offsetSeconds = timezones::LocalMeanTimeOffsetSeconds(east);
+        input.exactOffsetSeconds = request.zone->offsetSeconds;
     }
     input.lonDegrees = longitude->degrees;
     input.lonMinutes = longitude->minutes;
@@ -180,6 +234,17 @@ std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& 
         return message->text;
     }
     return request;
+}
+
+std::optional<std::string> EphemerisYearProblem(const BirthFormInput& form, Ephemeris ephemeris)
+{
+    if (YearsOf(ephemeris).holds(form.year)) return std::nullopt;
+    char date[48];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", form.year, form.monthIndex + 1, form.day);
+    // The first half is the classic ephemeris's message from before the precise one charted other years.
+    return "--date '" + std::string(date) + "': the year must lie between " + std::to_string(ClassicYears.first) +
+           " and " + std::to_string(ClassicYears.last) + "; the precise ephemeris (--ephemeris precise) charts " +
+           std::to_string(PreciseYears.first) + " to " + std::to_string(PreciseYears.last);
 }
 
 std::variant<ChartArguments, std::string> ParseBatchLine(std::string_view line)

@@ -7,6 +7,7 @@
 
 #include "birthdata/BirthFormInput.h"
 #include "cli/ZoneChoice.h"
+#include "engine/CalculationSettings.h"
 
 namespace zodiora::cli {
 
@@ -52,11 +53,20 @@ struct ChartRequest {
 /// Turns the arguments into what the input form would hold, or a one-line
 /// error. Texts are checked as the form checks them: the name goes through
 /// the keystroke filter, degrees and minutes through the form's validation,
-/// so a bad value gets the very message the form shows.
+/// so a bad value gets the very message the form shows. Years are those
+/// of the classic ephemeris, the form's default.
 std::variant<BirthFormInput, std::string> ParseChartArguments(const ChartArguments& arguments);
 
-/// The same, keeping the zone and place the offset came from.
+/// The same, keeping the zone and place the offset came from. Years are
+/// those of the precise ephemeris.
+
 std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& arguments);
+
+/// The refusal of a birth year `ephemeris` does not chart (the classic
+/// ephemeris: 1901 to 2050), naming the precise ephemeris; nothing when it does.
+/// ParseChartRequest accepts the precise ephemeris's years, so every path
+/// that charts asks this with the settings it charts with.
+std::optional<std::string> EphemerisYearProblem(const BirthFormInput& form, Ephemeris ephemeris);
 
 /// One line of a batch file split at every comma (no quoting):
 /// name,YYYY-MM-DD,HH:MM,zone,DD:MM{N|S},DDD:MM{E|W},dst(0/1)[,city,state,country]

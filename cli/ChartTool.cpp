@@ -25,8 +25,10 @@
 #include "zodiora/Version.h"
 #include "presentation/ChartSession.h"
 #include "presentation/Utf8.h"
+#include "engine/YearRange.h"
 #include "retrogrades/StationTables.h"
 #include "transits/Transits.h"
+#include "retrogrades/StationsInYears.h"
 
 namespace zodiora::cli {
 
@@ -94,6 +96,10 @@ int RunOne(const ToolOptions& options, const std::optional<ChartRequest>& reques
     if (!request) return ExitBadInput;
     // A saved chart's own settings, unless the command line overrides them.
     const CalculationSettings settings = options.settingsOver(ParseSettingsText(request->settings));
+    if (const auto problem = EphemerisYearProblem(request->form, settings.ephemeris)) {
+        err << "zodiora-chart: " << MessageText(*problem) << '\n';
+        return ExitBadInput;
+    }
     if (const auto refusal = TransitRefusal(options, settings.ephemeris)) {
         err << "zodiora-chart: " << MessageText(*refusal) << '\n';
         return ExitBadInput;
@@ -116,7 +122,7 @@ std::string CanonicalPlanetName(std::string name)
     return name;
 }
 
-int RunStations(const ToolOptions& options, bool isoTimes, std::ostream& out, std::ostream& err)
+int RunStations(const ToolOptions& options, bool isoTimes, bool years, std::ostream& out, std::ostream& err)
 {
     const std::string planet = CanonicalPlanetName(options.stationsPlanet);
     const auto lines = StationLines(planet);
@@ -126,6 +132,23 @@ int RunStations(const ToolOptions& options, bool isoTimes, std::ostream& out, st
                            "' (Mercury, Venus, Mars, Jupiter or Saturn)")
             << '\n';
         return ExitBadInput;
+    }
+    if (years) {
+        if (!PreciseYears.holds(options.stationsFrom) || !PreciseYears.holds(options.stationsTo) ||
+            options.stationsFrom > options.stationsTo) {
+            err << "zodiora-chart: --from and --to must be years from " << PreciseYears.first << " to "
+                << PreciseYears.last << ", --from not after --to\n";
+            return ExitBadInput;
+        }
+        const auto spans = StationsInYears(planet, options.stationsFrom, options.stationsTo);
+        if (isoTimes) {
+            WriteStationSpans(out, *spans, options.formatter().format);
+            return ExitOk;
+        }
+        for (const StationSpan& span : *spans) {
+            out << StationRecordText(span.retrograde) << ' ' << StationRecordText(span.direct) << '\n';
+        }
+        return ExitOk;
     }
     if (isoTimes) {
         WriteStationTimes(out, planet, options.formatter().format);
@@ -268,7 +291,7 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
         err << "zodiora-chart: --library-file goes with --library, --chart or --match\n";
         return ExitBadInput;
     } else if (app.count("--stations") > 0) {
-        status = RunStations(options, app.count("--format") > 0, out, err);
+        status = RunStations(options, app.count("--format") > 0, app.count("--from") > 0, out, err);
     } else if (app.count("--batch") > 0) {
         status = RunBatch(options, in, errIsTerminal, out, err);
     } else if (app.count("--find-place") > 0) {

@@ -19,4 +19,9 @@ struct FormAngle {
 /// rounded to the whole arc-minute the form holds. nullopt for anything else.
 std::optional<FormAngle> DecimalAngle(std::string_view text, char positive, char negative);
 
+/// The signed degrees an angle text gives, `positive` hemisphere positive:
+/// DD:MM followed by the letter, or a decimal as DecimalAngle reads it, to
+/// all its decimals. nullopt for anything else.
+std::optional<double> AngleDegrees(std::string_view text, char positive, char negative);
+
 }  // namespace zodiora::cli

@@ -12,6 +12,7 @@
 #include "cli/JsonWriter.h"
 #include "cli/LibraryCsv.h"
 #include "cli/ReplaceFile.h"
+#include "engine/YearRange.h"
 #include "presentation/Utf8.h"
 #include "timezones/TimeZone.h"
 
@@ -120,7 +121,15 @@ int Add(ChartLibrary& library, const ChartRequest& request, const ToolOptions& o
     if (request.zone) chart.zoneId = request.zone->id;
     chart.note = options.note;
     // Settings given on the command line are the chart's own; none: the defaults, as the window saves it.
-    if (options.settingsGiven()) chart.settings = SettingsText(options.settingsOver({}));
+    // Only the precise ephemeris charts a year outside the classic one's: saved with it, the chart opens as
+    // it was entered.
+    if (options.settingsGiven()) {
+        chart.settings = SettingsText(options.settingsOver({}));
+    } else if (!ClassicYears.holds(chart.form.year)) {
+        CalculationSettings settings;
+        settings.ephemeris = Ephemeris::Precise;
+        chart.settings = SettingsText(settings);
+    }
     const auto id = library.save(chart);
     if (!id) return Fail(err, id.error());
     err << "saved chart " << *id << ": " << MessageText(chart.form.name) << '\n';

@@ -8,12 +8,13 @@
 #include "birthdata/TimeZoneTable.h"
 #include "cli/JsonWriter.h"
 #include "retrogrades/StationTables.h"
+#include "retrogrades/StationsInYears.h"
 
 namespace zodiora::cli {
 
 namespace {
 
-std::string IsoText(const StationMoment& moment)
+std::string IsoText(const StationClock& moment)
 {
     const std::chrono::year_month_day date{moment.day};
     char buffer[48];
@@ -41,9 +42,21 @@ bool WriteStationTimes(std::ostream& out, std::string_view planetName, OutputFor
 {
     const auto periods = LoadStations(planetName);
     if (!periods) return false;
+    std::vector<StationSpan> spans;
+    spans.reserve(periods->size());
+    for (const StationPeriod& period : *periods) {
+        spans.push_back({{period.retrograde.day, period.retrograde.hour, period.retrograde.minute},
+                         {period.direct.day, period.direct.hour, period.direct.minute}});
+    }
+    WriteStationSpans(out, spans, format);
+    return true;
+}
+
+void WriteStationSpans(std::ostream& out, const std::vector<StationSpan>& spans, OutputFormat format)
+{
     std::string text;
     if (format == OutputFormat::Csv) text = "retrograde,direct\n";
-    for (const StationPeriod& period : *periods) {
+    for (const StationSpan& period : spans) {
         const std::string retrograde = IsoText(period.retrograde);
         const std::string direct = IsoText(period.direct);
         switch (format) {
@@ -67,7 +80,6 @@ bool WriteStationTimes(std::ostream& out, std::string_view planetName, OutputFor
         }
     }
     out << text;
-    return true;
 }
 
 }  // namespace zodiora::cli

@@ -2,8 +2,10 @@
 
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include "cli/ChartFormatter.h"
+#include "retrogrades/StationsInYears.h"
 
 namespace zodiora::cli {
 
@@ -14,5 +16,8 @@ void WriteZoneList(std::ostream& out);
 /// text "retrograde direct" lines, JSON one object a line, or CSV with a
 /// header. False for a planet without a station table.
 bool WriteStationTimes(std::ostream& out, std::string_view planetName, OutputFormat format);
+
+/// Retrograde periods as WriteStationTimes writes them.
+void WriteStationSpans(std::ostream& out, const std::vector<StationSpan>& spans, OutputFormat format);
 
 }  // namespace zodiora::cli

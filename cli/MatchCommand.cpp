@@ -298,6 +298,13 @@ int RunMatch(const ToolOptions& options, std::ostream& out, std::ostream& err)
             << '\n';
         return ExitBadInput;
     }
+    for (const SavedChart& saved : charts) {
+        const Ephemeris ephemeris = options.settingsOver(ParseSettingsText(saved.settings)).ephemeris;
+        if (const auto problem = EphemerisYearProblem(saved.form, ephemeris)) {
+            err << "zodiora-chart: " << MessageText(saved.form.name + ": " + *problem) << '\n';
+            return ExitBadInput;
+        }
+    }
     const Partner boy = Chart(charts[0], options);
     const Partner girl = Chart(charts[1], options);
     const ChartMatch match = MatchCharts(boy.result.chart, girl.result.chart);

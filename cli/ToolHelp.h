@@ -42,6 +42,9 @@ Examples:
   from stdin:     cat births.csv | zodiora-chart --batch - --json --threads 2
   from the atlas: zodiora-chart --name Asha --date 2007-03-22 --time 10:00 --place "Berkeley, California, US" --ephemeris precise --vedic
   zone history:   zodiora-chart --name Asha --date 1942-06-01 --time 12:00 --zone Asia/Kolkata --lat 22:34N --lon 88:22E --json
+  1583 to 2399:   zodiora-chart --name Mohan --date 1869-10-02 --time 07:12 --place Porbandar --ephemeris precise --vedic
+                  (Gregorian dates; the place's zone kept local mean time then: Porbandar's own is used)
+  mean time:      zodiora-chart --name Asha --date 1980-06-15 --time 06:30 --zone lmt --lat 21:38N --lon 69:36E
   find a place:   zodiora-chart --find-place Calcutta --json
   library:        zodiora-chart --library add --name Asha --date 1980-06-15 --time 06:30 --place "New Delhi" --note "first try"
                   zodiora-chart --library list --json
@@ -54,6 +57,7 @@ Examples:
   transits:       zodiora-chart --chart ASHA --transit 2031-05-17T06:30:00Z
   matching:       zodiora-chart --match RAVI SITA --json
   stations:       zodiora-chart --stations Mercury --format json
+                  zodiora-chart --stations Saturn --from 1869 --to 1870
   zone rows:      zodiora-chart --list-zones
   version:        zodiora-chart --version
 )";

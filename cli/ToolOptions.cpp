@@ -91,11 +91,12 @@ std::vector<CLI::Option*> AddBirthOptions(CLI::App& app, ToolOptions& options)
     ChartArguments& chart = options.chart;
     return {
         app.add_option("--name", chart.name, "name (letters and spaces; shown in capitals)"),
-        app.add_option("--date", chart.date, "local date of birth, YYYY-MM-DD (1901 to 2050)"),
+        app.add_option("--date", chart.date, "local date of birth, YYYY-MM-DD, Gregorian calendar (1901 to 2050; 1583 to 2399 with --ephemeris precise)"),
         app.add_option("--time", chart.time, "local clock time of birth, HH:MM or HH:MM:SS"),
         app.add_option("--zone", chart.zone,
                        "row of the time-zone list, 0 to 70 (29 = Greenwich; see --list-zones), a time-zone id "
-                       "(Asia/Kolkata: the offset in force then, from history) or auto (the --place's zone)"),
+                       "(Asia/Kolkata: the offset in force then, from history; where history gives local mean time, "
+                       "the birth place's own), auto (the --place's zone) or lmt (local mean time: longitude / 15)"),
         app.add_option("--lat", chart.latitude,
                        "latitude DD:MM followed by N or S, e.g. 28:37N, or decimal degrees, e.g. 28.6139N or -33.87"),
         app.add_option("--lon", chart.longitude,
@@ -132,6 +133,15 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
     auto* stations = app.add_option("--stations", options.stationsPlanet,
                                     "print a planet's retrograde periods: retrograde station, direct station "
                                     "(month,day,year,hour,minute, UT); with --format, ISO 8601 UTC times");
+    auto* from = app.add_option("--from", options.stationsFrom,
+                                "--stations: only periods turning retrograde from this year (1583 to 2399; outside "
+                                "the tables' 1900-2050 the stations are found from the precise ephemeris, to the "
+                                "minute)");
+    auto* to = app.add_option("--to", options.stationsTo, "--stations: ... to this year (with --from)");
+    from->needs(stations);
+    to->needs(stations);
+    from->needs(to);
+    to->needs(from);
     auto* zones = app.add_flag("--list-zones", options.listZones, "print the time-zone list: row, UTC offset, name");
     auto* versionFlag = app.add_flag("--version", options.version, "print the program's version");
     auto* ephemeris = app.add_option("--ephemeris", options.ephemeris,

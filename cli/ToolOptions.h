@@ -36,6 +36,8 @@ struct ToolOptions {
     std::optional<int> timeUncertainty;  ///< --time-uncertainty, minutes
     std::string batchFile;
     std::string stationsPlanet;
+    int stationsFrom = 0;  ///< --from: first year of --stations
+    int stationsTo = 0;    ///< --to: last year of --stations
     std::string findPlace;
     std::vector<std::string> library;  ///< --library ACTION [ARGUMENT]
     std::string note;

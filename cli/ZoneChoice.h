@@ -10,9 +10,13 @@ namespace zodiora::cli {
 
 /// The clock of a birth as the tz database gives it.
 struct HistoryZone {
-    std::string id;            ///< "America/Los_Angeles"
-    std::string abbreviation;  ///< "PDT"
+    std::string id;            ///< "America/Los_Angeles"; empty for --zone lmt
+    std::string abbreviation;  ///< "PDT"; "LMT" for local mean time
     int offsetSeconds = 0;     ///< east of Greenwich positive
+    /// The clock kept the birth place's own mean time: asked for (--zone
+    /// lmt), or the zone kept local mean time then and the place's replaces
+    /// that of the zone's reference city.
+    bool localMeanTime = false;
 };
 
 /// Which occurrence of a local time that happened twice (--fold).

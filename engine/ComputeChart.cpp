@@ -1,9 +1,11 @@
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 #include "engine/AngleRoutines.h"
 #include "engine/Engine.h"
 #include "engine/LunarNode.h"
+#include "engine/YearRange.h"
 #include "precise/PreciseEphemeris.h"
 
 namespace zodiora {
@@ -100,6 +102,11 @@ Place PlaceOf(const BirthData& birth)
 
 Chart ComputeChart(const UniversalMoment& moment, const Place& place, const CalculationSettings& settings)
 {
+    // Callers refuse such years with a message first; this guards the kernels.
+    if (!YearsOf(settings.ephemeris).holds(moment.localYear)) {
+        throw std::out_of_range(std::string("the ") + EphemerisName(settings.ephemeris) +
+                                " ephemeris does not chart the year " + std::to_string(moment.localYear));
+    }
     Chart chart;
     chart.moment = moment;
     chart.place = place;

@@ -78,6 +78,15 @@ ClockReading ClockOf(const BirthData& birth, std::string_view zoneId, std::strin
     return clock;
 }
 
+ClockReading MeanTimeClockOf(const BirthData& birth)
+{
+    ClockReading clock;
+    clock.offsetSeconds = UtcOffsetSeconds(birth);
+    const std::string city(Trimmed(birth.city));
+    clock.meanTimeOf = city.empty() ? "the birth place" : city;
+    return clock;
+}
+
 std::string CalculationLine(const Chart& chart, const ClockReading& clock)
 {
     const CalculationSettings& settings = chart.settings;
@@ -88,6 +97,7 @@ std::string CalculationLine(const Chart& chart, const ClockReading& clock)
     line.append(Separator).append(KeyOf(settings.node)).append(" node");
     line.append(Separator).append("dasha year ").append(ShortestNumber(DaysPerYear(settings.dashaYear))).append(" days");
     line.append(Separator).append("clock:");
+    if (!clock.meanTimeOf.empty()) line.append(" Local mean time of ").append(clock.meanTimeOf).append(",");
     for (const std::string& part : {clock.zone, clock.abbreviation}) {
         if (!part.empty()) line.append(" ").append(part);
     }

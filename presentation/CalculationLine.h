@@ -14,7 +14,14 @@ struct ClockReading {
     std::string abbreviation;  ///< "IST"; may be empty
     int offsetSeconds = 0;     ///< ahead of UT, east positive, daylight saving included
     bool daylightSaving = false;  ///< a zone row's daylight-saving box was ticked
+    /// The place whose own local mean time the clock kept ("Porbandar");
+    /// empty when the clock kept a zone's time.
+    std::string meanTimeOf;
 };
+
+/// The clock of a birth record whose offset is the birth place's local mean
+/// time: named after its city, or "the birth place" without one.
+ClockReading MeanTimeClockOf(const BirthData& birth);
 
 /// The clock of a birth record: the tz zone `zoneId` with `abbreviation`
 /// when the offset came from history (`zoneId` not empty), else the zone
@@ -25,7 +32,8 @@ ClockReading ClockOf(const BirthData& birth, std::string_view zoneId = {}, std::
 /// The settings a chart was calculated with and where its clock was read,
 /// in one line (UTF-8), so two users comparing charts see at once why they
 /// differ: "Precise ephemeris (Swiss Ephemeris) · Lahiri ayanamsa 23°48′51″ ·
-/// mean node · dasha year 365.25 days · clock: Asia/Kolkata IST +05:30".
+/// mean node · dasha year 365.25 days · clock: Asia/Kolkata IST +05:30"
+/// ("clock: Local mean time of Porbandar, +04:38:24" for a place's own mean time).
 /// The ayanamsa's value is the chart's at the moment, to the nearest second.
 std::string CalculationLine(const Chart& chart, const ClockReading& clock);
 

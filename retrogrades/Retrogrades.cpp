@@ -4,6 +4,10 @@
 #include <chrono>
 #include <iterator>
 
+#include "engine/Engine.h"
+#include "precise/Stations.h"
+#include "retrogrades/PrecisePlanet.h"
+
 namespace zodiora {
 
 namespace {
@@ -43,8 +47,19 @@ RetrogradeFlags ComputeRetrogradeFlags(const CivilMoment& moment)
     return flags;
 }
 
+RetrogradeFlags RetrogradeFlagsFromMotion(double jdUt)
+{
+    RetrogradeFlags flags;
+    for (const Body planet : RetrogradePlanets) {
+        const auto speed = precise::TropicalSpeed(jdUt, *PrecisePlanetNamed(NameOf(planet)));
+        flags.byBody[IndexOf(planet)] = speed && *speed < 0;
+    }
+    return flags;
+}
+
 RetrogradeFlags RetrogradesOf(const BirthData& birth)
 {
+    if (!StationTableYears.holds(birth.year)) return RetrogradeFlagsFromMotion(JulianDayUt(UniversalMomentOf(birth)));
     return ComputeRetrogradeFlags(CivilMoment{birth.year, birth.month, birth.day, birth.hour, birth.minute});
 }
 

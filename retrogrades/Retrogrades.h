@@ -33,7 +33,13 @@ bool IsRetrograde(const CivilMoment& moment, std::string_view planetName);
 /// The flags for the calendar date of `moment`.
 RetrogradeFlags ComputeRetrogradeFlags(const CivilMoment& moment);
 
-/// The flags for a birth's local calendar date.
+/// The flags at the Julian day `jdUt` (UT) from the sign of each planet's
+/// daily motion in the precise ephemeris: retrograde while it is negative.
+RetrogradeFlags RetrogradeFlagsFromMotion(double jdUt);
+
+/// The flags for a birth: in the station tables' years (StationTableYears,
+/// 1900-2050) those of its local calendar date; in the precise ephemeris's
+/// other years those of the daily motion at the moment of birth.
 RetrogradeFlags RetrogradesOf(const BirthData& birth);
 
 }  // namespace zodiora

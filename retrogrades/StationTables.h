@@ -7,9 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/YearRange.h"
 #include "retrogrades/StationRecord.h"
 
 namespace zodiora {
+
+/// The years the station tables speak for: every period turning retrograde
+/// in 1900..2050 is tabled, and none ran on into 1900 from 1899.
+inline constexpr YearSpan StationTableYears{1900, 2050};
 
 /// The station periods of `planetName` ("Mercury", "Venus", "Mars",
 /// "Jupiter", "Saturn", exact case), in chronological order; nullopt for

@@ -11,6 +11,8 @@
 #include <QtTest>
 
 #include "app/BirthFormWindow.h"
+#include "app/PlaceField.h"
+#include "atlas/Place.h"
 #include "tests/app/AppTestSupport.h"
 
 using namespace zodiora;
@@ -46,7 +48,7 @@ bool Checked(const QObject& form, const char* name)
 }
 
 const QStringList ChainNames{"nameEdit",  "monthBox",  "dayBox",  "yearBox", "hourBox", "minuteBox", "secondBox",
-                             "daylightSavingBox", "zoneBox", "latitudeDegreesEdit", "latitudeMinutesEdit",
+                             "daylightSavingBox", "zoneBox", "meanTimeBox", "latitudeDegreesEdit", "latitudeMinutesEdit",
                              "northButton", "southButton", "longitudeDegreesEdit", "longitudeMinutesEdit",
                              "eastButton", "westButton", "cityEdit", "stateEdit", "countryEdit", "lookupButton",
                              "proceedButton"};
@@ -113,7 +115,7 @@ private slots:
                  (QStringList{"January", "February", "March", "April", "May", "June", "July", "August", "September",
                               "October", "November", "December"}));
         const std::tuple<const char*, int, const char*> lists[] = {
-            {"dayBox", 31, "31"}, {"yearBox", 150, "2050"}, {"hourBox", 24, "23"}, {"minuteBox", 60, "59"},
+            {"dayBox", 31, "31"}, {"yearBox", 817, "2399"}, {"hourBox", 24, "23"}, {"minuteBox", 60, "59"},
             {"secondBox", 60, "59"}};
         for (const auto& [name, count, last] : lists) {
             const QComboBox* list = Child<QComboBox>(form, name);
@@ -226,6 +228,40 @@ private slots:
         QTest::keyClicks(year, QStringLiteral("1985"));
         QCOMPARE(year->currentText(), QStringLiteral("1985"));
         QVERIFY(platform.messages.isEmpty());
+    }
+
+    void localMeanTimeIsThePlacesOwnAndFollowsHistory()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        BirthFormInput in;
+        in.monthIndex = 9;
+        in.day = 2;
+        in.year = 1869;
+        in.hour = 7;
+        in.minute = 12;
+        form.setInput(in);
+        auto* box = Child<QCheckBox>(form, "meanTimeBox");
+        QVERIFY(!box->isChecked());
+
+        // Asia/Kolkata kept Howrah's mean time in 1869: Porbandar keeps its own, 69°37′ E = +04:38:28.
+        const atlas::Place porbandar{"Porbandar", "Gujarat", "India", "IN", "Asia/Kolkata", 21.64219, 69.60929, 0};
+        emit Child<PlaceField>(form, "placeEdit")->placeChosen(porbandar);
+        QVERIFY(box->isChecked());
+        QCOMPARE(form.input().exactOffsetSeconds, std::optional<int>(4 * 3600 + 38 * 60 + 28));
+        QVERIFY(!Child<QComboBox>(form, "zoneBox")->isEnabled());
+
+        // Standard time by 1980: history unticks what it ticked.
+        Child<QComboBox>(form, "yearBox")->setCurrentText(QStringLiteral("1980"));
+        QVERIFY(!box->isChecked());
+        QCOMPARE(form.input().exactOffsetSeconds, std::nullopt);
+        QCOMPARE(form.input().zoneRow, 34);
+
+        // Ticked by hand it stays, whatever the date.
+        box->click();
+        Child<QComboBox>(form, "yearBox")->setCurrentText(QStringLiteral("1981"));
+        QVERIFY(box->isChecked());
+        QCOMPARE(form.input().exactOffsetSeconds, std::optional<int>(4 * 3600 + 38 * 60 + 28));
     }
 
     void tabMovesThroughTheRowsInLayoutOrder()

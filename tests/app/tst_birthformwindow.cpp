@@ -223,6 +223,37 @@ private slots:
         QVERIFY(!form.isVisible());
     }
 
+    void yearOutsideTheClassicYearsChartsWithThePreciseEphemeris()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        ShowActive(form);
+        QCOMPARE(form.calculationSettings().ephemeris, Ephemeris::Classic);
+        QVERIFY(Child<QLabel>(form, "yearNote")->isHidden());
+
+        SetText(form, "yearBox", QStringLiteral("1869"));
+        QCOMPARE(form.calculationSettings().ephemeris, Ephemeris::Precise);
+        QVERIFY(!Child<QLabel>(form, "yearNote")->isHidden());
+
+        // 1900 had no 29 February in the Gregorian calendar.
+        SetText(form, "nameEdit", QStringLiteral("ASHA"));
+        for (const char* name : {"latitudeDegreesEdit", "latitudeMinutesEdit", "longitudeDegreesEdit",
+                                 "longitudeMinutesEdit"}) {
+            SetText(form, name, QStringLiteral("21"));
+        }
+        Child<QComboBox>(form, "monthBox")->setCurrentIndex(1);
+        SetText(form, "dayBox", QStringLiteral("29"));
+        SetText(form, "yearBox", QStringLiteral("1900"));
+        Click(form, "proceedButton");
+        ExpectMessage(platform, QStringLiteral("Please Enter Correct Date Or Month!"), Platform::Icon::Information);
+
+        SetText(form, "yearBox", QStringLiteral("2396"));  // a Gregorian leap year
+        Click(form, "proceedButton");
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(form.resultsWindow() != nullptr);
+        QCOMPARE(form.resultsWindow()->isVisible(), true);
+    }
+
     void onlyTheFirstFailingCheckSpeaks()
     {
         RecordingPlatform platform;

@@ -58,7 +58,7 @@ private slots:
             QVERIFY2(!names.contains(name), qPrintable(name));
             names << name;
         }
-        QCOMPARE(names.size(), 22);  // the 21 controls and Proceed
+        QCOMPARE(names.size(), 23);  // the 22 controls (the mean-time box among them) and Proceed
         QVERIFY(names.contains(QStringLiteral("Latitude degrees")));
         QVERIFY(names.contains(QStringLiteral("Longitude minutes")));
     }

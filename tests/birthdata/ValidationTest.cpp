@@ -114,16 +114,19 @@ TEST(Validation, FebruaryFollowsTheLeapYears)
 {
     auto input = ValidInput();
     input.monthIndex = 1;
-    for (const int leapYear : {1904, 2000, 2048}) {
+    for (const int leapYear : {1600, 1904, 2000, 2048, 2396}) {
         input.year = leapYear;
         input.day = 29;
         EXPECT_FALSE(ValidateBirthData(input).has_value()) << leapYear;
         input.day = 30;
         ExpectMessage(input, "Please Enter Correct Date Or Month!", MessageIcon::Information, FormField::None);
     }
-    input.year = 2001;
-    input.day = 29;
-    ExpectMessage(input, "Please Enter Correct Date Or Month!", MessageIcon::Information, FormField::None);
+    // Gregorian centuries not divisible by 400 have no 29 February (the Julian calendar's do).
+    for (const int commonYear : {1700, 1800, 1900, 2001, 2100, 2300}) {
+        input.year = commonYear;
+        input.day = 29;
+        ExpectMessage(input, "Please Enter Correct Date Or Month!", MessageIcon::Information, FormField::None);
+    }
     input.day = 28;
     EXPECT_FALSE(ValidateBirthData(input).has_value());
 }

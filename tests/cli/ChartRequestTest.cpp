@@ -146,6 +146,42 @@ TEST(ChartArguments, DecimalDegreesAndSeconds)
     EXPECT_FALSE(std::get<0>(parsed).east);
     EXPECT_EQ(std::get<0>(parsed).lonMinutes, "16");
 
-    arguments.latitude = "91.5N";  // the form's own message for the degrees
-    EXPECT_EQ(ErrorOf(arguments), ErrorOf([] { auto a = Delhi(); a.latitude = "91:30N"; return a; }()));
+    arguments.latitude = "91.5N";
+    EXPECT_EQ(ErrorOf(arguments), "--lat '91.5N': a latitude lies between 90S and 90N");
+}
+
+TEST(ChartRequest, LocalMeanTimeIsTheBirthPlacesOwn)
+{
+    // 69°36′ E: 69.6 × 240 s = 16704 s = +04:38:24.
+    ChartArguments arguments = Delhi();
+    arguments.latitude = "21:38N";
+    arguments.longitude = "69:36E";
+    arguments.zone = "lmt";
+    auto parsed = ParseChartRequest(arguments);
+    ASSERT_EQ(parsed.index(), 0u) << std::get<1>(parsed);
+    EXPECT_EQ(std::get<0>(parsed).form.exactOffsetSeconds, 16704);
+    ASSERT_TRUE(std::get<0>(parsed).zone);
+    EXPECT_TRUE(std::get<0>(parsed).zone->localMeanTime);
+    EXPECT_EQ(std::get<0>(parsed).zone->id, "");
+
+    // Asia/Kolkata kept Kolkata's mean time (LMT) to 1854, then Howrah's and
+    // Madras's (to the second): a birth in Porbandar then kept Porbandar's.
+    arguments.zone = "Asia/Kolkata";
+    for (const char* date : {"1850-06-15", "1869-10-02", "1890-01-01"}) {
+        arguments.date = date;
+        parsed = ParseChartRequest(arguments);
+        ASSERT_EQ(parsed.index(), 0u) << std::get<1>(parsed);
+        EXPECT_EQ(std::get<0>(parsed).form.exactOffsetSeconds, 16704) << date;
+        EXPECT_TRUE(std::get<0>(parsed).zone->localMeanTime) << date;
+        EXPECT_EQ(std::get<0>(parsed).zone->id, "Asia/Kolkata");
+        EXPECT_EQ(std::get<0>(parsed).zone->abbreviation, "LMT");
+    }
+    // Standard time stands: IST, and Madras time as history gives it after 1900.
+    for (const auto& [date, offset] : {std::pair{"1980-06-15", 19800}, std::pair{"1903-06-15", 19270}}) {
+        arguments.date = date;
+        parsed = ParseChartRequest(arguments);
+        ASSERT_EQ(parsed.index(), 0u) << std::get<1>(parsed);
+        EXPECT_EQ(std::get<0>(parsed).form.exactOffsetSeconds, offset) << date;
+        EXPECT_FALSE(std::get<0>(parsed).zone->localMeanTime) << date;
+    }
 }

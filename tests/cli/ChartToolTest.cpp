@@ -131,6 +131,30 @@ TEST(ChartTool, StationsListsOnePeriodPerLine)
     EXPECT_TRUE(unknown.out.empty());
 }
 
+TEST(ChartTool, StationsInYearsComeFromTheTablesInsideThemAndAreFoundOutside)
+{
+    // Mars's table runs 1901-2050 whole: the same lines, in both formats.
+    for (const std::vector<std::string>& format : {std::vector<std::string>{}, std::vector<std::string>{"--format", "json"}}) {
+        std::vector<std::string> years{"--stations", "Mars", "--from", "1901", "--to", "2050"};
+        std::vector<std::string> whole{"--stations", "Mars"};
+        years.insert(years.end(), format.begin(), format.end());
+        whole.insert(whole.end(), format.begin(), format.end());
+        EXPECT_EQ(RunTool(years).out, RunTool(whole).out);
+    }
+    // Outside, found to the minute in the same format: Saturn in 1869-1870.
+    const Result saturn = RunTool({"--stations", "Saturn", "--from", "1869", "--to", "1870"});
+    ASSERT_EQ(saturn.status, ExitOk) << saturn.err;
+    EXPECT_EQ(saturn.out, "3,26,1869,12,31, 8,14,1869,14,50,\n4,7,1870,7,24, 8,26,1870,16,30,\n");
+    for (const std::vector<std::string>& refused :
+         {std::vector<std::string>{"--stations", "Mars", "--from", "1500", "--to", "1600"},
+          std::vector<std::string>{"--stations", "Mars", "--from", "2000", "--to", "1990"}}) {
+        const Result result = RunTool(refused);
+        EXPECT_EQ(result.status, ExitBadInput);
+        EXPECT_EQ(result.err, "zodiora-chart: --from and --to must be years from 1583 to 2399, --from not after --to\n");
+    }
+    EXPECT_EQ(RunTool({"--stations", "Mars", "--from", "1990"}).status, ExitBadInput);
+}
+
 TEST(ChartTool, RetrogradePlanetsAreMarkedInNamesAndHouses)
 {
     const Result result = RunTool(With(Delhi1980, {"--json"}));
@@ -158,7 +182,7 @@ TEST(ChartTool, ReportFollowsTheChart)
     EXPECT_EQ(report.substr(report.size() - 7), "Mercury");  // Pluto in Virgo, ruled by Mercury
 }
 
-TEST(ChartTool, DatesRunFrom1901To2050)
+TEST(ChartTool, ClassicDatesRunFrom1901To2050AndNameThePreciseEphemeris)
 {
     auto birth = Delhi1980;
     for (const char* accepted : {"2050-12-31", "1901-01-01"}) {
@@ -170,7 +194,40 @@ TEST(ChartTool, DatesRunFrom1901To2050)
         const Result result = RunTool(birth);
         EXPECT_EQ(result.status, ExitBadInput);
         EXPECT_EQ(result.err, std::string("zodiora-chart: --date '") + refused +
-                                  "': the year must lie between 1901 and 2050\n");
+                                  "': the year must lie between 1901 and 2050; the precise ephemeris "
+                                  "(--ephemeris precise) charts 1583 to 2399\n");
+    }
+}
+
+TEST(ChartTool, PreciseDatesRunFrom1583To2399Gregorian)
+{
+    auto birth = With(Delhi1980, {"--ephemeris", "precise"});
+    for (const char* accepted : {"1583-01-01", "1869-10-02", "2399-12-31", "2000-02-29"}) {
+        birth[3] = accepted;
+        EXPECT_EQ(RunTool(birth).status, ExitOk) << accepted;
+    }
+    const std::pair<const char*, const char*> refused[] = {
+        {"1582-12-31", "': the year must lie between 1583 and 2399 (Gregorian calendar)"},
+        {"2400-01-01", "': the year must lie between 1583 and 2399 (Gregorian calendar)"},
+        {"1900-02-29", "': 1900 has no 29 February in the Gregorian calendar (Julian-calendar dates are not supported)"},
+        {"1700-02-18 OS", "': Julian-calendar (Old Style) dates are not supported; give the Gregorian (New Style) date"},
+        {"1700-02-18J", "': Julian-calendar (Old Style) dates are not supported; give the Gregorian (New Style) date"},
+    };
+    for (const auto& [date, message] : refused) {
+        birth[3] = date;
+        const Result result = RunTool(birth);
+        EXPECT_EQ(result.status, ExitBadInput) << date;
+        EXPECT_EQ(result.err, std::string("zodiora-chart: --date '") + date + message + "\n");
+    }
+}
+
+TEST(ChartTool, LatitudeBeyondThePoleIsRefused)
+{
+    for (const char* latitude : {"95N", "90:01S", "-90.5"}) {
+        const Result result = RunTool({"--name", "A", "--date", "1980-06-15", "--time", "06:30", "--zone", "29",
+                                       "--lat", latitude, "--lon", "0:00W"});
+        EXPECT_EQ(result.status, ExitBadInput) << latitude;
+        EXPECT_EQ(result.err, std::string("zodiora-chart: --lat '") + latitude + "': a latitude lies between 90S and 90N\n");
     }
 }
 
@@ -213,4 +270,25 @@ TEST(ChartTool, BatchTextSeparatesChartsByOneBlankLine)
     ravi.push_back("--dst");
     EXPECT_EQ(batch.status, ExitOk);
     EXPECT_EQ(batch.out, RunTool(asha).out + "\n" + RunTool(ravi).out);
+}
+
+TEST(ChartTool, LocalMeanTimeIsNamedInTheClockLineAndTheJson)
+{
+    const std::vector<std::string> birth{"--name", "Gandhi", "--date", "1869-10-02", "--time", "07:12", "--zone",
+                                         "Asia/Kolkata", "--lat", "21:38N", "--lon", "69:36E", "--city", "Porbandar",
+                                         "--ephemeris", "precise"};
+    const Result text = RunTool(With(birth, {"--vedic"}));
+    ASSERT_EQ(text.status, ExitOk) << text.err;
+    EXPECT_NE(text.out.find("clock: Local mean time of Porbandar, +04:38:24\n"), std::string::npos) << text.out;
+    const auto json = nlohmann::json::parse(RunTool(With(birth, {"--json"})).out);
+    EXPECT_EQ(json["timeZone"]["source"], "lmt");
+    EXPECT_EQ(json["timeZone"]["id"], "Asia/Kolkata");
+    EXPECT_EQ(json["timeZone"]["abbreviation"], "LMT");
+    EXPECT_EQ(json["timeZone"]["offsetSeconds"], 16704);
+    const auto asked = nlohmann::json::parse(RunTool({"--name", "A", "--date", "1980-06-15", "--time", "06:30",
+                                                      "--zone", "lmt", "--lat", "21:38N", "--lon", "69:36W", "--json"})
+                                                 .out);
+    EXPECT_EQ(asked["timeZone"]["source"], "lmt");
+    EXPECT_TRUE(asked["timeZone"]["id"].is_null());
+    EXPECT_EQ(asked["timeZone"]["offsetSeconds"], -16704);
 }
