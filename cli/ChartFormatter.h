@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/ChartRequest.h"
+#include "cli/TextWords.h"
 #include "cli/sections/Section.h"
 #include "presentation/ChartSession.h"
 
@@ -19,6 +20,7 @@ struct ChartFormatter {
     bool vedic = false;  ///< text: add the nakshatras, Navamsa and dasha (JSON always has them)
     SectionSelection sections;      ///< --with
     SectionOptions sectionOptions;  ///< what the sections read
+    TextWords words;                ///< text: --lang and --sanskrit (JSON and CSV stay English)
     /// JSON: name the settings ("ayanamsa", "node", "dashaYear") after the
     /// existing keys; set when a new option was given or the settings are
     /// not the defaults, so output without them stays as it was.

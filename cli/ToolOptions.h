@@ -27,6 +27,8 @@ struct ToolOptions {
     std::string with;             ///< --with, as given
     SectionSelection sections;    ///< --with, read
     bool vedic = false;
+    std::string language = "en";  ///< --lang: the text output's language
+    std::string sanskrit = "off";  ///< --sanskrit: off, beside or instead
     std::string batchFile;
     std::string stationsPlanet;
     std::string findPlace;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cli/TextWords.h"
 #include "presentation/ChartSession.h"
 #include "presentation/VedicDetails.h"
 
@@ -10,6 +11,7 @@ namespace zodiora::cli {
 /// The sections --vedic adds to a text chart: every point's position,
 /// nakshatra, pada and lord; its Navamsa sign; the Vimshottari periods
 /// with their sub-periods.
-void AppendVedicText(std::string& out, const ChartResult& result, const VedicDetails& details);
+void AppendVedicText(std::string& out, const ChartResult& result, const VedicDetails& details,
+                     const TextWords& words = {});
 
 }  // namespace zodiora::cli
