@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -127,7 +128,7 @@ QWidget* BirthFormFields::buildBirthRows()
     grid->setContentsMargins(0, 0, 0, 0);
 
     nameEdit_ = TextBox(QStringLiteral("nameEdit"), 0, panel);
-    grid->addWidget(new QLabel(QStringLiteral("Name"), panel), 0, 0);
+    grid->addWidget(new QLabel(tr("Name"), panel), 0, 0);
     grid->addWidget(nameEdit_, 0, 1);
 
     monthBox_ = new QComboBox(panel);
@@ -135,24 +136,24 @@ QWidget* BirthFormFields::buildBirthRows()
     monthBox_->setMaxVisibleItems(12);
     dayBox_ = NumberList("dayBox", 1, 31, panel);
     yearBox_ = NumberList("yearBox", 1901, 2050, panel);
-    grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), panel), 1, 0);
+    grid->addWidget(new QLabel(tr("Date of Birth"), panel), 1, 0);
     grid->addLayout(RowOf({monthBox_, dayBox_, yearBox_}), 1, 1);
 
     hourBox_ = NumberList("hourBox", 0, 23, panel);
     minuteBox_ = NumberList("minuteBox", 0, 59, panel);
     secondBox_ = NumberList("secondBox", 0, 59, panel);
-    grid->addWidget(new QLabel(QStringLiteral("Time of Birth"), panel), 2, 0);
-    grid->addLayout(RowOf({hourBox_, minuteBox_, secondBox_, new QLabel(QStringLiteral("HH:MM:SS"), panel)}), 2, 1);
+    grid->addWidget(new QLabel(tr("Time of Birth"), panel), 2, 0);
+    grid->addLayout(RowOf({hourBox_, minuteBox_, secondBox_, new QLabel(tr("HH:MM:SS"), panel)}), 2, 1);
     grid->setColumnStretch(1, 1);
     return panel;
 }
 
 QWidget* BirthFormFields::buildZone()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Zone"));
+    auto* frame = new QGroupBox(tr("Zone"));
     frame->setObjectName(QStringLiteral("zoneFrame"));
     auto* row = new QHBoxLayout(frame);
-    daylightSavingBox_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
+    daylightSavingBox_ = new QCheckBox(tr("Daylight Saving Time"), frame);
     daylightSavingBox_->setObjectName(QStringLiteral("daylightSavingBox"));
     zoneBox_ = new QComboBox(frame);
     zoneBox_->setObjectName(QStringLiteral("zoneBox"));
@@ -201,9 +202,9 @@ QWidget* BirthFormFields::buildCoordinates()
             control->setParent(box);
         }
         grid->addWidget(degrees, 0, 0);
-        grid->addWidget(new QLabel(QStringLiteral("Deg"), box), 0, 1);
+        grid->addWidget(new QLabel(tr("Deg"), box), 0, 1);
         grid->addWidget(minutes, 0, 2);
-        grid->addWidget(new QLabel(QStringLiteral("Min"), box), 0, 3);
+        grid->addWidget(new QLabel(tr("Min"), box), 0, 3);
         grid->addWidget(first, 1, 0, 1, 2);
         grid->addWidget(second, 1, 2, 1, 2);
         grid->setColumnStretch(4, 1);
@@ -220,14 +221,14 @@ QWidget* BirthFormFields::buildPlace()
     cityEdit_ = TextBox(QStringLiteral("cityEdit"), 0, panel);
     stateEdit_ = TextBox(QStringLiteral("stateEdit"), 0, panel);
     countryEdit_ = TextBox(QStringLiteral("countryEdit"), 0, panel);
-    grid->addWidget(new QLabel(QStringLiteral("City"), panel), 0, 0);
+    grid->addWidget(new QLabel(tr("City"), panel), 0, 0);
     grid->addWidget(cityEdit_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("State"), panel), 1, 0);
+    grid->addWidget(new QLabel(tr("State"), panel), 1, 0);
     grid->addWidget(stateEdit_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Country"), panel), 2, 0);
+    grid->addWidget(new QLabel(tr("Country"), panel), 2, 0);
     grid->addWidget(countryEdit_, 2, 1);
 
-    lookupButton_ = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), panel);
+    lookupButton_ = new QPushButton(tr("Click Here To Find Latitude && Longitude"), panel);
     lookupButton_->setObjectName(QStringLiteral("lookupButton"));
     lookupButton_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(lookupButton_, &QPushButton::clicked, this, &BirthFormFields::placeLookupRequested);
@@ -242,7 +243,7 @@ QWidget* BirthFormFields::buildPlace()
 void BirthFormFields::fillDefaults()
 {
     for (int month = 1; month <= 12; ++month) {
-        monthBox_->addItem(FromStd(MonthName(month)));
+        monthBox_->addItem(QLocale().standaloneMonthName(month));
     }
     for (const TimeZoneRow& row : TimeZoneTable) {
         zoneBox_->addItem(QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));

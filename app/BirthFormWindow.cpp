@@ -71,7 +71,7 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     connect(fields_, &BirthFormFields::placeLookupRequested, this, &BirthFormWindow::lookUpPlace);
     body->addWidget(fields_);
 
-    auto* proceedButton = new QPushButton(QStringLiteral("Proceed"), client);
+    auto* proceedButton = new QPushButton(tr("Proceed"), client);
     proceedButton->setObjectName(QStringLiteral("proceedButton"));
     proceedButton->setMinimumHeight(proceedButton->sizeHint().height() + 6);
     QFont proceedFont = proceedButton->font();
@@ -88,8 +88,8 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     column->addLayout(body);
     setCentralWidget(client);
 
-    QMenu* fileMenu = AddFileMenu(menuBar(), this, {{"proceedAction", QStringLiteral("Proceed"), [this] { proceed(); }},
-                                      {"exitAction", QStringLiteral("E&xit"), [this] { close(); }}});
+    QMenu* fileMenu = AddFileMenu(menuBar(), this, {{"proceedAction", tr("Proceed"), [this] { proceed(); }},
+                                      {"exitAction", tr("E&xit"), [this] { close(); }}});
     library_ = new LibraryActions(platform_, *this, fileMenu);
     QMenu* help = AddHelpMenu(menuBar(), platform_, this);
     calculation_ = CalculationMenu::AddTo(menuBar(), help,

@@ -72,8 +72,8 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     layout->addWidget(buildButtons());
     setCentralWidget(client);
 
-    fileMenu_ = AddFileMenu(menuBar(), this, {{"backAction", QStringLiteral("&Back"), [this] { emit backRequested(); }},
-                                      {"exitAction", QStringLiteral("E&xit"), [this] { emit exitRequested(); }}});
+    fileMenu_ = AddFileMenu(menuBar(), this, {{"backAction", tr("&Back"), [this] { emit backRequested(); }},
+                                      {"exitAction", tr("E&xit"), [this] { emit exitRequested(); }}});
     chartPage_ = new ChartPageActions(platform_, this, fileMenu_);
     AddHelpMenu(menuBar(), platform_, this);
     // Ctrl+P stays free here for printing the chart page.
@@ -128,9 +128,9 @@ QWidget* ResultsWindow::buildButtons()
         b->resize(TwipsToPixels(widthTwips, dpi), TwipsToPixels(390, dpi));
         return b;
     };
-    printButton_ = button("printButton", QStringLiteral("&Print"), 1020);
-    backButton_ = button("backButton", QStringLiteral("&Back"), 1020);
-    exitButton_ = button("exitButton", QStringLiteral("&Exit"), 1095);
+    printButton_ = button("printButton", tr("&Print"), 1020);
+    backButton_ = button("backButton", tr("&Back"), 1020);
+    exitButton_ = button("exitButton", tr("&Exit"), 1095);
     connect(printButton_, &QPushButton::clicked, this, &ResultsWindow::openReport);
     connect(backButton_, &QPushButton::clicked, this, &ResultsWindow::backRequested);
     connect(exitButton_, &QPushButton::clicked, this, &ResultsWindow::exitRequested);

@@ -42,6 +42,8 @@ constexpr std::array<std::string_view, 16> EnglishVargas{
     "Trimsamsa",  "Khavedamsa",     "Akshavedamsa", "Shashtyamsa"};
 constexpr std::array<std::string_view, 5> EnglishDashaLevels{"Mahadasha", "Antardasha", "Pratyantardasha",
                                                              "Sookshma dasha", "Prana dasha"};
+constexpr std::array<std::string_view, 13> EnglishAbbreviations{"Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa",
+                                                                "Ur", "Ne", "Pl", "Asc", "Ra", "Ke"};
 
 // Sanskrit in Latin letters, for English. Uranus, Neptune and Pluto have no
 // classical name; Arun, Varun and Yama are the modern Hindi ones.
@@ -78,6 +80,10 @@ constexpr std::array<std::string_view, 16> HindiVargas{
     "षोडशांश", "विंशांश",    "चतुर्विंशांश", "नक्षत्रांश", "त्रिंशांश", "खवेदांश", "अक्षवेदांश", "षष्ट्यंश"};
 constexpr std::array<std::string_view, 5> HindiDashaLevels{"महादशा", "अन्तर्दशा", "प्रत्यन्तर्दशा", "सूक्ष्म दशा",
                                                            "प्राण दशा"};
+// The short labels Hindi charts use: the first letter of each name (Chandra
+// with its anusvara, Shani as one letter), the modern planets written whole.
+constexpr std::array<std::string_view, 13> HindiAbbreviations{"सू", "चं", "बु", "शु", "मं", "गु", "श",
+                                                              "अरुण", "वरुण", "यम", "ल", "रा", "के"};
 
 std::span<const std::string_view> English(Kind kind)
 {
@@ -90,6 +96,7 @@ std::span<const std::string_view> English(Kind kind)
     case Kind::Karana: return EnglishKaranas;
     case Kind::Varga: return EnglishVargas;
     case Kind::DashaLevel: return EnglishDashaLevels;
+    case Kind::PlanetAbbreviation: return EnglishAbbreviations;
     }
     return {};
 }
@@ -105,6 +112,7 @@ std::span<const std::string_view> Hindi(Kind kind)
     case Kind::Karana: return HindiKaranas;
     case Kind::Varga: return HindiVargas;
     case Kind::DashaLevel: return HindiDashaLevels;
+    case Kind::PlanetAbbreviation: return HindiAbbreviations;
     }
     return {};
 }

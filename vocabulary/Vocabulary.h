@@ -22,10 +22,12 @@ enum class Kind {
     Varga,       ///< 16 divisional charts in the order D1, D2, D3, D4, D7, D9, D10, D12, D16, D20,
                  ///< D24, D27, D30, D40, D45, D60
     DashaLevel,  ///< 5: mahadasha, antardasha, pratyantardasha, sookshma, prana
+    PlanetAbbreviation,  ///< 13, the Planet order: the short labels of the drawn charts ("Su", "सू")
 };
 
 inline constexpr Kind AllKinds[] = {Kind::Sign,  Kind::Planet, Kind::Nakshatra, Kind::Tithi,
-                                    Kind::Yoga,  Kind::Karana, Kind::Varga,     Kind::DashaLevel};
+                                    Kind::Yoga,  Kind::Karana, Kind::Varga,     Kind::DashaLevel,
+                                    Kind::PlanetAbbreviation};
 
 inline constexpr Language AllLanguages[] = {Language::English, Language::Hindi};
 

@@ -1,5 +1,7 @@
 #include "app/charts/NorthIndianChart.h"
 
+#include "app/Language.h"
+
 #include <QPainterPath>
 #include <array>
 
@@ -75,7 +77,7 @@ void NorthIndianChart::Paint(QPainter& painter, const QRectF& box, const ChartSt
 
         QStringList labels = input.labels[static_cast<std::size_t>(sign)];
         if (k == 0) {
-            labels.prepend(QStringLiteral("Asc"));
+            labels.prepend(ShortPointName(Body::Ascendant));
         }
         const double width = house.shape == Shape::Diamond ? 330 : house.shape == Shape::FlatTriangle ? 300 : 150;
         const int lines = house.shape == Shape::FlatTriangle ? 2 : 4;

@@ -1,5 +1,7 @@
 #include "app/charts/SouthIndianChart.h"
 
+#include "app/Language.h"
+
 #include <QPainterPath>
 #include <array>
 
@@ -74,7 +76,7 @@ void SouthIndianChart::Paint(QPainter& painter, const QRectF& box, const ChartSt
         if (sign == input.ascendantSign) {
             painter.setPen(QPen(ChartInk::Lines(), 5, Qt::SolidLine, Qt::FlatCap));
             painter.drawLine(cell.topLeft() + QPointF(0, AscendantMark), cell.topLeft() + QPointF(AscendantMark, 0));
-            labels.prepend(QStringLiteral("Asc"));
+            labels.prepend(ShortPointName(Body::Ascendant));
         }
         ChartInk::PaintLabels(painter, cell.center() + QPointF(0, 18), labels, Cell - 30, 4, LabelSize);
     }

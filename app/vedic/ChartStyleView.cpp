@@ -1,5 +1,7 @@
 #include "app/vedic/ChartStyleView.h"
 
+#include "app/Language.h"
+
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -48,7 +50,7 @@ void ChartStyleView::fillWheel()
         const int sign = (input_.ascendantSign + house) % 12;
         QStringList lines = input_.labels[static_cast<std::size_t>(sign)];
         if (house == 0) {
-            lines.prepend(QStringLiteral("Asc"));
+            lines.prepend(ShortPointName(Body::Ascendant));
         }
         houses[static_cast<std::size_t>(house)] = lines.join(QStringLiteral("\r\n"));
         glyphs[static_cast<std::size_t>(house)] = sign + 1;

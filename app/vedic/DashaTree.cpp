@@ -1,5 +1,7 @@
 #include "app/vedic/DashaTree.h"
 
+#include "app/Language.h"
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
@@ -15,7 +17,7 @@ namespace {
 
 QTreeWidgetItem* PeriodItem(const DashaSpan& span)
 {
-    return new QTreeWidgetItem(QStringList{ToQString(span.lord), ToQString(span.start), ToQString(span.end)});
+    return new QTreeWidgetItem(QStringList{ShownEnglishName(ToQString(span.lord)), ToQString(span.start), ToQString(span.end)});
 }
 
 }  // namespace
@@ -52,7 +54,7 @@ void DashaTree::showDetails(const VedicDetails& details, const QDate& today)
     const int months = static_cast<int>(restDays / (daysPerYear / 12));
     const int days = static_cast<int>(restDays - months * (daysPerYear / 12));
     balanceLabel_->setText(tr("Balance of the %1 period at birth: %2 years, %3 months, %4 days")
-                               .arg(ToQString(details.balanceLord)).arg(years).arg(months).arg(days));
+                               .arg(ShownEnglishName(ToQString(details.balanceLord))).arg(years).arg(months).arg(days));
 
     periods_->clear();
     currentMajor_ = currentSub_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "app/Language.h"
 #include "engine/PositionText.h"
 #include "presentation/ChartSession.h"
 #include "presentation/VedicDetails.h"
@@ -30,10 +31,10 @@ ChartStyleInput PlacePoints(const ChartResult& result, SignFinder signOf, const 
 
 QString PointLabel(const ChartResult& result, Body body)
 {
-    QString label = QString::fromLatin1(ShortPointNames[IndexOf(body)]);
+    QString label = ShortPointName(body);
     // Only the planets carry retrograde flags; the mean nodes always move backwards.
     if (IndexOf(body) < IndexOf(Body::Ascendant) && result.retrograde[body]) {
-        label += QStringLiteral(" (R)");
+        label += QLatin1Char(' ') + RetrogradeMarkText();
     }
     return label;
 }
