@@ -86,7 +86,7 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent) : QDialog(parent)
 
 QString AboutDialog::summaryText()
 {
-    return QStringLiteral(
+    return tr(
         "Zodiora shows the positions of the planets in the twelve signs in your natal chart. "
         "The distribution of the planets in the different signs play an important role in "
         "interpreting the birth chart of an individual.");

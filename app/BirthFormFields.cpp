@@ -180,19 +180,19 @@ QWidget* BirthFormFields::buildCoordinates()
         std::array<QRadioButton**, 2> options;
     };
     const std::array<Axis, 2> axes{{
-        {"latitude", "Latitude", 2, &latitudeDegreesEdit_, &latitudeMinutesEdit_, {"northButton", "southButton"},
-         {"North", "South"}, {&northButton_, &southButton_}},
-        {"longitude", "Longitude", 3, &longitudeDegreesEdit_, &longitudeMinutesEdit_, {"eastButton", "westButton"},
-         {"East", "West"}, {&eastButton_, &westButton_}},
+        {"latitude", QT_TR_NOOP("Latitude"), 2, &latitudeDegreesEdit_, &latitudeMinutesEdit_, {"northButton", "southButton"},
+         {QT_TR_NOOP("North"), QT_TR_NOOP("South")}, {&northButton_, &southButton_}},
+        {"longitude", QT_TR_NOOP("Longitude"), 3, &longitudeDegreesEdit_, &longitudeMinutesEdit_, {"eastButton", "westButton"},
+         {QT_TR_NOOP("East"), QT_TR_NOOP("West")}, {&eastButton_, &westButton_}},
     }};
     for (const Axis& axis : axes) {
         const QString name = QLatin1String(axis.name);
         auto* degrees = *axis.degrees = TextBox(name + QStringLiteral("DegreesEdit"), axis.degreeDigits);
         auto* minutes = *axis.minutes = TextBox(name + QStringLiteral("MinutesEdit"), 2);
-        auto* first = *axis.options[0] = Option(axis.optionNames[0], QLatin1String(axis.optionCaptions[0]));
-        auto* second = *axis.options[1] = Option(axis.optionNames[1], QLatin1String(axis.optionCaptions[1]));
+        auto* first = *axis.options[0] = Option(axis.optionNames[0], tr(axis.optionCaptions[0]));
+        auto* second = *axis.options[1] = Option(axis.optionNames[1], tr(axis.optionCaptions[1]));
 
-        auto* box = new QGroupBox(QLatin1String(axis.caption), panel);
+        auto* box = new QGroupBox(tr(axis.caption), panel);
         box->setObjectName(name + QStringLiteral("Frame"));
         auto* grid = new QGridLayout(box);
         const int boxWidth = degrees->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14;

@@ -61,7 +61,7 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     auto* column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 8);
     column->addWidget(BuildBanner(
-        QStringLiteral("Talk astrology with other users on our discussion board at " ZODIORA_MAKER_ADDRESS),
+        tr("Talk astrology with other users on our discussion board at %1").arg(QStringLiteral(ZODIORA_MAKER_ADDRESS)),
         "forumBanner", {NightBlue, BannerGold, QMargins(8, 5, 8, 5)}, platform_));
 
     auto* body = new QVBoxLayout;

@@ -150,7 +150,7 @@ void PaintWheel(QPainter& painter, const ChartDisplay& display)
 {
     std::array<QString, 12> houses;
     for (std::size_t k = 0; k < houses.size(); ++k) {
-        houses[k] = ToQString(display.houses[k]);
+        houses[k] = ShownHouseText(ToQString(display.houses[k]));
     }
     std::array<int, 12> glyphs{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     if (display.glyphs) {

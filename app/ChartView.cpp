@@ -109,8 +109,9 @@ ChartView::ChartView(Platform& platform, QWidget* parent) : QWidget(parent), pla
     reportBox_->setAcceptRichText(true);
     new ClipboardGuard(reportBox_, platform_);
 
-    auto* analysisLink = new LinkLabel(QStringLiteral("For a more detailed analysis of the planets in the signs of "
-                                                      "your chart, visit us at " ZODIORA_MAKER_ADDRESS),
+    auto* analysisLink = new LinkLabel(tr("For a more detailed analysis of the planets in the signs of "
+                                          "your chart, visit us at %1")
+                                           .arg(QStringLiteral(ZODIORA_MAKER_ADDRESS)),
                                        this);
     analysisLink->setObjectName(QStringLiteral("analysisLink"));
     analysisLink->showAsWebLink();

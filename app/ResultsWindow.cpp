@@ -51,7 +51,8 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(BuildBanner(
-        QStringLiteral("Share your questions and experiences with others on our online forum at " ZODIORA_MAKER_ADDRESS),
+        tr("Share your questions and experiences with others on our online forum at %1")
+            .arg(QStringLiteral(ZODIORA_MAKER_ADDRESS)),
         "banner", {BannerGold, QColor(0, 0, 90), QMargins(6, 4, 6, 4)}, platform_));
     QWidget* title = buildTitle();
     layout->addWidget(title);

@@ -210,6 +210,10 @@
         <source>OK</source>
         <translation>ठीक है</translation>
     </message>
+    <message>
+        <source>Zodiora shows the positions of the planets in the twelve signs in your natal chart. The distribution of the planets in the different signs play an important role in interpreting the birth chart of an individual.</source>
+        <translation>Zodiora आपकी जन्म कुण्डली में बारह राशियों में ग्रहों की स्थिति दिखाता है। विभिन्न राशियों में ग्रहों का वितरण किसी व्यक्ति की जन्म कुण्डली के फलादेश में महत्वपूर्ण भूमिका निभाता है।</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::AshtakavargaGrid</name>
@@ -280,6 +284,30 @@
         <source>Find Place</source>
         <translation>स्थान खोजें</translation>
     </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>रेखांश</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::BirthFormWindow</name>
@@ -290,6 +318,10 @@
     <message>
         <source>E&amp;xit</source>
         <translation>बाहर निकलें (&amp;X)</translation>
+    </message>
+    <message>
+        <source>Talk astrology with other users on our discussion board at %1</source>
+        <translation>हमारे चर्चा मंच %1 पर अन्य उपयोगकर्ताओं से ज्योतिष पर बात करें</translation>
     </message>
 </context>
 <context>
@@ -508,6 +540,10 @@ This cannot be undone.</source>
     <message>
         <source>Planetary Positions</source>
         <translation>ग्रह स्पष्ट</translation>
+    </message>
+    <message>
+        <source>For a more detailed analysis of the planets in the signs of your chart, visit us at %1</source>
+        <translation>अपनी कुण्डली की राशियों में ग्रहों के विस्तृत विश्लेषण के लिए %1 पर आएँ</translation>
     </message>
 </context>
 <context>
@@ -955,6 +991,10 @@ This cannot be undone.</source>
     <message>
         <source>&amp;Exit</source>
         <translation>बाहर (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Share your questions and experiences with others on our online forum at %1</source>
+        <translation>अपने प्रश्न और अनुभव हमारे ऑनलाइन मंच %1 पर दूसरों के साथ बाँटें</translation>
     </message>
 </context>
 <context>
