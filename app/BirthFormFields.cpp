@@ -1,11 +1,12 @@
 #include "app/BirthFormFields.h"
 
+#include "app/Language.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -243,7 +244,7 @@ QWidget* BirthFormFields::buildPlace()
 void BirthFormFields::fillDefaults()
 {
     for (int month = 1; month <= 12; ++month) {
-        monthBox_->addItem(QLocale().standaloneMonthName(month));
+        monthBox_->addItem(MonthText(month));
     }
     for (const TimeZoneRow& row : TimeZoneTable) {
         zoneBox_->addItem(QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));

@@ -1,5 +1,7 @@
 #include "app/Language.h"
 
+#include "presentation/ChartDisplay.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
@@ -36,7 +38,8 @@ QString FromView(std::string_view text)
 Language ChosenLanguage()
 {
     const QString kept = QSettings().value(LanguageKey).toString();
-    const QString code = kept.isEmpty() ? QLocale::system().name() : kept;
+    // The desktop's language for its messages (LANGUAGE, LC_MESSAGES, LANG ...).
+    const QString code = kept.isEmpty() ? QLocale::system().uiLanguages().value(0, QLocale::system().name()) : kept;
     return vocabulary::LanguageOfCode(code.toStdString());
 }
 
@@ -81,16 +84,19 @@ bool UseLanguage(Language language, const QString& folder)
     }
     CurrentStyle() = {language, ChosenSanskrit()};
     const QString code = FromView(vocabulary::LanguageCode(language));
-    QLocale::setDefault(language == Language::Hindi ? QLocale(QLocale::Hindi, QLocale::India)
-                                                    : QLocale(QLocale::English, QLocale::UnitedStates));
+    // English keeps the desktop's own dates and numbers, unless the desktop speaks Hindi.
+    const QLocale desktop = QLocale::system();
+    QLocale::setDefault(language == Language::Hindi              ? QLocale(QLocale::Hindi, QLocale::India)
+                        : desktop.language() == QLocale::Hindi ? QLocale(QLocale::English, QLocale::India)
+                                                               : desktop);
     if (language == Language::English) {
         return true;
     }
-    auto* translator = new QTranslator;
+    auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(QStringLiteral("zodiora_") + code, folder)) {
         delete translator;
         CurrentStyle().language = Language::English;
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QLocale::setDefault(QLocale::system());
         return false;
     }
     QCoreApplication::installTranslator(translator);
@@ -179,6 +185,12 @@ int EnglishSignIndex(QStringView word)
 }
 
 }  // namespace
+
+QString MonthText(int month)
+{
+    if (CurrentStyle().language == Language::English) return QString::fromStdString(MonthName(month));
+    return QLocale().standaloneMonthName(month);
+}
 
 QString ShortSignName(int sign)
 {

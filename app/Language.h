@@ -51,6 +51,9 @@ QString RetrogradeMarkText();
 /// kept; anything else unchanged.
 QString ShownEnglishName(const QString& english);
 
+/// Month 1..12 as the form lists it: the English name, or the chosen locale's.
+QString MonthText(int month);
+
 /// A sign in a narrow column: "Ari" .. "Pis" in English, else the sign's own name.
 QString ShortSignName(int sign);
 

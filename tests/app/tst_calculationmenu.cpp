@@ -55,7 +55,7 @@ private slots:
         RecordingPlatform platform;
         BirthFormWindow form(platform);
         QCOMPARE(MenuTitles(form.menuBar()),
-                 (QStringList{QStringLiteral("&File"), QStringLiteral("&Settings"), QStringLiteral("&Language"),
+                 (QStringList{QStringLiteral("&File"), QStringLiteral("&Language"), QStringLiteral("&Settings"),
                               QStringLiteral("&Help")}));
         QVERIFY(Child<QAction>(form, "classicEphemerisAction")->isChecked());
         QVERIFY(EphemerisShown(form).contains(QStringLiteral("Classic")));

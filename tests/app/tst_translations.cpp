@@ -176,6 +176,24 @@ private slots:
         QCOMPARE(Child<QLabel>(*form.resultsWindow(), "bodyNameLabel10")->text(), QStringLiteral("Asc"));
         QVERIFY(!HasDevanagari(Child<QLabel>(*form.resultsWindow(), "sunSignLabel")->text()));
     }
+
+    void sanskritNamesBesideOrInsteadOfEnglish()
+    {
+        QVERIFY(UseLanguage(vocabulary::Language::English, QStringLiteral(ZODIORA_QM_DIR)));
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        form.setInput(Delhi1980Form());
+        KeepSanskrit(vocabulary::Sanskrit::Beside);
+        form.proceed();
+        QCOMPARE(Child<QLabel>(*form.resultsWindow(), "bodyNameLabel0")->text(), QStringLiteral("Sun (Surya)"));
+        QCOMPARE(Child<QLabel>(*form.resultsWindow(), "sunSignLabel")->text(), QStringLiteral("Gemini (Mithuna)"));
+        KeepSanskrit(vocabulary::Sanskrit::Instead);
+        form.proceed();
+        QCOMPARE(Child<QLabel>(*form.resultsWindow(), "bodyNameLabel0")->text(), QStringLiteral("Surya"));
+        QCOMPARE(Child<QLabel>(*form.resultsWindow(), "positionLabel0")->text().section(u' ', 1, 1),
+                 QStringLiteral("Mithuna"));
+        KeepSanskrit(vocabulary::Sanskrit::Off);
+    }
 };
 
 QTEST_MAIN(TranslationsTest)
