@@ -245,6 +245,39 @@ QString ShownBirthDate(const BirthData& birth, const QString& english)
     return date.isValid() ? QLocale().toString(date, QStringLiteral("d MMMM yyyy")) : english;
 }
 
+QString ShownReportHeading(const QString& english)
+{
+    if (PlainEnglish()) return english;
+    qsizetype end = english.size();
+    while (end > 0 && (english[end - 1] == u'\r' || english[end - 1] == u'\n')) --end;
+    const QString heading = english.left(end);
+    const QString breaks = english.mid(end);
+    const auto translated = [&]() -> QString {
+        if (heading == QLatin1String("More About Sign :-")) {
+            return QCoreApplication::translate("zodiora::Language", "More About Sign :-");
+        }
+        if (heading == QLatin1String("Keywords :-")) return QCoreApplication::translate("zodiora::Language", "Keywords :-");
+        if (heading == QLatin1String("Element :-")) return QCoreApplication::translate("zodiora::Language", "Element :-");
+        if (heading == QLatin1String("Ruling Planet :-")) {
+            return QCoreApplication::translate("zodiora::Language", "Ruling Planet :-");
+        }
+        const QString planetPrefix = QStringLiteral("Characteristics Of Planet ");
+        if (heading.startsWith(planetPrefix) && heading.endsWith(QLatin1String(" :-"))) {
+            const QString body = heading.mid(planetPrefix.size()).chopped(3);
+            return QCoreApplication::translate("zodiora::Language", "Characteristics Of Planet %1 :-")
+                .arg(ShownEnglishName(body));
+        }
+        const qsizetype in = heading.indexOf(QLatin1String(" In "));
+        if (in > 0 && heading.indexOf(u' ') == in) {
+            //: A planet in a sign, the report's heading: "Sun In Gemini"
+            return QCoreApplication::translate("zodiora::Language", "%1 In %2")
+                .arg(ShownEnglishName(heading.left(in)), ShownEnglishName(heading.mid(in + 4)));
+        }
+        return heading;
+    };
+    return translated() + breaks;
+}
+
 QString ShownHouseText(const QString& english)
 {
     if (PlainEnglish()) return english;

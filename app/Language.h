@@ -71,6 +71,10 @@ QString ShownCoordinate(const QString& english);
 /// The birth date: the English text, or day, month name and year in the default locale.
 QString ShownBirthDate(const BirthData& birth, const QString& english);
 
+/// A heading of the interpretation report ("Sun In Gemini", "Keywords :-"),
+/// trailing line breaks kept, in the windows' language; other text unchanged.
+QString ShownReportHeading(const QString& english);
+
 /// A house's text, one name a line (CR LF), each line through ShownEnglishName.
 QString ShownHouseText(const QString& english);
 

@@ -709,6 +709,31 @@ This cannot be undone.</source>
         <comment>south</comment>
         <translation>दक्षिण</translation>
     </message>
+    <message>
+        <source>More About Sign :-</source>
+        <translation>राशि के बारे में और :-</translation>
+    </message>
+    <message>
+        <source>Keywords :-</source>
+        <translation>मुख्य शब्द :-</translation>
+    </message>
+    <message>
+        <source>Element :-</source>
+        <translation>तत्व :-</translation>
+    </message>
+    <message>
+        <source>Ruling Planet :-</source>
+        <translation>स्वामी ग्रह :-</translation>
+    </message>
+    <message>
+        <source>Characteristics Of Planet %1 :-</source>
+        <translation>ग्रह %1 की विशेषताएँ :-</translation>
+    </message>
+    <message>
+        <source>%1 In %2</source>
+        <extracomment>A planet in a sign, the report&apos;s heading: &quot;Sun In Gemini&quot;</extracomment>
+        <translation>%2 में %1</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::LibraryActions</name>

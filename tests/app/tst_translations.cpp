@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -160,6 +161,11 @@ private slots:
             QCOMPARE(Child<QLabel>(*results, "bodyNameLabel0")->text(), QStringLiteral("सूर्य"));
             QVERIFY(HasDevanagari(Child<QLabel>(*results, "sunSignLabel")->text()));
             QVERIFY(HasDevanagari(Child<QLabel>(*results, "positionLabel0")->text()));
+            // The report's headings in Hindi, its prose in English.
+            const QString report = Child<QTextEdit>(*results, "reportBox")->toPlainText();
+            QVERIFY2(report.contains(QStringLiteral("मिथुन में सूर्य")), qPrintable(report.left(200)));
+            QVERIFY(report.contains(QStringLiteral("ग्रह सूर्य की विशेषताएँ :-")));
+            QVERIFY(report.contains(QStringLiteral("Curious, Intelligent, Congenial")));
         }
         QVERIFY(UseLanguage(vocabulary::Language::English, QStringLiteral(ZODIORA_QM_DIR)));
     }
