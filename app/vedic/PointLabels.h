@@ -11,11 +11,8 @@ namespace zodiora {
 struct ChartResult;
 struct VedicDetails;
 
-/// Two-letter names for the drawings, in point order: "Su" .. "Pl", "Asc", "Ra", "Ke".
-inline constexpr std::array<const char*, PointCount> ShortPointNames{
-    "Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Asc", "Ra", "Ke"};
-
-/// A point's label on a drawing, retrograde planets marked "(R)".
+/// A point's label on a drawing: its short name from the vocabulary ("Su" .. "Pl",
+/// "Asc", "Ra", "Ke"; "सू" .. in Hindi), retrograde planets marked "(R)" ("(व)").
 QString PointLabel(const ChartResult& result, Body body);
 
 /// The birth chart (Rasi) for the North and South Indian drawings: every
