@@ -1,11 +1,12 @@
 # Quick start: `make run` builds and starts Zodiora, `make test` runs every test headless.
 # `make asan-test` runs them all again under ASan+UBSan; `make fuzz` runs each
-# fuzz target for FUZZ_SECONDS; `make package` builds the .deb.
+# fuzz target for FUZZ_SECONDS; `make package` builds the .deb; `make translations`
+# brings translations/*.ts up to date with the tr() strings of app/.
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test asan-test bench fuzz package clean
+.PHONY: all deps configure build run test asan-test bench fuzz package translations clean
 
 all: build
 
@@ -42,6 +43,12 @@ package: deps
 	@cmake --build --preset deb
 	@cd build/deb && cpack -G DEB
 	@ls build/deb/zodiora_*.deb
+
+# lupdate over the windows' sources: new strings land in every .ts file as
+# unfinished messages (the translation test fails until they are translated),
+# strings no longer in the code are dropped.
+translations: configure
+	@cmake --build --preset $(PRESET) --target update_translations
 
 clean:
 	rm -rf build

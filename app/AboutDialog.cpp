@@ -54,12 +54,12 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent) : QDialog(parent)
     description->setWordWrap(true);
     description->setFixedWidth(340);  // a wrapped label needs a width to find its height
 
-    auto* homePage = new LinkLabel(QStringLiteral("Click here to visit ") + QStringLiteral(ZODIORA_MAKER_ADDRESS), this);
+    auto* homePage = new LinkLabel(tr("Click here to visit ") + QStringLiteral(ZODIORA_MAKER_ADDRESS), this);
     homePage->setObjectName(QStringLiteral("homePageLink"));
     homePage->showAsWebLink();
     connect(homePage, &LinkLabel::clicked, this, [&platform] { WebPages(platform).openHome(); });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -86,7 +86,7 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent) : QDialog(parent)
 
 QString AboutDialog::summaryText()
 {
-    return QStringLiteral(
+    return tr(
         "Zodiora shows the positions of the planets in the twelve signs in your natal chart. "
         "The distribution of the planets in the different signs play an important role in "
         "interpreting the birth chart of an individual.");

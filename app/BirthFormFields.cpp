@@ -1,5 +1,7 @@
 #include "app/BirthFormFields.h"
 
+#include "app/Language.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -150,7 +152,7 @@ QWidget* BirthFormFields::buildBirthRows()
     grid->setContentsMargins(0, 0, 0, 0);
 
     nameEdit_ = TextBox(QStringLiteral("nameEdit"), 0, panel);
-    grid->addWidget(new QLabel(QStringLiteral("Name"), panel), 0, 0);
+    grid->addWidget(new QLabel(tr("Name"), panel), 0, 0);
     grid->addWidget(nameEdit_, 0, 1);
 
     monthBox_ = new QComboBox(panel);
@@ -159,25 +161,25 @@ QWidget* BirthFormFields::buildBirthRows()
     dayBox_ = NumberList("dayBox", 1, 31, panel);
     yearBox_ = NumberList("yearBox", PreciseYears.first, PreciseYears.last, panel);
     yearBox_->setMaxVisibleItems(20);
-    grid->addWidget(new QLabel(QStringLiteral("Date of Birth"), panel), 1, 0);
+    grid->addWidget(new QLabel(tr("Date of Birth"), panel), 1, 0);
     // Dates before the Gregorian reform, or Old Style dates after it, must be converted first.
     grid->addLayout(RowOf({monthBox_, dayBox_, yearBox_, new QLabel(tr("Gregorian"), panel)}), 1, 1);
 
     hourBox_ = NumberList("hourBox", 0, 23, panel);
     minuteBox_ = NumberList("minuteBox", 0, 59, panel);
     secondBox_ = NumberList("secondBox", 0, 59, panel);
-    grid->addWidget(new QLabel(QStringLiteral("Time of Birth"), panel), 2, 0);
-    grid->addLayout(RowOf({hourBox_, minuteBox_, secondBox_, new QLabel(QStringLiteral("HH:MM:SS"), panel)}), 2, 1);
+    grid->addWidget(new QLabel(tr("Time of Birth"), panel), 2, 0);
+    grid->addLayout(RowOf({hourBox_, minuteBox_, secondBox_, new QLabel(tr("HH:MM:SS"), panel)}), 2, 1);
     grid->setColumnStretch(1, 1);
     return panel;
 }
 
 QWidget* BirthFormFields::buildZone()
 {
-    auto* frame = new QGroupBox(QStringLiteral("Zone"));
+    auto* frame = new QGroupBox(tr("Zone"));
     frame->setObjectName(QStringLiteral("zoneFrame"));
     auto* row = new QHBoxLayout(frame);
-    daylightSavingBox_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), frame);
+    daylightSavingBox_ = new QCheckBox(tr("Daylight Saving Time"), frame);
     daylightSavingBox_->setObjectName(QStringLiteral("daylightSavingBox"));
     zoneBox_ = new QComboBox(frame);
     zoneBox_->setObjectName(QStringLiteral("zoneBox"));
@@ -209,19 +211,19 @@ QWidget* BirthFormFields::buildCoordinates()
         std::array<QRadioButton**, 2> options;
     };
     const std::array<Axis, 2> axes{{
-        {"latitude", "Latitude", 2, &latitudeDegreesEdit_, &latitudeMinutesEdit_, {"northButton", "southButton"},
-         {"North", "South"}, {&northButton_, &southButton_}},
-        {"longitude", "Longitude", 3, &longitudeDegreesEdit_, &longitudeMinutesEdit_, {"eastButton", "westButton"},
-         {"East", "West"}, {&eastButton_, &westButton_}},
+        {"latitude", QT_TR_NOOP("Latitude"), 2, &latitudeDegreesEdit_, &latitudeMinutesEdit_, {"northButton", "southButton"},
+         {QT_TR_NOOP("North"), QT_TR_NOOP("South")}, {&northButton_, &southButton_}},
+        {"longitude", QT_TR_NOOP("Longitude"), 3, &longitudeDegreesEdit_, &longitudeMinutesEdit_, {"eastButton", "westButton"},
+         {QT_TR_NOOP("East"), QT_TR_NOOP("West")}, {&eastButton_, &westButton_}},
     }};
     for (const Axis& axis : axes) {
         const QString name = QLatin1String(axis.name);
         auto* degrees = *axis.degrees = TextBox(name + QStringLiteral("DegreesEdit"), axis.degreeDigits);
         auto* minutes = *axis.minutes = TextBox(name + QStringLiteral("MinutesEdit"), 2);
-        auto* first = *axis.options[0] = Option(axis.optionNames[0], QLatin1String(axis.optionCaptions[0]));
-        auto* second = *axis.options[1] = Option(axis.optionNames[1], QLatin1String(axis.optionCaptions[1]));
+        auto* first = *axis.options[0] = Option(axis.optionNames[0], tr(axis.optionCaptions[0]));
+        auto* second = *axis.options[1] = Option(axis.optionNames[1], tr(axis.optionCaptions[1]));
 
-        auto* box = new QGroupBox(QLatin1String(axis.caption), panel);
+        auto* box = new QGroupBox(tr(axis.caption), panel);
         box->setObjectName(name + QStringLiteral("Frame"));
         auto* grid = new QGridLayout(box);
         const int boxWidth = degrees->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14;
@@ -231,9 +233,9 @@ QWidget* BirthFormFields::buildCoordinates()
             control->setParent(box);
         }
         grid->addWidget(degrees, 0, 0);
-        grid->addWidget(new QLabel(QStringLiteral("Deg"), box), 0, 1);
+        grid->addWidget(new QLabel(tr("Deg"), box), 0, 1);
         grid->addWidget(minutes, 0, 2);
-        grid->addWidget(new QLabel(QStringLiteral("Min"), box), 0, 3);
+        grid->addWidget(new QLabel(tr("Min"), box), 0, 3);
         grid->addWidget(first, 1, 0, 1, 2);
         grid->addWidget(second, 1, 2, 1, 2);
         grid->setColumnStretch(4, 1);
@@ -250,14 +252,14 @@ QWidget* BirthFormFields::buildPlace()
     cityEdit_ = TextBox(QStringLiteral("cityEdit"), 0, panel);
     stateEdit_ = TextBox(QStringLiteral("stateEdit"), 0, panel);
     countryEdit_ = TextBox(QStringLiteral("countryEdit"), 0, panel);
-    grid->addWidget(new QLabel(QStringLiteral("City"), panel), 0, 0);
+    grid->addWidget(new QLabel(tr("City"), panel), 0, 0);
     grid->addWidget(cityEdit_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("State"), panel), 1, 0);
+    grid->addWidget(new QLabel(tr("State"), panel), 1, 0);
     grid->addWidget(stateEdit_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Country"), panel), 2, 0);
+    grid->addWidget(new QLabel(tr("Country"), panel), 2, 0);
     grid->addWidget(countryEdit_, 2, 1);
 
-    lookupButton_ = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), panel);
+    lookupButton_ = new QPushButton(tr("Click Here To Find Latitude && Longitude"), panel);
     lookupButton_->setObjectName(QStringLiteral("lookupButton"));
     lookupButton_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(lookupButton_, &QPushButton::clicked, this, &BirthFormFields::placeLookupRequested);
@@ -272,7 +274,7 @@ QWidget* BirthFormFields::buildPlace()
 void BirthFormFields::fillDefaults()
 {
     for (int month = 1; month <= 12; ++month) {
-        monthBox_->addItem(FromStd(MonthName(month)));
+        monthBox_->addItem(MonthText(month));
     }
     for (const TimeZoneRow& row : TimeZoneTable) {
         zoneBox_->addItem(QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));

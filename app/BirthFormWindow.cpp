@@ -64,7 +64,7 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     auto* column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 8);
     column->addWidget(BuildBanner(
-        QStringLiteral("Talk astrology with other users on our discussion board at " ZODIORA_MAKER_ADDRESS),
+        tr("Talk astrology with other users on our discussion board at %1").arg(QStringLiteral(ZODIORA_MAKER_ADDRESS)),
         "forumBanner", {NightBlue, BannerGold, QMargins(8, 5, 8, 5)}, platform_));
 
     auto* body = new QVBoxLayout;
@@ -86,7 +86,7 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     yearNote_->hide();
     body->addWidget(yearNote_);
 
-    auto* proceedButton = new QPushButton(QStringLiteral("Proceed"), client);
+    auto* proceedButton = new QPushButton(tr("Proceed"), client);
     proceedButton->setObjectName(QStringLiteral("proceedButton"));
     proceedButton->setMinimumHeight(proceedButton->sizeHint().height() + 6);
     QFont proceedFont = proceedButton->font();
@@ -103,8 +103,8 @@ BirthFormWindow::BirthFormWindow(Platform& platform, QWidget* parent)
     column->addLayout(body);
     setCentralWidget(client);
 
-    QMenu* fileMenu = AddFileMenu(menuBar(), this, {{"proceedAction", QStringLiteral("Proceed"), [this] { proceed(); }},
-                                      {"exitAction", QStringLiteral("E&xit"), [this] { close(); }}});
+    QMenu* fileMenu = AddFileMenu(menuBar(), this, {{"proceedAction", tr("Proceed"), [this] { proceed(); }},
+                                      {"exitAction", tr("E&xit"), [this] { close(); }}});
     library_ = new LibraryActions(platform_, *this, fileMenu);
     QMenu* help = AddHelpMenu(menuBar(), platform_, this);
     calculation_ = CalculationMenu::AddTo(menuBar(), help,

@@ -1,5 +1,7 @@
 #include "app/ChartPage.h"
 
+#include "app/Language.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -142,11 +144,11 @@ std::vector<Line> BirthLines(const ChartResult& result)
     if (birth.second != 0) {
         time += QStringLiteral(":%1").arg(birth.second, 2, 10, QLatin1Char('0'));
     }
-    std::vector<Line> lines{{ChartPage::tr("Date of birth"), ToQString(details.dob)},
+    std::vector<Line> lines{{ChartPage::tr("Date of birth"), ShownBirthDate(birth, ToQString(details.dob))},
                             {ChartPage::tr("Time of birth"), time},
                             {ChartPage::tr("Place"), PlaceText(details), true},
-                            {ChartPage::tr("Latitude"), ToQString(details.latitude)},
-                            {ChartPage::tr("Longitude"), ToQString(details.longitude)}};
+                            {ChartPage::tr("Latitude"), ShownCoordinate(ToQString(details.latitude))},
+                            {ChartPage::tr("Longitude"), ShownCoordinate(ToQString(details.longitude))}};
     if (birth.exactOffsetSeconds) {
         lines.push_back({ChartPage::tr("Offset from UT"), OffsetText(*birth.exactOffsetSeconds)});
     } else {
@@ -166,7 +168,7 @@ void PaintPositions(QPainter& painter, const ChartResult& result)
                      Qt::AlignLeft | Qt::AlignVCenter, ChartPage::tr("Planetary Positions"));
     std::vector<Line> rows;
     for (std::size_t k = 0; k < ChartPointCount; ++k) {
-        rows.push_back({ToQString(BodyNames[k]), ToQString(result.display.positions[k])});
+        rows.push_back({PointName(AllBodies[k]), ShownPosition(ToQString(result.display.positions[k]))});
     }
     const double tableTop = BlockTop + LineHeight * 1.3;
     const double nodesTop = PaintLines(painter, RightColumn, RightValues, PageRight, tableTop, rows) + LineHeight * 0.3;
@@ -175,15 +177,15 @@ void PaintPositions(QPainter& painter, const ChartResult& result)
     painter.drawLine(QPointF(RightColumn, nodesTop - LineHeight * 0.15), QPointF(PageRight, nodesTop - LineHeight * 0.15));
     painter.setPen(Qt::black);
     PaintLines(painter, RightColumn, RightValues, PageRight, nodesTop,
-               {{ToQString(NameOf(Body::Rahu)), ToQString(ShortPositionText(result.chart.longitude(Body::Rahu)))},
-                {ToQString(NameOf(Body::Ketu)), ToQString(ShortPositionText(result.chart.longitude(Body::Ketu)))}});
+               {{PointName(Body::Rahu), ShownPosition(ToQString(ShortPositionText(result.chart.longitude(Body::Rahu))))},
+                {PointName(Body::Ketu), ShownPosition(ToQString(ShortPositionText(result.chart.longitude(Body::Ketu))))}});
 }
 
 void PaintWheel(QPainter& painter, const ChartDisplay& display, const QRectF& area)
 {
     std::array<QString, 12> houses;
     for (std::size_t k = 0; k < houses.size(); ++k) {
-        houses[k] = ToQString(display.houses[k]);
+        houses[k] = ShownHouseText(ToQString(display.houses[k]));
     }
     std::array<int, 12> glyphs{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     if (display.glyphs) {
@@ -338,9 +340,9 @@ void ChartPage::Paint(QPainter& painter, const QRectF& page, const ChartResult& 
     double y = PaintLines(painter, LeftColumn, LeftValues, LeftRight, BlockTop, BirthLines(result));
     y += LineHeight / 2;
     y = PaintLines(painter, LeftColumn, LeftValues, LeftRight, y,
-                   {{tr("Lagna"), ToQString(display.lagna)},
-                    {tr("Sun sign"), ToQString(display.sunSign)},
-                    {tr("Moon sign"), ToQString(display.rashi)}});
+                   {{tr("Lagna"), ShownSignText(ToQString(display.lagna))},
+                    {tr("Sun sign"), ShownSignText(ToQString(display.sunSign))},
+                    {tr("Moon sign"), ShownSignText(ToQString(display.rashi))}});
     if (!timeNote.isEmpty()) {
         painter.setFont(PageFont(28));
         painter.setPen(QColor(170, 0, 0));

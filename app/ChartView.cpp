@@ -1,5 +1,7 @@
 #include "app/ChartView.h"
 
+#include "app/Language.h"
+
 #include <algorithm>
 
 #include <QGridLayout>
@@ -55,12 +57,12 @@ QString Text(const std::string& utf8)
 /// The position table's captions: Sun..Pluto, then "Asc".
 QString BodyCaption(std::size_t row)
 {
-    return ToQString(BodyNames[row]);
+    return PointName(AllBodies[row]);
 }
 
-QGroupBox* Frame(const char* title, const char* name, QWidget* parent)
+QGroupBox* Frame(const QString& title, const char* name, QWidget* parent)
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(title), parent);
+    auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(QLatin1String(name));
     return frame;
 }
@@ -94,7 +96,7 @@ ChartView::ChartView(Platform& platform, QWidget* parent) : QWidget(parent), pla
     top->addStretch(1);
     top->addWidget(buildPositions(), 0, Qt::AlignTop);
 
-    auto* heading = new QLabel(QStringLiteral("Planets in Signs"), this);
+    auto* heading = new QLabel(tr("Planets in Signs"), this);
     heading->setObjectName(QStringLiteral("planetsInSignsHeading"));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
@@ -107,8 +109,9 @@ ChartView::ChartView(Platform& platform, QWidget* parent) : QWidget(parent), pla
     reportBox_->setAcceptRichText(true);
     new ClipboardGuard(reportBox_, platform_);
 
-    auto* analysisLink = new LinkLabel(QStringLiteral("For a more detailed analysis of the planets in the signs of "
-                                                      "your chart, visit us at " ZODIORA_MAKER_ADDRESS),
+    auto* analysisLink = new LinkLabel(tr("For a more detailed analysis of the planets in the signs of "
+                                          "your chart, visit us at %1")
+                                           .arg(QStringLiteral(ZODIORA_MAKER_ADDRESS)),
                                        this);
     analysisLink->setObjectName(QStringLiteral("analysisLink"));
     analysisLink->showAsWebLink();
@@ -127,22 +130,22 @@ ChartView::ChartView(Platform& platform, QWidget* parent) : QWidget(parent), pla
 
 QWidget* ChartView::buildDetails()
 {
-    auto* frame = Frame("Your Details", "detailsFrame", this);
+    auto* frame = Frame(tr("Your Details"), "detailsFrame", this);
     auto* grid = new QGridLayout(frame);
     nameLabel_ = TextLabel({}, frame, QStringLiteral("nameLabel"), true);
     nameLabel_->setWordWrap(true);
     grid->addWidget(nameLabel_, 0, 0, 1, 2);
 
-    const std::array<LabelRow, 7> rows{{{"Date of Birth :", "birthDateLabel", &birthDateLabel_},
-                                        {"Time of Birth :", "birthTimeLabel", &birthTimeLabel_},
-                                        {"Longitude :", "longitudeLabel", &longitudeLabel_},
-                                        {"Latitude   :", "latitudeLabel", &latitudeLabel_},
-                                        {"City :", "cityLabel", &cityLabel_},
-                                        {"State :", "stateLabel", &stateLabel_},
-                                        {"Country :", "countryLabel", &countryLabel_}}};
+    const std::array<LabelRow, 7> rows{{{QT_TR_NOOP("Date of Birth :"), "birthDateLabel", &birthDateLabel_},
+                                        {QT_TR_NOOP("Time of Birth :"), "birthTimeLabel", &birthTimeLabel_},
+                                        {QT_TR_NOOP("Longitude :"), "longitudeLabel", &longitudeLabel_},
+                                        {QT_TR_NOOP("Latitude   :"), "latitudeLabel", &latitudeLabel_},
+                                        {QT_TR_NOOP("City :"), "cityLabel", &cityLabel_},
+                                        {QT_TR_NOOP("State :"), "stateLabel", &stateLabel_},
+                                        {QT_TR_NOOP("Country :"), "countryLabel", &countryLabel_}}};
     int r = 1;
     for (const LabelRow& row : rows) {
-        grid->addWidget(TextLabel(QString::fromLatin1(row.caption), frame), r, 0);
+        grid->addWidget(TextLabel(tr(row.caption), frame), r, 0);
         *row.target = TextLabel({}, frame, QLatin1String(row.name), true);
         (*row.target)->setWordWrap(true);
         grid->addWidget(*row.target, r, 1);
@@ -158,13 +161,13 @@ QWidget* ChartView::buildDetails()
 
 QWidget* ChartView::buildSigns()
 {
-    auto* frame = Frame("Other Details", "signsFrame", this);
+    auto* frame = Frame(tr("Other Details"), "signsFrame", this);
     auto* column = new QVBoxLayout(frame);
-    const std::array<LabelRow, 3> rows{{{"Ascendant", "ascendantLabel", &ascendantLabel_},
-                                        {"Sun Sign", "sunSignLabel", &sunSignLabel_},
-                                        {"Moon Sign", "moonSignLabel", &moonSignLabel_}}};
+    const std::array<LabelRow, 3> rows{{{QT_TR_NOOP("Ascendant"), "ascendantLabel", &ascendantLabel_},
+                                        {QT_TR_NOOP("Sun Sign"), "sunSignLabel", &sunSignLabel_},
+                                        {QT_TR_NOOP("Moon Sign"), "moonSignLabel", &moonSignLabel_}}};
     for (const LabelRow& row : rows) {
-        column->addWidget(TextLabel(QString::fromLatin1(row.caption), frame));
+        column->addWidget(TextLabel(tr(row.caption), frame));
         *row.target = TextLabel({}, frame, QLatin1String(row.name), true);
         column->addWidget(*row.target);
         column->addSpacing(4);
@@ -175,7 +178,7 @@ QWidget* ChartView::buildSigns()
 
 QWidget* ChartView::buildPositions()
 {
-    auto* frame = Frame("Planetary Positions", "positionsFrame", this);
+    auto* frame = Frame(tr("Planetary Positions"), "positionsFrame", this);
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(TwipsToPixels(90, logicalDpiX()));
     QFont fixed(QStringLiteral("DejaVu Sans Mono"));
@@ -197,27 +200,27 @@ void ChartView::showChart(const ChartResult& result)
 {
     const ChartDisplay& chart = result.display;
     for (std::size_t k = 0; k < positionLabels_.size(); ++k) {
-        positionLabels_[k]->setText(Text(chart.positions[k]));
+        positionLabels_[k]->setText(ShownPosition(Text(chart.positions[k])));
     }
-    moonSignLabel_->setText(Text(chart.rashi));
-    sunSignLabel_->setText(Text(chart.sunSign));
-    ascendantLabel_->setText(Text(chart.lagna));
+    moonSignLabel_->setText(ShownSignText(Text(chart.rashi)));
+    sunSignLabel_->setText(ShownSignText(Text(chart.sunSign)));
+    ascendantLabel_->setText(ShownSignText(Text(chart.lagna)));
 
     nameLabel_->setText(Text(chart.details.name));
-    birthDateLabel_->setText(Text(chart.details.dob));
+    birthDateLabel_->setText(ShownBirthDate(result.birth, Text(chart.details.dob)));
     birthDateLabel_->setMinimumWidth(birthDateLabel_->fontMetrics().horizontalAdvance(birthDateLabel_->text()));
     QWidget* details = birthDateLabel_->parentWidget();
     details->setFixedWidth(std::max(TwipsToPixels(DetailsWidth, logicalDpiX()), details->minimumSizeHint().width()));
     birthTimeLabel_->setText(Text(chart.details.tob));
-    latitudeLabel_->setText(Text(chart.details.latitude));
-    longitudeLabel_->setText(Text(chart.details.longitude));
+    latitudeLabel_->setText(ShownCoordinate(Text(chart.details.latitude)));
+    longitudeLabel_->setText(ShownCoordinate(Text(chart.details.longitude)));
     cityLabel_->setText(Text(chart.details.city));
     stateLabel_->setText(Text(chart.details.state));
     countryLabel_->setText(Text(chart.details.country));
 
     std::array<QString, 12> houses;
     for (std::size_t k = 0; k < houses.size(); ++k) {
-        houses[k] = Text(chart.houses[k]);
+        houses[k] = ShownHouseText(Text(chart.houses[k]));
     }
     houses_ = houses;
     wheel_->setHouses(houses);

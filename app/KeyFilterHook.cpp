@@ -30,8 +30,9 @@ int TypedCode(const QKeyEvent& key)
     if (text.isEmpty()) {
         return 0;
     }
-    const char16_t c = text.front().unicode();
-    return c >= 32 && c != 127 ? c : 0;
+    // A letter beyond the 16-bit plane is one code point, not two halves.
+    const char32_t c = text.toUcs4().value(0);
+    return c >= 32 && c != 127 ? static_cast<int>(c) : 0;
 }
 
 }  // namespace
@@ -70,7 +71,8 @@ bool KeyFilterHook::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (result.code != code) {
-        edit->insert(QString(QChar(result.code)));
+        const char32_t replaced = static_cast<char32_t>(result.code);
+        edit->insert(QString::fromUcs4(&replaced, 1));
         return true;
     }
     return false;

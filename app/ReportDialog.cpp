@@ -56,11 +56,11 @@ ReportDialog::ReportDialog(Platform& platform, const QString& resultsText, QWidg
     setModal(true);
 
     const QString address = QStringLiteral(ZODIORA_MAKER_ADDRESS);
-    auto* topLink = new LinkLabel(QStringLiteral("Discover more about your birth chart at ") + address, this);
+    auto* topLink = new LinkLabel(tr("Discover more about your birth chart at ") + address, this);
     topLink->setObjectName(QStringLiteral("discoverLink"));
     topLink->showAsWebLink();
     topLink->setAlignment(Qt::AlignCenter);
-    auto* bottomLink = new LinkLabel(QStringLiteral("Detailed readings of the planets in the signs: ") + address, this);
+    auto* bottomLink = new LinkLabel(tr("Detailed readings of the planets in the signs: ") + address, this);
     bottomLink->setObjectName(QStringLiteral("readingsLink"));
     bottomLink->showAsWebLink();
 
@@ -70,9 +70,9 @@ ReportDialog::ReportDialog(Platform& platform, const QString& resultsText, QWidg
     reportBox_->setFont(ReportFont());
     reportBox_->document()->setDefaultFont(ReportFont());
 
-    auto* saveButton = new QPushButton(QStringLiteral("&Save"), this);
+    auto* saveButton = new QPushButton(tr("&Save"), this);
     saveButton->setObjectName(QStringLiteral("saveButton"));
-    auto* printButton = new QPushButton(QStringLiteral("&Print"), this);
+    auto* printButton = new QPushButton(tr("&Print"), this);
     printButton->setObjectName(QStringLiteral("printButton"));
     saveButton->setAutoDefault(false);
     printButton->setAutoDefault(false);
@@ -136,7 +136,7 @@ void ReportDialog::save()
     const std::string rtf = PlainTextToRtf(reportBox_->toPlainText().toStdString());
     if (const auto reason = SaveWholeFile(path, rtf)) {
         platform_.showMessage(this,
-                              QStringLiteral("The report could not be saved to ") + QDir::toNativeSeparators(path) +
+                              tr("The report could not be saved to ") + QDir::toNativeSeparators(path) +
                                   CrLf + *reason,
                               Platform::Icon::Error);
         return;

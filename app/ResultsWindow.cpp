@@ -54,7 +54,8 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(BuildBanner(
-        QStringLiteral("Share your questions and experiences with others on our online forum at " ZODIORA_MAKER_ADDRESS),
+        tr("Share your questions and experiences with others on our online forum at %1")
+            .arg(QStringLiteral(ZODIORA_MAKER_ADDRESS)),
         "banner", {BannerGold, QColor(0, 0, 90), QMargins(6, 4, 6, 4)}, platform_));
     QWidget* title = buildTitle();
     layout->addWidget(title);
@@ -86,8 +87,8 @@ ResultsWindow::ResultsWindow(Platform& platform, QWidget* parent) : QMainWindow(
     layout->addWidget(buildButtons());
     setCentralWidget(client);
 
-    fileMenu_ = AddFileMenu(menuBar(), this, {{"backAction", QStringLiteral("&Back"), [this] { emit backRequested(); }},
-                                      {"exitAction", QStringLiteral("E&xit"), [this] { emit exitRequested(); }}});
+    fileMenu_ = AddFileMenu(menuBar(), this, {{"backAction", tr("&Back"), [this] { emit backRequested(); }},
+                                      {"exitAction", tr("E&xit"), [this] { emit exitRequested(); }}});
     chartPage_ = new ChartPageActions(platform_, this, fileMenu_);
     // The page scrolls under the mouse and takes no focus (it would show none);
     // the keyboard starts at the tabs, which the title strip holds though they
@@ -148,9 +149,9 @@ QWidget* ResultsWindow::buildButtons()
         b->resize(TwipsToPixels(widthTwips, dpi), TwipsToPixels(390, dpi));
         return b;
     };
-    printButton_ = button("printButton", QStringLiteral("&Print"), 1020);
-    backButton_ = button("backButton", QStringLiteral("&Back"), 1020);
-    exitButton_ = button("exitButton", QStringLiteral("&Exit"), 1095);
+    printButton_ = button("printButton", tr("&Print"), 1020);
+    backButton_ = button("backButton", tr("&Back"), 1020);
+    exitButton_ = button("exitButton", tr("&Exit"), 1095);
     connect(printButton_, &QPushButton::clicked, this, &ResultsWindow::openReport);
     connect(backButton_, &QPushButton::clicked, this, &ResultsWindow::backRequested);
     connect(exitButton_, &QPushButton::clicked, this, &ResultsWindow::exitRequested);

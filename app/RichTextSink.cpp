@@ -1,5 +1,7 @@
 #include "app/RichTextSink.h"
 
+#include "app/Language.h"
+
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -25,6 +27,9 @@ void RichTextSink::setColour(int red, int green, int blue)
 void RichTextSink::insertText(std::string_view text)
 {
     QString piece = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (format_.fontWeight() == QFont::Bold) {
+        piece = ShownReportHeading(piece);  // the headings in the windows' language; the prose stays English
+    }
     if (pendingCarriageReturn_ && piece.startsWith(QLatin1Char('\n'))) {
         piece.remove(0, 1);
     }

@@ -60,7 +60,7 @@ std::unique_ptr<QLockFile> StartUp(Platform& platform, const QString& lockPath)
     auto lock = std::make_unique<QLockFile>(lockPath);
     lock->setStaleLockTime(0);  // only a live holder counts, however old its lock
     if (!lock->tryLock(0) && !TakeOverLeftover(*lock, lockPath)) {
-        platform.showMessage(nullptr, QStringLiteral("Application is already running"), Platform::Icon::Information);
+        platform.showMessage(nullptr, QCoreApplication::translate("zodiora::Startup", "Application is already running"), Platform::Icon::Information);
         return nullptr;
     }
 #if ZODIORA_UPDATE_REMINDER

@@ -1,5 +1,7 @@
 #include "app/UpdateReminder.h"
 
+#include <QCoreApplication>
+
 #include <QDate>
 #include <QSettings>
 
@@ -19,8 +21,8 @@ constexpr qint64 ReminderQuietDays = 14;
 
 QString UpdateReminder::question()
 {
-    return QStringLiteral("There maybe an update to this software available") + QChar(u'\r') +
-           QStringLiteral("Do you want to check for an update?");
+    return QCoreApplication::translate("zodiora::UpdateReminder", "There maybe an update to this software available") +
+           QChar(u'\r') + QCoreApplication::translate("zodiora::UpdateReminder", "Do you want to check for an update?");
 }
 
 void UpdateReminder::remind()

@@ -8,6 +8,7 @@
 #include "app/BirthFormWindow.h"
 #include "app/CommandLine.h"
 #include "app/GeometryKeeper.h"
+#include "app/Language.h"
 #include "app/Startup.h"
 #include "app/platform/QtPlatform.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char* argv[])
     if (const auto exitCode = zodiora::RejectUnknownOptions()) {
         return *exitCode;
     }
+    // The language of every window is set before the first is built.
+    zodiora::UseLanguage(zodiora::ChosenLanguage());
     zodiora::AdoptDesktopPointSize();
     QApplication::setFont(zodiora::ProgramFont());
     zodiora::InstallApplicationIcon();

@@ -17,9 +17,23 @@ struct KeyFilterResult {
 /// anything else is cancelled with "Only Numbers Are Accepted".
 KeyFilterResult FilterDigitKey(int code);
 
-/// Name box: letters pass, lower case turned upper case; space, Enter (13)
-/// and Backspace (8) pass; anything else is cancelled with
-/// "Please Enter only Letters".
+/// What a character (a Unicode code point) is to a name.
+enum class NameCharacter {
+    Letter,  ///< a letter of any script (Unicode L*)
+    Mark,    ///< a combining mark (M*: Devanagari vowel signs, a decomposed accent) or ZWJ/ZWNJ; follows a letter
+    Joiner,  ///< hyphen-minus, U+2010 hyphen, apostrophe or U+2019: only between two letters (JEAN-LUC, O'BRIEN)
+    Space,
+    Other,   ///< digits, punctuation, symbols, controls: not in a name
+};
+
+/// The one rule of which characters a name holds.
+NameCharacter ClassifyNameCharacter(char32_t c);
+
+/// Name box, keystroke by keystroke (`code` a Unicode code point): letters
+/// of any script pass, turned into capitals where the script has case;
+/// marks, hyphens, apostrophes, space, Enter (13) and Backspace (8) pass;
+/// anything else is cancelled with "Please Enter only Letters". Where a
+/// mark or hyphen stands is judged on the whole name (CheckNameText).
 KeyFilterResult FilterLetterKey(int code);
 
 }  // namespace zodiora

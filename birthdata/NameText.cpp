@@ -1,28 +1,82 @@
 #include "birthdata/NameText.h"
 
+#include <unicode/utf8.h>
+
+#include <vector>
+
 #include "birthdata/KeyFilters.h"
 
 #include <string>
 
 namespace zodiora {
 
+namespace {
+
+constexpr int Backspace = 8;
+constexpr int Enter = 13;
+
+NameCheck Refused(std::optional<UserMessage> message)
+{
+    NameCheck check;
+    check.problem = message ? std::move(message) : FilterLetterKey(0).message;
+    return check;
+}
+
+std::string Utf8Of(const std::vector<char32_t>& characters)
+{
+    std::string out;
+    for (const char32_t c : characters) {
+        char bytes[U8_MAX_LENGTH];
+        int length = 0;
+        [[maybe_unused]] UBool error = false;  // a code point from the filter always fits
+        U8_APPEND(bytes, length, U8_MAX_LENGTH, static_cast<UChar32>(c), error);
+        out.append(bytes, static_cast<std::size_t>(length));
+    }
+    return out;
+}
+
+/// A mark after a letter or mark; a hyphen or apostrophe between a letter
+/// (or its marks) and a letter.
+bool EveryNeighbourFits(const std::vector<char32_t>& characters)
+{
+    auto kind = [&](std::size_t i) { return ClassifyNameCharacter(characters[i]); };
+    for (std::size_t i = 0; i < characters.size(); ++i) {
+        const NameCharacter here = kind(i);
+        const bool afterLetter =
+            i > 0 && (kind(i - 1) == NameCharacter::Letter || kind(i - 1) == NameCharacter::Mark);
+        if (here == NameCharacter::Mark && !afterLetter) return false;
+        if (here == NameCharacter::Joiner &&
+            !(afterLetter && i + 1 < characters.size() && kind(i + 1) == NameCharacter::Letter)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 NameCheck CheckNameText(std::string_view name)
 {
-    constexpr int Backspace = 8;
-    constexpr int Enter = 13;
-    NameCheck check;
-    check.name.reserve(name.size());
-    for (const char c : name) {
-        const int code = static_cast<unsigned char>(c);
-        KeyFilterResult result = FilterLetterKey(code);
-        if (result.code == 0 || code == Backspace || code == Enter) {
-            check.name.clear();
-            check.problem = result.message ? std::move(result.message) : FilterLetterKey(0).message;
-            return check;
+    std::vector<char32_t> typed;
+    typed.reserve(name.size());
+    const auto* bytes = reinterpret_cast<const uint8_t*>(name.data());
+    const auto length = static_cast<int32_t>(name.size());
+    for (int32_t i = 0; i < length;) {
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        if (c <= 0 || c == Backspace || c == Enter) {
+            return Refused(std::nullopt);
         }
-        check.name.push_back(static_cast<char>(result.code));
+        KeyFilterResult result = FilterLetterKey(c);
+        if (result.code == 0) {
+            return Refused(std::move(result.message));
+        }
+        typed.push_back(static_cast<char32_t>(result.code));
     }
-    return check;
+    if (!EveryNeighbourFits(typed)) {
+        return Refused(std::nullopt);
+    }
+    return NameCheck{Utf8Of(typed), std::nullopt};
 }
 
 UserMessage NameLengthMessage()

@@ -61,13 +61,13 @@ void ChartFormatter::appendChart(std::string& out, long line, const ChartResult&
         break;
     }
     std::ostringstream text;
-    WriteChartText(text, result);
+    WriteChartText(text, result, words);
     if (vedic || !sections.empty() || dasha.at) {
         // The settings once, at the top of the Vedic part or before the sections.
         std::string parts = "\n" + CalculationLine(result.chart, ClockOf(result, request)) + "\n";
         if (vedic) {
             AppendVedicText(parts, result, BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth)),
-                            dasha.levels);
+                            dasha.levels, words);
         }
         for (const OutputSection* section : sections) section->appendText(parts, context);
         if (dasha.at) {
@@ -77,7 +77,7 @@ void ChartFormatter::appendChart(std::string& out, long line, const ChartResult&
     }
     if (report) {
         // CR LF is the report's own line break; a terminal wants LF.
-        text << "\nPlanets in Signs\n\n" << CrLfToLf(PlainText(result.report)) << '\n';
+        text << "\n" << words.label("Planets in Signs") << "\n\n" << CrLfToLf(PlainText(result.report)) << '\n';
     }
     out += std::move(text).str();
 }

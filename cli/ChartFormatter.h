@@ -5,6 +5,7 @@
 
 #include "cli/ChartRequest.h"
 #include "cli/DashaOutput.h"
+#include "cli/TextWords.h"
 #include "cli/sections/Section.h"
 #include "presentation/ChartSession.h"
 
@@ -21,6 +22,7 @@ struct ChartFormatter {
     SectionSelection sections;      ///< --with
     SectionOptions sectionOptions;  ///< what the sections read
     DashaChoice dasha;              ///< --dasha-levels, --dasha-at
+    TextWords words;                ///< text: --lang and --sanskrit (JSON and CSV stay English)
     /// JSON: name the settings ("ayanamsa", "node", "dashaYear") after the
     /// existing keys; set when a new option was given or the settings are
     /// not the defaults, so output without them stays as it was.

@@ -1,5 +1,7 @@
 #include "cli/ChartOutput.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
@@ -18,7 +20,7 @@ constexpr std::array<Body, 9> ElementOrder{Body::Mercury, Body::Venus,  Body::Su
                                            Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
 
 // "\r\nSun\r\nVenus (R) " -> "Sun, Venus (R)"
-std::string HouseLine(const std::string& houseText)
+std::string HouseLine(const std::string& houseText, const TextWords& words)
 {
     std::string line;
     std::size_t start = 0;
@@ -29,7 +31,7 @@ std::string HouseLine(const std::string& houseText)
             TrimTrailingBlanks(std::string_view(houseText.data() + start, end - start));
         if (!name.empty()) {
             if (!line.empty()) line += ", ";
-            line += name;
+            line += words.body(name);
         }
         start = end + LineBreak.size();
     }
@@ -38,35 +40,65 @@ std::string HouseLine(const std::string& houseText)
 
 }  // namespace
 
-void WriteChartText(std::ostream& out, const ChartResult& result)
+void WriteChartText(std::ostream& out, const ChartResult& result, const TextWords& words)
 {
     const ChartDisplay& display = result.display;
     const ChartDetails& details = display.details;
-    out << "Chart of " << details.name << "\n"
-        << "  Date of Birth : " << details.dob << "\n"
-        << "  Time of Birth : " << details.tob << "\n"
-        << "  Longitude     : " << details.longitude << "\n"
-        << "  Latitude      : " << details.latitude << "\n"
-        << "  City          : " << EscapeControls(details.city) << "\n"
-        << "  State         : " << EscapeControls(details.state) << "\n"
-        << "  Country       : " << EscapeControls(details.country) << "\n\n"
-        << "  Lagna (Ascendant) : " << display.lagna << "\n"
-        << "  Sun Sign          : " << display.sunSign << "\n"
-        << "  Moon Sign (Rashi) : " << display.rashi << "\n\n"
-        << "Planetary Positions (sidereal)\n";
+    const Chart& chart = result.chart;
+    const auto signOf = [&](Body body) {
+        const double longitude = std::fmod(std::fmod(chart.longitude(body), 360.0) + 360.0, 360.0);
+        return static_cast<int>(longitude / 30.0) % 12;
+    };
+    std::string text = std::string(words.label("Chart of")) + " " + details.name + "\n";
+    // Labels padded to the longest of their group, then " : ".
+    const auto rows = [&](std::initializer_list<std::pair<std::string_view, std::string>> group) {
+        std::size_t width = 0;
+        for (const auto& row : group) width = std::max(width, TextColumns(words.label(row.first)));
+        for (const auto& [label, value] : group) {
+            text.append("  ");
+            AppendPadded(text, words.label(label), width);
+            text.append(" : ").append(value).append("\n");
+        }
+    };
+    rows({{"Date of Birth", words.date(result.birth, details.dob)},
+          {"Time of Birth", details.tob},
+          {"Longitude", words.coordinate(details.longitude)},
+          {"Latitude", words.coordinate(details.latitude)},
+          {"City", EscapeControls(details.city)},
+          {"State", EscapeControls(details.state)},
+          {"Country", EscapeControls(details.country)}});
+    text.append("\n");
+    rows({{"Lagna (Ascendant)", words.sign(signOf(Body::Ascendant), display.lagna)},
+          {"Sun Sign", words.sign(signOf(Body::Sun), display.sunSign)},
+          {"Moon Sign (Rashi)", words.sign(signOf(Body::Moon), display.rashi)}});
+    text.append("\n").append(words.label("Planetary Positions (sidereal)")).append("\n");
+    std::array<std::string, ChartPointCount> names;
+    std::size_t nameWidth = 12;
     for (std::size_t k = 0; k < ChartPointCount; ++k) {
-        std::string name(k < WheelBodyCount ? TrimTrailingBlanks(display.planetNames[k]) : BodyNames[k]);
-        name.resize(12, ' ');
-        out << "  " << name << display.positions[static_cast<std::size_t>(k)] << "\n";
+        names[k] = words.body(k < WheelBodyCount ? TrimTrailingBlanks(display.planetNames[k]) : BodyNames[k]);
+        nameWidth = std::max(nameWidth, TextColumns(names[k]) + 1);
     }
-    out << "\nHouses (whole signs; house 1 holds the Ascendant)\n";
+    for (std::size_t k = 0; k < ChartPointCount; ++k) {
+        text.append("  ");
+        AppendPadded(text, names[k], nameWidth);
+        text.append(words.position(display.positions[k])).append("\n");
+    }
+    text.append("\n").append(words.label("Houses (whole signs; house 1 holds the Ascendant)")).append("\n");
+    std::array<std::string, 12> signs;
+    std::size_t signWidth = 13;
     for (int k = 0; k < 12; ++k) {
-        std::string sign{SignNames[static_cast<std::size_t>((display.rotation + k) % 12)]};
-        sign.resize(13, ' ');
+        const int index = (display.rotation + k) % 12;
+        signs[static_cast<std::size_t>(k)] = words.sign(index, SignNames[static_cast<std::size_t>(index)]);
+        signWidth = std::max(signWidth, TextColumns(signs[static_cast<std::size_t>(k)]) + 2);
+    }
+    for (int k = 0; k < 12; ++k) {
         char number[8];
         std::snprintf(number, sizeof number, "%2d", k + 1);
-        out << "  " << number << "  " << sign << HouseLine(display.houses[static_cast<std::size_t>(k)]) << "\n";
+        text.append("  ").append(number).append("  ");
+        AppendPadded(text, signs[static_cast<std::size_t>(k)], signWidth);
+        text.append(HouseLine(display.houses[static_cast<std::size_t>(k)], words)).append("\n");
     }
+    out << text;
 }
 
 nlohmann::ordered_json ChartJson(const ChartResult& result)

@@ -18,6 +18,10 @@ ChartFormatter ToolOptions::formatter() const
     formatter.sections = sections;
     formatter.sectionOptions = sectionOptions();
     formatter.dasha = dasha;
+    formatter.words.style.language = vocabulary::LanguageOfCode(language);
+    formatter.words.style.sanskrit = sanskrit == "beside"    ? vocabulary::Sanskrit::Beside
+                                     : sanskrit == "instead" ? vocabulary::Sanskrit::Instead
+                                                             : vocabulary::Sanskrit::Off;
     return formatter;
 }
 
@@ -173,6 +177,14 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
                                    "add the dasha periods running at noon of this date on the birth clock, "
                                    "to --dasha-levels deep (JSON \"dashaAt\")")
                         ->type_name("YYYY-MM-DD");
+    app.add_option("--lang", options.language,
+                   "text: en (default) or hi (Hindi: labels and the names of signs, planets, nakshatras); "
+                   "JSON and CSV stay English")
+        ->check(CLI::IsMember({"en", "hi"}));
+    app.add_option("--sanskrit", options.sanskrit,
+                   "text in English: Sanskrit names of signs and planets beside (Aries (Mesha)) or instead of "
+                   "the English ones; off (default), beside or instead")
+        ->check(CLI::IsMember({"off", "beside", "instead"}));
     auto* findPlace = app.add_option("--find-place", options.findPlace,
                                      "list up to 20 atlas places matching \"city[, state][, country]\"");
     auto* library = app.add_option("--library", options.library,

@@ -34,6 +34,8 @@ struct ToolOptions {
     std::string dashaAt;      ///< --dasha-at, as given
     DashaChoice dasha;        ///< both, read
     std::optional<int> timeUncertainty;  ///< --time-uncertainty, minutes
+    std::string language = "en";  ///< --lang: the text output's language
+    std::string sanskrit = "off";  ///< --sanskrit: off, beside or instead
     std::string batchFile;
     std::string stationsPlanet;
     int stationsFrom = 0;  ///< --from: first year of --stations

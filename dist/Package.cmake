@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZODIORA_HOME_URL})
 # dpkg-shlibdeps rather than listed here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Read at run time, not linked: the time-zone history comes from the system's
-# tz database, which no binary names.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
+# tz database, which no binary names; the Hindi windows and charts need a
+# Devanagari font (Noto Sans Devanagari is in fonts-noto-core).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, fonts-noto-core | fonts-deva")
 # The synopsis is ZODIORA_SUMMARY; this is the text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zodiora computes sidereal (Vedic) birth charts: the sidereal positions of
 the Sun, the Moon, Mercury to Pluto, the lunar nodes and the Ascendant,

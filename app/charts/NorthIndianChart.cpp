@@ -1,5 +1,7 @@
 #include "app/charts/NorthIndianChart.h"
 
+#include "app/Language.h"
+
 #include <QPainterPath>
 #include <array>
 

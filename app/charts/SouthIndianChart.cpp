@@ -1,5 +1,7 @@
 #include "app/charts/SouthIndianChart.h"
 
+#include "app/Language.h"
+
 #include <QPainterPath>
 #include <array>
 

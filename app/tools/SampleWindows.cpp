@@ -1,16 +1,21 @@
 // Shows one window of the program on the sample chart (New Delhi, 15 June
 // 1980) and stays open, for screenshots and for comparing the look before
-// and after a change: `zodiora-sample-windows form|results|report [dark]`;
-// `dark` sets the Fusion style with a dark palette, as a dark desktop would.
+// and after a change: `zodiora-sample-windows form|results|report [dark] [hi]`;
+// `dark` sets the Fusion style with a dark palette, as a dark desktop would;
+// `hi` shows the windows in Hindi. `zodiora-sample-windows page FILE [hi]`
+// exports the sample chart's page (PDF, PNG or SVG by the name) and ends.
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
 
 #include "app/AppFont.h"
 #include "app/BirthFormWindow.h"
+#include "app/ChartPageActions.h"
+#include "app/Language.h"
 #include "app/ReportDialog.h"
 #include "app/ResultsWindow.h"
 #include "app/platform/QtPlatform.h"
+#include "presentation/ChartSession.h"
 #include "tests/app/DarkPalette.h"
 #include "tests/support/SampleBirths.h"
 
@@ -20,6 +25,10 @@ int main(int argc, char* argv[])
     if (app.arguments().contains(QStringLiteral("dark"))) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(zodiora::test::DarkPalette());
+    }
+    if (app.arguments().contains(QStringLiteral("hi"))) {
+        // The compiled translations are beside the program, one folder up from this tool.
+        zodiora::UseLanguage(zodiora::vocabulary::Language::Hindi, QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
     }
     zodiora::AdoptDesktopPointSize();  // as the program does
     QApplication::setFont(zodiora::ProgramFont());
@@ -37,6 +46,12 @@ int main(int argc, char* argv[])
     input.state = "Delhi";
     input.country = "India";
     form.setInput(input);
+    if (which == QStringLiteral("page")) {
+        zodiora::ChartSession session;
+        const zodiora::ChartResult chart = session.run(input, zodiora::ChartSession::ReportMode::Skip);
+        const QString problem = zodiora::ChartPageActions::ExportPage(chart, app.arguments().value(2));
+        return problem.isEmpty() ? 0 : 1;
+    }
     form.proceed();
     zodiora::ResultsWindow* results = form.resultsWindow();
     if (which == QStringLiteral("report")) {

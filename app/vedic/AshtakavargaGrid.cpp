@@ -1,5 +1,7 @@
 #include "app/vedic/AshtakavargaGrid.h"
 
+#include "app/Language.h"
+
 #include <QHeaderView>
 #include <numeric>
 
@@ -18,11 +20,11 @@ constexpr int TotalColumn = 12;
 AshtakavargaGrid::AshtakavargaGrid(QWidget* parent) : QTableWidget(RowCount, TotalColumn + 1, parent)
 {
     QStringList signs;
-    for (int sign = 0; sign < 12; ++sign) signs << ToQString(SignAbbreviation(sign));
+    for (int sign = 0; sign < 12; ++sign) signs << ShortSignName(sign);
     signs << tr("Total");
     setHorizontalHeaderLabels(signs);
     QStringList rows;
-    for (const vedic::Graha graha : vedic::AllGrahas) rows << ToQString(vedic::GrahaName(graha));
+    for (const vedic::Graha graha : vedic::AllGrahas) rows << ShownEnglishName(ToQString(vedic::GrahaName(graha)));
     rows << tr("Sarva") << tr("Lagna");
     setVerticalHeaderLabels(rows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

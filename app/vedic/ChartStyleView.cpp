@@ -1,5 +1,7 @@
 #include "app/vedic/ChartStyleView.h"
 
+#include "app/Language.h"
+
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>

@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "app/QtText.h"
+#include "app/Language.h"
 #include "app/vedic/ChartStyleView.h"
 #include "app/vedic/PointLabels.h"
 
@@ -117,7 +118,7 @@ ChartStyleInput Marked(ChartStyleInput input, bool lagna, bool moon)
     if (moon) {
         for (QStringList& labels : input.labels) {
             for (QString& label : labels) {
-                if (label.startsWith(QLatin1String("Mo"))) label += QStringLiteral(" ?");
+                if (label.startsWith(ShortPointName(Body::Moon))) label += QStringLiteral(" ?");
             }
         }
     }

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/Language.h"
 #include "app/QtText.h"
 #include "engine/Engine.h"
 #include "presentation/ChartSession.h"
@@ -98,7 +99,7 @@ void DashaTree::showChart(const ChartResult& result, const VedicContext& context
     const int months = static_cast<int>(restDays / (daysPerYear_ / 12));
     const int days = static_cast<int>(restDays - months * (daysPerYear_ / 12));
     balanceLabel_->setText(tr("Balance of the %1 period at birth: %2 years, %3 months, %4 days")
-                               .arg(ToQString(details.balanceLord)).arg(years).arg(months).arg(days));
+                               .arg(ShownEnglishName(ToQString(details.balanceLord))).arg(years).arg(months).arg(days));
 
     utcOffsetSeconds_ = UtcOffsetSeconds(result.birth);
     dasha_ = vedic::Vimshottari(result.chart.longitude(Body::Moon), JulianDayUt(result.chart.moment), daysPerYear_);
@@ -135,7 +136,7 @@ QDate DashaTree::markedDay() const
 QTreeWidgetItem* DashaTree::addPeriod(const vedic::DashaNode& node, QTreeWidgetItem* parent)
 {
     const bool timed = node.level >= TimedLevel;  // sookshma and prana last days or hours
-    auto* item = new QTreeWidgetItem(QStringList{ToQString(vedic::DashaLordName(node.lord)),
+    auto* item = new QTreeWidgetItem(QStringList{ShownEnglishName(ToQString(vedic::DashaLordName(node.lord))),
                                                  momentText(node.startJd, utcOffsetSeconds_, timed),
                                                  momentText(node.endJd, utcOffsetSeconds_, timed)});
     item->setToolTip(Lord, levelName(node.level));

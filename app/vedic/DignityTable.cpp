@@ -1,5 +1,7 @@
 #include "app/vedic/DignityTable.h"
 
+#include "app/Language.h"
+
 #include <QHeaderView>
 
 #include "app/QtText.h"
@@ -48,7 +50,7 @@ void DignityTable::showDignities(const strength::Dignities& dignities)
         }
         QStringList houses;
         for (const int house : planet.aspects) houses << QString::number(house);
-        const QStringList cells{ToQString(vedic::GrahaName(graha)), DignityText(planet.dignity), fromSun,
+        const QStringList cells{ShownEnglishName(ToQString(vedic::GrahaName(graha))), DignityText(planet.dignity), fromSun,
                                 planet.retrograde ? tr("retrograde") : tr("direct"), houses.join(QStringLiteral(", "))};
         const int row = static_cast<int>(vedic::IndexOf(graha));
         for (int column = 0; column < ColumnCount; ++column) {

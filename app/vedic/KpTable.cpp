@@ -1,5 +1,7 @@
 #include "app/vedic/KpTable.h"
 
+#include "app/Language.h"
+
 #include <QHeaderView>
 
 #include "app/QtText.h"
@@ -26,9 +28,9 @@ void KpTable::showChart(const ChartResult& result, const VedicContext&)
     for (const Body body : AllPoints) {
         const double longitude = result.chart.longitude(body);
         const vedic::KpLords lords = vedic::KpLordsOf(longitude);
-        const QStringList cells{ToQString(NameOf(body)), ToQString(LongPositionText(longitude)),
-                                ToQString(vedic::DashaLordName(lords.star)), ToQString(vedic::DashaLordName(lords.sub)),
-                                ToQString(vedic::DashaLordName(lords.subSub))};
+        const QStringList cells{PointName(body), ShownPosition(ToQString(LongPositionText(longitude))),
+                                ShownEnglishName(ToQString(vedic::DashaLordName(lords.star))), ShownEnglishName(ToQString(vedic::DashaLordName(lords.sub))),
+                                ShownEnglishName(ToQString(vedic::DashaLordName(lords.subSub)))};
         for (int column = 0; column < ColumnCount; ++column) {
             setItem(static_cast<int>(IndexOf(body)), column, new QTableWidgetItem(cells[column]));
         }

@@ -1,5 +1,7 @@
 #include "app/vedic/NakshatraTable.h"
 
+#include "app/Language.h"
+
 #include <QHeaderView>
 
 #include "app/QtText.h"
@@ -28,12 +30,12 @@ void NakshatraTable::showChart(const ChartResult& result, const VedicContext& co
     for (Body body : AllPoints) {
         const std::size_t k = IndexOf(body);
         const NakshatraEntry& entry = details.nakshatras[k];
-        const QStringList cells{ToQString(NameOf(body)),
-                                ToQString(LongPositionText(result.chart.longitude(body))),
-                                ToQString(entry.name),
+        const QStringList cells{PointName(body),
+                                ShownPosition(ToQString(LongPositionText(result.chart.longitude(body)))),
+                                ShownEnglishName(ToQString(entry.name)),
                                 QString::number(entry.pada),
-                                ToQString(entry.lord),
-                                ToQString(SignNames[static_cast<std::size_t>(details.navamsa[k])])};
+                                ShownEnglishName(ToQString(entry.lord)),
+                                ShownName(vocabulary::Kind::Sign, details.navamsa[k])};
         for (int column = 0; column < ColumnCount; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (column == Pada) {

@@ -1,5 +1,7 @@
 #include "app/vedic/NavamsaView.h"
 
+#include "app/Language.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -41,8 +43,8 @@ void NavamsaView::showChart(const ChartResult& result, const VedicContext& conte
     for (Body body : AllPoints) {
         const std::size_t k = IndexOf(body);
         const int sign = std::max(0, SignOf(result.chart.longitude(body)));
-        const QStringList cells{ToQString(NameOf(body)), ToQString(SignNames[static_cast<std::size_t>(sign)]),
-                                ToQString(SignNames[static_cast<std::size_t>(details.navamsa[k])])};
+        const QStringList cells{PointName(body), ShownName(vocabulary::Kind::Sign, sign),
+                                ShownName(vocabulary::Kind::Sign, details.navamsa[k])};
         for (int column = 0; column < cells.size(); ++column) {
             table_->setItem(static_cast<int>(k), column, new QTableWidgetItem(cells[column]));
         }

@@ -6,6 +6,7 @@
 
 #include "engine/ChartVargas.h"
 
+#include "app/Language.h"
 #include "engine/PositionText.h"
 #include "presentation/ChartSession.h"
 #include "presentation/VedicDetails.h"
@@ -23,9 +24,7 @@ ChartStyleInput PlacePoints(const ChartResult& result, SignFinder signOf, const 
     ChartStyleInput input;
     input.ascendantSign = signOf(rising);
     input.title = title;
-    if (rising != Body::Ascendant) {
-        input.risingLabel = QString::fromLatin1(ShortPointNames[IndexOf(rising)]);
-    }
+    input.risingLabel = ShortPointName(rising);
     for (Body body : AllPoints) {
         if (body != rising) {
             input.labels[static_cast<std::size_t>(signOf(body))] << PointLabel(result, body, degrees);
@@ -43,7 +42,7 @@ int BirthSign(const ChartResult& result, Body body)
 
 QString PointLabel(const ChartResult& result, Body body, bool degrees)
 {
-    QString label = QString::fromLatin1(ShortPointNames[IndexOf(body)]);
+    QString label = ShortPointName(body);
     if (degrees) {
         // Whole minutes, cut as the position texts cut them.
         const double inSign = std::fmod(result.chart.longitude(body), 30.0);
@@ -52,7 +51,7 @@ QString PointLabel(const ChartResult& result, Body body, bool degrees)
     }
     // Only the planets carry retrograde flags; the mean nodes always move backwards.
     if (IndexOf(body) < IndexOf(Body::Ascendant) && result.retrograde[body]) {
-        label += QStringLiteral(" (R)");
+        label += QLatin1Char(' ') + RetrogradeMarkText();
     }
     return label;
 }

@@ -12,15 +12,12 @@ namespace zodiora {
 struct ChartResult;
 struct VedicDetails;
 
-/// Two-letter names for the drawings, in point order: "Su" .. "Pl", "Asc", "Ra", "Ke".
-inline constexpr std::array<const char*, PointCount> ShortPointNames{
-    "Su", "Mo", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Asc", "Ra", "Ke"};
-
-struct VargaSigns;
-
-/// A point's label on a drawing, retrograde planets marked "(R)"; with
+/// A point's label on a drawing: its short name from the vocabulary ("Su" .. "Pl",
+/// "Asc", "Ra", "Ke"; "सू" .. in Hindi), retrograde planets marked "(R)" ("(व)"); with
 /// `degrees`, its degrees and minutes in its birth sign follow: "Su 24°12′".
 QString PointLabel(const ChartResult& result, Body body, bool degrees = false);
+
+struct VargaSigns;
 
 /// The birth chart (Rasi) for the North and South Indian drawings: every
 /// point but the Ascendant in its sign, the Ascendant's sign rising.

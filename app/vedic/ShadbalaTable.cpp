@@ -1,5 +1,7 @@
 #include "app/vedic/ShadbalaTable.h"
 
+#include "app/Language.h"
+
 #include <QHeaderView>
 
 #include "app/QtText.h"
@@ -17,7 +19,7 @@ ShadbalaTable::ShadbalaTable(QWidget* parent) : QTableWidget(vedic::GrahaCount, 
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(false);
     for (const vedic::Graha graha : vedic::AllGrahas) {
-        setItem(static_cast<int>(vedic::IndexOf(graha)), Planet, new QTableWidgetItem(ToQString(vedic::GrahaName(graha))));
+        setItem(static_cast<int>(vedic::IndexOf(graha)), Planet, new QTableWidgetItem(ShownEnglishName(ToQString(vedic::GrahaName(graha)))));
     }
 }
 

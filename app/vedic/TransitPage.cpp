@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/Language.h"
 #include "app/QtText.h"
 #include "app/vedic/ChartStyleView.h"
 #include "app/vedic/PointLabels.h"
@@ -182,17 +183,17 @@ void TransitPage::showMoment()
         const double longitude = sky->sky.longitudes[k];
         const bool retrograde = k < WheelBodyCount && sky->retrograde[k];
         SetRow(table_, static_cast<int>(k),
-               {ToQString(BodyNames[k]), ToQString(ShortPositionText(longitude)),
-                retrograde ? tr("R") : QString(), ToQString(vedic::NakshatraName(vedic::NakshatraOf(longitude).index)),
+               {ShownEnglishName(ToQString(BodyNames[k])), ToQString(ShortPositionText(longitude)),
+                retrograde ? tr("R") : QString(), ShownEnglishName(ToQString(vedic::NakshatraName(vedic::NakshatraOf(longitude).index))),
                 QString::number(sky->houseFromLagna[k]), QString::number(sky->houseFromMoon[k])});
         if (k != IndexOf(Body::Ascendant)) {
-            QString label = QString::fromLatin1(ShortPointNames[k]);
-            if (retrograde) label += QStringLiteral(" (R)");
+            QString label = ShortPointName(static_cast<Body>(k));
+            if (retrograde) label += QLatin1Char(' ') + RetrogradeMarkText();
             input.labels[static_cast<std::size_t>(sky->sign[k] - 1)] << label;
         }
     }
     input.labels[static_cast<std::size_t>(transits::SignIndex(natal_->longitude(Body::Moon)))]
-        << QStringLiteral("(Mo)");
+        << QStringLiteral("(%1)").arg(ShortPointName(Body::Moon));
     chart_->setInput(input);
 
     const auto dasha = transits::RunningDashaAt(*natal_, jd);

@@ -55,7 +55,8 @@ private slots:
         RecordingPlatform platform;
         BirthFormWindow form(platform);
         QCOMPARE(MenuTitles(form.menuBar()),
-                 (QStringList{QStringLiteral("&File"), QStringLiteral("&Settings"), QStringLiteral("&Help")}));
+                 (QStringList{QStringLiteral("&File"), QStringLiteral("&Language"), QStringLiteral("&Settings"),
+                              QStringLiteral("&Help")}));
         QVERIFY(Child<QAction>(form, "classicEphemerisAction")->isChecked());
         QVERIFY(EphemerisShown(form).contains(QStringLiteral("Classic")));
         QCOMPARE(MoonShown(form), ToQString(LongPositionText(Delhi1980Chart().chart.longitude(Body::Moon))));

@@ -1,3 +1,5 @@
+#include <QSettings>
+#include <QStandardPaths>
 // The Help menu: its entries in order, the pages they open, and the about
 // box opened modally over the menu's window.
 #include <QMenuBar>
@@ -7,6 +9,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/AppConfig.h"
+#include "app/Language.h"
 #include "app/Menus.h"
 #include "app/WebPages.h"
 #include "tests/app/AppTestSupport.h"
@@ -22,7 +25,28 @@ private slots:
     void helpMenuHasTheEntriesInOrderAndOpensThePages();
     void helpMenuIsTheSameOnEveryWindow();
     void aboutBoxIsShownModally();
+    void languageChoiceIsKeptForTheNextStart();
 };
+
+void MenusTest::languageChoiceIsKeptForTheNextStart()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().remove(QStringLiteral("language"));
+    RecordingPlatform platform;
+    QMenuBar bar;
+    QMenu* menu = AddLanguageMenu(&bar, platform, &bar);
+    QCOMPARE(menu->objectName(), QStringLiteral("languageMenu"));
+    QAction* hindi = menu->findChild<QAction*>(QStringLiteral("language_hi"));
+    QAction* english = menu->findChild<QAction*>(QStringLiteral("language_en"));
+    QVERIFY(hindi && english);
+    QCOMPARE(hindi->text(), QStringLiteral("हिन्दी"));
+    hindi->trigger();
+    QCOMPARE(ChosenLanguage(), vocabulary::Language::Hindi);
+    QCOMPARE(platform.messages.size(), 1);  // used from the next start: the user is told so
+    english->trigger();
+    QCOMPARE(ChosenLanguage(), vocabulary::Language::English);
+    QSettings().remove(QStringLiteral("language"));
+}
 
 void MenusTest::helpMenuHasTheEntriesInOrderAndOpensThePages()
 {

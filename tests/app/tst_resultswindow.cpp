@@ -268,13 +268,14 @@ private slots:
         BirthFormWindow form(platform);
         QPointer<ResultsWindow> results = Proceed(form, Delhi1980Form());
         QMenuBar* bar = results->menuBar();
-        QCOMPARE(bar->actions().size(), 2);
+        QCOMPARE(bar->actions().size(), 3);
         QCOMPARE(bar->actions().at(0)->text(), QStringLiteral("&File"));
         QCOMPARE(Captions(bar->actions().at(0)->menu()),
                  (QStringList{"&Save Chart", "&Open Chart…", "Open &Recent", "&Match Charts…", "-", "&Export Chart…", "&Print Chart…", "Chart Page &Shows", "-",
                               "&Back", "E&xit"}));
-        QCOMPARE(bar->actions().at(1)->text(), QStringLiteral("&Help"));
-        QCOMPARE(Captions(bar->actions().at(1)->menu()),
+        QCOMPARE(bar->actions().at(1)->text(), QStringLiteral("&Language"));
+        QCOMPARE(bar->actions().at(2)->text(), QStringLiteral("&Help"));
+        QCOMPARE(Captions(bar->actions().at(2)->menu()),
                  (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                               "&About Software"}));
 

@@ -11,11 +11,33 @@ TEST(NameText, TakesLettersAndSpacesInCapitals)
     EXPECT_FALSE(check.problem.has_value());
 }
 
+TEST(NameText, TakesTheLettersOfAnyScript)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"राम", "राम"},                           // र + vowel sign ा (a spacing mark) + म
+        {"श्रीनिवास", "श्रीनिवास"},                 // virama and a conjunct
+        {"josé", "JOSÉ"},                        // precomposed é
+        {"jose\xcc\x81", "JOSE\xcc\x81"},        // e + combining acute stays decomposed
+        {"Ζωή", "ΖΩΉ"},
+        {"jean-luc", "JEAN-LUC"},
+        {"o'brien", "O'BRIEN"},
+        {"o\xe2\x80\x99" "brien", "O\xe2\x80\x99" "BRIEN"},  // typographic apostrophe U+2019
+        {"राम-लाल", "राम-लाल"},                   // a hyphen after a vowel sign
+        {"ANNE-MARIE O'NEIL", "ANNE-MARIE O'NEIL"},
+    };
+    for (const auto& [typed, kept] : cases) {
+        const NameCheck check = CheckNameText(typed);
+        EXPECT_FALSE(check.problem.has_value()) << typed;
+        EXPECT_EQ(check.name, kept);
+    }
+}
+
 TEST(NameText, RefusesWhatTheNameBoxRefuses)
 {
     using namespace std::string_literals;
-    for (const std::string& name : {"mary-jane 2nd <b>O'Neil</b>"s, "ANN\r"s, "ANN\b"s, "ANN\n"s, "\xff\xfe"s,
-                                   "ZO\xc3\xab"s, "ANN\0"s}) {
+    for (const std::string& name :
+         {"mary-jane 2nd <b>O'Neil</b>"s, "ANN\r"s, "ANN\b"s, "ANN\n"s, "\xff\xfe"s, "ZO\xc3"s, "ANN\0"s,
+          "राम१"s /* Devanagari digit */, "राम।"s /* danda */}) {
         const NameCheck check = CheckNameText(name);
         ASSERT_TRUE(check.problem.has_value()) << name;
         EXPECT_EQ(check.problem->text, "Please Enter only Letters");
@@ -36,4 +58,18 @@ TEST(NameText, LengthLimitCountsCharactersNotBytes)
     for (int k = 0; k < 60; ++k) accented += "\xc3\xab";
     EXPECT_FALSE(NameLengthProblem(accented).has_value());
     EXPECT_TRUE(NameLengthProblem(accented + "A").has_value());
+}
+
+TEST(NameText, HyphensApostrophesAndMarksOnlyNextToLetters)
+{
+    using namespace std::string_literals;
+    for (const std::string& name :
+         {"-ANN"s, "ANN-"s, "-"s, "'"s, "O''BRIEN"s, "JEAN--LUC"s, "JEAN-'LUC"s, "ANN - LEE"s, "ANN -LEE"s,
+          "ANN- LEE"s, "\xcc\x81" "ANN"s /* a combining acute first */, "ANN \xcc\x81"s /* after a space */,
+          "\xe0\xa4\xbe" "र"s /* a vowel sign first */, "O'-BRIEN"s}) {
+        const NameCheck check = CheckNameText(name);
+        ASSERT_TRUE(check.problem.has_value()) << name;
+        EXPECT_EQ(check.problem->text, "Please Enter only Letters");
+        EXPECT_TRUE(check.name.empty());
+    }
 }

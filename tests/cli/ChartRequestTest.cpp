@@ -56,7 +56,7 @@ TEST(ChartArguments, BecomeWhatTheFormWouldHold)
 TEST(ChartArguments, BadBirthGetsTheFormsMessage)
 {
     auto arguments = Delhi();
-    arguments.name = "o'neil";
+    arguments.name = "o''neil";
     EXPECT_EQ(ErrorOf(arguments), "Please Enter only Letters");
     arguments.name = "";
     EXPECT_EQ(ErrorOf(arguments), "Please Enter Name");

@@ -1,0 +1,1235 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi_IN">
+<context>
+    <name>ChartPage</name>
+    <message>
+        <source>Date of birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>रेखांश</translation>
+    </message>
+    <message>
+        <source>Offset from UT</source>
+        <translation>UT से अन्तर</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Daylight saving</source>
+        <translation>डेलाइट सेविंग</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>हाँ</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>नहीं</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>ग्रह स्पष्ट</translation>
+    </message>
+    <message>
+        <source>Lagna</source>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Sun sign</source>
+        <translation>सूर्य राशि</translation>
+    </message>
+    <message>
+        <source>Moon sign</source>
+        <translation>चन्द्र राशि</translation>
+    </message>
+    <message>
+        <source>Chart of %1</source>
+        <translation>%1 की जन्म कुण्डली</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPageActions</name>
+    <message>
+        <source>The chart can be exported as PDF, PNG or SVG: please end the file name with .pdf, .png or .svg.</source>
+        <translation>कुण्डली PDF, PNG या SVG में निर्यात हो सकती है: कृपया फ़ाइल का नाम .pdf, .png या .svg से समाप्त करें।</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 नहीं लिखी जा सकी: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Sidereal birth charts: the planets in the signs, the wheel and the report.</source>
+        <translation>निरयण जन्म कुण्डलियाँ: राशियों में ग्रह, चक्र और विवरण।</translation>
+    </message>
+</context>
+<context>
+    <name>MatchPage</name>
+    <message>
+        <source>Koota</source>
+        <translation>कूट</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>गुण</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>कारण</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 में से %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>कुल</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>from the Lagna</source>
+        <translation>लग्न से</translation>
+    </message>
+    <message>
+        <source>from the Moon</source>
+        <translation>चन्द्र से</translation>
+    </message>
+    <message>
+        <source>from Venus</source>
+        <translation>शुक्र से</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no exception</source>
+        <translation>कोई अपवाद नहीं</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Guna Milan</source>
+        <translation>गुण मिलान</translation>
+    </message>
+    <message>
+        <source>Boy</source>
+        <translation>वर</translation>
+    </message>
+    <message>
+        <source>Girl</source>
+        <translation>कन्या</translation>
+    </message>
+    <message>
+        <source>The eight kootas</source>
+        <translation>अष्टकूट</translation>
+    </message>
+    <message>
+        <source>Cancellations (listed, not counted)</source>
+        <translation>दोष परिहार (सूचीबद्ध, गिने नहीं गए)</translation>
+    </message>
+    <message>
+        <source>Kuja (Manglik) dosha</source>
+        <translation>कुज (मांगलिक) दोष</translation>
+    </message>
+    <message>
+        <source>Both charts are Manglik: the doshas match each other.</source>
+        <translation>दोनों कुण्डलियाँ मांगलिक हैं: दोष एक-दूसरे से मेल खाते हैं।</translation>
+    </message>
+    <message>
+        <source>Boy: %1</source>
+        <translation>वर: %1</translation>
+    </message>
+    <message>
+        <source>Girl: %1</source>
+        <translation>कन्या: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShadbalaBars</name>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चन्द्र</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>गुरु</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>शनि</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::AboutDialog</name>
+    <message>
+        <source>Click here to visit </source>
+        <translation>यहाँ क्लिक करके देखें: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Zodiora shows the positions of the planets in the twelve signs in your natal chart. The distribution of the planets in the different signs play an important role in interpreting the birth chart of an individual.</source>
+        <translation>Zodiora आपकी जन्म कुण्डली में बारह राशियों में ग्रहों की स्थिति दिखाता है। विभिन्न राशियों में ग्रहों का वितरण किसी व्यक्ति की जन्म कुण्डली के फलादेश में महत्वपूर्ण भूमिका निभाता है।</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::AshtakavargaGrid</name>
+    <message>
+        <source>Total</source>
+        <translation>कुल</translation>
+    </message>
+    <message>
+        <source>Sarva</source>
+        <translation>सर्व</translation>
+    </message>
+    <message>
+        <source>Lagna</source>
+        <translation>लग्न</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::BirthFormFields</name>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>घं:मि:से</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Daylight Saving Time</source>
+        <translation>डेलाइट सेविंग समय</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>अंश</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>कला</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>नगर</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>राज्य</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>देश</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>अक्षांश और रेखांश खोजने के लिए यहाँ क्लिक करें</translation>
+    </message>
+    <message>
+        <source>Find Place</source>
+        <translation>स्थान खोजें</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>अक्षांश</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>रेखांश</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>पश्चिम</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::BirthFormWindow</name>
+    <message>
+        <source>Proceed</source>
+        <translation>आगे बढ़ें</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>बाहर निकलें (&amp;X)</translation>
+    </message>
+    <message>
+        <source>Talk astrology with other users on our discussion board at %1</source>
+        <translation>हमारे चर्चा मंच %1 पर अन्य उपयोगकर्ताओं से ज्योतिष पर बात करें</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::CalculationMenu</name>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>सेटिंग्स (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Ephemeris</source>
+        <translation>पंचांग गणना (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Classic (mean orbital elements)</source>
+        <translation>पारम्परिक (माध्य कक्षीय तत्व) (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Precise (Swiss Ephemeris)</source>
+        <translation>सटीक (स्विस एफ़ेमेरिस) (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Ayanamsa</source>
+        <translation>अयनांश (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Lahiri</source>
+        <translation>लाहिड़ी (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Raman</source>
+        <translation>रमन (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Krishnamurti (KP)</source>
+        <translation>कृष्णमूर्ति (KP) (&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Fagan-Bradley</source>
+        <translation>फ़ेगन-ब्रैडली (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;True Chitra</source>
+        <translation>सत्य चित्रा (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Yukteshwar</source>
+        <translation>युक्तेश्वर (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Node</source>
+        <translation>राहु-केतु (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Mean node</source>
+        <translation>माध्य राहु (&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;True node</source>
+        <translation>स्पष्ट राहु (&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Dasha year</source>
+        <translation>दशा वर्ष (&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Julian (365.25 days)</source>
+        <translation>जूलियन (365.25 दिन) (&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Gregorian (365.2425 days)</source>
+        <translation>ग्रेगोरियन (365.2425 दिन) (&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Sidereal (365.256363 days)</source>
+        <translation>नाक्षत्र (365.256363 दिन) (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Sa&amp;vana (360 days)</source>
+        <translation>सावन (360 दिन) (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Ashta&amp;kavarga table</source>
+        <translation>अष्टकवर्ग सारणी (&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;P.V.R. Narasimha Rao</source>
+        <translation>पी.वी.आर. नरसिंह राव (&amp;P)</translation>
+    </message>
+    <message>
+        <source>B.V. &amp;Raman</source>
+        <translation>बी.वी. रमन (&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ChartLibraryDialog</name>
+    <message>
+        <source>Open Chart</source>
+        <translation>कुण्डली खोलें</translation>
+    </message>
+    <message>
+        <source>Name, date (1980-06-15) or place</source>
+        <translation>नाम, तिथि (1980-06-15) या स्थान</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>खोजें (&amp;S):</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Born</source>
+        <translation>जन्म</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>सहेजी गई</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>नाम बदलें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>हटाएँ (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Delete the chart &quot;%1&quot; from the library?
+This cannot be undone.</source>
+        <translation>संग्रह से कुण्डली &quot;%1&quot; हटाएँ?
+यह वापस नहीं होगा।</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ChartPageActions</name>
+    <message>
+        <source>&amp;Export Chart…</source>
+        <translation>कुण्डली निर्यात करें… (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Print Chart…</source>
+        <translation>कुण्डली छापें… (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>कुण्डली निर्यात करें</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf);;PNG image (*.png);;SVG drawing (*.svg)</source>
+        <translation>PDF दस्तावेज़ (*.pdf);;PNG चित्र (*.png);;SVG चित्र (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ChartView</name>
+    <message>
+        <source>Planets in Signs</source>
+        <translation>राशियों में ग्रह</translation>
+    </message>
+    <message>
+        <source>Your Details</source>
+        <translation>आपका विवरण</translation>
+    </message>
+    <message>
+        <source>Date of Birth :</source>
+        <translation>जन्म तिथि :</translation>
+    </message>
+    <message>
+        <source>Time of Birth :</source>
+        <translation>जन्म समय :</translation>
+    </message>
+    <message>
+        <source>Longitude :</source>
+        <translation>रेखांश :</translation>
+    </message>
+    <message>
+        <source>Latitude   :</source>
+        <translation>अक्षांश :</translation>
+    </message>
+    <message>
+        <source>City :</source>
+        <translation>नगर :</translation>
+    </message>
+    <message>
+        <source>State :</source>
+        <translation>राज्य :</translation>
+    </message>
+    <message>
+        <source>Country :</source>
+        <translation>देश :</translation>
+    </message>
+    <message>
+        <source>Other Details</source>
+        <translation>अन्य विवरण</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Sun Sign</source>
+        <translation>सूर्य राशि</translation>
+    </message>
+    <message>
+        <source>Moon Sign</source>
+        <translation>चन्द्र राशि</translation>
+    </message>
+    <message>
+        <source>Planetary Positions</source>
+        <translation>ग्रह स्पष्ट</translation>
+    </message>
+    <message>
+        <source>For a more detailed analysis of the planets in the signs of your chart, visit us at %1</source>
+        <translation>अपनी कुण्डली की राशियों में ग्रहों के विस्तृत विश्लेषण के लिए %1 पर आएँ</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ChartsPage</name>
+    <message>
+        <source>Birth chart (Rasi)</source>
+        <translation>जन्म कुण्डली (राशि)</translation>
+    </message>
+    <message>
+        <source>Navamsa (D9)</source>
+        <translation>नवांश (D9)</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>कुण्डलियाँ</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::DashaTree</name>
+    <message>
+        <source>Period</source>
+        <translation>अवधि</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>आरम्भ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>अन्त</translation>
+    </message>
+    <message>
+        <source>Balance of the %1 period at birth: %2 years, %3 months, %4 days</source>
+        <translation>जन्म के समय %1 दशा का शेष: %2 वर्ष, %3 मास, %4 दिन</translation>
+    </message>
+    <message>
+        <source>Dasha</source>
+        <translation>दशा</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::DignityTable</name>
+    <message>
+        <source>exalted</source>
+        <translation>उच्च</translation>
+    </message>
+    <message>
+        <source>debilitated</source>
+        <translation>नीच</translation>
+    </message>
+    <message>
+        <source>moolatrikona</source>
+        <translation>मूलत्रिकोण</translation>
+    </message>
+    <message>
+        <source>own sign</source>
+        <translation>स्वराशि</translation>
+    </message>
+    <message>
+        <source>great friend&apos;s sign</source>
+        <translation>अधिमित्र राशि</translation>
+    </message>
+    <message>
+        <source>friend&apos;s sign</source>
+        <translation>मित्र राशि</translation>
+    </message>
+    <message>
+        <source>neutral sign</source>
+        <translation>सम राशि</translation>
+    </message>
+    <message>
+        <source>enemy&apos;s sign</source>
+        <translation>शत्रु राशि</translation>
+    </message>
+    <message>
+        <source>great enemy&apos;s sign</source>
+        <translation>अधिशत्रु राशि</translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation>ग्रह</translation>
+    </message>
+    <message>
+        <source>Dignity</source>
+        <translation>बल स्थिति</translation>
+    </message>
+    <message>
+        <source>From the Sun</source>
+        <translation>सूर्य से</translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation>गति</translation>
+    </message>
+    <message>
+        <source>Aspects (houses)</source>
+        <translation>दृष्टि (भाव)</translation>
+    </message>
+    <message>
+        <source>, combust</source>
+        <translation>, अस्त</translation>
+    </message>
+    <message>
+        <source>retrograde</source>
+        <translation>वक्री</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>मार्गी</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::KpTable</name>
+    <message>
+        <source>Point</source>
+        <translation>बिन्दु</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>स्पष्ट</translation>
+    </message>
+    <message>
+        <source>Star lord</source>
+        <translation>नक्षत्र स्वामी</translation>
+    </message>
+    <message>
+        <source>Sub lord</source>
+        <translation>उप स्वामी</translation>
+    </message>
+    <message>
+        <source>Sub-sub lord</source>
+        <translation>उप-उप स्वामी</translation>
+    </message>
+    <message>
+        <source>KP</source>
+        <translation>KP</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::Language</name>
+    <message>
+        <source>(R)</source>
+        <comment>retrograde mark</comment>
+        <translation>(व)</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>पूर्व</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>पश्चिम</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>उत्तर</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>दक्षिण</translation>
+    </message>
+    <message>
+        <source>More About Sign :-</source>
+        <translation>राशि के बारे में और :-</translation>
+    </message>
+    <message>
+        <source>Keywords :-</source>
+        <translation>मुख्य शब्द :-</translation>
+    </message>
+    <message>
+        <source>Element :-</source>
+        <translation>तत्व :-</translation>
+    </message>
+    <message>
+        <source>Ruling Planet :-</source>
+        <translation>स्वामी ग्रह :-</translation>
+    </message>
+    <message>
+        <source>Characteristics Of Planet %1 :-</source>
+        <translation>ग्रह %1 की विशेषताएँ :-</translation>
+    </message>
+    <message>
+        <source>%1 In %2</source>
+        <extracomment>A planet in a sign, the report&apos;s heading: &quot;Sun In Gemini&quot;</extracomment>
+        <translation>%2 में %1</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::LibraryActions</name>
+    <message>
+        <source>&amp;Save Chart</source>
+        <translation>कुण्डली सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Chart…</source>
+        <translation>कुण्डली खोलें… (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>हाल की खोलें (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Match Charts…</source>
+        <translation>कुण्डली मिलान… (&amp;M)</translation>
+    </message>
+    <message>
+        <source>No saved charts</source>
+        <translation>कोई सहेजी कुण्डली नहीं</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::MatchWindow</name>
+    <message>
+        <source>Moon in %1 pada %2, %3</source>
+        <translation>चन्द्र %1 पद %2 में, %3</translation>
+    </message>
+    <message>
+        <source>Match Charts</source>
+        <translation>कुण्डली मिलान</translation>
+    </message>
+    <message>
+        <source>&amp;Boy&apos;s chart:</source>
+        <translation>वर की कुण्डली (&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Girl&apos;s chart:</source>
+        <translation>कन्या की कुण्डली (&amp;G):</translation>
+    </message>
+    <message>
+        <source>Koota</source>
+        <translation>कूट</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>गुण</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>कारण</translation>
+    </message>
+    <message>
+        <source>Cancellations (listed, not counted)</source>
+        <translation>दोष परिहार (सूचीबद्ध, गिने नहीं गए)</translation>
+    </message>
+    <message>
+        <source>Kuja (Manglik) dosha</source>
+        <translation>कुज (मांगलिक) दोष</translation>
+    </message>
+    <message>
+        <source>Boy:</source>
+        <translation>वर:</translation>
+    </message>
+    <message>
+        <source>Girl:</source>
+        <translation>कन्या:</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>निर्यात… (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>छापें… (&amp;P)</translation>
+    </message>
+    <message>
+        <source>%1  (%2)</source>
+        <translation>%1  (%2)</translation>
+    </message>
+    <message>
+        <source>The library needs at least two saved charts to match (File ▸ Save Chart).</source>
+        <translation>मिलान के लिए संग्रह में कम से कम दो सहेजी कुण्डलियाँ चाहिए (फ़ाइल ▸ कुण्डली सहेजें)।</translation>
+    </message>
+    <message>
+        <source>Choose two different charts.</source>
+        <translation>दो अलग कुण्डलियाँ चुनें।</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 में से %1</translation>
+    </message>
+    <message>
+        <source>Total: %1 of %2</source>
+        <translation>कुल: %2 में से %1</translation>
+    </message>
+    <message>
+        <source>Both charts are Manglik: the doshas match each other.</source>
+        <translation>दोनों कुण्डलियाँ मांगलिक हैं: दोष एक-दूसरे से मेल खाते हैं।</translation>
+    </message>
+    <message>
+        <source>Export Match</source>
+        <translation>मिलान निर्यात करें</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf);;PNG image (*.png);;SVG drawing (*.svg)</source>
+        <translation>PDF दस्तावेज़ (*.pdf);;PNG चित्र (*.png);;SVG चित्र (*.svg)</translation>
+    </message>
+    <message>
+        <source>Match of %1 and %2</source>
+        <translation>%1 और %2 का मिलान</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::Menus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>फ़ाइल (&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा (&amp;L)</translation>
+    </message>
+    <message>
+        <source>The new language is used when Zodiora is started again.</source>
+        <translation>नई भाषा Zodiora के फिर से खुलने पर लागू होगी।</translation>
+    </message>
+    <message>
+        <source>&amp;Sanskrit Names</source>
+        <translation>संस्कृत नाम (&amp;S)</translation>
+    </message>
+    <message>
+        <source>English Names Only</source>
+        <translation>केवल अंग्रेज़ी नाम</translation>
+    </message>
+    <message>
+        <source>Sanskrit Beside English</source>
+        <translation>अंग्रेज़ी के साथ संस्कृत</translation>
+    </message>
+    <message>
+        <source>Sanskrit Instead of English</source>
+        <translation>अंग्रेज़ी के स्थान पर संस्कृत</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>सहायता (&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>ऑनलाइन सहायता (&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>हमारी वेबसाइट देखें (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>सॉफ़्टवेयर अपडेट देखें (&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::NakshatraTable</name>
+    <message>
+        <source>Point</source>
+        <translation>बिन्दु</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>स्पष्ट</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation>पद</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>Navamsa</source>
+        <translation>नवांश</translation>
+    </message>
+    <message>
+        <source>Nakshatras</source>
+        <translation>नक्षत्र</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::NavamsaView</name>
+    <message>
+        <source>Point</source>
+        <translation>बिन्दु</translation>
+    </message>
+    <message>
+        <source>Sign</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Navamsa</source>
+        <translation>नवांश</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::PlaceField</name>
+    <message>
+        <source>Find place</source>
+        <translation>स्थान खोजें</translation>
+    </message>
+    <message>
+        <source>Loading places…</source>
+        <translation>स्थान लोड हो रहे हैं…</translation>
+    </message>
+    <message>
+        <source>Type a place, then pick it from the list</source>
+        <translation>स्थान लिखें, फिर सूची से चुनें</translation>
+    </message>
+    <message>
+        <source>No atlas of places</source>
+        <translation>स्थानों का एटलस नहीं है</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ReportDialog</name>
+    <message>
+        <source>Discover more about your birth chart at </source>
+        <translation>अपनी जन्म कुण्डली के बारे में और जानें: </translation>
+    </message>
+    <message>
+        <source>Detailed readings of the planets in the signs: </source>
+        <translation>राशियों में ग्रहों का विस्तृत फल: </translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>सहेजें (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>छापें (&amp;P)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to </source>
+        <translation>विवरण यहाँ सहेजा नहीं जा सका: </translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ResultsTabs</name>
+    <message>
+        <source>Summary</source>
+        <translation>सारांश</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ResultsWindow</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>वापस (&amp;B)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>बाहर निकलें (&amp;X)</translation>
+    </message>
+    <message>
+        <source>How this chart was calculated: Settings menu of the birth form</source>
+        <translation>यह कुण्डली कैसे गणना की गई: जन्म विवरण फ़ॉर्म का सेटिंग्स मेनू</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>छापें (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>बाहर (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Share your questions and experiences with others on our online forum at %1</source>
+        <translation>अपने प्रश्न और अनुभव हमारे ऑनलाइन मंच %1 पर दूसरों के साथ बाँटें</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::SaveChartDialog</name>
+    <message>
+        <source>Save Chart</source>
+        <translation>कुण्डली सहेजें</translation>
+    </message>
+    <message>
+        <source>Anything worth remembering about this chart</source>
+        <translation>इस कुण्डली के बारे में याद रखने योग्य कुछ भी</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>नाम (&amp;N):</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>टिप्पणी (&amp;O):</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ShadbalaBars</name>
+    <message>
+        <source>rupas; the mark is the minimum</source>
+        <translation>रूप; चिह्न न्यूनतम है</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ShadbalaTable</name>
+    <message>
+        <source>Planet</source>
+        <translation>ग्रह</translation>
+    </message>
+    <message>
+        <source>Sthana</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>Dig</source>
+        <translation>दिक्</translation>
+    </message>
+    <message>
+        <source>Kala</source>
+        <translation>काल</translation>
+    </message>
+    <message>
+        <source>Chesta</source>
+        <translation>चेष्टा</translation>
+    </message>
+    <message>
+        <source>Naisargika</source>
+        <translation>नैसर्गिक</translation>
+    </message>
+    <message>
+        <source>Drik</source>
+        <translation>दृक्</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>कुल</translation>
+    </message>
+    <message>
+        <source>Rupas</source>
+        <translation>रूप</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>न्यूनतम</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>अनुपात</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::Startup</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>प्रोग्राम पहले से चल रहा है</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::StrengthPage</name>
+    <message>
+        <source>Dignity, combustion and aspects</source>
+        <translation>बल स्थिति, अस्त और दृष्टि</translation>
+    </message>
+    <message>
+        <source>Dignity by BPHS ch. 3 (the compound relationship with the sign&apos;s lord); combust within the Surya Siddhanta&apos;s distances from the Sun; aspects counted from the planet&apos;s sign.</source>
+        <translation>बल स्थिति बृ.पा.हो.शा. अध्याय 3 से (राशि स्वामी से पंचधा मैत्री); अस्त सूर्य सिद्धान्त की सूर्य से दूरियों के भीतर; दृष्टि ग्रह की राशि से गिनी गई।</translation>
+    </message>
+    <message>
+        <source>Shadbala (virupas; 60 virupas = 1 rupa)</source>
+        <translation>षड्बल (विरूप; 60 विरूप = 1 रूप)</translation>
+    </message>
+    <message>
+        <source>Ashtakavarga</source>
+        <translation>अष्टकवर्ग</translation>
+    </message>
+    <message>
+        <source>BPHS ch. 27 as B.V. Raman works it in &quot;Graha and Bhava Balas&quot;; the minimum in rupas is his (Sun 5, Moon 6, Mars 5, Mercury 7, Jupiter 6.5, Venus 5.5, Saturn 5).</source>
+        <translation>बृ.पा.हो.शा. अध्याय 27, जैसे बी.वी. रमन &quot;ग्रह और भाव बल&quot; में करते हैं; रूपों में न्यूनतम उन्हीं का है (सूर्य 5, चन्द्र 6, मंगल 5, बुध 7, गुरु 6.5, शुक्र 5.5, शनि 5)।</translation>
+    </message>
+    <message>
+        <source>No Shadbala: the Sun neither rises nor sets on the birth day at this place, so its Kala bala cannot be found.</source>
+        <translation>षड्बल नहीं: इस स्थान पर जन्म के दिन सूर्य न उदय होता है न अस्त, इसलिए काल बल नहीं निकल सकता।</translation>
+    </message>
+    <message>
+        <source>Sarva</source>
+        <translation>सर्व</translation>
+    </message>
+    <message>
+        <source>Bindus by sign from the table of %1 (Settings, Ashtakavarga table); the Sarvashtakavarga in the chart.</source>
+        <translation>%1 की सारणी से राशिवार बिन्दु (सेटिंग्स, अष्टकवर्ग सारणी); कुण्डली में सर्वाष्टकवर्ग।</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>बल</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>इस सॉफ़्टवेयर का अपडेट उपलब्ध हो सकता है</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>क्या आप अपडेट देखना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::VedicPanel</name>
+    <message>
+        <source>Rasi</source>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>Navamsa</source>
+        <translation>नवांश</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>चक्र</translation>
+    </message>
+    <message>
+        <source>North Indian</source>
+        <translation>उत्तर भारतीय</translation>
+    </message>
+    <message>
+        <source>South Indian</source>
+        <translation>दक्षिण भारतीय</translation>
+    </message>
+    <message>
+        <source>Chart &amp;style:</source>
+        <translation>कुण्डली शैली (&amp;S):</translation>
+    </message>
+    <message>
+        <source>Ephemeris: Precise (Swiss Ephemeris, %1 ayanamsa)</source>
+        <translation>गणना: सटीक (स्विस एफ़ेमेरिस, %1 अयनांश)</translation>
+    </message>
+    <message>
+        <source>Ephemeris: Classic (mean orbital elements)</source>
+        <translation>गणना: पारम्परिक (माध्य कक्षीय तत्व)</translation>
+    </message>
+    <message>
+        <source>Ephemeris: Classic (mean orbital elements, %1 ayanamsa)</source>
+        <translation>गणना: पारम्परिक (माध्य कक्षीय तत्व, %1 अयनांश)</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ZoneHistoryLine</name>
+    <message>
+        <source>%1: no time-zone history (%2)</source>
+        <translation>%1: समय क्षेत्र का इतिहास नहीं (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (exact offset)</source>
+        <translation>%1 (सटीक अन्तर)</translation>
+    </message>
+    <message>
+        <source>⚠ %1: history says %2,
+the form says %3; the form&apos;s choice is used</source>
+        <translation>⚠ %1: इतिहास के अनुसार %2,
+फ़ॉर्म के अनुसार %3; फ़ॉर्म का चुनाव लिया गया</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 happened twice (clocks turned back):</source>
+        <translation>%1 दो बार आया (घड़ियाँ पीछे की गईं):</translation>
+    </message>
+    <message>
+        <source>%1 never happened (clocks turned forward):</source>
+        <translation>%1 कभी नहीं आया (घड़ियाँ आगे की गईं):</translation>
+    </message>
+    <message>
+        <source>earlier (%1)</source>
+        <translation>पहला (%1)</translation>
+    </message>
+    <message>
+        <source>later (%1)</source>
+        <translation>बाद वाला (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (from time-zone history)</source>
+        <translation>%1: %2 (समय क्षेत्र के इतिहास से)</translation>
+    </message>
+</context>
+</TS>
