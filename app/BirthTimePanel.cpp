@@ -126,6 +126,8 @@ BirthTimePanel::BirthTimePanel(QWidget* parent) : QWidget(parent)
 
     table_ = new QTableWidget(0, ColumnCount, frame);
     table_->setObjectName(QStringLiteral("marginsTable"));
+    // Tab leaves the table for the next control; the arrows move between its cells.
+    table_->setTabKeyNavigation(false);
     table_->setHorizontalHeaderLabels(
         {tr("Fact"), tr("Value"), tr("Holds from"), tr("Until"), tr("Nearer edge")});
     table_->verticalHeader()->hide();

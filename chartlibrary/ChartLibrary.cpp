@@ -145,6 +145,12 @@ LibraryResult<ChartLibrary::Done> ChartLibrary::openToRead(const std::filesystem
         db_.close();
         return result;
     }
+    // The copy in memory of an older library would take changes: refuse them as the file does.
+    if (db_.execute("PRAGMA query_only = ON") != SQLITE_OK) {
+        auto result = failure<Done>("Could not read the chart library");
+        db_.close();
+        return result;
+    }
     return Done{};
 }
 

@@ -31,7 +31,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(results));
         BirthTimePanel* panel = results->birthTimePanel();
         auto* table = Child<QTableWidget>(*results, "marginsTable");
-        QCOMPARE(table->rowCount(), 19);
+        QCOMPARE(table->rowCount(), 20);
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Lagna sign"));
         QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Gemini"));  // Asc 14 Gem 51
         QCOMPARE(panel->uncertaintyMinutes(), 5);

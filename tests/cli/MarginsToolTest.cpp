@@ -23,7 +23,7 @@ TEST(MarginsTool, JsonGivesEveryFactWithItsEdgesInTheBirthsOffset)
     EXPECT_EQ(std::vector<std::string>(keys.end() - 3, keys.end()),
               (std::vector<std::string>{"margins", "classicWarnings", "stations"}));
     const auto& margins = json["margins"];
-    ASSERT_EQ(margins.size(), 19u);
+    ASSERT_EQ(margins.size(), 20u);
     EXPECT_EQ(margins.begin().key(), "lagnaSign");
     const std::string from = margins["lagnaSign"]["from"];
     const std::string until = margins["lagnaSign"]["until"];
@@ -44,7 +44,7 @@ TEST(MarginsTool, JsonGivesEveryFactWithItsEdgesInTheBirthsOffset)
     const auto precise = nlohmann::ordered_json::parse(
         RunTool(With(Delhi1980, {"--json", "--with", "margins", "--ephemeris", "precise"})).out);
     EXPECT_FALSE(precise.contains("classicWarnings"));
-    EXPECT_EQ(precise["margins"].size(), 19u);
+    EXPECT_EQ(precise["margins"].size(), 20u);
 }
 
 TEST(MarginsTool, TextCsvAndBatchCarryTheMarginsAndAStrayUncertaintyIsRefused)
