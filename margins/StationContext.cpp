@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "retrogrades/Retrogrades.h"
+#include "retrogrades/StationsInYears.h"
 
 namespace zodiora::margins {
 
@@ -15,9 +16,11 @@ std::vector<StationContext> StationsAround(const Chart& chart)
     const auto near = [&](sys_days station) { return std::abs((station - birthDay).count()) <= StationNearDays; };
     std::vector<StationContext> context;
     for (const Body planet : RetrogradePlanets) {
-        const auto periods = LoadStations(NameOf(planet));
+        // A period around the birth turns retrograde at most a year before it: the
+        // tables in their years, the precise ephemeris's stations outside them.
+        const auto periods = StationsInYears(NameOf(planet), moment.localYear - 1, moment.localYear + 1);
         if (!periods) continue;
-        for (const StationPeriod& period : *periods) {
+        for (const StationSpan& period : *periods) {
             if (period.retrograde.day > birthDay + days{StationNearDays}) break;
             const bool inside = period.retrograde.day < birthDay && birthDay < period.direct.day;
             if (inside || near(period.retrograde.day) || near(period.direct.day)) {

@@ -22,7 +22,8 @@ inline constexpr int StationNearDays = 3;
 /// For each of Mercury, Venus, Mars, Jupiter and Saturn, in that order, the
 /// retrograde period around the chart's local birth date when the planet
 /// was retrograde on it or a station of the period lies within
-/// StationNearDays of it; planets with neither are left out.
+/// StationNearDays of it; planets with neither are left out. The station
+/// tables give the periods in their years, the precise ephemeris outside them.
 std::vector<StationContext> StationsAround(const Chart& chart);
 
 }  // namespace zodiora::margins

@@ -50,3 +50,19 @@ TEST(StationContext, AStationWithinThreeDaysNamesThePeriodEitherSide)
     EXPECT_EQ(after[1].planet, Body::Saturn);
     EXPECT_FALSE(after[1].retrogradeAtBirth);
 }
+
+TEST(StationContext, BeyondTheTablesThePeriodComesFromThePreciseEphemeris)
+{
+    // 1869-10-02 (Porbandar): Jupiter retrograde in Aries, as the chart
+    // marks it from the daily motion; the period holds the birth.
+    bool jupiter = false;
+    for (const auto& period : margins::StationsAround(BornOn(1869, 10, 2))) {
+        if (period.planet != Body::Jupiter) continue;
+        jupiter = true;
+        EXPECT_TRUE(period.retrogradeAtBirth);
+        EXPECT_LT(period.retrograde, Day(1869, 10, 2));
+        EXPECT_GT(period.direct, Day(1869, 10, 2));
+        EXPECT_LT(period.direct - period.retrograde, days{140});  // Jupiter's spell is about four months
+    }
+    EXPECT_TRUE(jupiter);
+}
