@@ -63,6 +63,22 @@
         <source>Chart of %1</source>
         <translation>%1 की जन्म कुण्डली</translation>
     </message>
+    <message>
+        <source>Dasha on %1</source>
+        <translation>%1 को दशा</translation>
+    </message>
+    <message>
+        <source>No period runs on that day.</source>
+        <translation>उस दिन कोई दशा नहीं चलती।</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 से %2 तक</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ChartPageActions</name>
@@ -308,6 +324,22 @@
         <source>West</source>
         <translation>पश्चिम</translation>
     </message>
+    <message>
+        <source>Up to %1 characters</source>
+        <translation>अधिकतम %1 अक्षर</translation>
+    </message>
+    <message>
+        <source>Gregorian</source>
+        <translation>ग्रेगोरियन</translation>
+    </message>
+    <message>
+        <source>Local mean time</source>
+        <translation>स्थानीय माध्य समय</translation>
+    </message>
+    <message>
+        <source>The birth place&apos;s own mean time, longitude / 15; ticked by itself where the place&apos;s zone kept local mean time then</source>
+        <translation>जन्म स्थान का अपना माध्य समय, रेखांश / 15; जहाँ उस समय स्थान का समय क्षेत्र स्थानीय माध्य समय मानता था, वहाँ यह अपने आप चुना जाता है</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::BirthFormWindow</name>
@@ -322,6 +354,131 @@
     <message>
         <source>Talk astrology with other users on our discussion board at %1</source>
         <translation>हमारे चर्चा मंच %1 पर अन्य उपयोगकर्ताओं से ज्योतिष पर बात करें</translation>
+    </message>
+    <message>
+        <source>The classic ephemeris charts %1 to %2: births outside those years are charted with the precise ephemeris (%3 to %4).</source>
+        <translation>पारम्परिक गणना %1 से %2 तक की कुण्डलियाँ बनाती है: इन वर्षों से बाहर के जन्मों की कुण्डली सटीक गणना (%3 से %4) से बनती है।</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::BirthTimePanel</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 सेकंड</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 मिनट</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 घंटे %2 मिनट</translation>
+    </message>
+    <message>
+        <source>Lagna sign</source>
+        <translation>लग्न राशि</translation>
+    </message>
+    <message>
+        <source>Lagna nakshatra</source>
+        <translation>लग्न नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Moon sign</source>
+        <translation>चन्द्र राशि</translation>
+    </message>
+    <message>
+        <source>Moon nakshatra</source>
+        <translation>चन्द्र नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Navamsa Lagna</source>
+        <translation>नवांश लग्न</translation>
+    </message>
+    <message>
+        <source>%1 Lagna</source>
+        <translation>%1 लग्न</translation>
+    </message>
+    <message>
+        <source>%1 changes %2 earlier: %3 before %4</source>
+        <translation>%1 में %2 पहले बदलाव: %4 से पहले %3</translation>
+    </message>
+    <message>
+        <source>%1 changes %2 later: %3 from %4</source>
+        <translation>%1 में %2 बाद बदलाव: %4 से %3</translation>
+    </message>
+    <message>
+        <source>Birth time</source>
+        <translation>जन्म समय</translation>
+    </message>
+    <message>
+        <source>Known to within &amp;±</source>
+        <translation>सटीकता &amp;±</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> मिनट</translation>
+    </message>
+    <message>
+        <source>How many minutes either way the birth time may be off; a fact that changes closer to the birth than that is highlighted</source>
+        <translation>जन्म समय दोनों ओर कितने मिनट तक गलत हो सकता है; जो तथ्य जन्म के इससे अधिक निकट बदलता है, वह उभारा जाता है</translation>
+    </message>
+    <message>
+        <source>Fact</source>
+        <translation>तथ्य</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>मान</translation>
+    </message>
+    <message>
+        <source>Holds from</source>
+        <translation>कब से</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>कब तक</translation>
+    </message>
+    <message>
+        <source>Nearer edge</source>
+        <translation>निकट सीमा</translation>
+    </message>
+    <message>
+        <source>over 3 days before</source>
+        <translation>3 दिन से अधिक पहले</translation>
+    </message>
+    <message>
+        <source>over 3 days after</source>
+        <translation>3 दिन से अधिक बाद</translation>
+    </message>
+    <message>
+        <source>Classic ephemeris: %1 lies %2′ from a %3 edge, within the method&apos;s %4′ error; the precise ephemeris (Settings menu) settles its side.</source>
+        <translation>पारम्परिक गणना: %1 एक %3 सीमा से %2′ पर है, जो इस विधि की %4′ त्रुटि के भीतर है; सटीक गणना (सेटिंग्स मेनू) तय करती है कि यह किस ओर है।</translation>
+    </message>
+    <message>
+        <source>%1 retrograde from %2 to %3, retrograde at birth.</source>
+        <translation>%1 %2 से %3 तक वक्री, जन्म के समय वक्री।</translation>
+    </message>
+    <message>
+        <source>%1 retrograde from %2 to %3, a station within 3 days of the birth.</source>
+        <translation>%1 %2 से %3 तक वक्री, जन्म के 3 दिन के भीतर स्तम्भन।</translation>
+    </message>
+    <message>
+        <source>Birth time known to within ±%1 min; these facts may change within it:</source>
+        <translation>जन्म समय ±%1 मिनट तक सटीक; इस सीमा में ये तथ्य बदल सकते हैं:</translation>
+    </message>
+    <message>
+        <source>Within ±%1 min of the birth time these may differ: %2.</source>
+        <translation>जन्म समय के ±%1 मिनट के भीतर ये भिन्न हो सकते हैं: %2।</translation>
+    </message>
+    <message>
+        <source>No fact changes within %1 min of the birth time.</source>
+        <translation>जन्म समय के %1 मिनट के भीतर कोई तथ्य नहीं बदलता।</translation>
+    </message>
+    <message>
+        <source>Within ±%1 min of the birth time:
+</source>
+        <translation>जन्म समय के ±%1 मिनट के भीतर:
+</translation>
     </message>
 </context>
 <context>
@@ -482,6 +639,18 @@ This cannot be undone.</source>
         <source>PDF document (*.pdf);;PNG image (*.png);;SVG drawing (*.svg)</source>
         <translation>PDF दस्तावेज़ (*.pdf);;PNG चित्र (*.png);;SVG चित्र (*.svg)</translation>
     </message>
+    <message>
+        <source>Chart Page &amp;Shows</source>
+        <translation>कुण्डली पृष्ठ पर दिखाएँ (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Running &amp;Dasha</source>
+        <translation>चल रही दशा (&amp;D)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::ChartView</name>
@@ -553,12 +722,32 @@ This cannot be undone.</source>
         <translation>जन्म कुण्डली (राशि)</translation>
     </message>
     <message>
-        <source>Navamsa (D9)</source>
-        <translation>नवांश (D9)</translation>
-    </message>
-    <message>
         <source>Charts</source>
         <translation>कुण्डलियाँ</translation>
+    </message>
+    <message>
+        <source>&amp;Beside the birth chart:</source>
+        <translation>जन्म कुण्डली के साथ (&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>अंश (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Write each point&apos;s degrees and minutes in its birth sign beside it</source>
+        <translation>हर बिन्दु के पास उसकी जन्म राशि में अंश और कला लिखें</translation>
+    </message>
+    <message>
+        <source>Divisions by Parashara&apos;s rules (BPHS ch. 6)</source>
+        <translation>पराशर के नियमों से वर्ग (बृ.पा.हो.शा. अध्याय 6)</translation>
+    </message>
+    <message>
+        <source>Moon chart (Chandra lagna)</source>
+        <translation>चन्द्र कुण्डली (चन्द्र लग्न)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -582,6 +771,50 @@ This cannot be undone.</source>
     <message>
         <source>Dasha</source>
         <translation>दशा</translation>
+    </message>
+    <message>
+        <source>Periods running &amp;on:</source>
+        <translation>इस दिन चल रही दशाएँ (&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>आज (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Open to &amp;prana</source>
+        <translation>प्राण तक खोलें (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Open the running periods down to the fifth level (prana dasha)</source>
+        <translation>चल रही दशाएँ पाँचवें स्तर (प्राण दशा) तक खोलें</translation>
+    </message>
+    <message>
+        <source>Mahadasha</source>
+        <translation>महादशा</translation>
+    </message>
+    <message>
+        <source>Antardasha</source>
+        <translation>अन्तर्दशा</translation>
+    </message>
+    <message>
+        <source>Pratyantardasha</source>
+        <translation>प्रत्यन्तर्दशा</translation>
+    </message>
+    <message>
+        <source>Sookshma dasha</source>
+        <translation>सूक्ष्म दशा</translation>
+    </message>
+    <message>
+        <source>Prana dasha</source>
+        <translation>प्राण दशा</translation>
+    </message>
+    <message>
+        <source>No period runs on that day: it lies before birth or past the periods listed.</source>
+        <translation>उस दिन कोई दशा नहीं चलती: वह दिन जन्म से पहले या सूचीबद्ध दशाओं के बाद है।</translation>
+    </message>
+    <message>
+        <source>Running: %1 (mahadasha to prana dasha; the prana runs %2 to %3)</source>
+        <translation>चल रही: %1 (महादशा से प्राण दशा तक; प्राण दशा %2 से %3 तक)</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1180,61 @@ This cannot be undone.</source>
     </message>
 </context>
 <context>
+    <name>zodiora::PanchangBox</name>
+    <message>
+        <source>Panchang at birth</source>
+        <translation>जन्म के समय पंचांग</translation>
+    </message>
+    <message>
+        <source>Tithi</source>
+        <translation>तिथि</translation>
+    </message>
+    <message>
+        <source>Vara</source>
+        <translation>वार</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Yoga</source>
+        <translation>योग</translation>
+    </message>
+    <message>
+        <source>Karana</source>
+        <translation>करण</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>सूर्योदय</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>सूर्यास्त</translation>
+    </message>
+    <message>
+        <source>Sunrise and sunset are the Hindu rising and setting: the centre of the Sun&apos;s disc on the horizon, without refraction, as the published panchangs reckon them. A birth before sunrise belongs to the previous day&apos;s vara.</source>
+        <translation>सूर्योदय और सूर्यास्त हिन्दू उदय और अस्त हैं: सूर्य बिम्ब का केन्द्र क्षितिज पर, अपवर्तन के बिना, जैसे प्रकाशित पंचांग इन्हें गिनते हैं। सूर्योदय से पहले का जन्म पिछले दिन के वार का होता है।</translation>
+    </message>
+    <message>
+        <source>not available for this date</source>
+        <translation>इस तिथि के लिए उपलब्ध नहीं</translation>
+    </message>
+    <message>
+        <source>%1 (%2), ends %3</source>
+        <translation>%1 (%2), %3 पर समाप्त</translation>
+    </message>
+    <message>
+        <source>%1, lord %2</source>
+        <translation>%1, स्वामी %2</translation>
+    </message>
+    <message>
+        <source>no sunrise on this day at this latitude</source>
+        <translation>इस अक्षांश पर इस दिन सूर्योदय नहीं</translation>
+    </message>
+</context>
+<context>
     <name>zodiora::PlaceField</name>
     <message>
         <source>Find place</source>
@@ -1142,6 +1430,101 @@ This cannot be undone.</source>
     </message>
 </context>
 <context>
+    <name>zodiora::TransitPage</name>
+    <message>
+        <source>rising (12th from the Moon)</source>
+        <translation>आरम्भ (चन्द्र से 12वीं राशि)</translation>
+    </message>
+    <message>
+        <source>peak (the Moon&apos;s sign)</source>
+        <translation>शिखर (चन्द्र राशि)</translation>
+    </message>
+    <message>
+        <source>setting (2nd from the Moon)</source>
+        <translation>उतार (चन्द्र से दूसरी राशि)</translation>
+    </message>
+    <message>
+        <source>&amp;Moment (this computer&apos;s time):</source>
+        <translation>क्षण (इस कंप्यूटर का समय) (&amp;M):</translation>
+    </message>
+    <message>
+        <source>&amp;Now</source>
+        <translation>अभी (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Transiting points in the signs of the birth chart (the natal Lagna rising); (Mo) marks the natal Moon.</source>
+        <translation>जन्म कुण्डली की राशियों में गोचर बिन्दु (जन्म लग्न उदित); (Mo) जन्म चन्द्र को दर्शाता है।</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>बिन्दु</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>स्पष्ट</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>व</translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>House from Lagna</source>
+        <translation>लग्न से भाव</translation>
+    </message>
+    <message>
+        <source>House from Moon</source>
+        <translation>चन्द्र से भाव</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>कब से</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>कब तक</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation>चरण</translation>
+    </message>
+    <message>
+        <source>Universal time %1</source>
+        <translation>सार्वभौमिक समय %1</translation>
+    </message>
+    <message>
+        <source>The classic ephemeris covers 1901 to 2050: choose the precise ephemeris (Settings menu of the birth form) for this moment.</source>
+        <translation>पारम्परिक गणना 1901 से 2050 तक चलती है: इस क्षण के लिए सटीक गणना चुनें (जन्म विवरण फ़ॉर्म का सेटिंग्स मेनू)।</translation>
+    </message>
+    <message>
+        <source>The precise ephemeris covers 3000 BC to AD 3000.</source>
+        <translation>सटीक गणना ई.पू. 3000 से ई. 3000 तक चलती है।</translation>
+    </message>
+    <message>
+        <source>Transits</source>
+        <translation>गोचर</translation>
+    </message>
+    <message>
+        <source>Running dasha: %1 mahadasha (%2 to %3), %4 antardasha (%5 to %6)</source>
+        <translation>चल रही दशा: %1 महादशा (%2 से %3), %4 अन्तर्दशा (%5 से %6)</translation>
+    </message>
+    <message>
+        <source>Running dasha: none at this moment (before birth or past the table)</source>
+        <translation>चल रही दशा: इस क्षण कोई नहीं (जन्म से पहले या सारणी के बाद)</translation>
+    </message>
+    <message>
+        <source>Sade Sati is running at this moment: %1. Saturn&apos;s stays in the 12th, 1st and 2nd signs from the natal Moon, birth to 100 years:</source>
+        <translation>इस क्षण साढ़ेसाती चल रही है: %1। जन्म चन्द्र से 12वीं, पहली और दूसरी राशि में शनि का भ्रमण, जन्म से 100 वर्ष तक:</translation>
+    </message>
+    <message>
+        <source>Sade Sati is not running at this moment. Saturn&apos;s stays in the 12th, 1st and 2nd signs from the natal Moon, birth to 100 years:</source>
+        <translation>इस क्षण साढ़ेसाती नहीं चल रही है। जन्म चन्द्र से 12वीं, पहली और दूसरी राशि में शनि का भ्रमण, जन्म से 100 वर्ष तक:</translation>
+    </message>
+</context>
+<context>
     <name>zodiora::UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
@@ -1150,6 +1533,25 @@ This cannot be undone.</source>
     <message>
         <source>Do you want to check for an update?</source>
         <translation>क्या आप अपडेट देखना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::VargaTable</name>
+    <message>
+        <source>Point</source>
+        <translation>बिन्दु</translation>
+    </message>
+    <message>
+        <source>Signs of every point in the sixteen divisional charts by %1&apos;s rules (BPHS ch. 6). ★ vargottama: the same sign in D1 and D9.</source>
+        <translation>सोलह वर्ग कुण्डलियों में हर बिन्दु की राशि, %1 के नियमों से (बृ.पा.हो.शा. अध्याय 6)। ★ वर्गोत्तम: D1 और D9 में एक ही राशि।</translation>
+    </message>
+    <message>
+        <source>Vargottama: the same sign in the birth chart and the Navamsa</source>
+        <translation>वर्गोत्तम: जन्म कुण्डली और नवांश में एक ही राशि</translation>
+    </message>
+    <message>
+        <source>Vargas</source>
+        <translation>वर्ग</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1592,10 @@ This cannot be undone.</source>
         <source>Ephemeris: Classic (mean orbital elements, %1 ayanamsa)</source>
         <translation>गणना: पारम्परिक (माध्य कक्षीय तत्व, %1 अयनांश)</translation>
     </message>
+    <message>
+        <source>Moon</source>
+        <translation>चन्द्र</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::ZoneHistoryLine</name>
@@ -1212,14 +1618,6 @@ the form says %3; the form&apos;s choice is used</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 happened twice (clocks turned back):</source>
-        <translation>%1 दो बार आया (घड़ियाँ पीछे की गईं):</translation>
-    </message>
-    <message>
-        <source>%1 never happened (clocks turned forward):</source>
-        <translation>%1 कभी नहीं आया (घड़ियाँ आगे की गईं):</translation>
-    </message>
-    <message>
         <source>earlier (%1)</source>
         <translation>पहला (%1)</translation>
     </message>
@@ -1230,6 +1628,26 @@ the form says %3; the form&apos;s choice is used</source>
     <message>
         <source>%1: %2 (from time-zone history)</source>
         <translation>%1: %2 (समय क्षेत्र के इतिहास से)</translation>
+    </message>
+    <message>
+        <source>%1 never happened in %2: the clocks went forward. Choose under the zone: %3 or %4.</source>
+        <translation>%2 में %1 कभी नहीं आया: घड़ियाँ आगे की गईं। समय क्षेत्र के नीचे चुनें: %3 या %4।</translation>
+    </message>
+    <message>
+        <source>%1 happened twice in %2: the clocks went back. Choose under the zone: the %3 or the %4.</source>
+        <translation>%2 में %1 दो बार आया: घड़ियाँ पीछे की गईं। समय क्षेत्र के नीचे चुनें: %3 या %4।</translation>
+    </message>
+    <message>
+        <source>%1 happened twice (clocks went back):</source>
+        <translation>%1 दो बार आया (घड़ियाँ पीछे की गईं):</translation>
+    </message>
+    <message>
+        <source>%1 never happened (clocks went forward):</source>
+        <translation>%1 कभी नहीं आया (घड़ियाँ आगे की गईं):</translation>
+    </message>
+    <message>
+        <source>as %1 (%2 %1 = %3 %4)</source>
+        <translation>%1 के रूप में (%2 %1 = %3 %4)</translation>
     </message>
 </context>
 </TS>
