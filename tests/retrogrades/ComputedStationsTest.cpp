@@ -79,7 +79,10 @@ TEST(ComputedStations, YearsJoinTheTablesWithoutGapOrOverlap)
         EXPECT_LT(MinuteOf((*spans)[k].direct), MinuteOf((*spans)[k + 1].retrograde));
     }
     // The first 1901 period is the table's record, written back as the table writes it.
-    for (const StationPeriod& period : *LoadStations("Saturn")) {
+    // Held in a local: a range-for over *LoadStations(...) would outlive the optional.
+    const auto table = LoadStations("Saturn");
+    ASSERT_TRUE(table);
+    for (const StationPeriod& period : *table) {
         if (std::chrono::year_month_day{period.retrograde.day}.year() == std::chrono::year{1901}) {
             EXPECT_EQ(StationRecordText((*spans)[2].retrograde), period.retrograde.record);
             EXPECT_EQ(StationRecordText((*spans)[2].direct), period.direct.record);
