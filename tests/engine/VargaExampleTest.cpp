@@ -3,6 +3,8 @@
 // (Jupiter in the sixteen vargas) and the twins of Example 46 (D24 Lagna).
 #include <gtest/gtest.h>
 
+#include "SampleBirths.h"
+
 #include <cmath>
 #include <vector>
 
@@ -18,20 +20,7 @@ namespace {
 BirthData Birth(int year, int month, int day, int hour, int minute, int offsetSeconds, double latitude,
                 double longitudeEast)
 {
-    BirthData birth;
-    birth.year = year;
-    birth.month = month;
-    birth.day = day;
-    birth.hour = hour;
-    birth.minute = minute;
-    birth.exactOffsetSeconds = offsetSeconds;
-    birth.south = latitude < 0;
-    birth.latDegrees = static_cast<int>(std::abs(latitude));
-    birth.latMinutes = static_cast<int>(std::lround((std::abs(latitude) - birth.latDegrees) * 60));
-    birth.east = longitudeEast >= 0;
-    birth.lonDegrees = static_cast<int>(std::abs(longitudeEast));
-    birth.lonMinutes = static_cast<int>(std::lround((std::abs(longitudeEast) - birth.lonDegrees) * 60));
-    return birth;
+    return test::BirthAtOffset(year, month, day, hour, minute, 0, offsetSeconds, latitude, longitudeEast);
 }
 
 CalculationSettings PreciseLahiri()

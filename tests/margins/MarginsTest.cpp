@@ -2,6 +2,8 @@
 // against whole charts computed at the clock times either side of it.
 #include <gtest/gtest.h>
 
+#include "SampleBirths.h"
+
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -19,21 +21,7 @@ namespace {
 BirthData Birth(int year, int month, int day, int hour, int minute, int second, int offsetSeconds, double latitude,
                 double longitudeEast)
 {
-    BirthData birth;
-    birth.year = year;
-    birth.month = month;
-    birth.day = day;
-    birth.hour = hour;
-    birth.minute = minute;
-    birth.second = second;
-    birth.exactOffsetSeconds = offsetSeconds;
-    birth.south = latitude < 0;
-    birth.latDegrees = static_cast<int>(std::abs(latitude));
-    birth.latMinutes = static_cast<int>(std::lround((std::abs(latitude) - birth.latDegrees) * 60));
-    birth.east = longitudeEast >= 0;
-    birth.lonDegrees = static_cast<int>(std::abs(longitudeEast));
-    birth.lonMinutes = static_cast<int>(std::lround((std::abs(longitudeEast) - birth.lonDegrees) * 60));
-    return birth;
+    return test::BirthAtOffset(year, month, day, hour, minute, second, offsetSeconds, latitude, longitudeEast);
 }
 
 // The same birth with its clock moved by `seconds`, carried across days.

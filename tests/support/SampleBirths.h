@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "birthdata/BirthData.h"
 #include "birthdata/BirthDataInput.h"
 #include "birthdata/BirthFormInput.h"
@@ -40,6 +42,28 @@ inline BirthFormInput Delhi1980Input(bool daylightSaving = false)
     input.lonDegrees = "77";
     input.lonMinutes = "13";
     return input;
+}
+
+/// A birth at a local clock time `offsetSeconds` ahead of UT, at decimal
+/// degrees (north and east positive) rounded to the form's arc-minutes.
+inline BirthData BirthAtOffset(int year, int month, int day, int hour, int minute, int second, int offsetSeconds,
+                               double latitude, double longitudeEast)
+{
+    BirthData birth;
+    birth.year = year;
+    birth.month = month;
+    birth.day = day;
+    birth.hour = hour;
+    birth.minute = minute;
+    birth.second = second;
+    birth.exactOffsetSeconds = offsetSeconds;
+    birth.south = latitude < 0;
+    birth.latDegrees = static_cast<int>(std::abs(latitude));
+    birth.latMinutes = static_cast<int>(std::lround((std::abs(latitude) - birth.latDegrees) * 60));
+    birth.east = longitudeEast >= 0;
+    birth.lonDegrees = static_cast<int>(std::abs(longitudeEast));
+    birth.lonMinutes = static_cast<int>(std::lround((std::abs(longitudeEast) - birth.lonDegrees) * 60));
+    return birth;
 }
 
 /// The same birth as the record the engine reads.
