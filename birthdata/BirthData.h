@@ -5,9 +5,18 @@
 
 namespace zodiora {
 
+/// Seconds of arc beside a coordinate's whole minutes, and the number of
+/// decimals they were given to (0 for whole seconds).
+struct ArcSeconds {
+    double value = 0;  ///< 0 <= value < 60
+    int decimals = 0;
+    friend bool operator==(const ArcSeconds&, const ArcSeconds&) = default;
+};
+
 /// One birth as read from the input form: local civil date and clock time,
 /// the selected time-zone row with its correction, and the place.
-/// Latitude and longitude are unsigned degrees/minutes plus hemisphere flags;
+/// Latitude and longitude are unsigned degrees/minutes (and seconds, when
+/// they were given to the second or finer) plus hemisphere flags;
 /// SignedLongitude()/SignedLatitude() apply the engine's sign convention.
 struct BirthData {
     std::string name;          ///< as typed, not trimmed
@@ -22,9 +31,11 @@ struct BirthData {
     int zoneMinutes = 0;       ///< signed minutes, same sign as zoneHours (0, +30, -30)
     int lonDegrees = 0;        ///< 0..179
     int lonMinutes = 0;        ///< 0..59
+    std::optional<ArcSeconds> lonSeconds;  ///< absent: given to the minute
     bool east = true;          ///< "East" selected
     int latDegrees = 0;        ///< 0..89
     int latMinutes = 0;        ///< 0..59
+    std::optional<ArcSeconds> latSeconds;  ///< absent: given to the minute
     bool south = false;        ///< "South" selected
     bool daylightSaving = false;
     /// The clock's exact offset from UT in seconds, east positive, when it is

@@ -1,5 +1,7 @@
 #include "birthdata/BirthDataInput.h"
 
+#include <charconv>
+
 #include "birthdata/UniversalTime.h"
 
 namespace zodiora {
@@ -23,7 +25,33 @@ bool InRange(std::string_view text, int low, int high)
     return value && *value >= low && *value <= high;
 }
 
+// An empty seconds field: the coordinate is given to the minute.
+bool SecondsFieldFits(std::string_view text)
+{
+    return TrimBlanks(text).empty() || ArcSecondsValue(text).has_value();
+}
+
 }  // namespace
+
+std::optional<ArcSeconds> ArcSecondsValue(std::string_view text)
+{
+    text = TrimBlanks(text);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto digits = [](std::string_view part) {
+        return part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (whole.empty() || whole.size() > 2 || !digits(whole) || !digits(fraction) || fraction.size() > 9 ||
+        (point != std::string_view::npos && fraction.empty())) {
+        return std::nullopt;
+    }
+    ArcSeconds seconds;
+    std::from_chars(text.data(), text.data() + text.size(), seconds.value);
+    seconds.decimals = static_cast<int>(fraction.size());
+    if (seconds.value >= 60.0) return std::nullopt;
+    return seconds;
+}
 
 std::optional<int> DigitFieldValue(std::string_view text)
 {
@@ -59,6 +87,10 @@ std::optional<UserMessage> ValidateBirthData(const BirthFormInput& input)
         return Fail("Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Error,
                     FormField::LonMinutes);
     }
+    if (!SecondsFieldFits(input.lonSeconds)) {
+        return Fail("Please Enter Seconds From 0 To Below 60 in the Second of Longitude", MessageIcon::Error,
+                    FormField::LonSeconds);
+    }
     if (!InRange(input.latDegrees, 0, 89)) {
         return Fail("Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Error,
                     FormField::LatDegrees);
@@ -66,6 +98,10 @@ std::optional<UserMessage> ValidateBirthData(const BirthFormInput& input)
     if (!InRange(input.latMinutes, 0, 59)) {
         return Fail("Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Error,
                     FormField::LatMinutes);
+    }
+    if (!SecondsFieldFits(input.latSeconds)) {
+        return Fail("Please Enter Seconds From 0 To Below 60 in the Second of Latitude", MessageIcon::Error,
+                    FormField::LatSeconds);
     }
     const bool february = input.monthIndex == 1;
     if (february && (input.day > 29 || (input.day == 29 && !IsGregorianLeapYear(input.year)))) {
@@ -95,6 +131,8 @@ void ReadBirthData(const BirthFormInput& input, BirthData& birth)
     birth.lonMinutes = DigitFieldValue(input.lonMinutes).value_or(0);
     birth.latDegrees = DigitFieldValue(input.latDegrees).value_or(0);
     birth.latMinutes = DigitFieldValue(input.latMinutes).value_or(0);
+    birth.lonSeconds = ArcSecondsValue(input.lonSeconds);
+    birth.latSeconds = ArcSecondsValue(input.latSeconds);
     birth.east = input.east;
     birth.south = input.south;
     birth.daylightSaving = input.daylightSaving;

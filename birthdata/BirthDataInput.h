@@ -10,7 +10,7 @@
 
 namespace zodiora {
 
-/// Runs the seven input checks in order and returns the first failure's
+/// Runs the input checks in order and returns the first failure's
 /// message (text, icon, focus), or nothing when the input may be charted.
 std::optional<UserMessage> ValidateBirthData(const BirthFormInput& input);
 
@@ -26,5 +26,11 @@ bool IsGregorianLeapYear(int year);
 /// are trimmed; nothing for an empty text, any other character, or a value
 /// too large to matter (above 99999).
 std::optional<int> DigitFieldValue(std::string_view text);
+
+/// The seconds of arc a seconds field holds: one or two digits, then
+/// optionally a point and up to nine decimals ("24", "07.5"), below 60
+/// once blanks around it are trimmed; nothing for an empty text or any
+/// other.
+std::optional<ArcSeconds> ArcSecondsValue(std::string_view text);
 
 }  // namespace zodiora

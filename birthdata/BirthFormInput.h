@@ -21,11 +21,18 @@ struct BirthFormInput {
     /// Exact UT offset in seconds (east positive) from time-zone history;
     /// when set it replaces the zone row and the daylight-saving hour.
     std::optional<int> exactOffsetSeconds;
+    /// The clock kept the birth place's own mean time (longitude / 15);
+    /// exactOffsetSeconds then holds that offset.
+    bool localMeanTime = false;
     std::string latDegrees;
     std::string latMinutes;
+    /// Seconds of arc as typed, digits with an optional decimal part
+    /// ("24", "07.5"); empty when the latitude is given to the minute.
+    std::string latSeconds;
     bool south = false;
     std::string lonDegrees;
     std::string lonMinutes;
+    std::string lonSeconds;  ///< as latSeconds
     bool east = true;
     std::string city;
     std::string state;

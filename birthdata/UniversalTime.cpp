@@ -6,15 +6,19 @@
 
 namespace zodiora {
 
+// Seconds are added only when given, so that coordinates given to the
+// minute keep exactly the sums they always had.
 double SignedLongitude(const BirthData& birth)
 {
-    const double value = birth.lonDegrees + birth.lonMinutes / 60.0;
+    double value = birth.lonDegrees + birth.lonMinutes / 60.0;
+    if (birth.lonSeconds) value += birth.lonSeconds->value / 3600.0;
     return birth.east ? -value : value;
 }
 
 double SignedLatitude(const BirthData& birth)
 {
-    const double value = birth.latDegrees + birth.latMinutes / 60.0;
+    double value = birth.latDegrees + birth.latMinutes / 60.0;
+    if (birth.latSeconds) value += birth.latSeconds->value / 3600.0;
     return birth.south ? -value : value;
 }
 

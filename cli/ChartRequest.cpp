@@ -52,20 +52,6 @@ std::variant<std::string, std::string> FilterName(std::string_view name)
     return std::variant<std::string, std::string>{std::in_place_index<0>, std::move(check.name)};
 }
 
-std::optional<FormAngle> SplitAngle(std::string_view text, std::string_view hemispheres)
-{
-    const std::size_t colon = text.find(':');
-    if (colon == std::string_view::npos || text.size() < colon + 2) {
-        return std::nullopt;
-    }
-    const char hemisphere = text.back();
-    if (hemispheres.find(hemisphere) == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return FormAngle{std::string(text.substr(0, colon)), std::string(text.substr(colon + 1, text.size() - colon - 2)),
-                 hemisphere};
-}
-
 std::string Quote(std::string_view text)
 {
     return "'" + ValidUtf8(text) + "'";
@@ -83,12 +69,14 @@ bool IsJulianMarked(std::string_view date)
     return mark == "j" || mark == "os" || mark == "julian";
 }
 
-// Degrees beyond 90 (or 90 and some minutes): no place on the Earth.
+// Degrees beyond 90 (or 90 and some minutes or seconds): no place on the Earth.
 bool BeyondPole(const FormAngle& latitude)
 {
     const auto degrees = DigitFieldValue(latitude.degrees);
     const auto minutes = DigitFieldValue(latitude.minutes);
-    return degrees && (*degrees > 90 || (*degrees == 90 && minutes && *minutes > 0));
+    const auto seconds = ArcSecondsValue(latitude.seconds);
+    return degrees &&
+           (*degrees > 90 || (*degrees == 90 && ((minutes && *minutes > 0) || (seconds && seconds->value > 0))));
 }
 
 // A row number, or a zone of the tz database (named, or the place's with
@@ -194,22 +182,23 @@ std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& 
     if (const auto message = ApplyZone(arguments, request)) return *message;
     input.daylightSaving = arguments.daylightSaving;
 
-    const auto colonLatitude = SplitAngle(arguments.latitude, "NS");
+    const auto colonLatitude = ColonAngle(arguments.latitude, "NS");
     const auto latitude = colonLatitude ? colonLatitude : DecimalAngle(arguments.latitude, 'N', 'S');
     if (!latitude) {
-        return "--lat " + Quote(arguments.latitude) + " is not of the form DD:MM followed by N or S";
+        return "--lat " + Quote(arguments.latitude) + " is not of the form DD:MM or DD:MM:SS followed by N or S";
     }
     if (BeyondPole(*latitude)) {
         return "--lat " + Quote(arguments.latitude) + ": a latitude lies between 90S and 90N";
     }
     input.latDegrees = latitude->degrees;
     input.latMinutes = latitude->minutes;
+    input.latSeconds = latitude->seconds;
     input.south = latitude->hemisphere == 'S';
 
-    const auto colonLongitude = SplitAngle(arguments.longitude, "EW");
+    const auto colonLongitude = ColonAngle(arguments.longitude, "EW");
     const auto longitude = colonLongitude ? colonLongitude : DecimalAngle(arguments.longitude, 'E', 'W');
     if (!longitude) {
-        return "--lon " + Quote(arguments.longitude) + " is not of the form DDD:MM followed by E or W";
+        return "--lon " + Quote(arguments.longitude) + " is not of the form DDD:MM or DDD:MM:SS followed by E or W";
     }
     if (request.zone &&
         (request.zone->localMeanTime ||
@@ -220,9 +209,11 @@ std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& 
         request.zone->abbreviation = "LMT";
         request.zone->offsetSeconds = timezones::LocalMeanTimeOffsetSeconds(east);
         input.exactOffsetSeconds = request.zone->offsetSeconds;
+        input.localMeanTime = true;
     }
     input.lonDegrees = longitude->degrees;
     input.lonMinutes = longitude->minutes;
+    input.lonSeconds = longitude->seconds;
     input.east = longitude->hemisphere == 'E';
 
     // Shown as given, but as text: bytes that are not UTF-8 become U+FFFD.

@@ -27,8 +27,8 @@ struct ChartArguments {
     std::string date;  ///< YYYY-MM-DD
     std::string time;  ///< HH:MM or HH:MM:SS
     std::string zone;  ///< row 0..70 of the time-zone list, an IANA id, or "auto" (the place's zone)
-    std::string latitude;   ///< DD:MM followed by N or S, or decimal degrees (28.6139N, -33.87)
-    std::string longitude;  ///< DDD:MM followed by E or W, or decimal degrees (77.209E, -122.27)
+    std::string latitude;   ///< DD:MM[:SS] followed by N or S, or decimal degrees (28.6139N, -33.87)
+    std::string longitude;  ///< DDD:MM[:SS] followed by E or W, or decimal degrees (77.209E, -122.27)
     bool daylightSaving = false;
     std::string city;
     std::string state;

@@ -30,21 +30,18 @@ std::optional<atlas::Atlas> LoadAtlas(std::string& problem)
     return loaded;
 }
 
-// "37:52N" from 37.8716: the nearest whole minute, as the form holds it.
-std::string FormAngleText(double degrees, int degreeDigits, char positive, char negative)
-{
-    const long minutes = std::lround(std::fabs(degrees) * 60.0);
-    char text[48];  // room for any long, so the compiler sees no truncation
-    std::snprintf(text, sizeof text, "%0*ld:%02ld%c", degreeDigits, minutes / 60, minutes % 60,
-                  degrees < 0 ? negative : positive);
-    return text;
-}
-
 std::string Decimal(double value)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%.5f", value);
     return text;
+}
+
+// "37.87160N" from 37.8716: the atlas's five decimals, kept to the last
+// (read as degrees, minutes and seconds to three decimals).
+std::string AtlasAngleText(double degrees, char positive, char negative)
+{
+    return Decimal(std::fabs(degrees)) + (degrees < 0 ? negative : positive);
 }
 
 }  // namespace
@@ -60,8 +57,8 @@ std::optional<std::string> ApplyPlace(std::string_view query, const PlaceGaps& g
     const atlas::Place& place = *matches.front();
     arguments.place = ChosenPlace{std::string(place.name),   std::string(place.state), std::string(place.country),
                                   std::string(place.zoneId), place.latitude,           place.longitude};
-    if (gaps.latitude) arguments.latitude = FormAngleText(place.latitude, 2, 'N', 'S');
-    if (gaps.longitude) arguments.longitude = FormAngleText(place.longitude, 3, 'E', 'W');
+    if (gaps.latitude) arguments.latitude = AtlasAngleText(place.latitude, 'N', 'S');
+    if (gaps.longitude) arguments.longitude = AtlasAngleText(place.longitude, 'E', 'W');
     if (gaps.zone) arguments.zone = "auto";
     if (gaps.names) {
         arguments.city = place.name;

@@ -1,5 +1,7 @@
 #include "presentation/ChartDisplay.h"
 
+#include <cstdio>
+
 #include "birthdata/Text.h"
 #include "engine/PositionText.h"
 #include "engine/SignNames.h"
@@ -8,9 +10,16 @@ namespace zodiora {
 
 namespace {
 
-std::string Angle(int degrees, int minutes, const char* hemisphere)
+// To the precision given: "21° 38' N", "21° 38' 24\" N", "69° 36' 7.5\" E".
+std::string Angle(int degrees, int minutes, const std::optional<ArcSeconds>& seconds, const char* hemisphere)
 {
-    return std::to_string(degrees) + "\xC2\xB0 " + std::to_string(minutes) + "'" + hemisphere;
+    std::string text = std::to_string(degrees) + "\xC2\xB0 " + std::to_string(minutes) + "'";
+    if (seconds) {
+        char part[40];
+        std::snprintf(part, sizeof part, " %.*f\"", seconds->decimals, seconds->value);
+        text += part;
+    }
+    return text + hemisphere;
 }
 
 template <std::size_t N>
@@ -26,8 +35,8 @@ ChartDetails DetailsOf(const BirthData& birth)
     details.name = birth.name;
     details.dob = MonthName(birth.month) + "/" + std::to_string(birth.day) + "/" + std::to_string(birth.year);
     details.tob = std::to_string(birth.hour) + ":" + std::to_string(birth.minute);
-    details.latitude = Angle(birth.latDegrees, birth.latMinutes, birth.south ? " S" : " N");
-    details.longitude = Angle(birth.lonDegrees, birth.lonMinutes, birth.east ? " E" : " W");
+    details.latitude = Angle(birth.latDegrees, birth.latMinutes, birth.latSeconds, birth.south ? " S" : " N");
+    details.longitude = Angle(birth.lonDegrees, birth.lonMinutes, birth.lonSeconds, birth.east ? " E" : " W");
     details.city = birth.city;
     details.state = birth.state;
     details.country = birth.country;

@@ -184,3 +184,40 @@ TEST(ReadBirthData, ANewRowReplacesTheCorrectionOfTheLastChart)
     EXPECT_EQ(birth.zoneHours, 8);
     EXPECT_EQ(birth.zoneMinutes, 0);
 }
+
+// A seconds field: empty (to the minute), or one or two digits with up to
+// nine decimals, below 60.
+TEST(Validation, SecondsOfArcAreOptionalAndBelowSixty)
+{
+    EXPECT_EQ(ArcSecondsValue("24"), (ArcSeconds{24, 0}));
+    EXPECT_EQ(ArcSecondsValue(" 07.5 "), (ArcSeconds{7.5, 1}));
+    EXPECT_EQ(ArcSecondsValue("59.999999999"), (ArcSeconds{59.999999999, 9}));
+    for (const char* bad : {"", "60", "60.0", "7.", ".5", "124", "1e1", "-1", "5.1234567890", "5,5"}) {
+        EXPECT_FALSE(ArcSecondsValue(bad).has_value()) << bad;
+    }
+    auto input = ValidInput();
+    input.latSeconds = "60";
+    ExpectMessage(input, "Please Enter Seconds From 0 To Below 60 in the Second of Latitude", MessageIcon::Error,
+                  FormField::LatSeconds);
+    input = ValidInput();
+    input.lonSeconds = "x";
+    ExpectMessage(input, "Please Enter Seconds From 0 To Below 60 in the Second of Longitude", MessageIcon::Error,
+                  FormField::LonSeconds);
+}
+
+// Seconds count only when given: a coordinate to the minute sums exactly as
+// before, and 36 seconds are a hundredth of a degree.
+TEST(ReadBirthData, SecondsJoinTheSignedCoordinates)
+{
+    auto input = ValidInput();
+    BirthData birth;
+    ReadBirthData(input, birth);
+    EXPECT_FALSE(birth.latSeconds.has_value());
+    EXPECT_EQ(SignedLatitude(birth), birth.latDegrees + birth.latMinutes / 60.0);
+    input.latSeconds = "36";
+    input.lonSeconds = "00.000";
+    ReadBirthData(input, birth);
+    EXPECT_NEAR(SignedLatitude(birth), birth.latDegrees + birth.latMinutes / 60.0 + 0.01, 1e-12);
+    EXPECT_EQ(birth.lonSeconds, (ArcSeconds{0, 3}));
+    EXPECT_EQ(SignedLongitude(birth), -(birth.lonDegrees + birth.lonMinutes / 60.0));
+}

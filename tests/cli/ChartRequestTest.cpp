@@ -118,8 +118,8 @@ TEST(BatchLine, RefusesWrongFieldCountsAndDaylightFlags)
     EXPECT_EQ(ParseBatchLine("ASHA,1980-06-15,06:30,34,28:37N,77:13E,yes").index(), 1u);
 }
 
-// Decimal degrees become the whole arc-minutes the form holds; the sign or
-// the letter picks the hemisphere.
+// Decimal degrees become degrees, minutes and seconds exactly (n decimals of
+// a degree, n - 2 of a second); the sign or the letter picks the hemisphere.
 TEST(ChartArguments, DecimalDegreesAndSeconds)
 {
     ChartArguments arguments = Delhi();
@@ -131,20 +131,30 @@ TEST(ChartArguments, DecimalDegreesAndSeconds)
     const BirthFormInput& input = std::get<0>(parsed);
     EXPECT_EQ(input.latDegrees, "33");
     EXPECT_EQ(input.latMinutes, "52");
+    EXPECT_EQ(input.latSeconds, "07.68");
     EXPECT_TRUE(input.south);
     EXPECT_EQ(input.lonDegrees, "151");
-    EXPECT_EQ(input.lonMinutes, "13");
+    EXPECT_EQ(input.lonMinutes, "12");
+    EXPECT_EQ(input.lonSeconds, "33.48");
     EXPECT_TRUE(input.east);
     EXPECT_EQ(input.second, 15);
 
-    arguments.latitude = "59.9999N";  // rounds up into the next degree
+    arguments.latitude = "59.9999N";  // no longer rounded up into the next degree
     arguments.longitude = "-122.27";
     parsed = ParseChartArguments(arguments);
     ASSERT_EQ(parsed.index(), 0u);
-    EXPECT_EQ(std::get<0>(parsed).latDegrees, "60");
-    EXPECT_EQ(std::get<0>(parsed).latMinutes, "0");
+    EXPECT_EQ(std::get<0>(parsed).latDegrees, "59");
+    EXPECT_EQ(std::get<0>(parsed).latMinutes, "59");
+    EXPECT_EQ(std::get<0>(parsed).latSeconds, "59.64");
     EXPECT_FALSE(std::get<0>(parsed).east);
     EXPECT_EQ(std::get<0>(parsed).lonMinutes, "16");
+    EXPECT_EQ(std::get<0>(parsed).lonSeconds, "12");
+
+    arguments.latitude = "28.6N";  // one decimal is a whole number of minutes
+    parsed = ParseChartArguments(arguments);
+    ASSERT_EQ(parsed.index(), 0u);
+    EXPECT_EQ(std::get<0>(parsed).latMinutes, "36");
+    EXPECT_EQ(std::get<0>(parsed).latSeconds, "");
 
     arguments.latitude = "91.5N";
     EXPECT_EQ(ErrorOf(arguments), "--lat '91.5N': a latitude lies between 90S and 90N");

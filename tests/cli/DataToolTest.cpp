@@ -141,8 +141,8 @@ TEST(DataTool, StandardInputWithQuotesPlacesAndSeconds)
     const auto chart = nlohmann::json::parse(named.out);
     EXPECT_EQ(chart["utc"], "1980-06-15T01:00:15Z");
     EXPECT_EQ(chart["details"]["city"], "New Delhi, NCT");
-    EXPECT_EQ(chart["details"]["latitude"], "28\u00B0 37' N");  // 28.6139 is 28 deg 36.8 min
-    EXPECT_EQ(chart["details"]["longitude"], "77\u00B0 13' E");  // 77.209 is 77 deg 12.5 min
+    EXPECT_EQ(chart["details"]["latitude"], "28\u00B0 36' 50.04\" N");  // 28.6139 exactly
+    EXPECT_EQ(chart["details"]["longitude"], "77\u00B0 12' 32.4\" E");  // 77.209 exactly
 }
 
 TEST(DataTool, ConflictingOptionsAreRefused)

@@ -36,9 +36,9 @@ TEST(PlaceTool, BerkeleyFromTheAtlasWithHistorysOffset)
                                     R"({"id":"America/Los_Angeles","abbreviation":"PDT","offsetSeconds":-25200,"source":"tz"})"));
     EXPECT_EQ(json["utc"], "2007-03-22T17:00:00Z");
     EXPECT_EQ(json["positions"][10], "07 Tau 34");  // the published Lahiri Ascendant
-    // The chart uses the form's values: the place rounded to whole minutes.
-    EXPECT_EQ(json["details"]["latitude"], "37° 52' N");
-    EXPECT_EQ(json["details"]["longitude"], "122° 16' W");
+    // The chart uses the atlas's five decimals to the last: seconds to three decimals.
+    EXPECT_EQ(json["details"]["latitude"], "37° 52' 17.724\" N");
+    EXPECT_EQ(json["details"]["longitude"], "122° 16' 21.900\" W");
     EXPECT_EQ(json["details"]["city"], "Berkeley");
     EXPECT_EQ(json["place"]["name"], "Berkeley");
     EXPECT_NEAR(json["place"]["longitude"].get<double>(), -122.27275, 1e-6);
@@ -46,7 +46,7 @@ TEST(PlaceTool, BerkeleyFromTheAtlasWithHistorysOffset)
     const auto overridden = JsonOf(RunTool({"--name", "A", "--date", "2007-03-22", "--time", "10:00", "--place",
                                             "Berkeley, California, US", "--lat", "10:00N", "--zone", "54", "--json"}));
     EXPECT_EQ(overridden["details"]["latitude"], "10° 0' N");
-    EXPECT_EQ(overridden["details"]["longitude"], "122° 16' W");
+    EXPECT_EQ(overridden["details"]["longitude"], "122° 16' 21.900\" W");
     EXPECT_EQ(overridden["timeZone"]["source"], "row");
 }
 
