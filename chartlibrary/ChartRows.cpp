@@ -10,11 +10,11 @@ namespace zodiora {
 namespace {
 
 // The order here is the order of BindChartFields and ReadChart.
-constexpr std::array<std::string_view, 23> FieldColumns = {
+constexpr std::array<std::string_view, 26> FieldColumns = {
     "name",        "month_index", "day",         "year",        "hour",       "minute",      "second",
     "zone_row",    "daylight_saving", "zone_id", "ut_offset_seconds", "lat_degrees", "lat_minutes", "south",
     "lon_degrees", "lon_minutes", "east",        "city",        "state",      "country",     "note",
-    "settings",    "time_uncertainty_minutes",
+    "settings",    "time_uncertainty_minutes", "lat_seconds", "lon_seconds", "local_mean_time",
 };
 constexpr int FieldCount = static_cast<int>(FieldColumns.size());
 
@@ -120,6 +120,9 @@ void BindChartFields(SqliteStatement& statement, const SavedChart& chart)
     statement.bind(++i, chart.note);
     statement.bind(++i, chart.settings);
     statement.bind(++i, chart.timeUncertaintyMinutes);
+    statement.bind(++i, form.latSeconds);
+    statement.bind(++i, form.lonSeconds);
+    statement.bind(++i, form.localMeanTime);
 }
 
 SavedChart ReadChart(const SqliteStatement& statement)
@@ -154,6 +157,9 @@ SavedChart ReadChart(const SqliteStatement& statement)
     chart.note = statement.textAt(i++);
     chart.settings = statement.textAt(i++);
     chart.timeUncertaintyMinutes = statement.intAt(i++);
+    form.latSeconds = statement.textAt(i++);
+    form.lonSeconds = statement.textAt(i++);
+    form.localMeanTime = statement.boolAt(i++);
     chart.createdMs = statement.int64At(i++);
     chart.modifiedMs = statement.int64At(i++);
     return chart;

@@ -56,7 +56,15 @@ constexpr std::string_view SchemaVersion2 = "ALTER TABLE charts ADD COLUMN setti
 constexpr std::string_view SchemaVersion3 =
     "ALTER TABLE charts ADD COLUMN time_uncertainty_minutes INTEGER NOT NULL DEFAULT 5;";
 
-const std::array<std::string_view, 3> Steps = {SchemaVersion1, SchemaVersion2, SchemaVersion3};
+// Step 4: seconds of arc as typed (empty: the coordinate was given to the
+// minute, as every chart saved before), and whether the clock kept the
+// birth place's own mean time.
+constexpr std::string_view SchemaVersion4 =
+    "ALTER TABLE charts ADD COLUMN lat_seconds TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE charts ADD COLUMN lon_seconds TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE charts ADD COLUMN local_mean_time INTEGER NOT NULL DEFAULT 0;";
+
+const std::array<std::string_view, 4> Steps = {SchemaVersion1, SchemaVersion2, SchemaVersion3, SchemaVersion4};
 
 }  // namespace
 

@@ -290,6 +290,10 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
                app.count("--library") + app.count("--chart") + app.count("--match") == 0) {
         err << "zodiora-chart: --library-file goes with --library, --chart or --match\n";
         return ExitBadInput;
+    } else if (options.timeUncertainty && options.with.empty() &&
+               !(options.library.size() == 1 && options.library.front() == "add")) {
+        err << "zodiora-chart: --time-uncertainty requires --with (or goes with --library add)\n";
+        return ExitBadInput;
     } else if (app.count("--stations") > 0) {
         status = RunStations(options, app.count("--format") > 0, app.count("--from") > 0, out, err);
     } else if (app.count("--batch") > 0) {

@@ -104,9 +104,10 @@ int Show(ChartLibrary& library, const std::string& name, std::ostream& out, std:
     const BirthFormInput& form = chart->form;
     std::string line;
     AppendLibraryCsvLine(line, *chart);
-    const std::string zone = !chart->zoneId.empty()
-                                 ? chart->zoneId
-                                 : std::string(TimeZoneTable[static_cast<std::size_t>(form.zoneRow)].text);
+    std::string zone = !chart->zoneId.empty()
+                           ? chart->zoneId
+                           : std::string(TimeZoneTable[static_cast<std::size_t>(form.zoneRow)].text);
+    if (form.localMeanTime) zone = chart->zoneId.empty() ? "local mean time" : zone + ", local mean time";
     out << "Name          : " << MessageText(form.name) << '\n'
         << "Birth         : " << MessageText(line.substr(0, line.size() - 1)) << '\n'
         << "Zone          : " << MessageText(zone) << (form.daylightSaving ? ", daylight saving" : "") << '\n'
@@ -120,6 +121,7 @@ int Add(ChartLibrary& library, const ChartRequest& request, const ToolOptions& o
     chart.form = request.form;
     if (request.zone) chart.zoneId = request.zone->id;
     chart.note = options.note;
+    if (options.timeUncertainty) chart.timeUncertaintyMinutes = *options.timeUncertainty;
     // Settings given on the command line are the chart's own; none: the defaults, as the window saves it.
     // Only the precise ephemeris charts a year outside the classic one's: saved with it, the chart opens as
     // it was entered.
@@ -151,10 +153,15 @@ int Export(ChartLibrary& library, const std::string& file, std::ostream& err)
     // so a library on the defaults exports as it always did.
     const bool withSettings =
         std::any_of(saved.begin(), saved.end(), [](const SavedChart& chart) { return !chart.settings.empty(); });
+    // Likewise the time uncertainty, only where some chart's is not the usual 5 minutes.
+    const bool withUncertainty = std::any_of(saved.begin(), saved.end(), [](const SavedChart& chart) {
+        return chart.timeUncertaintyMinutes != SavedChart{}.timeUncertaintyMinutes;
+    });
     std::string text(LibraryCsvHeader);
-    if (withSettings) text.append(",").append(LibraryCsvSettingsColumn);
+    if (withSettings || withUncertainty) text.append(",").append(LibraryCsvSettingsColumn);
+    if (withUncertainty) text.append(",").append(LibraryCsvUncertaintyColumn);
     text.push_back('\n');
-    for (const SavedChart& chart : saved) AppendLibraryCsvLine(text, chart, withSettings);
+    for (const SavedChart& chart : saved) AppendLibraryCsvLine(text, chart, withSettings, withUncertainty);
     // A full disk or a kill leaves the old file, never a part of the new one.
     if (const std::string problem = ReplaceFile(file, text); !problem.empty()) {
         err << "zodiora-chart: " << MessageText(problem) << '\n';
@@ -224,6 +231,10 @@ ChartRequest RequestFromSaved(const SavedChart& chart)
                                              chart.form.hour, chart.form.minute,         chart.form.second};
         const std::string abbreviation = zone ? zone->abbreviationAt(local, *chart.form.exactOffsetSeconds) : "";
         request.zone = HistoryZone{chart.zoneId, abbreviation, *chart.form.exactOffsetSeconds};
+    }
+    if (chart.form.localMeanTime && chart.form.exactOffsetSeconds) {
+        // Named as when it was made: the place's own mean time.
+        request.zone = HistoryZone{chart.zoneId, "LMT", *chart.form.exactOffsetSeconds, true};
     }
     return request;
 }

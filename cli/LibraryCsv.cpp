@@ -1,6 +1,8 @@
 #include "cli/LibraryCsv.h"
 
+#include <charconv>
 #include <cstdio>
+#include <optional>
 
 #include "cli/BatchFields.h"
 #include "cli/ChartCsvWriter.h"
@@ -13,17 +15,30 @@ namespace zodiora::cli {
 
 namespace {
 
-// The settings column follows the eleven batch columns.
+// The settings column follows the eleven batch columns, the time uncertainty that.
 constexpr std::size_t SettingsField = 11;
+constexpr std::size_t UncertaintyField = 12;
 
-std::string Angle(const std::string& degrees, const std::string& minutes, char hemisphere)
+std::string Angle(const std::string& degrees, const std::string& minutes, const std::string& seconds,
+                  char hemisphere)
 {
-    return degrees + ':' + minutes + hemisphere;
+    return degrees + ':' + minutes + (seconds.empty() ? "" : ":" + seconds) + hemisphere;
+}
+
+// Minutes either way, as --time-uncertainty takes them.
+std::optional<int> UncertaintyMinutes(const std::string& text)
+{
+    int value = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0 || value > 1440) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace
 
-void AppendLibraryCsvLine(std::string& out, const SavedChart& chart, bool withSettings)
+void AppendLibraryCsvLine(std::string& out, const SavedChart& chart, bool withSettings, bool withUncertainty)
 {
     const BirthFormInput& form = chart.form;
     char date[16];
@@ -34,7 +49,10 @@ void AppendLibraryCsvLine(std::string& out, const SavedChart& chart, bool withSe
     } else {
         std::snprintf(time, sizeof time, "%02d:%02d", form.hour % 100, form.minute % 100);
     }
-    const std::string zone = chart.zoneId.empty() ? std::to_string(form.zoneRow) : chart.zoneId;
+    // A place's own mean time follows from its longitude again on import.
+    const std::string zone = !chart.zoneId.empty() ? chart.zoneId
+                             : form.localMeanTime  ? std::string("lmt")
+                                                   : std::to_string(form.zoneRow);
     // A clock time that happened twice keeps the occurrence that was saved.
     Fold fold = Fold::Unset;
     if (!chart.zoneId.empty() && form.exactOffsetSeconds) {
@@ -45,8 +63,8 @@ void AppendLibraryCsvLine(std::string& out, const SavedChart& chart, bool withSe
                                   date,
                                   time,
                                   zone,
-                                  Angle(form.latDegrees, form.latMinutes, form.south ? 'S' : 'N'),
-                                  Angle(form.lonDegrees, form.lonMinutes, form.east ? 'E' : 'W'),
+                                  Angle(form.latDegrees, form.latMinutes, form.latSeconds, form.south ? 'S' : 'N'),
+                                  Angle(form.lonDegrees, form.lonMinutes, form.lonSeconds, form.east ? 'E' : 'W'),
                                   form.daylightSaving ? "1" : "0",
                                   form.city,
                                   form.state,
@@ -58,10 +76,11 @@ void AppendLibraryCsvLine(std::string& out, const SavedChart& chart, bool withSe
         first = false;
         AppendCsvField(out, field);
     }
-    if (withSettings) {
+    if (withSettings || withUncertainty) {
         out.push_back(',');
         AppendCsvField(out, chart.settings);
     }
+    if (withUncertainty) out.append(",").append(std::to_string(chart.timeUncertaintyMinutes));
     out.push_back('\n');
 }
 
@@ -75,6 +94,16 @@ LibraryImport ReadLibraryCsv(std::istream& in)
         const bool header = firstRecord && record.problem.empty() && IsHeaderRecord(record.fields);
         firstRecord = false;
         if (header) continue;
+        std::optional<int> uncertainty;
+        if (record.problem.empty() && record.fields.size() == UncertaintyField + 1) {
+            uncertainty = UncertaintyMinutes(record.fields.back());
+            if (!uncertainty) {
+                result.problems.push_back("line " + std::to_string(record.line) + ": the time uncertainty '" +
+                                          record.fields.back() + "' is not a number of minutes from 0 to 1440");
+                continue;
+            }
+            record.fields.pop_back();
+        }
         std::string settings;
         if (record.problem.empty() && record.fields.size() == SettingsField + 1) {
             settings = std::move(record.fields.back());
@@ -85,6 +114,7 @@ LibraryImport ReadLibraryCsv(std::istream& in)
         if (auto* request = std::get_if<ChartRequest>(&parsed)) {
             SavedChart chart;
             chart.settings = std::move(settings);
+            if (uncertainty) chart.timeUncertaintyMinutes = *uncertainty;
             chart.form = std::move(request->form);
             if (request->zone) chart.zoneId = request->zone->id;
             result.charts.push_back(std::move(chart));

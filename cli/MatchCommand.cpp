@@ -35,7 +35,9 @@ Partner Chart(const SavedChart& saved, const ToolOptions& options)
     ChartSession session;
     session.setSettings(options.settingsOver(ParseSettingsText(partner.request.settings)));
     partner.result = session.run(partner.request.form, ChartSession::ReportMode::Skip);
-    if (partner.request.zone) {
+    if (partner.request.zone && partner.request.zone->localMeanTime) {
+        partner.result.clock = MeanTimeClockOf(partner.result.birth);
+    } else if (partner.request.zone) {
         partner.result.clock = ClockOf(partner.result.birth, partner.request.zone->id, partner.request.zone->abbreviation);
     }
     partner.moon = MoonProfileOf(partner.result.chart.longitude(Body::Moon));

@@ -161,9 +161,8 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
     auto* uncertainty =
         app.add_option("--time-uncertainty", options.timeUncertainty,
                        "--with margins: minutes either way the birth time may be off (default 5); a fact that "
-                       "changes closer to the birth than that is marked narrow")
-            ->check(CLI::Range(0, 1440))
-            ->needs(with);
+                       "changes closer to the birth than that is marked narrow; --library add: kept with the chart")
+            ->check(CLI::Range(0, 1440));
     auto* transit = app.add_option("--transit", options.transit,
                                    "the transits over each chart at a moment: YYYY-MM-DDTHH:MM[:SS] with Z or an "
                                    "offset (2031-05-17T06:30:00Z, 2031-05-17T12:00+05:30), or a date alone (12:00 UT); "

@@ -98,7 +98,7 @@ TEST_F(SchemaMigrationTest, Version2KeepsEachChartsSettings)
     }
     SqliteDatabase db;
     ASSERT_EQ(db.open(path_), 0);
-    EXPECT_EQ(UserVersion(db), 3);
+    EXPECT_EQ(UserVersion(db), 4);
     ChartLibrary library = makeLibrary();
     ASSERT_TRUE(library.open(path_));
     const SavedChart chart = library.findByName("ASHA").value().value();
@@ -151,3 +151,33 @@ TEST_F(SchemaMigrationTest, ANewStepRunsOnceOnOldDataAndAFailingStepChangesNothi
 }
 
 }  // namespace
+
+// Charts saved before seconds were kept read as given to the minute, on a
+// clock that was not local mean time; the new fields come back as saved.
+TEST_F(SchemaMigrationTest, Version4KeepsSecondsAndLocalMeanTimeAndOldChartsReadAsMinutes)
+{
+    {
+        SqliteDatabase db;
+        ASSERT_EQ(db.open(path_), 0);
+        ASSERT_EQ(MigrateSchema(db, ChartSchemaSteps().first(3)), 0) << db.errorMessage();
+        ASSERT_EQ(db.execute(Version1Row), 0) << db.errorMessage();
+    }
+    {
+        ChartLibrary library = makeLibrary();
+        ASSERT_TRUE(library.open(path_));
+        SavedChart chart = library.findByName("ASHA").value().value();
+        EXPECT_EQ(chart.form.latSeconds + chart.form.lonSeconds, "");
+        EXPECT_FALSE(chart.form.localMeanTime);
+        EXPECT_EQ(chart.note, "first chart");
+        chart.form.latSeconds = "24.360";
+        chart.form.lonSeconds = "07";
+        chart.form.localMeanTime = true;
+        ASSERT_TRUE(library.save(chart));
+    }
+    ChartLibrary library = makeLibrary();
+    ASSERT_TRUE(library.open(path_));
+    const SavedChart chart = library.findByName("ASHA").value().value();
+    EXPECT_EQ(chart.form.latSeconds, "24.360");
+    EXPECT_EQ(chart.form.lonSeconds, "07");
+    EXPECT_TRUE(chart.form.localMeanTime);
+}

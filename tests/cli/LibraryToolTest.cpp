@@ -230,3 +230,34 @@ TEST_F(LibraryTool, SettingsGivenToAddTravelThroughExportAndImport)
     const auto plain = nlohmann::json::parse(run({"--chart", "PLAIN", "--json"}, "copy.sqlite").out);
     EXPECT_FALSE(plain.contains("ayanamsa"));
 }
+
+// Seconds of arc, the place's own mean time and the time uncertainty survive
+// add, export, import and reopening; the clock line names the mean time again.
+TEST_F(LibraryTool, SecondsMeanTimeAndUncertaintyTravelThroughExportAndImport)
+{
+    const std::vector<std::string> birth{"--name", "mohan", "--date", "1980-06-15", "--time", "06:30", "--zone", "lmt",
+                                         "--lat", "21:38:24N", "--lon", "69:36:07.5E", "--city", "Porbandar"};
+    std::vector<std::string> add{"--library", "add", "--time-uncertainty", "12"};
+    add.insert(add.end(), birth.begin(), birth.end());
+    ASSERT_EQ(run(add).status, 0);
+    ASSERT_EQ(run({"--library", "export", file("out.csv")}).status, 0);
+    const std::string exported = Read(file("out.csv"));
+    EXPECT_EQ(exported, "name,date,time,zone,lat,lon,dst,city,state,country,fold,settings,time_uncertainty_minutes\n"
+                        "MOHAN,1980-06-15,06:30,lmt,21:38:24N,69:36:07.5E,0,Porbandar,,,,,12\n");
+
+    ASSERT_EQ(run({"--library", "import", file("out.csv")}, "copy.sqlite").status, 0);
+    ASSERT_EQ(run({"--library", "export", file("again.csv")}, "copy.sqlite").status, 0);
+    EXPECT_EQ(Read(file("again.csv")), exported);
+
+    std::vector<std::string> direct = birth;
+    direct.push_back("--json");
+    const Result made = RunTool(direct);
+    const Result reopened = run({"--chart", "MOHAN", "--json"}, "copy.sqlite");
+    ASSERT_EQ(reopened.status, 0) << reopened.err;
+    EXPECT_EQ(reopened.out, made.out);
+    const auto json = nlohmann::json::parse(reopened.out);
+    EXPECT_EQ(json["timeZone"]["source"], "lmt");
+    EXPECT_EQ(json["details"]["longitude"], "69\u00B0 36' 7.5\" E");
+    const Result text = run({"--chart", "MOHAN", "--vedic"}, "copy.sqlite");
+    EXPECT_NE(text.out.find("clock: Local mean time of Porbandar, +04:38:25\n"), std::string::npos) << text.out;
+}
