@@ -1,6 +1,7 @@
 #include "birthdata/BirthDataInput.h"
 
 #include <charconv>
+#include <cstdio>
 
 #include "birthdata/UniversalTime.h"
 
@@ -51,6 +52,44 @@ std::optional<ArcSeconds> ArcSecondsValue(std::string_view text)
     seconds.decimals = static_cast<int>(fraction.size());
     if (seconds.value >= 60.0) return std::nullopt;
     return seconds;
+}
+
+std::optional<AngleTexts> DecimalAngleTexts(std::string_view text)
+{
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto digits = [](std::string_view part) {
+        return part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (whole.empty() || whole.size() > 3 || fraction.size() > 12 || !digits(whole) || !digits(fraction) ||
+        (point != std::string_view::npos && fraction.empty())) {
+        return std::nullopt;
+    }
+    // In whole numbers, so that nothing is rounded: the fraction is
+    // `units` / `scale` of a degree.
+    long long units = 0;
+    long long scale = 1;
+    for (const char c : fraction) {
+        units = units * 10 + (c - '0');
+        scale *= 10;
+    }
+    long long degrees = 0;
+    for (const char c : whole) degrees = degrees * 10 + (c - '0');
+    AngleTexts angle{std::to_string(degrees), std::to_string(units * 60 / scale), {}};
+    if (fraction.size() >= 2) {
+        const long long seconds = (units * 60 % scale) * 60 / 100;  // in units of 100 / scale seconds
+        const long long unit = scale / 100;
+        const int decimals = static_cast<int>(fraction.size()) - 2;
+        char text[48];
+        if (decimals == 0) {
+            std::snprintf(text, sizeof text, "%02lld", seconds);
+        } else {
+            std::snprintf(text, sizeof text, "%02lld.%0*lld", seconds / unit, decimals, seconds % unit);
+        }
+        angle.seconds = text;
+    }
+    return angle;
 }
 
 std::optional<int> DigitFieldValue(std::string_view text)

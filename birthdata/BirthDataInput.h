@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "birthdata/BirthData.h"
@@ -32,5 +33,19 @@ std::optional<int> DigitFieldValue(std::string_view text);
 /// once blanks around it are trimmed; nothing for an empty text or any
 /// other.
 std::optional<ArcSeconds> ArcSecondsValue(std::string_view text);
+
+/// The form's texts for an unsigned angle.
+struct AngleTexts {
+    std::string degrees;
+    std::string minutes;
+    std::string seconds;  ///< empty: the angle is a whole number of minutes as given
+};
+
+/// An unsigned decimal angle ("21.64219": up to three digits, then
+/// optionally a point and up to twelve decimals) as degrees, minutes and
+/// seconds, exactly: n decimals of a degree are n - 2 decimals of a second
+/// (3600 = 36 x 100), and one decimal or none is a whole number of minutes.
+/// Nothing for any other text.
+std::optional<AngleTexts> DecimalAngleTexts(std::string_view text);
 
 }  // namespace zodiora

@@ -24,6 +24,11 @@ KeyFilterResult FilterDigitKey(int code)
     return {0, UserMessage{"Only Numbers Are Accepted", MessageIcon::Error, FormField::None}};
 }
 
+KeyFilterResult FilterSecondsKey(int code)
+{
+    return code == '.' ? KeyFilterResult{code, std::nullopt} : FilterDigitKey(code);
+}
+
 NameCharacter ClassifyNameCharacter(char32_t c)
 {
     if (c == U' ') return NameCharacter::Space;

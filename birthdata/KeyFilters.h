@@ -17,6 +17,9 @@ struct KeyFilterResult {
 /// anything else is cancelled with "Only Numbers Are Accepted".
 KeyFilterResult FilterDigitKey(int code);
 
+/// Seconds boxes: as FilterDigitKey, and the decimal point passes too.
+KeyFilterResult FilterSecondsKey(int code);
+
 /// What a character (a Unicode code point) is to a name.
 enum class NameCharacter {
     Letter,  ///< a letter of any script (Unicode L*)

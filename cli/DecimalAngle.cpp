@@ -3,14 +3,11 @@
 #include <charconv>
 #include <cstdio>
 
+#include "birthdata/BirthDataInput.h"
+
 namespace zodiora::cli {
 
 namespace {
-
-bool AllDigits(std::string_view part)
-{
-    return part.find_first_not_of("0123456789") == std::string_view::npos;
-}
 
 std::optional<double> Number(std::string_view text)
 {
@@ -52,40 +49,9 @@ std::optional<FormAngle> DecimalAngle(std::string_view text, char positive, char
         hemisphere = negative;
         text.remove_prefix(1);
     }
-    // Digits with at most one point; from_chars alone would take exponents.
-    const std::size_t point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-    if (whole.empty() || whole.size() > 3 || fraction.size() > 12 || !AllDigits(whole) || !AllDigits(fraction) ||
-        (point != std::string_view::npos && fraction.empty())) {
-        return std::nullopt;
-    }
-    // In whole numbers, so that nothing is rounded: the fraction is
-    // digits / 10^n of a degree; 3600 = 36 * 100 makes its seconds exact
-    // with n - 2 decimals.
-    long long digits = 0;
-    long long scale = 1;
-    for (const char c : fraction) {
-        digits = digits * 10 + (c - '0');
-        scale *= 10;
-    }
-    long long degrees = 0;
-    for (const char c : whole) degrees = degrees * 10 + (c - '0');
-    const long long minutes = digits * 60 / scale;
-    FormAngle angle{std::to_string(degrees), std::to_string(minutes), {}, hemisphere};
-    if (fraction.size() >= 2) {
-        const long long hundredths = (digits * 60 % scale) * 60 / 100;  // seconds in units of scale / 100
-        const long long unit = scale / 100;
-        const int decimals = static_cast<int>(fraction.size()) - 2;
-        char seconds[48];
-        if (decimals == 0) {
-            std::snprintf(seconds, sizeof seconds, "%02lld", hundredths);
-        } else {
-            std::snprintf(seconds, sizeof seconds, "%02lld.%0*lld", hundredths / unit, decimals, hundredths % unit);
-        }
-        angle.seconds = seconds;
-    }
-    return angle;
+    auto texts = DecimalAngleTexts(text);
+    if (!texts) return std::nullopt;
+    return FormAngle{std::move(texts->degrees), std::move(texts->minutes), std::move(texts->seconds), hemisphere};
 }
 
 std::optional<double> AngleDegrees(std::string_view text, char positive, char negative)
