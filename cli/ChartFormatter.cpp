@@ -69,7 +69,7 @@ void ChartFormatter::appendChart(std::string& out, long line, const ChartResult&
             AppendVedicText(parts, result, BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth)),
                             dasha.levels, words);
         }
-        for (const OutputSection* section : sections) section->appendText(parts, context);
+        for (const OutputSection* section : sections) section->appendText(parts, context, words);
         if (dasha.at) {
             AppendDashaAtText(parts, result.chart, *dasha.at, dasha.levels, UtcOffsetSeconds(result.birth));
         }

@@ -90,7 +90,7 @@ void Padded(std::string& out, std::string_view text, std::size_t width)
     if (text.size() < width) out.append(width - text.size(), ' ');
 }
 
-void AppendText(std::string& out, const SectionContext& context)
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const ChartResult& result = context.result;
     const int uncertainty = context.timeUncertaintyMinutes();

@@ -119,7 +119,7 @@ void Padded(std::string& out, std::string_view text, std::size_t width)
     if (text.size() < width) out.append(width - text.size(), ' ');
 }
 
-void AppendText(std::string& out, const SectionContext& context)
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const PanchangTexts texts = TextsOf(context);
     out.append("\nPanchang at birth (sunrise: the Hindu rising, centre of the Sun's disc on the horizon, no refraction)\n");

@@ -143,7 +143,7 @@ void Padded(std::string& out, std::string_view text, std::size_t width)
     if (text.size() < width) out.append(width - text.size(), ' ');
 }
 
-void AppendText(std::string& out, const SectionContext& context)
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const TransitFacts facts = FactsOf(context);
     if (!facts.sky || !facts.sadeSati) {
