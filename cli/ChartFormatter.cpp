@@ -71,7 +71,7 @@ void ChartFormatter::appendChart(std::string& out, long line, const ChartResult&
         }
         for (const OutputSection* section : sections) section->appendText(parts, context, words);
         if (dasha.at) {
-            AppendDashaAtText(parts, result.chart, *dasha.at, dasha.levels, UtcOffsetSeconds(result.birth));
+            AppendDashaAtText(parts, result.chart, *dasha.at, dasha.levels, UtcOffsetSeconds(result.birth), words);
         }
         text << parts;
     }

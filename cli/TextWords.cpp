@@ -33,7 +33,6 @@ constexpr std::pair<std::string_view, std::string_view> HindiLabels[] = {
     {"Navamsa (D9)", "नवांश (D9)"},
     {"Vimshottari Dasha (balance at birth:", "विंशोत्तरी दशा (जन्म के समय शेष:"},
     {"years)", "वर्ष)"},
-    {"to", "से"},
     {"Planets in Signs", "राशियों में ग्रह"},
     {"(R)", "(व)"},  // vakri, retrograde
     // The --with sections, --transit, the deeper dasha levels. "{}" stands
@@ -95,14 +94,14 @@ constexpr std::pair<std::string_view, std::string_view> HindiLabels[] = {
     {"Moon nakshatra", "चन्द्र नक्षत्र"},
     {"Navamsa Lagna", "नवांश लग्न"},
     {"Tithi", "तिथि"},
-    {"{} changes {} earlier: {} before {}", "{} {} पहले बदलता है: {} से पहले {}"},
-    {"{} changes {} later: {} from {}", "{} {} बाद बदलता है: {} से {}"},
+    {"{} changes {} earlier: {} before {}", "{0} {1} पहले बदलता है: {3} से पहले {2}"},
+    {"{} changes {} later: {} from {}", "{0} {1} बाद बदलता है: {3} से {2}"},
     {"{} s", "{} सेकंड"},
     {"{} min", "{} मिनट"},
     {"{} h {} min", "{} घंटे {} मिनट"},
     {"  Classic ephemeris: {} lies {}' from a {} edge, within the method's {}' error; "
      "--ephemeris precise settles its side",
-     "  पारम्परिक ग्रह सारणी: {} {} की सीमा से {}' पर है, विधि की {}' त्रुटि के भीतर; "
+     "  पारम्परिक ग्रह सारणी: {0} {2} की सीमा से {1}' पर है, विधि की {3}' त्रुटि के भीतर; "
      "--ephemeris precise से पक्ष तय होता है"},
     {"sign", "राशि"},
     {"nakshatra", "नक्षत्र"},
@@ -291,13 +290,25 @@ std::string TextWords::fill(std::string_view english, std::initializer_list<std:
 {
     const std::string_view pattern = label(english);
     std::string out;
-    auto value = values.begin();
+    std::size_t next = 0;
     for (std::size_t pos = 0; pos < pattern.size();) {
-        const std::size_t hole = pattern.find("{}", pos);
+        const std::size_t hole = pattern.find('{', pos);
         out.append(pattern.substr(pos, hole == std::string_view::npos ? hole : hole - pos));
         if (hole == std::string_view::npos) break;
-        if (value != values.end()) out.append(*value++);
-        pos = hole + 2;
+        // "{}" takes the next value, "{2}" the third: a translation may reorder them.
+        std::size_t index = next++;
+        std::size_t end = hole + 1;
+        if (end + 1 < pattern.size() && pattern[end] >= '0' && pattern[end] <= '9' && pattern[end + 1] == '}') {
+            index = static_cast<std::size_t>(pattern[end] - '0');
+            ++end;
+        }
+        if (end >= pattern.size() || pattern[end] != '}') {
+            out.push_back('{');
+            pos = hole + 1;
+            continue;
+        }
+        if (index < values.size()) out.append(values.begin()[index]);
+        pos = end + 1;
     }
     return out;
 }

@@ -59,8 +59,8 @@ struct TextWords {
     void padLeft(std::string& out, std::string_view text, std::size_t columns) const;
 
     /// The English `pattern` in the chosen language with each "{}" replaced
-    /// by the next of `values`: fill("{} to {}", {start, end}). The values
-    /// keep their place in the sentence whatever the language's word order.
+    /// by the next of `values`: fill("{} to {}", {start, end}); a translation
+    /// may name them by place ("{1} ... {0}") where its word order differs.
     std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values) const;
 
     /// Columns `text` takes as pad() counts them.
