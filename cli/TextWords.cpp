@@ -5,6 +5,7 @@
 
 #include "engine/Body.h"
 #include "engine/PositionText.h"
+#include "presentation/Phrases.h"
 #include "presentation/Utf8.h"
 
 namespace zodiora::cli {
@@ -146,6 +147,22 @@ constexpr std::pair<std::string_view, std::string_view> HindiLabels[] = {
     {"  {} to {}  {}", "  {} से {} तक  {}"},
     {"{} to {}", "{} से {} तक"},
     {"Dasha periods running on {} (at noon, birth clock)", "{} को चालू दशाएँ (मध्याह्न, जन्म की घड़ी से)"},
+    {"Boy:", "वर:"},
+    {"Girl:", "कन्या:"},
+    {"Moon in {} pada {}, {}", "चन्द्र {} नक्षत्र के पद {} में, {} राशि"},
+    {"Guna Milan (Ashtakoota)", "गुण मिलान (अष्टकूट)"},
+    {"Koota", "कूट"},
+    {"Points", "गुण"},
+    {"Reason", "कारण"},
+    {"Total", "कुल"},
+    {"Cancellations (listed, not counted):", "परिहार (सूचित, गिने नहीं गए):"},
+    {"none", "कोई नहीं"},
+    {"Kuja (Manglik) dosha: Mars in the 1st, 2nd, 4th, 7th, 8th or 12th from the Lagna, Moon or Venus",
+     "कुज (मांगलिक) दोष: लग्न, चन्द्र या शुक्र से 1, 2, 4, 7, 8 या 12वें भाव में मंगल"},
+    {"        from {}: ", "        {} से: "},
+    {"        from the {}: ", "        {} से: "},
+    {"no exception", "कोई अपवाद नहीं"},
+    {"  Both charts are Manglik: the doshas match each other.", "  दोनों कुण्डलियाँ मांगलिक: दोष परस्पर मेल खाते हैं।"},
     {"  none: the date is before birth or past the periods listed",
      "  कोई नहीं: दिनांक जन्म से पहले या सूची की दशाओं के बाद है"},
 };
@@ -288,29 +305,7 @@ void TextWords::padLeft(std::string& out, std::string_view text, std::size_t col
 
 std::string TextWords::fill(std::string_view english, std::initializer_list<std::string_view> values) const
 {
-    const std::string_view pattern = label(english);
-    std::string out;
-    std::size_t next = 0;
-    for (std::size_t pos = 0; pos < pattern.size();) {
-        const std::size_t hole = pattern.find('{', pos);
-        out.append(pattern.substr(pos, hole == std::string_view::npos ? hole : hole - pos));
-        if (hole == std::string_view::npos) break;
-        // "{}" takes the next value, "{2}" the third: a translation may reorder them.
-        std::size_t index = next++;
-        std::size_t end = hole + 1;
-        if (end + 1 < pattern.size() && pattern[end] >= '0' && pattern[end] <= '9' && pattern[end + 1] == '}') {
-            index = static_cast<std::size_t>(pattern[end] - '0');
-            ++end;
-        }
-        if (end >= pattern.size() || pattern[end] != '}') {
-            out.push_back('{');
-            pos = hole + 1;
-            continue;
-        }
-        if (index < values.size()) out.append(values.begin()[index]);
-        pos = end + 1;
-    }
-    return out;
+    return FillPattern(label(english), values);
 }
 
 std::size_t TextColumns(std::string_view text)
