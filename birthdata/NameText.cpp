@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "birthdata/KeyFilters.h"
+#include "birthdata/UnicodeText.h"
 
 #include <string>
 
@@ -76,7 +77,7 @@ NameCheck CheckNameText(std::string_view name)
     if (!EveryNeighbourFits(typed)) {
         return Refused(std::nullopt);
     }
-    return NameCheck{Utf8Of(typed), std::nullopt};
+    return NameCheck{ComposedText(Utf8Of(typed)), std::nullopt};
 }
 
 UserMessage NameLengthMessage()

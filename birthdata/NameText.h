@@ -23,7 +23,9 @@ struct NameCheck {
 /// follow a letter, a hyphen or apostrophe must stand between two letters
 /// (JEAN-LUC, O'BRIEN; not -ANN, ANN-, O''BRIEN, ANN - LEE). Enter and
 /// Backspace edit the box as keys; inside a name they are refused, and so
-/// are bytes that are not UTF-8.
+/// are bytes that are not UTF-8. The name comes back composed (NFC): a
+/// letter typed with a combining accent is the same name as its precomposed
+/// letter ("JOSE" + U+0301 is "JOSÉ").
 NameCheck CheckNameText(std::string_view name);
 
 /// The most characters the form's name box takes: a name longer than a

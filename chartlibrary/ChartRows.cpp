@@ -1,5 +1,7 @@
 #include "chartlibrary/ChartRows.h"
 
+#include "birthdata/UnicodeText.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -68,17 +70,6 @@ std::string DateText(int year, int monthIndex, int day, int hour, int minute, in
                       second);
     }
     return text;
-}
-
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool ContainsIgnoringAsciiCase(std::string_view text, std::string_view search)
-{
-    const auto same = [](char a, char b) { return AsciiLower(a) == AsciiLower(b); };
-    return std::search(text.begin(), text.end(), search.begin(), search.end(), same) != text.end();
 }
 
 }  // namespace
@@ -181,8 +172,8 @@ ChartSummary ReadSummary(const SqliteStatement& statement)
 
 bool SummaryMatches(const ChartSummary& summary, std::string_view search)
 {
-    return ContainsIgnoringAsciiCase(summary.name, search) || ContainsIgnoringAsciiCase(summary.date, search) ||
-           ContainsIgnoringAsciiCase(summary.place, search);
+    return ContainsFolded(summary.name, search) || ContainsFolded(summary.date, search) ||
+           ContainsFolded(summary.place, search);
 }
 
 }  // namespace zodiora

@@ -28,8 +28,9 @@ SavedChart ReadChart(const SqliteStatement& statement);
 /// Reads a row of ChartSql().summary.
 ChartSummary ReadSummary(const SqliteStatement& statement);
 
-/// Whether `search` occurs in the name, date or place, ignoring the case of
-/// ASCII letters (other letters must match as typed). Empty matches all.
+/// Whether `search` occurs in the name, date or place, ignoring case in every
+/// script (Unicode case folding: "josé" finds "JOSÉ", "иван" finds "ИВАН")
+/// and how accents were typed (composed or combining). Empty matches all.
 bool SummaryMatches(const ChartSummary& summary, std::string_view search);
 
 }  // namespace zodiora

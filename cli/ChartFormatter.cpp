@@ -64,14 +64,14 @@ void ChartFormatter::appendChart(std::string& out, long line, const ChartResult&
     WriteChartText(text, result, words);
     if (vedic || !sections.empty() || dasha.at) {
         // The settings once, at the top of the Vedic part or before the sections.
-        std::string parts = "\n" + CalculationLine(result.chart, ClockOf(result, request)) + "\n";
+        std::string parts = "\n" + CalculationLine(result.chart, ClockOf(result, request), words.style.language) + "\n";
         if (vedic) {
             AppendVedicText(parts, result, BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth)),
                             dasha.levels, words);
         }
-        for (const OutputSection* section : sections) section->appendText(parts, context);
+        for (const OutputSection* section : sections) section->appendText(parts, context, words);
         if (dasha.at) {
-            AppendDashaAtText(parts, result.chart, *dasha.at, dasha.levels, UtcOffsetSeconds(result.birth));
+            AppendDashaAtText(parts, result.chart, *dasha.at, dasha.levels, UtcOffsetSeconds(result.birth), words);
         }
         text << parts;
     }

@@ -1,5 +1,6 @@
 #include "cli/DashaOutput.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/Engine.h"
@@ -58,19 +59,36 @@ void AppendNodesJson(std::string& out, const std::vector<vedic::DashaNode>& node
     out.push_back(']');
 }
 
-void Padded(std::string& out, std::string_view text, std::size_t width)
+// The lords' column: ten wide, or wider for Sanskrit names beside English ones.
+std::size_t LordWidth(const TextWords& words)
 {
-    out.append(text);
-    if (text.size() < width) out.append(width - text.size(), ' ');
+    std::size_t width = 10;
+    for (int l = 0; l < vedic::DashaLordCount; ++l) {
+        width = std::max(width, words.width(words.body(vedic::DashaLordName(static_cast<vedic::DashaLord>(l)))) + 2);
+    }
+    return width;
 }
 
-void AppendNodesText(std::string& out, const std::vector<vedic::DashaNode>& nodes, DateTexts& dates)
+// "2029-10-26 to 2049-10-26".
+void AppendSpanText(std::string& out, const std::string& start, const std::string& end, const TextWords& words)
+{
+    if (words.plainEnglish()) {
+        out.append(start).append(" to ").append(end);
+    } else {
+        out.append(words.fill("{} to {}", {start, end}));
+    }
+}
+
+void AppendNodesText(std::string& out, const std::vector<vedic::DashaNode>& nodes, DateTexts& dates,
+                     const TextWords& words, std::size_t lordWidth)
 {
     for (const vedic::DashaNode& node : nodes) {
         out.append(static_cast<std::size_t>(2 + 4 * (node.level - 1)), ' ');
-        Padded(out, vedic::DashaLordName(node.lord), 10);
-        out.append(dates.at(node.startJd)).append(" to ").append(dates.at(node.endJd)).push_back('\n');
-        AppendNodesText(out, node.sub, dates);
+        words.pad(out, words.body(vedic::DashaLordName(node.lord)), lordWidth);
+        const std::string start = dates.at(node.startJd);
+        AppendSpanText(out, start, dates.at(node.endJd), words);
+        out.push_back('\n');
+        AppendNodesText(out, node.sub, dates, words, lordWidth);
     }
 }
 
@@ -90,10 +108,12 @@ void AppendDashaPeriodsJson(std::string& out, const Chart& chart, int levels, in
                     dates);
 }
 
-void AppendDashaPeriodsText(std::string& out, const Chart& chart, int levels, int utcOffsetSeconds)
+void AppendDashaPeriodsText(std::string& out, const Chart& chart, int levels, int utcOffsetSeconds,
+                            const TextWords& words)
 {
     DateTexts dates(utcOffsetSeconds);
-    AppendNodesText(out, vedic::DashaTree(DashaOf(chart), levels, DaysPerYear(chart.settings.dashaYear)), dates);
+    AppendNodesText(out, vedic::DashaTree(DashaOf(chart), levels, DaysPerYear(chart.settings.dashaYear)), dates,
+                    words, LordWidth(words));
 }
 
 void AppendDashaAtJson(JsonWriter& json, const Chart& chart, const vedic::CalendarDate& date, int levels,
@@ -123,20 +143,32 @@ void AppendDashaAtJson(JsonWriter& json, const Chart& chart, const vedic::Calend
 }
 
 void AppendDashaAtText(std::string& out, const Chart& chart, const vedic::CalendarDate& date, int levels,
-                       int utcOffsetSeconds)
+                       int utcOffsetSeconds, const TextWords& words)
 {
-    out.append("\nDasha periods running on ").append(vedic::IsoDate(date)).append(" (at noon, birth clock)\n");
+    out.append("\n").append(words.fill("Dasha periods running on {} (at noon, birth clock)", {vedic::IsoDate(date)}));
+    out.push_back('\n');
     const std::vector<vedic::DashaNode> running = RunningAt(chart, date, levels, utcOffsetSeconds);
     if (running.empty()) {
-        out.append("  none: the date is before birth or past the periods listed\n");
+        out.append(words.label("  none: the date is before birth or past the periods listed")).push_back('\n');
         return;
     }
+    // The level's name from the word tables in Hindi; English keeps the dasha library's own.
+    const auto levelName = [&](int level) {
+        return words.style.language == vocabulary::Language::English
+                   ? std::string(vedic::DashaLevelName(level))
+                   : vocabulary::ShownName(words.style, vocabulary::Kind::DashaLevel, level - 1);
+    };
+    std::size_t levelWidth = 17;
+    for (const vedic::DashaNode& node : running) levelWidth = std::max(levelWidth, words.width(levelName(node.level)) + 2);
+    const std::size_t lordWidth = LordWidth(words);
     DateTexts dates(utcOffsetSeconds);
     for (const vedic::DashaNode& node : running) {
         out.append("  ");
-        Padded(out, vedic::DashaLevelName(node.level), 17);
-        Padded(out, vedic::DashaLordName(node.lord), 10);
-        out.append(dates.at(node.startJd)).append(" to ").append(dates.at(node.endJd)).push_back('\n');
+        words.pad(out, levelName(node.level), levelWidth);
+        words.pad(out, words.body(vedic::DashaLordName(node.lord)), lordWidth);
+        const std::string start = dates.at(node.startJd);
+        AppendSpanText(out, start, dates.at(node.endJd), words);
+        out.push_back('\n');
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/JsonWriter.h"
+#include "cli/TextWords.h"
 #include "engine/Chart.h"
 #include "vedic/LocalDate.h"
 
@@ -22,7 +23,8 @@ void AppendDashaPeriodsJson(std::string& out, const Chart& chart, int levels, in
 
 /// The text lines of the dasha table `levels` deep (not 2), each level
 /// indented four more than its parent.
-void AppendDashaPeriodsText(std::string& out, const Chart& chart, int levels, int utcOffsetSeconds);
+void AppendDashaPeriodsText(std::string& out, const Chart& chart, int levels, int utcOffsetSeconds,
+                            const TextWords& words = {});
 
 /// "dashaAt": {"date", "periods": [{"level", "lord", "start", "end"}, ...]}:
 /// the periods running at noon of `date` on the birth clock, to `levels`
@@ -32,6 +34,6 @@ void AppendDashaAtJson(JsonWriter& json, const Chart& chart, const vedic::Calend
 
 /// The same as a titled block of text, starting with a blank line.
 void AppendDashaAtText(std::string& out, const Chart& chart, const vedic::CalendarDate& date, int levels,
-                       int utcOffsetSeconds);
+                       int utcOffsetSeconds, const TextWords& words = {});
 
 }  // namespace zodiora::cli

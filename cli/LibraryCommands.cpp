@@ -4,7 +4,9 @@
 #include <array>
 #include <fstream>
 #include <ostream>
+#include <vector>
 
+#include "birthdata/NameText.h"
 #include "birthdata/TimeZoneTable.h"
 #include "chartlibrary/ChartLibrary.h"
 #include "chartlibrary/LibraryFiles.h"
@@ -53,12 +55,14 @@ int OpenToRead(ChartLibrary& library, const ToolOptions& options, std::ostream& 
     return ExitUnreadableLibrary;
 }
 
-// A name as given, else as the form would hold it (capitals).
+// A name as given, else as the form would hold it (composed, in capitals
+// where the script has case: "josé" finds JOSÉ however its accent was typed).
 std::optional<SavedChart> FindChart(ChartLibrary& library, const std::string& name, std::ostream& err)
 {
-    std::string upper = name;
-    for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    for (const std::string& candidate : {name, upper}) {
+    std::vector<std::string> candidates{name};
+    NameCheck asTyped = CheckNameText(name);
+    if (!asTyped.problem && asTyped.name != name) candidates.push_back(std::move(asTyped.name));
+    for (const std::string& candidate : candidates) {
         const auto found = library.findByName(candidate);
         if (!found) {
             Fail(err, found.error());

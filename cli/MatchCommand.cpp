@@ -211,74 +211,82 @@ std::string MatchJson(const Partner& boy, const Partner& girl, const ChartMatch&
     return text;
 }
 
-void PartnerLine(std::string& out, std::string_view role, const Partner& partner)
+void PartnerLine(std::string& out, std::string_view role, const Partner& partner, const TextWords& words)
 {
     const BirthFormInput& form = partner.saved.form;
     const std::string place = PlaceText(form);
-    out.append(role).append(MessageText(form.name)).append("  ").append(DateText(form)).append(" ");
+    words.pad(out, words.label(role), 6);
+    out.append(MessageText(form.name)).append("  ").append(DateText(form)).append(" ");
     out.append(TimeText(form));
     if (!place.empty()) out.append("  ").append(MessageText(place));
-    out.append("\n      Moon in ").append(vedic::NakshatraName(partner.moon.nakshatra));
-    out.append(" pada ").append(std::to_string(partner.moon.pada)).append(", ").append(SignName(partner.moon.sign));
-    out.append("\n      ").append(CalculationLine(partner.result.chart, partner.result.clock)).append("\n");
+    out.append("\n      ").append(words.fill("Moon in {} pada {}, {}",
+                                             {words.nakshatra(vedic::NakshatraName(partner.moon.nakshatra)),
+                                              std::to_string(partner.moon.pada),
+                                              words.sign(partner.moon.sign, SignName(partner.moon.sign))}));
+    out.append("\n      ")
+        .append(CalculationLine(partner.result.chart, partner.result.clock, words.style.language))
+        .append("\n");
 }
 
-void Padded(std::string& out, std::string_view text, std::size_t width)
+void ManglikText(std::string& out, std::string_view role, const ManglikFinding& finding, const TextWords& words)
 {
-    out.append(text);
-    if (text.size() < width) out.append(width - text.size(), ' ');
-}
-
-void ManglikText(std::string& out, std::string_view role, const ManglikFinding& finding)
-{
-    out.append(role).append(ManglikSummary(finding)).append("\n");
+    const vocabulary::Language language = words.style.language;
+    out.append("  ");
+    words.pad(out, words.label(role), 6);
+    out.append(ManglikSummary(finding, language)).append("\n");
     for (const ManglikFromReference& one : finding.from) {
         if (!one.dosha) continue;
-        out.append(one.reference == ManglikReference::Venus ? "        from " : "        from the ");
-        out.append(ManglikReferenceName(one.reference)).append(": ");
-        if (one.exceptions == 0) out.append("no exception");
+        out.append(words.fill(one.reference == ManglikReference::Venus ? "        from {}: " : "        from the {}: ",
+                              {ManglikReferenceName(one.reference, language)}));
+        if (one.exceptions == 0) out.append(words.label("no exception"));
         bool first = true;
         for (int k = 0; k < ManglikExceptionCount; ++k) {
             const auto exception = static_cast<ManglikException>(k);
             if (!one.has(exception)) continue;
             if (!first) out.append("; ");
             first = false;
-            out.append(ManglikExceptionText(exception)).append(" (").append(ManglikExceptionSource(exception));
-            out.append(")");
+            out.append(ManglikExceptionText(exception, language)).append(" (");
+            out.append(ManglikExceptionSource(exception, language)).append(")");
         }
         out.append("\n");
     }
 }
 
-std::string MatchText(const Partner& boy, const Partner& girl, const ChartMatch& match)
+std::string MatchText(const Partner& boy, const Partner& girl, const ChartMatch& match, const TextWords& words)
 {
+    const vocabulary::Language language = words.style.language;
     std::string out;
-    PartnerLine(out, "Boy:  ", boy);
-    PartnerLine(out, "Girl: ", girl);
-    out.append("\nGuna Milan (Ashtakoota)\n");
-    out.append("  Koota           Points  Reason\n");
+    PartnerLine(out, "Boy:", boy, words);
+    PartnerLine(out, "Girl:", girl, words);
+    out.append("\n").append(words.label("Guna Milan (Ashtakoota)")).append("\n  ");
+    words.pad(out, words.label("Koota"), 16);
+    out.append(words.label("Points")).append("  ").append(words.label("Reason")).append("\n");
     for (const KootaScore& score : match.kootas.scores) {
         out.append("  ");
-        Padded(out, KootaName(score.koota), 13);
+        words.pad(out, KootaName(score.koota, language), 13);
         std::string points = PointsText(score.points) + " / " + std::to_string(score.maximum);
         out.append(points.size() < 9 ? 9 - points.size() : 0, ' ').append(points).append("  ");
-        out.append(KootaReason(match.kootas, score.koota)).append("\n");
+        out.append(KootaReason(match.kootas, score.koota, language)).append("\n");
     }
     const std::string total = PointsText(match.kootas.total()) + " / " + std::to_string(GunaMaximum);
     out.append("  ");
-    Padded(out, "Total", 13);
+    words.pad(out, words.label("Total"), 13);
     out.append(total.size() < 9 ? 9 - total.size() : 0, ' ').append(total).append("\n");
-    out.append("\nCancellations (listed, not counted):");
-    if (match.kootas.cancellations.empty()) out.append(" none");
+    out.append("\n").append(words.label("Cancellations (listed, not counted):"));
+    if (match.kootas.cancellations.empty()) out.append(" ").append(words.label("none"));
     out.append("\n");
     for (const Cancellation cancellation : match.kootas.cancellations) {
-        out.append("  ").append(CancellationText(match.kootas, cancellation)).append(" (");
-        out.append(CancellationSource(cancellation)).append(")\n");
+        out.append("  ").append(CancellationText(match.kootas, cancellation, language)).append(" (");
+        out.append(CancellationSource(cancellation, language)).append(")\n");
     }
-    out.append("\nKuja (Manglik) dosha: Mars in the 1st, 2nd, 4th, 7th, 8th or 12th from the Lagna, Moon or Venus\n");
-    ManglikText(out, "  Boy:  ", match.boy);
-    ManglikText(out, "  Girl: ", match.girl);
-    if (match.bothManglik()) out.append("  Both charts are Manglik: the doshas match each other.\n");
+    out.append("\n").append(words.label(
+        "Kuja (Manglik) dosha: Mars in the 1st, 2nd, 4th, 7th, 8th or 12th from the Lagna, Moon or Venus"));
+    out.append("\n");
+    ManglikText(out, "Boy:", match.boy, words);
+    ManglikText(out, "Girl:", match.girl, words);
+    if (match.bothManglik()) {
+        out.append(words.label("  Both charts are Manglik: the doshas match each other.")).append("\n");
+    }
     return out;
 }
 
@@ -310,7 +318,8 @@ int RunMatch(const ToolOptions& options, std::ostream& out, std::ostream& err)
     const Partner boy = Chart(charts[0], options);
     const Partner girl = Chart(charts[1], options);
     const ChartMatch match = MatchCharts(boy.result.chart, girl.result.chart);
-    out << (format == OutputFormat::Json ? MatchJson(boy, girl, match) : MatchText(boy, girl, match));
+    out << (format == OutputFormat::Json ? MatchJson(boy, girl, match)
+                                         : MatchText(boy, girl, match, options.formatter().words));
     return ExitOk;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,29 @@ struct TextWords {
 
     /// The birth date: the English text, or day, month name and year.
     std::string date(const BirthData& birth, std::string_view english) const;
+
+    /// A name of `kind` (tithi, yoga, karana, nakshatra...) as the English
+    /// table spells it, in the chosen language; unknown names are kept.
+    std::string named(vocabulary::Kind kind, std::string_view english) const;
+
+    /// Sign `index` (0 = Aries) in a table's narrow column: the English
+    /// three-letter abbreviation, or the Hindi name (as short on screen).
+    std::string signShort(int index) const;
+
+    /// `text`, then blanks up to `columns`: counted in bytes for the English
+    /// output (as it always was), in terminal columns for any other.
+    void pad(std::string& out, std::string_view text, std::size_t columns) const;
+
+    /// Blanks up to `columns`, then `text`: right-aligned as pad() counts.
+    void padLeft(std::string& out, std::string_view text, std::size_t columns) const;
+
+    /// The English `pattern` in the chosen language with each "{}" replaced
+    /// by the next of `values`: fill("{} to {}", {start, end}); a translation
+    /// may name them by place ("{1} ... {0}") where its word order differs.
+    std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values) const;
+
+    /// Columns `text` takes as pad() counts them.
+    std::size_t width(std::string_view text) const;
 };
 
 /// Columns `text` (UTF-8) takes on a terminal, as wcwidth counts them: one a

@@ -18,9 +18,7 @@ void SpanLine(std::string& out, std::string_view indent, const DashaSpan& span, 
 {
     out.append(indent);
     AppendPadded(out, words.body(span.lord), lordWidth);
-    out.append(span.start);
-    out.append(" ").append(words.label("to")).append(" ");
-    out.append(span.end);
+    out.append(words.fill("{} to {}", {span.start, span.end}));
     out.push_back('\n');
 }
 
@@ -78,8 +76,7 @@ void AppendVedicText(std::string& out, const ChartResult& result, const VedicDet
     out.append(balance);
     out.append(" ").append(words.label("years)")).append("\n");
     if (dashaLevels != 2) {
-        // The deeper levels' table is written in English whatever --lang says.
-        AppendDashaPeriodsText(out, result.chart, dashaLevels, UtcOffsetSeconds(result.birth));
+        AppendDashaPeriodsText(out, result.chart, dashaLevels, UtcOffsetSeconds(result.birth), words);
         return;
     }
     std::vector<std::string> lords;

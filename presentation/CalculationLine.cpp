@@ -1,5 +1,6 @@
 #include "presentation/CalculationLine.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +13,53 @@ namespace zodiora {
 namespace {
 
 constexpr std::string_view Separator = " \u00B7 ";
+
+// The clock of a mean-time birth without a city.
+constexpr std::string_view BirthPlace = "the birth place";
+
+// The line's words in one language; the values' names by the settings' own order.
+struct LineWords {
+    std::array<std::string_view, EphemerisChoices.size()> ephemeris;  ///< the whole phrase
+    std::array<std::string_view, AyanamsaChoices.size()> ayanamsa;    ///< the titles
+    std::string_view ayanamsaWord;
+    std::array<std::string_view, NodeChoices.size()> node;            ///< the whole phrase
+    std::string_view dashaYear;       ///< "{}" is the number of days
+    std::string_view clock;
+    std::string_view meanTimeOf;      ///< "{}" is the place
+    std::string_view birthPlace;
+    std::string_view daylightSaving;
+};
+
+// Hindi, as Hindi Jyotish books and almanacs word them: ephemeris is
+// "ग्रह सारणी" (planet tables), the node is Rahu (मध्यम/स्पष्ट राहु).
+constexpr LineWords HindiLine{
+    {"पारम्परिक ग्रह सारणी (माध्य कक्षीय तत्व)", "सटीक ग्रह सारणी (स्विस एफ़ेमेरिस)"},
+    {"लाहिड़ी", "रमन", "कृष्णमूर्ति (केपी)", "फ़ेगन-ब्रैडली", "सत्य चित्रा", "युक्तेश्वर"},
+    "अयनांश",
+    {"मध्यम राहु", "स्पष्ट राहु"},
+    "दशा वर्ष {} दिन",
+    "घड़ी:",
+    "{} का स्थानीय माध्य समय,",
+    "जन्म स्थान",
+    "डेलाइट सेविंग सहित",
+};
+
+template <typename Value>
+std::size_t IndexOf(Value value)
+{
+    const auto choices = ChoicesOf(Value{});
+    for (std::size_t k = 0; k < choices.size(); ++k) {
+        if (choices[k].value == value) return k;
+    }
+    return 0;
+}
+
+std::string Filled(std::string_view pattern, std::string_view value)
+{
+    const std::size_t hole = pattern.find("{}");
+    if (hole == std::string_view::npos) return std::string(pattern);
+    return std::string(pattern.substr(0, hole)) + std::string(value) + std::string(pattern.substr(hole + 2));
+}
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -83,7 +131,7 @@ ClockReading MeanTimeClockOf(const BirthData& birth)
     ClockReading clock;
     clock.offsetSeconds = UtcOffsetSeconds(birth);
     const std::string city(Trimmed(birth.city));
-    clock.meanTimeOf = city.empty() ? "the birth place" : city;
+    clock.meanTimeOf = city.empty() ? std::string(BirthPlace) : city;
     return clock;
 }
 
@@ -102,6 +150,29 @@ std::string CalculationLine(const Chart& chart, const ClockReading& clock)
         if (!part.empty()) line.append(" ").append(part);
     }
     if (clock.daylightSaving) line.append(" with daylight saving");
+    line.append(" ").append(OffsetText(clock.offsetSeconds));
+    return line;
+}
+
+std::string CalculationLine(const Chart& chart, const ClockReading& clock, vocabulary::Language language)
+{
+    if (language != vocabulary::Language::Hindi) return CalculationLine(chart, clock);
+    const LineWords& words = HindiLine;
+    const CalculationSettings& settings = chart.settings;
+    std::string line(words.ephemeris[IndexOf(settings.ephemeris)]);
+    line.append(Separator).append(words.ayanamsa[IndexOf(settings.ayanamsa)]).append(" ").append(words.ayanamsaWord);
+    line.append(" ").append(DegreesMinutesSeconds(chart.ayanamsaDegrees));
+    line.append(Separator).append(words.node[IndexOf(settings.node)]);
+    line.append(Separator).append(Filled(words.dashaYear, ShortestNumber(DaysPerYear(settings.dashaYear))));
+    line.append(Separator).append(words.clock);
+    if (!clock.meanTimeOf.empty()) {
+        line.append(" ").append(
+            Filled(words.meanTimeOf, clock.meanTimeOf == BirthPlace ? words.birthPlace : clock.meanTimeOf));
+    }
+    for (const std::string& part : {clock.zone, clock.abbreviation}) {
+        if (!part.empty()) line.append(" ").append(part);
+    }
+    if (clock.daylightSaving) line.append(" ").append(words.daylightSaving);
     line.append(" ").append(OffsetText(clock.offsetSeconds));
     return line;
 }

@@ -5,6 +5,7 @@
 
 #include "birthdata/BirthData.h"
 #include "engine/Chart.h"
+#include "vocabulary/Vocabulary.h"
 
 namespace zodiora {
 
@@ -36,5 +37,11 @@ ClockReading ClockOf(const BirthData& birth, std::string_view zoneId = {}, std::
 /// ("clock: Local mean time of Porbandar, +04:38:24" for a place's own mean time).
 /// The ayanamsa's value is the chart's at the moment, to the nearest second.
 std::string CalculationLine(const Chart& chart, const ClockReading& clock);
+
+/// The same line in `language`: the settings' words from its table, the zone,
+/// its abbreviation and the place's name as they are ("सटीक ग्रह सारणी (स्विस
+/// एफ़ेमेरिस) · लाहिड़ी अयनांश 23°48′51″ · मध्यम राहु · दशा वर्ष 365.25 दिन ·
+/// घड़ी: Asia/Kolkata IST +05:30"). English gives CalculationLine(chart, clock).
+std::string CalculationLine(const Chart& chart, const ClockReading& clock, vocabulary::Language language);
 
 }  // namespace zodiora

@@ -1,4 +1,8 @@
 // --with ashtakavarga: the bindus of each planet by sign and their sum.
+#include <algorithm>
+#include <array>
+#include <vector>
+
 #include "cli/sections/Section.h"
 #include "engine/PositionText.h"
 #include "engine/SignNames.h"
@@ -45,30 +49,58 @@ void AppendJson(JsonWriter& json, const SectionContext& context)
     json.endObject();
 }
 
-void Row(std::string& out, std::string_view name, const strength::SignPoints& points)
+// The column widths: the names', each sign's (its bindus right-aligned
+// under it) and the total's.
+struct Columns {
+    std::size_t name = 8;
+    std::size_t sign = 4;
+    std::size_t total = 6;
+};
+
+void Row(std::string& out, const TextWords& words, const Columns& columns, std::string_view name,
+         const strength::SignPoints& points)
 {
-    out.append("  ").append(name);
-    if (name.size() < 8) out.append(8 - name.size(), ' ');
+    out.append("  ");
+    words.pad(out, name, columns.name);
     int total = 0;
     for (const int p : points) {
-        const std::string text = std::to_string(p);
-        out.append(4 - text.size(), ' ').append(text);
+        words.padLeft(out, std::to_string(p), columns.sign);
         total += p;
     }
-    const std::string sum = std::to_string(total);
-    out.append(6 - sum.size(), ' ').append(sum).push_back('\n');
+    words.padLeft(out, std::to_string(total), columns.total);
+    out.push_back('\n');
 }
 
-void AppendText(std::string& out, const SectionContext& context)
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const strength::Ashtakavarga av = Of(context);
-    out.append("\nAshtakavarga (").append(strength::AshtakavargaTableTitle(av.table)).append(")\n  ");
-    out.append(8, ' ');
-    for (int sign = 0; sign < 12; ++sign) out.append(" ").append(SignAbbreviation(sign)).push_back(' ');
-    out.append(" total\n");
-    for (const Graha graha : AllGrahas) Row(out, GrahaName(graha), av.bhinna[vedic::IndexOf(graha)]);
-    Row(out, "Sarva", av.sarva);
-    Row(out, "Lagna", av.lagna);
+    out.append("\n").append(words.fill("Ashtakavarga ({})", {words.label(strength::AshtakavargaTableTitle(av.table))}));
+    out.append("\n  ");
+    Columns columns;
+    std::vector<std::string> names;
+    for (const Graha graha : AllGrahas) names.push_back(words.body(GrahaName(graha)));
+    names.emplace_back(words.label("Sarva"));
+    names.emplace_back(words.label("Lagna"));
+    for (const std::string& name : names) columns.name = std::max(columns.name, words.width(name) + 1);
+    out.append(columns.name, ' ');
+    if (words.style.language == vocabulary::Language::English) {
+        // As it always was: " Ari " heads each column of four.
+        for (int sign = 0; sign < 12; ++sign) out.append(" ").append(SignAbbreviation(sign)).push_back(' ');
+        out.append(" total\n");
+    } else {
+        // Each sign's name right-aligned over its bindus.
+        for (int sign = 0; sign < 12; ++sign) columns.sign = std::max(columns.sign, words.width(words.signShort(sign)) + 2);
+        for (int sign = 0; sign < 12; ++sign) words.padLeft(out, words.signShort(sign), columns.sign);
+        const std::string_view total = words.label("total");
+        columns.total = std::max(columns.total, words.width(total) + 2);
+        words.padLeft(out, total, columns.total);
+        out.push_back('\n');
+    }
+    for (const Graha graha : AllGrahas) {
+        Row(out, words, columns, names[vedic::IndexOf(graha)], av.bhinna[vedic::IndexOf(graha)]);
+    }
+    Row(out, words, columns, names[names.size() - 2], av.sarva);
+    Row(out, words, columns, names.back(), av.lagna);
 }
 
 // Sun_Aries, … Saturn_Pisces, Sarva_Aries, … Sarva_Pisces.

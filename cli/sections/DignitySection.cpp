@@ -1,4 +1,5 @@
 // --with dignity: each planet's dignity, combustion and full aspects.
+#include <algorithm>
 #include <cmath>
 
 #include "cli/sections/Section.h"
@@ -36,12 +37,6 @@ void AppendJson(JsonWriter& json, const SectionContext& context)
     json.endObject();
 }
 
-void Padded(std::string& out, std::string_view text, std::size_t width)
-{
-    out.append(text);
-    if (text.size() < width) out.append(width - text.size(), ' ');
-}
-
 std::string Houses(const std::vector<int>& houses)
 {
     std::string text;
@@ -52,24 +47,30 @@ std::string Houses(const std::vector<int>& houses)
     return text;
 }
 
-void AppendText(std::string& out, const SectionContext& context)
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const strength::Dignities dignities = strength::ChartDignities(context.result.chart);
-    out.append("\nDignity (BPHS ch. 3), combustion (Surya Siddhanta) and aspects (houses from the planet)\n");
+    out.append("\n").append(words.label(
+        "Dignity (BPHS ch. 3), combustion (Surya Siddhanta) and aspects (houses from the planet)"));
+    out.push_back('\n');
+    std::size_t nameWidth = 9;
+    for (const Graha graha : AllGrahas) nameWidth = std::max(nameWidth, words.width(words.body(GrahaName(graha))) + 1);
     for (const Graha graha : AllGrahas) {
         const strength::PlanetDignity& planet = dignities.of(graha);
         out.append("  ");
-        Padded(out, GrahaName(graha), 9);
-        Padded(out, strength::DignityKey(planet.dignity), 14);
+        words.pad(out, words.body(GrahaName(graha)), nameWidth);
+        words.pad(out, words.label(strength::DignityKey(planet.dignity)), 14);
         std::string sun;
         if (graha != Graha::Sun) {
             const long tenths = std::lround(planet.distanceFromSun * 10);
-            sun = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "° from the Sun";
-            if (planet.combust) sun.append(", combust");
+            sun = words.fill("{}° from the Sun", {std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)});
+            if (planet.combust) sun.append(", ").append(words.label("combust"));
         }
-        if (planet.retrograde) sun.append(sun.empty() ? "retrograde" : ", retrograde");
-        Padded(out, sun, 36);
-        out.append("aspects ").append(Houses(planet.aspects)).push_back('\n');
+        if (planet.retrograde) sun.append(sun.empty() ? "" : ", ").append(words.label("retrograde"));
+        // The English column was always 36 bytes, a long entry running into "aspects".
+        words.pad(out, sun, 36);
+        if (!words.plainEnglish() && words.width(sun) >= 36) out.push_back(' ');
+        out.append(words.label("aspects")).append(" ").append(Houses(planet.aspects)).push_back('\n');
     }
 }
 

@@ -5,6 +5,7 @@
 #include "engine/PositionText.h"
 #include "vedic/KpLords.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zodiora::cli {
@@ -57,24 +58,30 @@ void AppendJson(JsonWriter& json, const SectionContext& context)
     EndPieces(out, at);
 }
 
-void Padded(std::string& out, std::string_view text, std::size_t width)
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
-    out.append(text);
-    if (text.size() < width) out.append(width - text.size(), ' ');
-}
-
-void AppendText(std::string& out, const SectionContext& context)
-{
-    out.append("\nKP lords (position, star lord, sub lord, sub-sub lord)\n");
+    out.append("\n").append(words.label("KP lords (position, star lord, sub lord, sub-sub lord)")).append("\n");
+    // Sanskrit names beside English ones widen the columns to the widest.
+    std::size_t nameWidth = 10;
+    std::size_t lordWidth = 9;
+    std::size_t positionWidth = 11;
+    for (const Body body : AllPoints) {
+        nameWidth = std::max(nameWidth, words.width(words.body(NameOf(body))) + 1);
+        const std::string position = words.position(ShortPositionText(context.result.chart.longitude(body)));
+        positionWidth = std::max(positionWidth, words.width(position) + 2);
+    }
+    for (int l = 0; l < vedic::DashaLordCount; ++l) {
+        lordWidth = std::max(lordWidth, words.width(words.body(DashaLordName(static_cast<vedic::DashaLord>(l)))) + 1);
+    }
     for (const Body body : AllPoints) {
         const double longitude = context.result.chart.longitude(body);
         const vedic::KpLords lords = vedic::KpLordsOf(longitude);
         out.append("  ");
-        Padded(out, NameOf(body), 10);
-        Padded(out, ShortPositionText(longitude), 11);
-        Padded(out, DashaLordName(lords.star), 9);
-        Padded(out, DashaLordName(lords.sub), 9);
-        out.append(DashaLordName(lords.subSub));
+        words.pad(out, words.body(NameOf(body)), nameWidth);
+        words.pad(out, words.position(ShortPositionText(longitude)), positionWidth);
+        words.pad(out, words.body(DashaLordName(lords.star)), lordWidth);
+        words.pad(out, words.body(DashaLordName(lords.sub)), lordWidth);
+        out.append(words.body(DashaLordName(lords.subSub)));
         out.push_back('\n');
     }
 }

@@ -1,6 +1,7 @@
 // --with margins: how long each fact of the chart holds as the birth time
 // moves, the classic method's near-edge warnings and the retrograde
 // periods around the birth.
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "margins/Margins.h"
 #include "margins/StationContext.h"
 #include "presentation/MarginText.h"
+#include "vedic/Nakshatra.h"
 
 namespace zodiora::cli {
 
@@ -84,52 +86,122 @@ void AppendJson(JsonWriter& json, const SectionContext& context)
     json.endObject();
 }
 
-void Padded(std::string& out, std::string_view text, std::size_t width)
+// A fact's value in the chosen words ("Gemini", "Ardra 3", "Shukla Tritiya").
+std::string ValueText(const TextWords& words, margins::FactValueKind kind, int value)
 {
-    out.append(text);
-    if (text.size() < width) out.append(width - text.size(), ' ');
+    const std::string english = MarginValueText(kind, value);
+    switch (kind) {
+    case margins::FactValueKind::Sign: return words.sign(value % 12, english);
+    case margins::FactValueKind::NakshatraPada:
+        return words.nakshatra(vedic::NakshatraName(value / 4)) + " " + std::to_string(value % 4 + 1);
+    case margins::FactValueKind::Tithi: return words.named(vocabulary::Kind::Tithi, english);
+    }
+    return english;
 }
 
-void AppendText(std::string& out, const SectionContext& context)
+// "Lagna sign", "D24 Lagna" in the chosen words.
+std::string TitleText(const TextWords& words, std::string_view title)
+{
+    constexpr std::string_view lagna = " Lagna";
+    const std::string_view shown = words.label(title);
+    if (shown != title || title.size() <= lagna.size() || title.substr(title.size() - lagna.size()) != lagna) {
+        return std::string(shown);
+    }
+    return std::string(title.substr(0, title.size() - lagna.size() + 1)) + std::string(words.label("Lagna"));
+}
+
+// As SpanText: "16 s", "3 min", "3 h 6 min".
+std::string SpanWords(const TextWords& words, long long seconds)
+{
+    if (seconds < 120) return words.fill("{} s", {std::to_string(seconds)});
+    const long long minutes = (seconds + 30) / 60;
+    if (minutes < 120) return words.fill("{} min", {std::to_string(minutes)});
+    return words.fill("{} h {} min", {std::to_string(minutes / 60), std::to_string(minutes % 60)});
+}
+
+// As NarrowFactText, in the chosen words.
+std::string NarrowText(const TextWords& words, const BirthData& birth, const FactMargin& margin)
+{
+    const long long nearest = margin.secondsToNearerEdge();
+    const std::string title = TitleText(words, margin.fact.title);
+    if (margin.from && -*margin.from == nearest && margin.before) {
+        return words.fill("{} changes {} earlier: {} before {}",
+                          {title, SpanWords(words, nearest), ValueText(words, margin.fact.kind, *margin.before),
+                           TimeOfDayText(ClockAt(birth, *margin.from))});
+    }
+    if (margin.until && margin.after) {
+        return words.fill("{} changes {} later: {} from {}",
+                          {title, SpanWords(words, nearest), ValueText(words, margin.fact.kind, *margin.after),
+                           TimeOfDayText(ClockAt(birth, *margin.until + 1))});
+    }
+    return {};
+}
+
+// "8.12" as %.2f writes it.
+std::string Fixed(double value, int decimals)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const ChartResult& result = context.result;
     const int uncertainty = context.timeUncertaintyMinutes();
     const auto all = margins::BirthTimeMargins(result.chart);
-    out.append("\nBirth-time margins (birth time within ").append(std::to_string(uncertainty));
-    out.append(" min either way; ! changes within it)\n");
+    out.append("\n").append(words.fill("Birth-time margins (birth time within {} min either way; ! changes within it)",
+                                      {std::to_string(uncertainty)}));
+    out.push_back('\n');
     for (const FactMargin& margin : all) {
-        if (margin.narrowFor(uncertainty)) out.append("  ! ").append(NarrowFactText(result.birth, margin)).append("\n");
+        if (margin.narrowFor(uncertainty)) out.append("  ! ").append(NarrowText(words, result.birth, margin)).append("\n");
+    }
+    // English keeps its columns as they always were; other words widen them to fit.
+    std::size_t titleWidth = 17;
+    std::size_t valueWidth = 18;
+    std::size_t edgeWidth = 21;
+    if (!words.plainEnglish()) {
+        for (const FactMargin& margin : all) {
+            titleWidth = std::max(titleWidth, words.width(TitleText(words, margin.fact.title)) + 2);
+            valueWidth = std::max(valueWidth, words.width(ValueText(words, margin.fact.kind, margin.value)) + 2);
+        }
+        for (const std::string_view edge : {"over 3 days before", "over 3 days after"}) {
+            edgeWidth = std::max(edgeWidth, words.width(words.label(edge)) + 2);
+        }
     }
     out.append("    ");
-    Padded(out, "Fact", 17);
-    Padded(out, "Value", 18);
-    Padded(out, "Holds from", 21);
-    Padded(out, "Until", 21);
-    out.append("Nearer edge\n");
+    words.pad(out, words.label("Fact"), titleWidth);
+    words.pad(out, words.label("Value"), valueWidth);
+    words.pad(out, words.label("Holds from"), edgeWidth);
+    words.pad(out, words.label("Until"), edgeWidth);
+    out.append(words.label("Nearer edge")).append("\n");
     for (const FactMargin& margin : all) {
         out.append(margin.narrowFor(uncertainty) ? "  ! " : "    ");
-        Padded(out, margin.fact.title, 17);
-        Padded(out, MarginValueText(margin.fact.kind, margin.value), 18);
-        Padded(out, margin.from ? ClockText(ClockAt(result.birth, *margin.from)) : "over 3 days before", 21);
-        Padded(out, margin.until ? ClockText(ClockAt(result.birth, *margin.until)) : "over 3 days after", 21);
+        words.pad(out, TitleText(words, margin.fact.title), titleWidth);
+        words.pad(out, ValueText(words, margin.fact.kind, margin.value), valueWidth);
+        words.pad(out, margin.from ? ClockText(ClockAt(result.birth, *margin.from)) : words.label("over 3 days before"),
+                  edgeWidth);
+        words.pad(out, margin.until ? ClockText(ClockAt(result.birth, *margin.until)) : words.label("over 3 days after"),
+                  edgeWidth);
         const long long nearest = margin.secondsToNearerEdge();
-        out.append(margin.from || margin.until ? SpanText(nearest) : "-").append("\n");
+        out.append(margin.from || margin.until ? SpanWords(words, nearest) : "-").append("\n");
     }
     if (result.chart.settings.ephemeris == Ephemeris::Classic) {
         for (const margins::ClassicWarning& warning : margins::ClassicWarnings(result.chart)) {
-            char line[200];
-            std::snprintf(line, sizeof line,
-                          "  Classic ephemeris: %s lies %.2f' from a %s edge, within the method's %.0f' error; "
-                          "--ephemeris precise settles its side\n",
-                          std::string(PointName(warning.point)).c_str(), warning.distance * 60,
-                          std::string(margins::BoundaryName(warning.boundary)).c_str(), warning.error * 60);
-            out.append(line);
+            out.append(words.fill("  Classic ephemeris: {} lies {}' from a {} edge, within the method's {}' error; "
+                                  "--ephemeris precise settles its side",
+                                  {words.body(PointName(warning.point)), Fixed(warning.distance * 60, 2),
+                                   words.label(margins::BoundaryName(warning.boundary)), Fixed(warning.error * 60, 0)}));
+            out.push_back('\n');
         }
     }
     for (const margins::StationContext& period : margins::StationsAround(result.chart)) {
-        out.append("  ").append(NameOf(period.planet)).append(" retrograde from ").append(DateText(period.retrograde));
-        out.append(" to ").append(DateText(period.direct));
-        out.append(period.retrogradeAtBirth ? " (retrograde at birth)\n" : " (a station within 3 days of the birth)\n");
+        out.append(words.fill(period.retrogradeAtBirth
+                                  ? "  {} retrograde from {} to {} (retrograde at birth)"
+                                  : "  {} retrograde from {} to {} (a station within 3 days of the birth)",
+                              {words.body(NameOf(period.planet)), DateText(period.retrograde),
+                               DateText(period.direct)}));
+        out.push_back('\n');
     }
 }
 

@@ -1,5 +1,6 @@
 // --with panchang: tithi, vara, nakshatra, yoga and karana at birth with
 // the moments they end, and the day's sunrise and sunset, on the birth's clock.
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -113,42 +114,52 @@ void AppendJson(JsonWriter& json, const SectionContext& context)
     json.endObject();
 }
 
-void Padded(std::string& out, std::string_view text, std::size_t width)
-{
-    out.append(text);
-    if (text.size() < width) out.append(width - text.size(), ' ');
-}
-
-void AppendText(std::string& out, const SectionContext& context)
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const PanchangTexts texts = TextsOf(context);
-    out.append("\nPanchang at birth (sunrise: the Hindu rising, centre of the Sun's disc on the horizon, no refraction)\n");
+    out.append("\n").append(words.label(
+        "Panchang at birth (sunrise: the Hindu rising, centre of the Sun's disc on the horizon, no refraction)"));
+    out.push_back('\n');
     if (!texts.panchang) {
-        out.append("  not available: the ephemeris does not reach this date\n");
+        out.append(words.label("  not available: the ephemeris does not reach this date")).push_back('\n');
         return;
     }
-    const auto line = [&](const LimbTexts& limb) {
-        out.append("  ");
-        Padded(out, limb.title, 11);
-        Padded(out, std::to_string(limb.number), 4);
-        Padded(out, limb.name, 22);
-        out.append("ends ").append(limb.ends).push_back('\n');
-    };
-    line(texts.limbs[0]);
-    out.append("  Vara       ");
-    if (texts.panchang->vara == 0) {
-        out.append("-   (no sunrise on this day at this latitude)\n");
-    } else {
-        Padded(out, std::to_string(texts.panchang->vara), 4);
-        out.append(VaraName(texts.panchang->vara)).append(", lord ");
-        out.append(vedic::GrahaName(VaraLord(texts.panchang->vara))).push_back('\n');
+    constexpr std::array<vocabulary::Kind, 4> kinds{vocabulary::Kind::Tithi, vocabulary::Kind::Nakshatra,
+                                                    vocabulary::Kind::Yoga, vocabulary::Kind::Karana};
+    std::array<std::string, 4> names;
+    std::size_t nameWidth = 22;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        names[k] = words.named(kinds[k], texts.limbs[k].name);
+        if (!words.plainEnglish()) nameWidth = std::max(nameWidth, words.width(names[k]) + 2);
     }
-    for (std::size_t k = 1; k < texts.limbs.size(); ++k) line(texts.limbs[k]);
-    if (texts.sunrise.empty()) {
-        out.append("  Sunrise    no sunrise on this day at this latitude\n");
+    const auto title = [&](std::string_view english) {
+        out.append("  ");
+        words.pad(out, words.label(english), 11);
+    };
+    const auto line = [&](std::size_t k) {
+        title(texts.limbs[k].title);
+        words.pad(out, std::to_string(texts.limbs[k].number), 4);
+        words.pad(out, names[k], nameWidth);
+        out.append(words.fill("ends {}", {texts.limbs[k].ends})).push_back('\n');
+    };
+    line(0);
+    title("Vara");
+    if (texts.panchang->vara == 0) {
+        out.append(words.label("-   (no sunrise on this day at this latitude)")).push_back('\n');
     } else {
-        out.append("  Sunrise    ").append(texts.sunrise).push_back('\n');
-        out.append("  Sunset     ").append(texts.sunset).push_back('\n');
+        words.pad(out, std::to_string(texts.panchang->vara), 4);
+        out.append(words.fill("{}, lord {}", {words.label(VaraName(texts.panchang->vara)),
+                                              words.body(vedic::GrahaName(VaraLord(texts.panchang->vara)))}));
+        out.push_back('\n');
+    }
+    for (std::size_t k = 1; k < texts.limbs.size(); ++k) line(k);
+    title("Sunrise");
+    if (texts.sunrise.empty()) {
+        out.append(words.label("no sunrise on this day at this latitude")).push_back('\n');
+    } else {
+        out.append(texts.sunrise).push_back('\n');
+        title("Sunset");
+        out.append(texts.sunset).push_back('\n');
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "cli/ChartRequest.h"
 #include "cli/JsonWriter.h"
+#include "cli/TextWords.h"
 #include "presentation/ChartSession.h"
 
 namespace zodiora::cli {
@@ -46,8 +47,9 @@ struct OutputSection {
     std::string_view summary;  ///< what it holds, for --help
     /// Appends its key(s) and values to the chart's JSON object.
     void (*appendJson)(JsonWriter& json, const SectionContext& context);
-    /// Appends a titled block of text, starting with a blank line.
-    void (*appendText)(std::string& out, const SectionContext& context);
+    /// Appends a titled block of text, starting with a blank line, in the
+    /// words of --lang and --sanskrit (JSON and CSV never see them).
+    void (*appendText)(std::string& out, const SectionContext& context, const TextWords& words);
     /// Appends its CSV column names, each led by a comma; null when the
     /// section has no flat form (--format csv then refuses it).
     void (*appendCsvHeader)(std::string& out);

@@ -1,4 +1,6 @@
 // --with shadbala: the six-fold strength of Sun..Saturn.
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "cli/sections/Section.h"
@@ -98,31 +100,45 @@ std::string Fixed(double value, int decimals)
     return buffer;
 }
 
-void Right(std::string& out, const std::string& text, std::size_t width)
-{
-    if (text.size() < width) out.append(width - text.size(), ' ');
-    out.append(text);
-}
+// The heads of the value columns, right-aligned over them.
+constexpr std::array<std::string_view, 10> ColumnHeads{"sthana", "dig",   "kala",  "chesta", "natural",
+                                                       "drik",   "total", "rupas", "least",  "ratio"};
 
-void AppendText(std::string& out, const SectionContext& context)
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const auto shadbala = strength::ChartShadbala(context.result.chart);
-    out.append("\nShadbala in virupas (BPHS ch. 27; B.V. Raman, Graha and Bhava Balas, and his minimum in rupas)\n");
+    out.append("\n").append(words.label(
+        "Shadbala in virupas (BPHS ch. 27; B.V. Raman, Graha and Bhava Balas, and his minimum in rupas)"));
+    out.push_back('\n');
     if (!shadbala) {
-        out.append("  not available: the Sun neither rises nor sets on the birth day at this place\n");
+        out.append(words.label("  not available: the Sun neither rises nor sets on the birth day at this place"));
+        out.push_back('\n');
         return;
     }
-    out.append("  planet     sthana    dig   kala chesta natural  drik  total  rupas  least  ratio\n");
+    std::size_t nameWidth = 9;
+    for (const Graha graha : AllGrahas) nameWidth = std::max(nameWidth, words.width(words.body(GrahaName(graha))) + 1);
+    // The English heads as they always were; others right-aligned in cells one wider.
+    const bool asAlways = words.style.language == vocabulary::Language::English && nameWidth == 9;
+    std::size_t cell = asAlways ? 7 : 8;
+    if (asAlways) {
+        out.append("  planet     sthana    dig   kala chesta natural  drik  total  rupas  least  ratio\n");
+    } else {
+        for (const std::string_view head : ColumnHeads) cell = std::max(cell, words.width(words.label(head)) + 1);
+        out.append("  ");
+        words.pad(out, words.label("planet"), nameWidth);
+        for (const std::string_view head : ColumnHeads) words.padLeft(out, words.label(head), cell);
+        out.push_back('\n');
+    }
     for (const Graha graha : AllGrahas) {
         const GrahaStrength& p = shadbala->of(graha);
-        out.append("  ").append(GrahaName(graha));
-        out.append(9 - GrahaName(graha).size(), ' ');
+        out.append("  ");
+        words.pad(out, words.body(GrahaName(graha)), nameWidth);
         for (const double v : {p.sthana, p.dig, p.kala, p.chesta, p.naisargika, p.drik, p.total}) {
-            Right(out, Fixed(v, 1), 7);
+            words.padLeft(out, Fixed(v, 1), cell);
         }
-        Right(out, Fixed(p.rupas, 2), 7);
-        Right(out, Fixed(p.required, 1), 7);
-        Right(out, Fixed(p.ratio, 2), 7);
+        words.padLeft(out, Fixed(p.rupas, 2), cell);
+        words.padLeft(out, Fixed(p.required, 1), cell);
+        words.padLeft(out, Fixed(p.ratio, 2), cell);
         out.push_back('\n');
     }
 }

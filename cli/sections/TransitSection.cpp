@@ -1,5 +1,8 @@
 // --transit MOMENT: the sky at that moment over the birth chart, the
 // running dasha and Saturn's Sade Sati from birth to 100 years after.
+#include <algorithm>
+#include <array>
+
 #include "cli/BodyKeys.h"
 #include "cli/MomentText.h"
 #include "cli/sections/Section.h"
@@ -137,46 +140,62 @@ void AppendJson(JsonWriter& json, const SectionContext& context)
     json.endObject();
 }
 
-void Padded(std::string& out, std::string_view text, std::size_t width)
-{
-    out.append(text);
-    if (text.size() < width) out.append(width - text.size(), ' ');
-}
-
-void AppendText(std::string& out, const SectionContext& context)
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const TransitFacts facts = FactsOf(context);
     if (!facts.sky || !facts.sadeSati) {
-        out.append("\nTransits: not available for this moment\n");
+        out.append("\n").append(words.label("Transits: not available for this moment")).push_back('\n');
         return;
     }
     const transits::Transits& sky = *facts.sky;
-    out.append("\nTransits at ").append(UtcIsoTime(sky.jdUt));
-    out.append(" (position, nakshatra, house from the natal Lagna and from the natal Moon)\n");
+    out.append("\n").append(words.fill(
+        "Transits at {} (position, nakshatra, house from the natal Lagna and from the natal Moon)",
+        {UtcIsoTime(sky.jdUt)}));
+    out.push_back('\n');
+    std::array<std::string, PointCount> names;
+    std::array<std::string, PointCount> positions;
+    std::array<std::string, PointCount> nakshatras;
+    std::size_t nameWidth = 9;
+    std::size_t positionWidth = 11;
+    std::size_t nakshatraWidth = 18;
     for (std::size_t k = 0; k < PointCount; ++k) {
         const double longitude = sky.sky.longitudes[k];
+        names[k] = words.body(BodyNames[k]);
+        positions[k] = words.position(ShortPositionText(longitude));
+        nakshatras[k] = words.nakshatra(vedic::NakshatraName(vedic::NakshatraOf(longitude).index));
+        if (words.plainEnglish()) continue;  // the columns as they always were
+        nameWidth = std::max(nameWidth, words.width(names[k]) + 2);
+        positionWidth = std::max(positionWidth, words.width(positions[k]) + 2);
+        nakshatraWidth = std::max(nakshatraWidth, words.width(nakshatras[k]) + 2);
+    }
+    for (std::size_t k = 0; k < PointCount; ++k) {
         out.append("  ");
-        Padded(out, BodyNames[k], 9);
-        Padded(out, ShortPositionText(longitude), 11);
-        Padded(out, k < WheelBodyCount && sky.retrograde[k] ? "R" : "", 3);
-        Padded(out, vedic::NakshatraName(vedic::NakshatraOf(longitude).index), 18);
-        Padded(out, std::to_string(sky.houseFromLagna[k]), 4);
+        words.pad(out, names[k], nameWidth);
+        words.pad(out, positions[k], positionWidth);
+        words.pad(out, k < WheelBodyCount && sky.retrograde[k] ? words.label("R") : "", 3);
+        words.pad(out, nakshatras[k], nakshatraWidth);
+        words.pad(out, std::to_string(sky.houseFromLagna[k]), 4);
         out.append(std::to_string(sky.houseFromMoon[k])).push_back('\n');
     }
     if (facts.dasha) {
-        out.append("Running dasha: ").append(vedic::DashaLordName(facts.dasha->maha.lord)).append(" mahadasha ");
-        out.append(DateText(facts.dasha->maha.startJd, facts.offset)).append(" to ");
-        out.append(DateText(facts.dasha->maha.endJd, facts.offset)).append(", ");
-        out.append(vedic::DashaLordName(facts.dasha->antar.lord)).append(" antardasha ");
-        out.append(DateText(facts.dasha->antar.startJd, facts.offset)).append(" to ");
-        out.append(DateText(facts.dasha->antar.endJd, facts.offset)).push_back('\n');
+        out.append(words.fill("Running dasha: {} mahadasha {} to {}, {} antardasha {} to {}",
+                              {words.body(vedic::DashaLordName(facts.dasha->maha.lord)),
+                               DateText(facts.dasha->maha.startJd, facts.offset),
+                               DateText(facts.dasha->maha.endJd, facts.offset),
+                               words.body(vedic::DashaLordName(facts.dasha->antar.lord)),
+                               DateText(facts.dasha->antar.startJd, facts.offset),
+                               DateText(facts.dasha->antar.endJd, facts.offset)}));
+        out.push_back('\n');
     }
-    out.append("Sade Sati (Saturn in the 12th, 1st and 2nd signs from the natal Moon), birth to 100 years: ");
-    out.append(facts.running ? "running, " + std::string(PhaseKey(facts.running->phase)) : "not running");
+    const std::string running = facts.running ? words.fill("running, {}", {words.label(PhaseKey(facts.running->phase))})
+                                              : std::string(words.label("not running"));
+    out.append(words.fill(
+        "Sade Sati (Saturn in the 12th, 1st and 2nd signs from the natal Moon), birth to 100 years: {}", {running}));
     out.push_back('\n');
     for (const transits::SadeSatiSpan& span : *facts.sadeSati) {
-        out.append("  ").append(DateText(span.startJd, facts.offset)).append(" to ");
-        out.append(DateText(span.endJd, facts.offset)).append("  ").append(PhaseKey(span.phase)).push_back('\n');
+        out.append(words.fill("  {} to {}  {}", {DateText(span.startJd, facts.offset), DateText(span.endJd, facts.offset),
+                                                 words.label(PhaseKey(span.phase))}));
+        out.push_back('\n');
     }
 }
 

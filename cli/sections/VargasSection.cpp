@@ -5,6 +5,7 @@
 #include "engine/ChartVargas.h"
 #include "engine/PositionText.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -84,32 +85,41 @@ void AppendJson(JsonWriter& json, const SectionContext& context)
     json.plainText(LowerCaseName(signs.variant));
 }
 
-void Padded(std::string& out, std::string_view text, std::size_t width)
-{
-    out.append(text);
-    if (text.size() < width) out.append(width - text.size(), ' ');
-}
-
-// A table of points by the sixteen vargas, signs abbreviated; a point in
-// the same sign in D1 and D9 (vargottama) is marked with an asterisk.
-void AppendText(std::string& out, const SectionContext& context)
+// A table of points by the sixteen vargas, signs abbreviated (in Hindi the
+// names, as short on screen); a point in the same sign in D1 and D9
+// (vargottama) is marked with an asterisk.
+void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     const VargaSigns signs = VargaSignsOf(context.result.chart);
-    out.append("\nVargas (").append(vedic::VargaVariantName(signs.variant));
-    out.append(" rules; * vargottama: the same sign in D1 and D9)\n  ");
-    Padded(out, "", 10);
-    for (const Varga varga : AllVargas) Padded(out, vedic::VargaName(varga), 4);
-    out.back() = '\n';
+    std::array<std::string, 12> signTexts;
+    std::size_t cell = 4;
+    for (int k = 0; k < 12; ++k) {
+        signTexts[static_cast<std::size_t>(k)] = words.signShort(k);
+        cell = std::max(cell, words.width(signTexts[static_cast<std::size_t>(k)]) + 1);
+    }
+    std::array<std::string, PointCount> names;
+    std::size_t nameWidth = 10;
+    for (const Body body : AllPoints) {
+        std::string& name = names[IndexOf(body)];
+        name = words.body(NameOf(body));
+        if (signs.vargottama(body)) name.push_back('*');
+        nameWidth = std::max(nameWidth, words.width(name) + 1);
+    }
+    out.append("\n").append(words.fill("Vargas ({} rules; * vargottama: the same sign in D1 and D9)",
+                                      {words.label(vedic::VargaVariantName(signs.variant))}));
+    out.append("\n  ");
+    words.pad(out, "", nameWidth);
+    for (const Varga varga : AllVargas) words.pad(out, vedic::VargaName(varga), cell);
+    while (out.back() == ' ') out.pop_back();
+    out.push_back('\n');
     for (const Body body : AllPoints) {
         out.append("  ");
-        std::string name(NameOf(body));
-        if (signs.vargottama(body)) name.push_back('*');
-        Padded(out, name, 10);
+        words.pad(out, names[IndexOf(body)], nameWidth);
         for (const Varga varga : AllVargas) {
-            out.append(SignAbbreviation(signs.sign(body, varga)));
-            out.push_back(' ');
+            words.pad(out, signTexts[static_cast<std::size_t>(signs.sign(body, varga))], cell);
         }
-        out.back() = '\n';
+        while (out.back() == ' ') out.pop_back();
+        out.push_back('\n');
     }
 }
 

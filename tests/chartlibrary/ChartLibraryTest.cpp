@@ -110,6 +110,25 @@ TEST_F(ChartLibraryTest, SearchMatchesNameDateOrPlaceIgnoringCase)
     EXPECT_EQ(library.list("").value().size(), 3u);
 }
 
+TEST_F(ChartLibraryTest, SearchFoldsCaseInEveryScript)
+{
+    ChartLibrary library = makeLibrary();
+    ASSERT_TRUE(library.open(path_));
+    library.save(NamedChart("JOSÉ", "Sevilla", "España", 1970));
+    library.save(NamedChart("ΣΩΚΡΆΤΗΣ", "Αθήνα", "Ελλάδα", 1971));
+    library.save(NamedChart("ИВАН", "Москва", "Россия", 1972));
+    library.save(NamedChart("राम", "अयोध्या", "भारत", 1973));
+
+    EXPECT_EQ(Names(library.list("josé").value()), (std::vector<std::string>{"JOSÉ"}));
+    EXPECT_EQ(Names(library.list("jose\xcc\x81").value()), (std::vector<std::string>{"JOSÉ"}));  // accent typed apart
+    EXPECT_EQ(Names(library.list("ESPAÑA").value()), (std::vector<std::string>{"JOSÉ"}));
+    EXPECT_EQ(Names(library.list("σωκράτης").value()), (std::vector<std::string>{"ΣΩΚΡΆΤΗΣ"}));
+    EXPECT_EQ(Names(library.list("αθήνα").value()), (std::vector<std::string>{"ΣΩΚΡΆΤΗΣ"}));
+    EXPECT_EQ(Names(library.list("иван").value()), (std::vector<std::string>{"ИВАН"}));
+    EXPECT_EQ(Names(library.list("राम").value()), (std::vector<std::string>{"राम"}));
+    EXPECT_TRUE(library.list("jose ").value().empty());
+}
+
 TEST_F(ChartLibraryTest, FindByNameIsExactAndPrefersTheNewest)
 {
     ChartLibrary library = makeLibrary();

@@ -261,3 +261,28 @@ TEST_F(LibraryTool, SecondsMeanTimeAndUncertaintyTravelThroughExportAndImport)
     const Result text = run({"--chart", "MOHAN", "--vedic"}, "copy.sqlite");
     EXPECT_NE(text.out.find("clock: Local mean time of Porbandar, +04:38:25\n"), std::string::npos) << text.out;
 }
+
+TEST_F(LibraryTool, ANameTypedWithACombiningAccentIsTheComposedName)
+{
+    const std::string decomposed = "jose\xcc\x81";  // e + U+0301
+    const std::vector<std::string> birth{"--date", "1980-06-15", "--time", "06:30", "--zone", "34",
+                                         "--lat",  "28:37N",     "--lon",  "77:13E"};
+    std::vector<std::string> add{"--library", "add", "--name", decomposed};
+    add.insert(add.end(), birth.begin(), birth.end());
+    ASSERT_EQ(run(add).status, 0);
+    // Stored composed, found by either spelling, listed once.
+    const Result list = run({"--library", "list"});
+    EXPECT_NE(list.out.find("JOS\xc3\x89"), std::string::npos) << list.out;
+    EXPECT_EQ(list.out.find("\xcc\x81"), std::string::npos);
+    EXPECT_EQ(run({"--chart", "JOSÉ"}).status, 0);
+    EXPECT_EQ(run({"--chart", "josé"}).status, 0);
+    EXPECT_EQ(run({"--chart", decomposed}).status, 0);
+
+    // A chart given on the command line and an imported line are composed too.
+    std::vector<std::string> chart{"--name", decomposed};
+    chart.insert(chart.end(), birth.begin(), birth.end());
+    EXPECT_NE(RunTool(chart).out.find("Chart of JOS\xc3\x89\n"), std::string::npos);
+    std::ofstream(file("in.csv")) << "zoe\xcc\x88,1980-06-15,06:30,34,28:37N,77:13E,0\n";
+    ASSERT_EQ(run({"--library", "import", file("in.csv")}).status, 0);
+    EXPECT_EQ(run({"--chart", "ZOË"}).status, 0);
+}

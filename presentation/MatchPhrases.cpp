@@ -1,0 +1,113 @@
+#include "presentation/MatchPhrases.h"
+
+namespace zodiora {
+
+namespace {
+
+// Hindi, in the words of Hindi matching (kundali milan) books: वर and
+// कन्या for the boy and the girl, the kootas and their classes by their
+// Sanskrit names, the yonis by their animals' Sanskrit names.
+constexpr std::pair<std::string_view, std::string_view> Hindi[] = {
+    {"Varna", "वर्ण"},
+    {"Vashya", "वश्य"},
+    {"Tara", "तारा"},
+    {"Yoni", "योनि"},
+    {"Graha Maitri", "ग्रह मैत्री"},
+    {"Gana", "गण"},
+    {"Bhakoot", "भकूट"},
+    {"Nadi", "नाड़ी"},
+    {"Brahmin", "ब्राह्मण"},
+    {"Kshatriya", "क्षत्रिय"},
+    {"Vaishya", "वैश्य"},
+    {"Shudra", "शूद्र"},
+    {"Chatushpada", "चतुष्पद"},
+    {"Manava", "मानव"},
+    {"Jalachara", "जलचर"},
+    {"Vanachara", "वनचर"},
+    {"Keeta", "कीट"},
+    {"Horse", "अश्व"},
+    {"Elephant", "गज"},
+    {"Sheep", "मेष"},
+    {"Serpent", "सर्प"},
+    {"Dog", "श्वान"},
+    {"Cat", "मार्जार"},
+    {"Rat", "मूषक"},
+    {"Cow", "गौ"},
+    {"Buffalo", "महिष"},
+    {"Tiger", "व्याघ्र"},
+    {"Deer", "मृग"},
+    {"Monkey", "वानर"},
+    {"Mongoose", "नकुल"},
+    {"Lion", "सिंह"},
+    {"Deva", "देव"},
+    {"Manushya", "मनुष्य"},
+    {"Rakshasa", "राक्षस"},
+    {"Adi", "आदि"},
+    {"Madhya", "मध्य"},
+    {"Antya", "अन्त्य"},
+    {"{}th", "{}वाँ"},
+    {"boy {}, girl {}", "वर {}, कन्या {}"},
+    {": the boy's varna is not lower", ": वर का वर्ण नीचा नहीं"},
+    {": the girl's varna is higher", ": कन्या का वर्ण ऊँचा"},
+    {"{} (remainder {}, good)", "{} (शेष {}, शुभ)"},
+    {"{} (remainder {}, bad)", "{} (शेष {}, अशुभ)"},
+    {"boy's star the {} from the girl's, hers the {}", "वर का नक्षत्र कन्या के नक्षत्र से {}, कन्या का {}"},
+    {"the same yoni", "एक ही योनि"},
+    {"friendly", "मित्र"},
+    {"neutral", "सम"},
+    {"inimical", "शत्रु"},
+    {"sworn enemies", "महाशत्रु"},
+    {"a friend", "मित्र"},
+    {"an enemy", "शत्रु"},
+    {"friends", "मित्र"},
+    {"enemies", "शत्रु"},
+    {"both signs ruled by {}", "दोनों राशियों का स्वामी {}"},
+    {"{} and {}: {} both ways", "{} और {}: परस्पर {}"},
+    {"{} counts {} {}, {} counts {} {}", "{0} के लिए {1} {2}, {3} के लिए {4} {5}"},
+    {"{} is the {} from {}, {} the {} from {}", "{0} {2} से {1}, {3} {5} से {4}"},
+    {": {}/{}, a dosha", ": {}/{}, दोष"},
+    {"both {}: a Nadi dosha", "दोनों {}: नाड़ी दोष"},
+    {"Nadi dosha: one Moon sign, different nakshatras", "नाड़ी दोष: चन्द्र राशि एक, नक्षत्र भिन्न"},
+    {"Nadi dosha: one nakshatra, different Moon signs", "नाड़ी दोष: नक्षत्र एक, चन्द्र राशियाँ भिन्न"},
+    {"Nadi dosha: one nakshatra, different padas", "नाड़ी दोष: नक्षत्र एक, पद भिन्न"},
+    {"Nadi dosha: both Moon signs ruled by {}", "नाड़ी दोष: दोनों चन्द्र राशियों का स्वामी {}"},
+    {"Bhakoot dosha: both Moon signs ruled by {}", "भकूट दोष: दोनों चन्द्र राशियों का स्वामी {}"},
+    {"Bhakoot dosha: the Moon signs' lords, {} and {}, are friends of each other",
+     "भकूट दोष: चन्द्र राशियों के स्वामी, {} और {}, परस्पर मित्र हैं"},
+    {"Gana dosha: both Moon signs ruled by {}", "गण दोष: दोनों चन्द्र राशियों का स्वामी {}"},
+    {"Gana dosha: the Moon signs' lords, {} and {}, are friends of each other",
+     "गण दोष: चन्द्र राशियों के स्वामी, {} और {}, परस्पर मित्र हैं"},
+    {"Gana dosha: the girl's star is the {} from the boy's (14th or further)",
+     "गण दोष: कन्या का नक्षत्र वर के नक्षत्र से {} (14वाँ या आगे)"},
+    {"Muhurta Chintamani, marriage chapter", "मुहूर्त चिन्तामणि, विवाह प्रकरण"},
+    {"later practice, printed with the Ashtakoota", "परवर्ती परम्परा, अष्टकूट के साथ छपी"},
+    {"S.P. Gaur, Bhakoot Dosha and Married Life, Future Samachar",
+     "एस. पी. गौड़, भकूट दोष और वैवाहिक जीवन, फ्यूचर समाचार"},
+    {"Future Point, Horoscope Matching", "फ्यूचर पॉइंट, कुण्डली मिलान"},
+    {"Lagna", "लग्न"},
+    {"Mars in a sign that exempts its house", "मंगल ऐसी राशि में जो उस भाव का दोष हटाती है"},
+    {"Mars in Leo or Aquarius", "मंगल सिंह या कुम्भ में"},
+    {"Mars in its own sign", "मंगल स्वराशि में"},
+    {"Mars exalted", "मंगल उच्च"},
+    {"Jupiter with Mars", "गुरु मंगल के साथ"},
+    {"Jupiter aspects Mars", "गुरु की मंगल पर दृष्टि"},
+    {"the Moon with Mars", "चन्द्र मंगल के साथ"},
+    {"Jupiter or Venus in the Lagna", "लग्न में गुरु या शुक्र"},
+    {"B.V. Raman", "बी. वी. रमन"},
+    {"Kerala tradition", "केरल परम्परा"},
+    {"common rule", "सामान्य नियम"},
+    {"Manglik: Mars in {}", "मांगलिक: मंगल {} में"},
+    {"not Manglik: Mars in {}", "मांगलिक नहीं: मंगल {} में"},
+    {", the {} from {}", ", {1} से {0}"},
+    {", the {} from the {}", ", {1} से {0}"},
+};
+
+}  // namespace
+
+PhraseTable MatchPhrases(vocabulary::Language language)
+{
+    if (language == vocabulary::Language::Hindi) return Hindi;
+    return {};
+}
+
+}  // namespace zodiora
