@@ -6,8 +6,6 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
-#include "app/AppConfig.h"
-#include "app/UpdateReminder.h"
 #include "app/platform/Platform.h"
 
 namespace zodiora {
@@ -63,9 +61,6 @@ std::unique_ptr<QLockFile> StartUp(Platform& platform, const QString& lockPath)
         platform.showMessage(nullptr, QCoreApplication::translate("zodiora::Startup", "Application is already running"), Platform::Icon::Information);
         return nullptr;
     }
-#if ZODIORA_UPDATE_REMINDER
-    UpdateReminder(platform).remind();
-#endif
     return lock;
 }
 

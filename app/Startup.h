@@ -17,8 +17,8 @@ QString DefaultLockPath();
 /// `lockPath`, or says "Application is already running" and returns
 /// nothing when another running copy holds it; a lock file that names no
 /// live copy (empty, unreadable, another host, a dead process) is taken
-/// over. Then runs the update reminder.
-/// The returned lock must be kept for the whole run.
+/// over. The returned lock must be kept for the whole run. (The update
+/// reminder waits for the first window: see main.)
 std::unique_ptr<QLockFile> StartUp(Platform& platform, const QString& lockPath);
 
 }  // namespace zodiora

@@ -3,6 +3,7 @@
 #include "app/AppConfig.h"
 #include "app/QtText.h"
 #include "zodiora/Version.h"
+#include "app/AfterFirstPaint.h"
 #include "app/AppFont.h"
 #include "app/AppIcon.h"
 #include "app/BirthFormWindow.h"
@@ -10,10 +11,13 @@
 #include "app/GeometryKeeper.h"
 #include "app/Language.h"
 #include "app/Startup.h"
+#include "app/StartupTrace.h"
+#include "app/UpdateReminder.h"
 #include "app/platform/QtPlatform.h"
 
 int main(int argc, char* argv[])
 {
+    zodiora::TraceStartup("main");
     if (const auto exitCode = zodiora::AnswerInfoOptions(argc, argv)) {
         return *exitCode;
     }
@@ -21,6 +25,7 @@ int main(int argc, char* argv[])
         return *exitCode;
     }
     QApplication app(argc, argv);
+    zodiora::TraceStartup("application");
     QApplication::setApplicationName(QStringLiteral("Zodiora"));
     QApplication::setApplicationVersion(zodiora::ToQString(zodiora::ProgramVersion));
     QApplication::setOrganizationName(QStringLiteral("Zodiora"));
@@ -33,7 +38,6 @@ int main(int argc, char* argv[])
     zodiora::UseLanguage(zodiora::ChosenLanguage());
     zodiora::AdoptDesktopPointSize();
     QApplication::setFont(zodiora::ProgramFont());
-    zodiora::InstallApplicationIcon();
     // The program ends only through its exit routine: between charts the
     // input form is hidden while the results window closes.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -43,6 +47,7 @@ int main(int argc, char* argv[])
     if (!lock) {
         return 0;
     }
+    zodiora::TraceStartup("fonts, language and lock");
 
     zodiora::GeometryKeeper geometry({QStringLiteral("birthFormWindow"), QStringLiteral("resultsWindow"),
                                       QStringLiteral("reportDialog")});
@@ -50,10 +55,22 @@ int main(int argc, char* argv[])
     zodiora::BirthFormWindow form(platform);
     QObject::connect(&form, &zodiora::BirthFormWindow::exitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    zodiora::TraceStartup("form built");
+    // The icon (drawn in seven sizes) and the reminder (which writes the
+    // settings file) are not needed to show the form: they come once it is seen.
+    zodiora::AfterFirstPaint(&form, [&platform] {
+        zodiora::TraceStartup("first paint");
+        zodiora::InstallApplicationIcon();
+#if ZODIORA_UPDATE_REMINDER
+        zodiora::UpdateReminder(platform).remind();
+#endif
+        zodiora::TraceStartup("icon and reminder");
+    });
     const bool placed = zodiora::GeometryKeeper::remembers(form.objectName());
     form.show();
     if (!placed) {
         form.centreOnScreen();
     }
+    zodiora::TraceStartup("form shown");
     return QApplication::exec();
 }

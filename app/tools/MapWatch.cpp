@@ -1,8 +1,10 @@
 // Starts a program and reports how long it took to map its first window:
-// `zodiora-map-watch PROGRAM [ARGS...]` prints "MILLISECONDS RSS_KB PEAK_KB",
-// the time from just before the start to the X server's MapNotify of the
-// first top-level window (override-redirect popups aside) and the program's
-// resident and peak memory at that moment, then ends the program. Used by
+// `zodiora-map-watch PROGRAM [ARGS...]` prints "MILLISECONDS RSS_KB PEAK_KB
+// CPU_MILLISECONDS", the time from just before the start to the X server's
+// MapNotify of the first top-level window (override-redirect popups aside),
+// the program's resident and peak memory at that moment and the processor
+// time all its threads had used by then (less swayed by other load on the
+// machine than the wall clock), then ends the program. Used by
 // tools/startup-probe; needs an X display (Xvfb) and no window manager.
 #include <xcb/xcb.h>
 
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -30,6 +33,24 @@ long StatusKb(pid_t pid, const char* field)
         if (line.compare(0, length, field) == 0) return std::strtol(line.c_str() + length, nullptr, 10);
     }
     return -1;
+}
+
+// Processor time of every thread of `pid` so far, in ms, from the
+// scheduler's nanosecond counts; -1 when unreadable.
+double CpuMs(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR* dir = opendir(tasks.c_str());
+    if (dir == nullptr) return -1;
+    double ns = 0;
+    while (const dirent* entry = readdir(dir)) {
+        if (entry->d_name[0] == '.') continue;
+        std::ifstream stat(tasks + "/" + entry->d_name + "/schedstat");
+        double onCpu = 0;
+        if (stat >> onCpu) ns += onCpu;
+    }
+    closedir(dir);
+    return ns / 1e6;
 }
 
 }  // namespace
@@ -66,7 +87,9 @@ int main(int argc, char* argv[])
         const auto mapped = std::chrono::steady_clock::now();
         const long rss = StatusKb(child, "VmRSS:");
         const long peak = StatusKb(child, "VmHWM:");
-        std::printf("%.1f %ld %ld\n", std::chrono::duration<double, std::milli>(mapped - start).count(), rss, peak);
+        const double cpu = CpuMs(child);
+        std::printf("%.1f %ld %ld %.1f\n", std::chrono::duration<double, std::milli>(mapped - start).count(), rss,
+                    peak, cpu);
         result = 0;
         break;
     }

@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QLockFile>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,16 +21,6 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // Start-up also runs the update reminder: keep it out of the user's
-        // settings and quiet, with a reminder date of today.
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zodiora"),
-                           QStringLiteral("Zodiora"));
-        settings.setValue(QStringLiteral("lastReminderDate"), QDate::currentDate().toString(Qt::ISODate));
-    }
-
     void firstCopyTakesTheLockQuietly()
     {
         QTemporaryDir dir;
