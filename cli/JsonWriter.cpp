@@ -64,26 +64,54 @@ constexpr std::array<bool, 256> PlainBytes = [] {
     return plain;
 }();
 
-void AppendEscapedAscii(std::string& out, char c)
+// Where WalkUtf8 writes: the end of a string, or a buffer the caller made
+// big enough (six bytes for each byte of text at most: "\u001f").
+struct StringSink {
+    std::string& out;
+    void put(const char* bytes, std::size_t count) { out.append(bytes, count); }
+    void put(std::string_view bytes) { out.append(bytes); }
+    void put(char c) { out.push_back(c); }
+};
+
+struct BufferSink {
+    char* at;
+    void put(const char* bytes, std::size_t count)
+    {
+        std::memcpy(at, bytes, count);
+        at += count;
+    }
+    void put(std::string_view bytes) { put(bytes.data(), bytes.size()); }
+    void put(char c) { *at++ = c; }
+};
+
+// Longest text, key or number written through a buffer on the stack and
+// appended to the output at once: a handful of small appends per value
+// (separator, quote, runs, escapes) cost more than the bytes themselves.
+constexpr std::size_t ShortText = 64;
+constexpr std::size_t MaxEscapedBytes = 6;  // per byte of text
+constexpr std::size_t ShortRoom = 4 + MaxEscapedBytes * ShortText;
+
+template <typename Sink>
+void AppendEscapedAscii(Sink& out, char c)
 {
     switch (c) {
-    case '"': out.append("\\\""); return;
-    case '\\': out.append("\\\\"); return;
-    case '\b': out.append("\\b"); return;
-    case '\f': out.append("\\f"); return;
-    case '\n': out.append("\\n"); return;
-    case '\r': out.append("\\r"); return;
-    case '\t': out.append("\\t"); return;
+    case '"': out.put("\\\""); return;
+    case '\\': out.put("\\\\"); return;
+    case '\b': out.put("\\b"); return;
+    case '\f': out.put("\\f"); return;
+    case '\n': out.put("\\n"); return;
+    case '\r': out.put("\\r"); return;
+    case '\t': out.put("\\t"); return;
     default: break;
     }
     if (static_cast<unsigned char>(c) < 0x20) {
         constexpr std::string_view Hex = "0123456789abcdef";
-        out.append("\\u00");
-        out.push_back(Hex[static_cast<unsigned char>(c) >> 4]);
-        out.push_back(Hex[static_cast<unsigned char>(c) & 0xF]);
+        out.put("\\u00");
+        out.put(Hex[static_cast<unsigned char>(c) >> 4]);
+        out.put(Hex[static_cast<unsigned char>(c) & 0xF]);
         return;
     }
-    out.push_back(c);
+    out.put(c);
 }
 
 // Eight bytes at a time: any byte below 0x20, at or above 0x80, '"' or '\\'
@@ -111,13 +139,13 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t i)
 
 // Copies runs of plain bytes whole; hands other ASCII bytes to `ascii`
 // (escaping or not), passes valid UTF-8 sequences and replaces invalid ones.
-template <typename AsciiFunction>
-void WalkUtf8(std::string& out, std::string_view text, AsciiFunction ascii)
+template <typename Sink, typename AsciiFunction>
+void WalkUtf8(Sink& out, std::string_view text, AsciiFunction ascii)
 {
     std::size_t i = 0;
     while (i < text.size()) {
         std::size_t run = PlainRunEnd(text, i);
-        out.append(text.data() + i, run - i);
+        out.put(text.data() + i, run - i);
         i = run;
         if (i == text.size()) break;
         const auto byte = static_cast<unsigned char>(text[i]);
@@ -129,10 +157,10 @@ void WalkUtf8(std::string& out, std::string_view text, AsciiFunction ascii)
         std::size_t consumed = 0;
         const std::size_t length = ValidSequence(text.substr(i), consumed);
         if (length > 0) {
-            out.append(text.data() + i, length);
+            out.put(text.data() + i, length);
             i += length;
         } else {
-            out.append(Replacement);
+            out.put(Replacement);
             i += consumed;
         }
     }
@@ -142,12 +170,14 @@ void WalkUtf8(std::string& out, std::string_view text, AsciiFunction ascii)
 
 void AppendJsonEscaped(std::string& out, std::string_view text)
 {
-    WalkUtf8(out, text, AppendEscapedAscii);
+    StringSink sink{out};
+    WalkUtf8(sink, text, AppendEscapedAscii<StringSink>);
 }
 
 void AppendValidUtf8(std::string& out, std::string_view text)
 {
-    WalkUtf8(out, text, [](std::string& o, char c) { o.push_back(c); });
+    StringSink sink{out};
+    WalkUtf8(sink, text, [](StringSink& o, char c) { o.put(c); });
 }
 
 void AppendShortestNumber(std::string& out, double value)
@@ -161,16 +191,22 @@ void AppendShortestNumber(std::string& out, double value)
     out.append(buffer, end);
 }
 
-void JsonWriter::separate()
+bool JsonWriter::takeComma()
 {
     if (afterKey_) {
         afterKey_ = false;
-        return;
+        return false;
     }
-    if (depth_ == 0) return;
+    if (depth_ == 0) return false;
     const std::uint64_t bit = std::uint64_t{1} << (depth_ - 1);
-    if (hasMembers_ & bit) out_.push_back(',');
+    const bool comma = (hasMembers_ & bit) != 0;
     hasMembers_ |= bit;
+    return comma;
+}
+
+void JsonWriter::separate()
+{
+    if (takeComma()) out_.push_back(',');
 }
 
 void JsonWriter::open(char bracket)
@@ -198,27 +234,57 @@ void JsonWriter::endArray()
 
 void JsonWriter::key(std::string_view name)
 {
-    separate();
-    out_.push_back('"');
-    out_.append(name);
-    out_.append("\":");
+    if (name.size() > ShortText) {
+        separate();
+        out_.push_back('"');
+        out_.append(name);
+        out_.append("\":");
+    } else {
+        char buffer[ShortRoom];
+        BufferSink sink{buffer};
+        if (takeComma()) sink.put(',');
+        sink.put('"');
+        sink.put(name);
+        sink.put("\":");
+        out_.append(buffer, sink.at);
+    }
     afterKey_ = true;
 }
 
 void JsonWriter::text(std::string_view value)
 {
-    separate();
-    out_.push_back('"');
-    AppendJsonEscaped(out_, value);
-    out_.push_back('"');
+    if (value.size() > ShortText) {
+        separate();
+        out_.push_back('"');
+        AppendJsonEscaped(out_, value);
+        out_.push_back('"');
+        return;
+    }
+    char buffer[ShortRoom];
+    BufferSink sink{buffer};
+    if (takeComma()) sink.put(',');
+    sink.put('"');
+    WalkUtf8(sink, value, AppendEscapedAscii<BufferSink>);
+    sink.put('"');
+    out_.append(buffer, sink.at);
 }
 
 void JsonWriter::plainText(std::string_view value)
 {
-    separate();
-    out_.push_back('"');
-    out_.append(value);
-    out_.push_back('"');
+    if (value.size() > ShortText) {
+        separate();
+        out_.push_back('"');
+        out_.append(value);
+        out_.push_back('"');
+        return;
+    }
+    char buffer[ShortRoom];
+    BufferSink sink{buffer};
+    if (takeComma()) sink.put(',');
+    sink.put('"');
+    sink.put(value);
+    sink.put('"');
+    out_.append(buffer, sink.at);
 }
 
 std::string& JsonWriter::rawValue()
@@ -235,6 +301,12 @@ void JsonWriter::number(double value)
 
 void AppendInteger(std::string& out, long long value)
 {
+    // Signs, houses, padas and glyphs: most integers are one or two digits.
+    if (value >= 0 && value < 100) {
+        if (value >= 10) out.push_back(static_cast<char>('0' + value / 10));
+        out.push_back(static_cast<char>('0' + value % 10));
+        return;
+    }
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);

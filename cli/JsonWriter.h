@@ -36,6 +36,7 @@ public:
     void null();
 
 private:
+    bool takeComma();  ///< moves past the separator; true when it is a comma
     void separate();
     void open(char bracket);
 

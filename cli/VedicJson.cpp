@@ -1,6 +1,7 @@
 #include "cli/VedicJson.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -66,14 +67,15 @@ const std::array<Piece, vedic::DashaLordCount>& LordOpenings()
     return openings;
 }
 
-// "00" to "99".
-constexpr std::array<char, 200> TwoDigits = [] {
-    std::array<char, 200> digits{};
+// "00" to "99" as two-byte words, the first digit in the low byte, so a
+// date's words can be put together in registers (see DateTextOf).
+constexpr std::array<std::uint64_t, 100> DigitPairs = [] {
+    std::array<std::uint64_t, 100> pairs{};
     for (int k = 0; k < 100; ++k) {
-        digits[static_cast<std::size_t>(2 * k)] = static_cast<char>('0' + k / 10);
-        digits[static_cast<std::size_t>(2 * k + 1)] = static_cast<char>('0' + k % 10);
+        pairs[static_cast<std::size_t>(k)] =
+            static_cast<std::uint64_t>('0' + k / 10) | static_cast<std::uint64_t>('0' + k % 10) << 8;
     }
-    return digits;
+    return pairs;
 }();
 
 // A boundary's date, "YYYY-MM-DD" (or longer for years beyond four digits,
@@ -85,26 +87,27 @@ struct DateText {
     std::size_t length = 0;
 };
 
+// The words are built with shifts, not by writing bytes to memory and reading
+// them back as words: the mixed-size store and load stalled the CPU (most of
+// this function's time). The byte order is that of memcpy on this machine.
+static_assert(std::endian::native == std::endian::little, "DateTextOf builds words in little-endian order");
+
 DateText DateTextOf(const vedic::CalendarDate& date)
 {
     DateText result;
-    char text[16] = {};
     if (date.year < 0 || date.year > 9999) {
+        char text[16] = {};
         result.length = vedic::IsoDate(date).copy(text, sizeof text);
-    } else {
-        const auto digits = [&](std::size_t at, int value) {
-            std::memcpy(text + at, &TwoDigits[static_cast<std::size_t>(2 * value)], 2);
-        };
-        digits(0, date.year / 100);
-        digits(2, date.year % 100);
-        text[4] = '-';
-        digits(5, date.month);
-        text[7] = '-';
-        digits(8, date.day);
-        result.length = 10;
+        std::memcpy(&result.head, text, 8);
+        std::memcpy(&result.tail, text + 8, 8);
+        return result;
     }
-    std::memcpy(&result.head, text, 8);
-    std::memcpy(&result.tail, text + 8, 8);
+    constexpr std::uint64_t Dash = '-';
+    result.head = DigitPairs[static_cast<std::size_t>(date.year / 100)] |
+                  DigitPairs[static_cast<std::size_t>(date.year % 100)] << 16 | Dash << 32 |
+                  DigitPairs[static_cast<std::size_t>(date.month)] << 40 | Dash << 56;
+    result.tail = DigitPairs[static_cast<std::size_t>(date.day)];
+    result.length = 10;
     return result;
 }
 
@@ -143,9 +146,13 @@ void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int u
     dates.resize(boundaries.size());
     vedic::LocalDates(boundaries, utcOffsetSeconds, dates);
 
-    const std::size_t begin = out.size();
-    out.resize(begin + 2 + (dasha.periods.size() + boundaries.size()) * PeriodRoom);
-    char* at = out.data() + begin;
+    // Written into a buffer kept from chart to chart and then appended:
+    // growing `out` by the room first would clear twice the bytes written.
+    thread_local std::vector<char> scratch;
+    const std::size_t room = 2 + (dasha.periods.size() + boundaries.size()) * PeriodRoom;
+    if (scratch.size() < room) scratch.resize(room);
+    char* const begin = scratch.data();
+    char* at = begin;
     *at++ = '[';
     std::size_t first = 0;  // the boundary that starts the current period
     std::array<DateText, vedic::DashaLordCount + 1> texts;
@@ -166,7 +173,7 @@ void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int u
         first += count;
     }
     *at++ = ']';
-    out.resize(static_cast<std::size_t>(at - out.data()));
+    out.append(begin, at);
 }
 
 // [{"body":"Sun","name":"Punarvasu","pada":3,"lord":"Jupiter"},…]

@@ -24,15 +24,22 @@ void AppendPiece(Report& report, bool bold, ReportColour colour, std::string_vie
     report.push_back(ReportPiece{std::move(piece), bold, colour});
 }
 
-// A longitude naming no sign leaves the body's sign and paragraph as they were.
-void ReadBodySign(int body, double longitude, BodyReading& reading)
+// A longitude naming no sign leaves the body's sign and paragraph as they
+// were; returns false then.
+bool ReadBodySign(int body, double longitude, BodyReading& reading)
 {
     const int sign = SignOf(longitude);
     if (sign < 0) {
-        return;
+        return false;
     }
-    reading.signName = SignNames[static_cast<std::size_t>(sign)];
-    reading.paragraph = PlanetInSignTexts[static_cast<std::size_t>(body)][static_cast<std::size_t>(sign)];
+    const auto index = static_cast<std::size_t>(sign);
+    reading.signName = SignNames[index];
+    reading.paragraph = PlanetInSignTexts[static_cast<std::size_t>(body)][index];
+    // What ReadSignTexts would find for this name, without searching for it.
+    reading.keywords = SignKeywords[index];
+    reading.element = SignElements[index];
+    reading.ruler = SignRulers[index];
+    return true;
 }
 
 // Keywords, element and ruler follow the sign name; an unknown name (the
@@ -71,8 +78,7 @@ void UpdateReadings(const Chart& chart, InterpretationState& state)
 {
     for (int body = 0; body < InterpretedBodyCount; ++body) {
         BodyReading& reading = state.readings[static_cast<std::size_t>(body)];
-        ReadBodySign(body, chart.longitudes[static_cast<std::size_t>(body)], reading);
-        ReadSignTexts(reading);
+        if (!ReadBodySign(body, chart.longitudes[static_cast<std::size_t>(body)], reading)) ReadSignTexts(reading);
     }
 }
 
