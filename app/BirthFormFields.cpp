@@ -161,6 +161,10 @@ QWidget* BirthFormFields::buildBirthRows()
     dayBox_ = NumberList("dayBox", 1, 31, panel);
     yearBox_ = NumberList("yearBox", PreciseYears.first, PreciseYears.last, panel);
     yearBox_->setMaxVisibleItems(20);
+    // Shrinking below the longest entry is never asked of the fixed-size form;
+    // a one-character minimum spares measuring all 817 years a second time
+    // at start-up (the size hint still measures them).
+    yearBox_->setMinimumContentsLength(1);
     grid->addWidget(new QLabel(tr("Date of Birth"), panel), 1, 0);
     // Dates before the Gregorian reform, or Old Style dates after it, must be converted first.
     grid->addLayout(RowOf({monthBox_, dayBox_, yearBox_, new QLabel(tr("Gregorian"), panel)}), 1, 1);
@@ -184,6 +188,7 @@ QWidget* BirthFormFields::buildZone()
     zoneBox_ = new QComboBox(frame);
     zoneBox_->setObjectName(QStringLiteral("zoneBox"));
     zoneBox_->setMaxVisibleItems(20);
+    zoneBox_->setMinimumContentsLength(1);  // as the year list's
     meanTimeBox_ = new QCheckBox(tr("Local mean time"), frame);
     meanTimeBox_->setObjectName(QStringLiteral("meanTimeBox"));
     meanTimeBox_->setToolTip(tr("The birth place's own mean time, longitude / 15; ticked by itself where the "
