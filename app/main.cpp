@@ -10,6 +10,7 @@
 #include "app/CommandLine.h"
 #include "app/GeometryKeeper.h"
 #include "app/Language.h"
+#include "app/OnDemandIconStyle.h"
 #include "app/Startup.h"
 #include "app/StartupTrace.h"
 #include "app/UpdateReminder.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
         return *exitCode;
     }
     QApplication app(argc, argv);
+    QApplication::setStyle(new zodiora::OnDemandIconStyle);
     zodiora::TraceStartup("application");
     QApplication::setApplicationName(QStringLiteral("Zodiora"));
     QApplication::setApplicationVersion(zodiora::ToQString(zodiora::ProgramVersion));
