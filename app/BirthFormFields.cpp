@@ -12,8 +12,10 @@
 #include <QRadioButton>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
 
+#include "birthdata/BirthDataInput.h"
 #include "birthdata/KeyFilters.h"
 #include "birthdata/NameText.h"
 #include "birthdata/TimeZoneTable.h"
@@ -106,13 +108,15 @@ QString PlaceLabel(const BirthFormInput& in)
     return parts.join(QStringLiteral(", "));
 }
 
-/// Degrees and minutes, rounded to the nearest minute, and the hemisphere.
-void ShowAngle(double degrees, QLineEdit* wholeEdit, QLineEdit* minutesEdit, QRadioButton* positive,
-               QRadioButton* negative)
+/// The atlas's five decimals of a degree exactly: degrees, minutes and
+/// seconds to three decimals, and the hemisphere.
+void ShowAngle(double degrees, std::array<QLineEdit*, 3> edits, QRadioButton* positive, QRadioButton* negative)
 {
-    const long minutes = std::lround(std::abs(degrees) * 60);
-    wholeEdit->setText(QString::number(minutes / 60));
-    minutesEdit->setText(QString::number(minutes % 60));
+    const auto texts = DecimalAngleTexts(Std(QString::number(std::abs(degrees), 'f', 5)));
+    if (!texts) return;
+    edits[0]->setText(FromStd(texts->degrees));
+    edits[1]->setText(FromStd(texts->minutes));
+    edits[2]->setText(FromStd(texts->seconds));
     (degrees < 0 ? negative : positive)->setChecked(true);
 }
 
@@ -139,6 +143,10 @@ BirthFormFields::BirthFormFields(Platform& platform, QWidget* parent) : QWidget(
     auto* digits = new KeyFilterHook(&FilterDigitKey, platform, this);
     for (QLineEdit* box : {latitudeDegreesEdit_, latitudeMinutesEdit_, longitudeDegreesEdit_, longitudeMinutesEdit_}) {
         box->installEventFilter(digits);
+    }
+    auto* seconds = new KeyFilterHook(&FilterSecondsKey, platform, this);
+    for (QLineEdit* box : {latitudeSecondsEdit_, longitudeSecondsEdit_}) {
+        box->installEventFilter(seconds);
     }
     auto* numbers = new NumberListKeys(this);
     for (QComboBox* list : {dayBox_, yearBox_, hourBox_, minuteBox_, secondBox_}) {
@@ -216,20 +224,24 @@ QWidget* BirthFormFields::buildCoordinates()
         int degreeDigits;
         QLineEdit** degrees;
         QLineEdit** minutes;
+        QLineEdit** seconds;
         std::array<const char*, 2> optionNames;
         std::array<const char*, 2> optionCaptions;
         std::array<QRadioButton**, 2> options;
     };
     const std::array<Axis, 2> axes{{
-        {"latitude", QT_TR_NOOP("Latitude"), 2, &latitudeDegreesEdit_, &latitudeMinutesEdit_, {"northButton", "southButton"},
+        {"latitude", QT_TR_NOOP("Latitude"), 2, &latitudeDegreesEdit_, &latitudeMinutesEdit_, &latitudeSecondsEdit_, {"northButton", "southButton"},
          {QT_TR_NOOP("North"), QT_TR_NOOP("South")}, {&northButton_, &southButton_}},
-        {"longitude", QT_TR_NOOP("Longitude"), 3, &longitudeDegreesEdit_, &longitudeMinutesEdit_, {"eastButton", "westButton"},
+        {"longitude", QT_TR_NOOP("Longitude"), 3, &longitudeDegreesEdit_, &longitudeMinutesEdit_, &longitudeSecondsEdit_, {"eastButton", "westButton"},
          {QT_TR_NOOP("East"), QT_TR_NOOP("West")}, {&eastButton_, &westButton_}},
     }};
     for (const Axis& axis : axes) {
         const QString name = QLatin1String(axis.name);
         auto* degrees = *axis.degrees = TextBox(name + QStringLiteral("DegreesEdit"), axis.degreeDigits);
         auto* minutes = *axis.minutes = TextBox(name + QStringLiteral("MinutesEdit"), 2);
+        // Two digits and up to nine decimals; empty: the place is given to the minute.
+        auto* seconds = *axis.seconds = TextBox(name + QStringLiteral("SecondsEdit"), 12);
+        seconds->setToolTip(tr("Optional seconds of arc, with decimals if you have them (24 or 07.5)"));
         auto* first = *axis.options[0] = Option(axis.optionNames[0], tr(axis.optionCaptions[0]));
         auto* second = *axis.options[1] = Option(axis.optionNames[1], tr(axis.optionCaptions[1]));
 
@@ -239,16 +251,19 @@ QWidget* BirthFormFields::buildCoordinates()
         const int boxWidth = degrees->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14;
         degrees->setFixedWidth(boxWidth);
         minutes->setFixedWidth(boxWidth);
-        for (QWidget* control : std::initializer_list<QWidget*>{degrees, minutes, first, second}) {
+        seconds->setFixedWidth(degrees->fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 14);
+        for (QWidget* control : std::initializer_list<QWidget*>{degrees, minutes, seconds, first, second}) {
             control->setParent(box);
         }
         grid->addWidget(degrees, 0, 0);
         grid->addWidget(new QLabel(tr("Deg"), box), 0, 1);
         grid->addWidget(minutes, 0, 2);
         grid->addWidget(new QLabel(tr("Min"), box), 0, 3);
+        grid->addWidget(seconds, 0, 4);
+        grid->addWidget(new QLabel(tr("Sec"), box), 0, 5);
         grid->addWidget(first, 1, 0, 1, 2);
         grid->addWidget(second, 1, 2, 1, 2);
-        grid->setColumnStretch(4, 1);
+        grid->setColumnStretch(6, 1);
         row->addWidget(box);
     }
     return panel;
@@ -306,12 +321,13 @@ void BirthFormFields::fillDefaults()
 void BirthFormFields::setTabChain()
 {
     // Top to bottom, left to right, as the rows are laid out.
-    const std::array<QWidget*, 22> chain{nameEdit_,           monthBox_,           dayBox_,
+    const std::array<QWidget*, 24> chain{nameEdit_,           monthBox_,           dayBox_,
                                          yearBox_,            hourBox_,            minuteBox_,
                                          secondBox_,          daylightSavingBox_,  zoneBox_,
                                          meanTimeBox_,
-                                         latitudeDegreesEdit_, latitudeMinutesEdit_, northButton_,
-                                         southButton_,        longitudeDegreesEdit_, longitudeMinutesEdit_,
+                                         latitudeDegreesEdit_, latitudeMinutesEdit_, latitudeSecondsEdit_,
+                                         northButton_,        southButton_,
+                                         longitudeDegreesEdit_, longitudeMinutesEdit_, longitudeSecondsEdit_,
                                          eastButton_,         westButton_,         cityEdit_,
                                          stateEdit_,          countryEdit_,        lookupButton_};
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
@@ -338,17 +354,22 @@ BirthFormInput BirthFormFields::input() const
     in.daylightSaving = daylightSavingBox_->isChecked();
     in.latDegrees = Std(latitudeDegreesEdit_->text());
     in.latMinutes = Std(latitudeMinutesEdit_->text());
+    in.latSeconds = Std(latitudeSecondsEdit_->text().trimmed());
     in.south = southButton_->isChecked();
     in.lonDegrees = Std(longitudeDegreesEdit_->text());
     in.lonMinutes = Std(longitudeMinutesEdit_->text());
+    in.lonSeconds = Std(longitudeSecondsEdit_->text().trimmed());
     in.east = eastButton_->isChecked();
     in.city = Std(cityEdit_->text());
     in.state = Std(stateEdit_->text());
     in.country = Std(countryEdit_->text());
     in.exactOffsetSeconds = zoneHistoryLine_->exactOffsetSeconds();
     if (meanTimeBox_->isChecked()) {
-        const double longitude = longitudeDegreesEdit_->text().toInt() + longitudeMinutesEdit_->text().toInt() / 60.0;
-        in.exactOffsetSeconds = timezones::LocalMeanTimeOffsetSeconds(in.east ? longitude : -longitude);
+        // The place's exact longitude, seconds and all, as the chart takes it.
+        BirthData birth;
+        ReadBirthData(in, birth);
+        in.exactOffsetSeconds = timezones::LocalMeanTimeOffsetSeconds(-SignedLongitude(birth));
+        in.localMeanTime = true;
     }
     // The exact offset's entry is no row of the table: the row, not read
     // beside it, is the default one, as the tool keeps it.
@@ -372,9 +393,11 @@ void BirthFormFields::setInput(const BirthFormInput& in, std::string_view zoneId
     daylightSavingBox_->setChecked(in.daylightSaving);
     latitudeDegreesEdit_->setText(FromStd(in.latDegrees));
     latitudeMinutesEdit_->setText(FromStd(in.latMinutes));
+    latitudeSecondsEdit_->setText(FromStd(in.latSeconds));
     (in.south ? southButton_ : northButton_)->setChecked(true);
     longitudeDegreesEdit_->setText(FromStd(in.lonDegrees));
     longitudeMinutesEdit_->setText(FromStd(in.lonMinutes));
+    longitudeSecondsEdit_->setText(FromStd(in.lonSeconds));
     (in.east ? eastButton_ : westButton_)->setChecked(true);
     cityEdit_->setText(FromStd(in.city));
     stateEdit_->setText(FromStd(in.state));
@@ -386,6 +409,8 @@ void BirthFormFields::setInput(const BirthFormInput& in, std::string_view zoneId
     if (!zoneId.empty()) {
         zoneHistoryLine_->restorePlace(FromStd(in.city), zoneId);
     }
+    // A chart saved on the place's own mean time reopens on it.
+    meanTimeBox_->setChecked(in.localMeanTime);
 }
 
 void BirthFormFields::setName(const std::string& name)
@@ -400,8 +425,10 @@ void BirthFormFields::focusField(FormField field)
     case FormField::Name: target = nameEdit_; break;
     case FormField::LonDegrees: target = longitudeDegreesEdit_; break;
     case FormField::LonMinutes: target = longitudeMinutesEdit_; break;
+    case FormField::LonSeconds: target = longitudeSecondsEdit_; break;
     case FormField::LatDegrees: target = latitudeDegreesEdit_; break;
     case FormField::LatMinutes: target = latitudeMinutesEdit_; break;
+    case FormField::LatSeconds: target = latitudeSecondsEdit_; break;
     case FormField::City: target = cityEdit_; break;
     case FormField::State: target = stateEdit_; break;
     case FormField::Country: target = countryEdit_; break;
@@ -456,8 +483,10 @@ void BirthFormFields::fillPlace(const atlas::Place& place)
     cityEdit_->setText(FromView(place.name));
     stateEdit_->setText(FromView(place.state));
     countryEdit_->setText(FromView(place.country));
-    ShowAngle(place.latitude, latitudeDegreesEdit_, latitudeMinutesEdit_, northButton_, southButton_);
-    ShowAngle(place.longitude, longitudeDegreesEdit_, longitudeMinutesEdit_, eastButton_, westButton_);
+    ShowAngle(place.latitude, {latitudeDegreesEdit_, latitudeMinutesEdit_, latitudeSecondsEdit_}, northButton_,
+              southButton_);
+    ShowAngle(place.longitude, {longitudeDegreesEdit_, longitudeMinutesEdit_, longitudeSecondsEdit_}, eastButton_,
+              westButton_);
     zoneHistoryLine_->setPlace(FromView(place.name), place.zoneId);
     followMeanTimeHistory();
 }

@@ -88,10 +88,12 @@ private:
     bool meanTimeFromHistory_ = false;  ///< the mean-time box was ticked by history, not by hand
     QLineEdit* latitudeDegreesEdit_;
     QLineEdit* latitudeMinutesEdit_;
+    QLineEdit* latitudeSecondsEdit_;  ///< optional; may hold decimals
     QRadioButton* northButton_;
     QRadioButton* southButton_;
     QLineEdit* longitudeDegreesEdit_;
     QLineEdit* longitudeMinutesEdit_;
+    QLineEdit* longitudeSecondsEdit_;  ///< optional; may hold decimals
     QRadioButton* eastButton_;
     QRadioButton* westButton_;
     QLineEdit* cityEdit_;

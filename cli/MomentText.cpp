@@ -44,11 +44,15 @@ std::optional<int> Digits(std::string_view text, std::size_t at, std::size_t cou
 
 std::string LocalIsoTime(double jdUt, int utcOffsetSeconds)
 {
-    const int offset = std::abs(utcOffsetSeconds);
+    // ISO 8601 writes an offset as ±hh:mm only. A mean time's seconds
+    // (+04:38:26) are left out of the clock as well, so that the text still
+    // names the very moment: 08:53:43+04:38, not the mean-time clock's
+    // 08:54:09 beside an offset 26 seconds short.
+    const int shown = utcOffsetSeconds / 60 * 60;
+    const int offset = std::abs(shown);
     char zone[16];
-    std::snprintf(zone, sizeof zone, "%c%02d:%02d", utcOffsetSeconds < 0 ? '-' : '+', offset / 3600,
-                  offset % 3600 / 60);
-    return ClockText(UnixSeconds(jdUt) + utcOffsetSeconds) + zone;
+    std::snprintf(zone, sizeof zone, "%c%02d:%02d", shown < 0 ? '-' : '+', offset / 3600, offset % 3600 / 60);
+    return ClockText(UnixSeconds(jdUt) + shown) + zone;
 }
 
 std::string UtcIsoTime(double jdUt) { return ClockText(UnixSeconds(jdUt)) + "Z"; }

@@ -9,6 +9,9 @@ namespace zodiora::cli {
 /// The moment `jdUt` (Julian day, universal time) on the clocks of a place
 /// `utcOffsetSeconds` ahead of universal time, to the nearest second, ISO
 /// 8601 with the offset: "2013-01-18T16:24:20+05:30" ("Z" never; "+00:00").
+/// An offset with seconds (a place's mean time, +04:38:26) is written to
+/// the minute, +04:38, and the clock read at that offset, so that the text
+/// is still the exact moment.
 std::string LocalIsoTime(double jdUt, int utcOffsetSeconds);
 
 /// The same moment in universal time: "2031-05-17T06:30:00Z".

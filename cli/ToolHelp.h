@@ -45,6 +45,7 @@ Examples:
   1583 to 2399:   zodiora-chart --name Mohan --date 1869-10-02 --time 07:12 --place Porbandar --ephemeris precise --vedic
                   (Gregorian dates; the place's zone kept local mean time then: Porbandar's own is used)
   mean time:      zodiora-chart --name Asha --date 1980-06-15 --time 06:30 --zone lmt --lat 21:38N --lon 69:36E
+  to the second:  zodiora-chart --name Asha --date 1980-06-15 --time 06:30 --zone lmt --lat 21:38:24N --lon 69:36:07.5E
   find a place:   zodiora-chart --find-place Calcutta --json
   library:        zodiora-chart --library add --name Asha --date 1980-06-15 --time 06:30 --place "New Delhi" --note "first try"
                   zodiora-chart --library list --json

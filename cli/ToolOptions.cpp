@@ -102,9 +102,11 @@ std::vector<CLI::Option*> AddBirthOptions(CLI::App& app, ToolOptions& options)
                        "(Asia/Kolkata: the offset in force then, from history; where history gives local mean time, "
                        "the birth place's own), auto (the --place's zone) or lmt (local mean time: longitude / 15)"),
         app.add_option("--lat", chart.latitude,
-                       "latitude DD:MM followed by N or S, e.g. 28:37N, or decimal degrees, e.g. 28.6139N or -33.87"),
+                       "latitude DD:MM[:SS] followed by N or S, e.g. 28:37N or 21:38:24N (seconds may have decimals), or "
+                       "decimal degrees, e.g. 28.6139N or -33.87; used exactly as given"),
         app.add_option("--lon", chart.longitude,
-                       "longitude DDD:MM followed by E or W, e.g. 077:13E, or decimal degrees, e.g. 77.209E or -122.27"),
+                       "longitude DDD:MM[:SS] followed by E or W, e.g. 077:13E or 69:36:07.5E, or decimal degrees, e.g. "
+                       "77.209E or -122.27"),
         app.add_flag("--dst", chart.daylightSaving, "daylight saving time was in force"),
         app.add_option("--city", chart.city, "city (shown as given)"),
         app.add_option("--state", chart.state, "state (shown as given)"),

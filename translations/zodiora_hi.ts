@@ -340,6 +340,14 @@
         <source>The birth place&apos;s own mean time, longitude / 15; ticked by itself where the place&apos;s zone kept local mean time then</source>
         <translation>जन्म स्थान का अपना माध्य समय, रेखांश / 15; जहाँ उस समय स्थान का समय क्षेत्र स्थानीय माध्य समय मानता था, वहाँ यह अपने आप चुना जाता है</translation>
     </message>
+    <message>
+        <source>Optional seconds of arc, with decimals if you have them (24 or 07.5)</source>
+        <translation>वैकल्पिक विकला, दशमलव सहित यदि आपके पास हों (24 या 07.5)</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>विकला</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::BirthFormWindow</name>

@@ -54,7 +54,9 @@ Chart ChartSaved(const SavedChart& saved, MatchPartner& partner)
                        .arg(ToQString(vedic::NakshatraName(moon.nakshatra)))
                        .arg(moon.pada)
                        .arg(ToQString(SignNames[static_cast<std::size_t>(moon.sign)]));
-    partner.calculation = ToQString(CalculationLine(result.chart, ClockOf(result.birth, saved.zoneId)));
+    const ClockReading clock =
+        saved.form.localMeanTime ? MeanTimeClockOf(result.birth) : ClockOf(result.birth, saved.zoneId);
+    partner.calculation = ToQString(CalculationLine(result.chart, clock));
     return result.chart;
 }
 

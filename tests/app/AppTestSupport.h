@@ -74,6 +74,8 @@ inline void ExpectSameInput(const BirthFormInput& actual, const BirthFormInput& 
              std::tie(expected.daylightSaving, expected.south, expected.east));
     QCOMPARE(std::tie(actual.latDegrees, actual.latMinutes, actual.lonDegrees, actual.lonMinutes),
              std::tie(expected.latDegrees, expected.latMinutes, expected.lonDegrees, expected.lonMinutes));
+    QCOMPARE(std::tie(actual.latSeconds, actual.lonSeconds, actual.localMeanTime),
+             std::tie(expected.latSeconds, expected.lonSeconds, expected.localMeanTime));
     QCOMPARE(std::tie(actual.city, actual.state, actual.country),
              std::tie(expected.city, expected.state, expected.country));
 }

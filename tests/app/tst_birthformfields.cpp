@@ -49,8 +49,8 @@ bool Checked(const QObject& form, const char* name)
 
 const QStringList ChainNames{"nameEdit",  "monthBox",  "dayBox",  "yearBox", "hourBox", "minuteBox", "secondBox",
                              "daylightSavingBox", "zoneBox", "meanTimeBox", "latitudeDegreesEdit", "latitudeMinutesEdit",
-                             "northButton", "southButton", "longitudeDegreesEdit", "longitudeMinutesEdit",
-                             "eastButton", "westButton", "cityEdit", "stateEdit", "countryEdit", "lookupButton",
+                             "latitudeSecondsEdit", "northButton", "southButton", "longitudeDegreesEdit",
+                             "longitudeMinutesEdit", "longitudeSecondsEdit", "eastButton", "westButton", "cityEdit", "stateEdit", "countryEdit", "lookupButton",
                              "proceedButton"};
 
 }  // namespace
@@ -150,6 +150,52 @@ private slots:
         QCOMPARE(Text(form, "longitudeDegreesEdit"), QStringLiteral("77"));
 
         ExpectSameInput(form.input(), in);
+    }
+
+    // Seconds of arc and the place's own mean time come back as they were
+    // saved; the mean time's offset takes the seconds of the longitude.
+    void secondsAndMeanTimeReadBackAsSaved()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        BirthFormInput in = Delhi1980Form();
+        in.latDegrees = "21";
+        in.latMinutes = "38";
+        in.latSeconds = "24.36";
+        in.lonDegrees = "69";
+        in.lonMinutes = "36";
+        in.lonSeconds = "09.0";
+        in.localMeanTime = true;
+        in.exactOffsetSeconds = 16705;  // 69:36:09 E / 15 = 4h 38m 24.6s
+        in.zoneRow = 29;
+        form.setInput(in);
+        QVERIFY(Checked(form, "meanTimeBox"));
+        QCOMPARE(Text(form, "longitudeSecondsEdit"), QStringLiteral("09.0"));
+        const BirthFormInput back = form.input();
+        ExpectSameInput(back, in);
+        QCOMPARE(back.exactOffsetSeconds, std::optional<int>(16705));
+
+        in.localMeanTime = false;
+        in.exactOffsetSeconds.reset();
+        in.latSeconds.clear();
+        in.lonSeconds.clear();
+        form.setInput(in);
+        QVERIFY(!Checked(form, "meanTimeBox"));
+        ExpectSameInput(form.input(), in);
+    }
+
+    void secondsBoxesTakeDigitsAndAPoint()
+    {
+        RecordingPlatform platform;
+        BirthFormWindow form(platform);
+        ShowActive(form);
+        QLineEdit* box = Edit(form, "latitudeSecondsEdit");
+        QTest::keyClicks(box, QStringLiteral("07.5"));
+        QCOMPARE(box->text(), QStringLiteral("07.5"));
+        QVERIFY(platform.messages.isEmpty());
+        QTest::keyClicks(box, QStringLiteral("x"));
+        ExpectMessage(platform, QStringLiteral("Only Numbers Are Accepted"), Platform::Icon::Error);
+        QCOMPARE(box->text(), QStringLiteral("07.5"));
     }
 
     void nameBoxTakesLettersInCapitals()
@@ -257,11 +303,11 @@ private slots:
         auto* box = Child<QCheckBox>(form, "meanTimeBox");
         QVERIFY(!box->isChecked());
 
-        // Asia/Kolkata kept Howrah's mean time in 1869: Porbandar keeps its own, 69°37′ E = +04:38:28.
+        // Asia/Kolkata kept Howrah's mean time in 1869: Porbandar keeps its own, 69.60929° E = +04:38:26.
         const atlas::Place porbandar{"Porbandar", "Gujarat", "India", "IN", "Asia/Kolkata", 21.64219, 69.60929, 0};
         emit Child<PlaceField>(form, "placeEdit")->placeChosen(porbandar);
         QVERIFY(box->isChecked());
-        QCOMPARE(form.input().exactOffsetSeconds, std::optional<int>(4 * 3600 + 38 * 60 + 28));
+        QCOMPARE(form.input().exactOffsetSeconds, std::optional<int>(4 * 3600 + 38 * 60 + 26));
         QVERIFY(!Child<QComboBox>(form, "zoneBox")->isEnabled());
 
         // Standard time by 1980: history unticks what it ticked.
@@ -274,7 +320,7 @@ private slots:
         box->click();
         Child<QComboBox>(form, "yearBox")->setCurrentText(QStringLiteral("1981"));
         QVERIFY(box->isChecked());
-        QCOMPARE(form.input().exactOffsetSeconds, std::optional<int>(4 * 3600 + 38 * 60 + 28));
+        QCOMPARE(form.input().exactOffsetSeconds, std::optional<int>(4 * 3600 + 38 * 60 + 26));
     }
 
     void tabMovesThroughTheRowsInLayoutOrder()
@@ -300,6 +346,8 @@ private slots:
         QLineEdit* minutes = Edit(form, "latitudeMinutesEdit");
         minutes->setFocus();
         QTest::keyClick(minutes, Qt::Key_Tab);
+        QCOMPARE(form.focusWidget(), Child<QWidget>(form, "latitudeSecondsEdit"));
+        QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
         QCOMPARE(form.focusWidget(), Child<QWidget>(form, "northButton"));
     }
 };

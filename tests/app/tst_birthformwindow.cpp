@@ -188,7 +188,9 @@ private slots:
             {"longitudeDegreesEdit", "180", "179", "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
             {"longitudeMinutesEdit", "60", "59", "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
             {"latitudeDegreesEdit", "90", "89", "Please Enter Value Between 0 And 89 in the Degree of Latitude"},
-            {"latitudeMinutesEdit", "", "0", "Please Enter Value Between 0 And 59 in the  Minute of Latitude"}};
+            {"latitudeMinutesEdit", "", "0", "Please Enter Value Between 0 And 59 in the  Minute of Latitude"},
+            {"latitudeSecondsEdit", "60", "59.5", "Please Enter Seconds From 0 To Below 60 in the Second of Latitude"},
+            {"longitudeSecondsEdit", "7.", "", "Please Enter Seconds From 0 To Below 60 in the Second of Longitude"}};
         SetText(form, "nameEdit", QStringLiteral("  ASHA"));
         for (const auto& [name, refused, accepted, message] : boxes) {
             SetText(form, name, QLatin1String(refused));

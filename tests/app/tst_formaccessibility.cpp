@@ -58,9 +58,10 @@ private slots:
             QVERIFY2(!names.contains(name), qPrintable(name));
             names << name;
         }
-        QCOMPARE(names.size(), 23);  // the 22 controls (the mean-time box among them) and Proceed
+        QCOMPARE(names.size(), 25);  // the 24 controls (the mean-time box and seconds boxes among them) and Proceed
         QVERIFY(names.contains(QStringLiteral("Latitude degrees")));
         QVERIFY(names.contains(QStringLiteral("Longitude minutes")));
+        QVERIFY(names.contains(QStringLiteral("Latitude seconds")));
     }
 
     void bannerLinkIsNoTabStop()

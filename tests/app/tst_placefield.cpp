@@ -88,9 +88,11 @@ private slots:
         QCOMPARE(Text(form, "cityEdit"), QStringLiteral("Berkeley"));
         QCOMPARE(Text(form, "stateEdit"), QStringLiteral("California"));
         QCOMPARE(Text(form, "countryEdit"), QStringLiteral("United States"));
-        // 37.87159 N, 122.27275 W to the nearest minute.
+        // 37.87159 N, 122.27275 W exactly: seconds to three decimals.
         QCOMPARE(Text(form, "latitudeDegreesEdit"), QStringLiteral("37"));
         QCOMPARE(Text(form, "latitudeMinutesEdit"), QStringLiteral("52"));
+        QCOMPARE(Text(form, "latitudeSecondsEdit"), QStringLiteral("17.724"));
+        QCOMPARE(Text(form, "longitudeSecondsEdit"), QStringLiteral("21.900"));
         QVERIFY(Child<QRadioButton>(form, "northButton")->isChecked());
         QCOMPARE(Text(form, "longitudeDegreesEdit"), QStringLiteral("122"));
         QCOMPARE(Text(form, "longitudeMinutesEdit"), QStringLiteral("16"));

@@ -19,6 +19,12 @@ TEST(TransitTool, MomentsReadAsIsoWithZoneOrAsADateAtNoon)
     EXPECT_EQ(UtcIsoTime(*ParseIsoMoment("2031-05-17T12:00+05:30")), "2031-05-17T06:30:00Z");
     EXPECT_EQ(UtcIsoTime(*ParseIsoMoment("2031-05-17T01:15:30-0400")), "2031-05-17T05:15:30Z");
     EXPECT_EQ(LocalIsoTime(*ParseIsoMoment("2031-05-17T06:30:00Z"), 19800), "2031-05-17T12:00:00+05:30");
+    // A mean time's offset to the second: written to the minute, the clock
+    // with it, so that the text reads back as the same moment.
+    const std::string porbandar = LocalIsoTime(*ParseIsoMoment("1869-10-02T04:15:43Z"), 16706);
+    EXPECT_EQ(porbandar, "1869-10-02T08:53:43+04:38");
+    EXPECT_EQ(UtcIsoTime(*ParseIsoMoment(porbandar)), "1869-10-02T04:15:43Z");
+    EXPECT_EQ(LocalIsoTime(*ParseIsoMoment("1869-10-02T04:15:43Z"), -16706), "1869-10-01T23:37:43-04:38");
     for (const char* bad : {"2031-05-17T06:30", "2031-02-30", "2031-05-17T24:00Z", "17/05/2031", "2031-05-17T06:30Zx",
                             "2031-05-17T06:30+5:30", ""}) {
         EXPECT_FALSE(ParseIsoMoment(bad)) << bad;
