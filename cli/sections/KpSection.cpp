@@ -71,7 +71,7 @@ void AppendText(std::string& out, const SectionContext& context, const TextWords
         positionWidth = std::max(positionWidth, words.width(position) + 2);
     }
     for (int l = 0; l < vedic::DashaLordCount; ++l) {
-        lordWidth = std::max(lordWidth, words.width(words.body(DashaLordName(static_cast<vedic::DashaLord>(l)))) + 1);
+        lordWidth = std::max(lordWidth, words.width(words.body(DashaLordName(static_cast<vedic::DashaLord>(l)))) + 2);
     }
     for (const Body body : AllPoints) {
         const double longitude = context.result.chart.longitude(body);
