@@ -157,3 +157,41 @@ TEST(LanguageTool, HindiPhrasesFillTheSameValues)
     EXPECT_EQ(zodiora::FillPattern("{1} before {0}", {"a", "b"}), "b before a");
     EXPECT_EQ(zodiora::FillPattern("{} to {}", {"a", "b"}), "a to b");
 }
+
+namespace {
+
+// The lines of `text` from the one after `heading` up to the next blank line.
+std::vector<std::string> TableAfter(const std::string& text, const std::string& heading)
+{
+    std::vector<std::string> lines;
+    std::size_t at = text.find("\n" + heading);
+    if (at == std::string::npos) return lines;
+    at = text.find('\n', at + 1) + 1;
+    while (at < text.size() && text[at] != '\n') {
+        const std::size_t end = text.find('\n', at);
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+// Right-aligned tables end every row in the same terminal column, heads too,
+// however wide their Devanagari words are.
+TEST(LanguageTool, HindiTablesLineUpAsATerminalShowsThem)
+{
+    const Result hindi = RunTool(With(Delhi1980, {"--lang", "hi", "--with", "ashtakavarga,shadbala"}));
+    ASSERT_EQ(hindi.status, 0) << hindi.err;
+    for (const std::string heading : {"अष्टकवर्ग (", "षड्बल, "}) {
+        const std::vector<std::string> rows = TableAfter(hindi.out, heading);
+        ASSERT_GE(rows.size(), 8u) << heading << hindi.out;
+        for (const std::string& row : rows) {
+            EXPECT_EQ(TextColumns(row), TextColumns(rows.front())) << row << "\n" << rows.front();
+        }
+    }
+    // Sanskrit names reach the sections too.
+    const Result sanskrit = RunTool(With(Delhi1980, {"--sanskrit", "instead", "--with", "kp,dignity,shadbala"}));
+    EXPECT_NE(sanskrit.out.find("  Surya "), std::string::npos) << sanskrit.out;
+    EXPECT_EQ(sanskrit.out.find("Jupiter"), std::string::npos) << sanskrit.out;
+}
