@@ -3,6 +3,7 @@
 #include <unicode/unorm2.h>
 #include <unicode/ustring.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace zodiora {
@@ -108,6 +109,12 @@ std::string FoldedText(std::string_view text)
 bool ContainsFolded(std::string_view text, std::string_view search)
 {
     if (search.empty()) return true;
+    if (IsAscii(text) && IsAscii(search)) {
+        // Most rows and searches: ASCII folding is its lower case, compared in place.
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        const auto same = [&](char a, char b) { return lower(a) == lower(b); };
+        return std::search(text.begin(), text.end(), search.begin(), search.end(), same) != text.end();
+    }
     return FoldedText(text).find(FoldedText(search)) != std::string::npos;
 }
 

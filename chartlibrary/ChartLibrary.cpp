@@ -1,5 +1,7 @@
 #include "chartlibrary/ChartLibrary.h"
 
+#include "birthdata/UnicodeText.h"
+
 #include <sqlite3.h>
 
 #include <array>
@@ -394,7 +396,7 @@ LibraryResult<std::optional<SavedChart>> ChartLibrary::findByName(std::string_vi
     }
     int code = SQLITE_OK;
     auto chart = selectChart("WHERE name = ?1 ORDER BY modified_ms DESC, id DESC LIMIT 1",
-                             [name](SqliteStatement& s) { s.bind(1, name); }, code);
+                             [name](SqliteStatement& s) { s.bind(1, ComposedText(name)); }, code);
     if (code != SQLITE_OK) {
         return failure<std::optional<SavedChart>>("Could not look up the chart");
     }
@@ -410,7 +412,7 @@ LibraryResult<ChartLibrary::Done> ChartLibrary::rename(std::int64_t id, std::str
     if (db_.prepare("UPDATE charts SET name = ?1, modified_ms = ?2 WHERE id = ?3", statement) != SQLITE_OK) {
         return failure<Done>("Could not rename the chart");
     }
-    statement.bind(1, name);
+    statement.bind(1, ComposedText(name));
     statement.bind(2, clock_());
     statement.bind(3, id);
     if (statement.step() != SQLITE_DONE) {

@@ -84,7 +84,7 @@ void BindChartFields(SqliteStatement& statement, const SavedChart& chart)
 {
     const BirthFormInput& form = chart.form;
     int i = 0;
-    statement.bind(++i, form.name);
+    statement.bind(++i, ComposedText(form.name));  // one stored form however the accents were typed
     statement.bind(++i, form.monthIndex);
     statement.bind(++i, form.day);
     statement.bind(++i, form.year);

@@ -192,13 +192,15 @@ std::string Shown(vocabulary::NameStyle style, Kind kind, std::string_view engli
 
 }  // namespace
 
+PhraseTable TextPhrases(Language language)
+{
+    if (language == Language::Hindi) return HindiLabels;
+    return {};
+}
+
 std::string_view TextWords::label(std::string_view english) const
 {
-    if (style.language != Language::Hindi) return english;
-    for (const auto& [from, to] : HindiLabels) {
-        if (from == english) return to;
-    }
-    return english;
+    return Phrasebook{style.language, TextPhrases(style.language)}(english);
 }
 
 std::string TextWords::body(std::string_view english) const

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "birthdata/BirthData.h"
+#include "presentation/Phrases.h"
 #include "vocabulary/Vocabulary.h"
 
 namespace zodiora::cli {
@@ -66,6 +67,10 @@ struct TextWords {
     /// Columns `text` takes as pad() counts them.
     std::size_t width(std::string_view text) const;
 };
+
+/// The text output's headings, labels and sentence patterns in `language`,
+/// by their English text; empty for English.
+PhraseTable TextPhrases(vocabulary::Language language);
 
 /// Columns `text` (UTF-8) takes on a terminal, as wcwidth counts them: one a
 /// character, none for Devanagari's non-spacing signs (virama, the u and e

@@ -179,8 +179,8 @@ void AddToolOptions(CLI::App& app, ToolOptions& options)
                                    "to --dasha-levels deep (JSON \"dashaAt\")")
                         ->type_name("YYYY-MM-DD");
     app.add_option("--lang", options.language,
-                   "text: en (default) or hi (Hindi: labels and the names of signs, planets, nakshatras); "
-                   "JSON and CSV stay English")
+                   "text: en (default) or hi (Hindi: labels, names, the calculation line, every --with section, "
+                   "the dasha levels, --transit and --match); JSON and CSV stay English")
         ->check(CLI::IsMember({"en", "hi"}));
     app.add_option("--sanskrit", options.sanskrit,
                    "text in English: Sanskrit names of signs and planets beside (Aries (Mesha)) or instead of "

@@ -54,7 +54,9 @@ void AppendText(std::string& out, const SectionContext& context, const TextWords
         "Dignity (BPHS ch. 3), combustion (Surya Siddhanta) and aspects (houses from the planet)"));
     out.push_back('\n');
     std::size_t nameWidth = 9;
-    for (const Graha graha : AllGrahas) nameWidth = std::max(nameWidth, words.width(words.body(GrahaName(graha))) + 1);
+    if (!words.plainEnglish()) {
+        for (const Graha graha : AllGrahas) nameWidth = std::max(nameWidth, words.width(words.body(GrahaName(graha))) + 1);
+    }
     for (const Graha graha : AllGrahas) {
         const strength::PlanetDignity& planet = dignities.of(graha);
         out.append("  ");

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 namespace zodiora::cli {
 
@@ -61,17 +62,17 @@ void AppendJson(JsonWriter& json, const SectionContext& context)
 void AppendText(std::string& out, const SectionContext& context, const TextWords& words)
 {
     out.append("\n").append(words.label("KP lords (position, star lord, sub lord, sub-sub lord)")).append("\n");
-    // Sanskrit names beside English ones widen the columns to the widest.
+    // Other words than the plain English ones widen the columns to the widest.
     std::size_t nameWidth = 10;
     std::size_t lordWidth = 9;
     std::size_t positionWidth = 11;
-    for (const Body body : AllPoints) {
+    for (const Body body : words.plainEnglish() ? std::span<const Body>{} : std::span<const Body>{AllPoints}) {
         nameWidth = std::max(nameWidth, words.width(words.body(NameOf(body))) + 1);
         const std::string position = words.position(ShortPositionText(context.result.chart.longitude(body)));
         positionWidth = std::max(positionWidth, words.width(position) + 2);
     }
-    for (int l = 0; l < vedic::DashaLordCount; ++l) {
-        lordWidth = std::max(lordWidth, words.width(words.body(DashaLordName(static_cast<vedic::DashaLord>(l)))) + 1);
+    for (int l = 0; l < (words.plainEnglish() ? 0 : vedic::DashaLordCount); ++l) {
+        lordWidth = std::max(lordWidth, words.width(words.body(DashaLordName(static_cast<vedic::DashaLord>(l)))) + 2);
     }
     for (const Body body : AllPoints) {
         const double longitude = context.result.chart.longitude(body);

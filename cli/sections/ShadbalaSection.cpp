@@ -116,7 +116,9 @@ void AppendText(std::string& out, const SectionContext& context, const TextWords
         return;
     }
     std::size_t nameWidth = 9;
-    for (const Graha graha : AllGrahas) nameWidth = std::max(nameWidth, words.width(words.body(GrahaName(graha))) + 1);
+    if (!words.plainEnglish()) {
+        for (const Graha graha : AllGrahas) nameWidth = std::max(nameWidth, words.width(words.body(GrahaName(graha))) + 1);
+    }
     // The English heads as they always were; others right-aligned in cells one wider.
     const bool asAlways = words.style.language == vocabulary::Language::English && nameWidth == 9;
     std::size_t cell = asAlways ? 7 : 8;

@@ -110,6 +110,20 @@ TEST_F(ChartLibraryTest, SearchMatchesNameDateOrPlaceIgnoringCase)
     EXPECT_EQ(library.list("").value().size(), 3u);
 }
 
+TEST_F(ChartLibraryTest, NamesAreStoredComposedAndFoundEitherWay)
+{
+    ChartLibrary library = makeLibrary();
+    ASSERT_TRUE(library.open(path_));
+    const std::string decomposed = "JOSE\xcc\x81";  // E + combining acute
+    const std::int64_t id = library.save(NamedChart(decomposed, "Sevilla", "España", 1970)).value();
+    EXPECT_EQ(Names(library.list().value()), (std::vector<std::string>{"JOSÉ"}));
+    EXPECT_EQ(library.get(id)->form.name, "JOSÉ");
+    ASSERT_TRUE(library.findByName("JOSÉ").value());
+    ASSERT_TRUE(library.findByName(decomposed).value());
+    ASSERT_TRUE(library.rename(id, "ZOE\xcc\x88"));
+    EXPECT_EQ(library.get(id)->form.name, "ZOË");
+}
+
 TEST_F(ChartLibraryTest, SearchFoldsCaseInEveryScript)
 {
     ChartLibrary library = makeLibrary();

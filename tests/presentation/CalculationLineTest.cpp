@@ -2,6 +2,8 @@
 // and the clock, from a tz zone or a zone row with daylight saving.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "SampleBirths.h"
 #include "engine/Engine.h"
 #include "presentation/CalculationLine.h"
@@ -60,4 +62,29 @@ TEST(CalculationLine, AnExactOffsetWithoutItsZoneNamesNoZone)
     EXPECT_EQ(clock.offsetSeconds, 19270);
     const std::string line = CalculationLine(ComputeChart(birth), clock);
     EXPECT_EQ(line.substr(line.find("clock:")), "clock: +05:21:10");
+}
+
+TEST(CalculationLine, InHindiEverySettingFromItsTableAndTheZoneAsItIs)
+{
+    Chart chart;
+    chart.settings = CalculationSettings{Ephemeris::Precise, AyanamsaKind::Lahiri, NodeKind::Mean, DashaYear::Julian};
+    chart.ayanamsaDegrees = 23.81425;
+    const ClockReading clock{"Asia/Kolkata", "IST", 19800, false};
+    EXPECT_EQ(CalculationLine(chart, clock, vocabulary::Language::Hindi),
+              "सटीक ग्रह सारणी (स्विस एफ़ेमेरिस) \u00B7 लाहिड़ी अयनांश 23\u00B048\u203251\u2033 \u00B7 मध्यम राहु "
+              "\u00B7 दशा वर्ष 365.25 दिन \u00B7 घड़ी: Asia/Kolkata IST +05:30");
+    EXPECT_EQ(CalculationLine(chart, clock, vocabulary::Language::English), CalculationLine(chart, clock));
+    // Every choice of every setting has its Hindi words: no English word is left.
+    for (const auto ephemeris : {Ephemeris::Classic, Ephemeris::Precise}) {
+        for (const auto& ayanamsa : AyanamsaChoices) {
+            for (const auto node : {NodeKind::Mean, NodeKind::True}) {
+                chart.settings = CalculationSettings{ephemeris, ayanamsa.value, node, DashaYear::Savana};
+                BirthData birth;
+                ClockReading meanTime = MeanTimeClockOf(birth);
+                meanTime.daylightSaving = true;
+                const std::string line = CalculationLine(chart, meanTime, vocabulary::Language::Hindi);
+                for (const char c : line) EXPECT_FALSE(std::isalpha(static_cast<unsigned char>(c))) << line;
+            }
+        }
+    }
 }
