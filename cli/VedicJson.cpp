@@ -177,27 +177,37 @@ void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int u
 }
 
 // [{"body":"Sun","name":"Punarvasu","pada":3,"lord":"Jupiter"},…]
-void AppendNakshatras(std::string& out, const Chart& chart)
+void AppendNakshatras(JsonWriter& json, const Chart& chart)
 {
+    json.beginPieces();
+    const auto& openings = BodyListOpenings();
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
         const vedic::NakshatraPosition at = vedic::NakshatraOf(chart.longitude(AllPoints[k]));
-        out.append(BodyListOpenings()[k]);
-        out.append(R"(,"name":")").append(vedic::NakshatraName(at.index));
-        out.append(R"(","pada":)");
-        AppendInteger(out, at.pada);
-        out.append(R"(,"lord":")").append(vedic::DashaLordName(at.lord)).append("\"}");
+        json.piece(openings[k]);
+        json.piece(R"(,"name":")");
+        json.piece(vedic::NakshatraName(at.index));
+        json.piece(R"(","pada":)");
+        json.pieceInteger(at.pada);
+        json.piece(R"(,"lord":")");
+        json.piece(vedic::DashaLordName(at.lord));
+        json.piece("\"}");
     }
-    out.push_back(']');
+    json.piece("]");
 }
 
 // {"Sun":"Capricorn",…}
-void AppendNavamsas(std::string& out, const Chart& chart)
+void AppendNavamsas(JsonWriter& json, const Chart& chart)
 {
+    json.beginPieces();
+    const auto& keys = BodyMemberKeys();
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
         const int sign = vedic::NavamsaSign(chart.longitude(AllPoints[k]));
-        out.append(BodyMemberKeys()[k]).append("\"").append(SignNames[static_cast<std::size_t>(sign)]).append("\"");
+        json.piece(keys[k]);
+        json.piece("\"");
+        json.piece(SignNames[static_cast<std::size_t>(sign)]);
+        json.piece("\"");
     }
-    out.push_back('}');
+    json.piece("}");
 }
 
 }  // namespace
@@ -205,9 +215,9 @@ void AppendNavamsas(std::string& out, const Chart& chart)
 void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSeconds, int dashaLevels)
 {
     json.key("nakshatras");
-    AppendNakshatras(json.rawValue(), chart);
+    AppendNakshatras(json, chart);
     json.key("navamsa");
-    AppendNavamsas(json.rawValue(), chart);
+    AppendNavamsas(json, chart);
     const vedic::VimshottariDasha dasha = vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment),
                                                                  DaysPerYear(chart.settings.dashaYear));
     json.key("dasha");
