@@ -53,19 +53,18 @@ Piece PieceOf(std::string_view first, std::string_view second = {})
     return piece;
 }
 
-// {"lord":"Venus","start":"  for each lord.
-const std::array<Piece, vedic::DashaLordCount>& LordOpenings()
-{
-    static const auto openings = [] {
-        std::array<Piece, vedic::DashaLordCount> pieces;
-        for (int k = 0; k < vedic::DashaLordCount; ++k) {
-            const std::string_view name = vedic::DashaLordName(static_cast<vedic::DashaLord>(k));
-            pieces[static_cast<std::size_t>(k)] = PieceOf(R"({"lord":")" + std::string(name), R"(","start":")");
-        }
-        return pieces;
-    }();
-    return openings;
-}
+// {"lord":"Venus","start":"  for each lord. Made once at start-up rather
+// than on first use, so the many spans of a table check no guard.
+const std::array<Piece, vedic::DashaLordCount> LordOpenings = [] {
+    std::array<Piece, vedic::DashaLordCount> pieces;
+    for (int k = 0; k < vedic::DashaLordCount; ++k) {
+        const std::string_view name = vedic::DashaLordName(static_cast<vedic::DashaLord>(k));
+        pieces[static_cast<std::size_t>(k)] = PieceOf(R"({"lord":")" + std::string(name), R"(","start":")");
+    }
+    return pieces;
+}();
+
+const Piece EndKey = PieceOf(R"(","end":")");
 
 // "00" to "99" as two-byte words, the first digit in the low byte, so a
 // date's words can be put together in registers (see DateTextOf).
@@ -121,10 +120,9 @@ char* Put(char* at, const DateText& date)
 // {"lord":"…","start":"…","end":"…"  without the closing brace.
 char* PutSpan(char* at, vedic::DashaLord lord, const DateText& start, const DateText& end)
 {
-    static const Piece endKey = PieceOf(R"(","end":")");
-    at = Put(at, LordOpenings()[static_cast<std::size_t>(lord)]);
+    at = Put(at, LordOpenings[static_cast<std::size_t>(lord)]);
     at = Put(at, start);
-    at = Put(at, endKey);
+    at = Put(at, EndKey);
     at = Put(at, end);
     *at++ = '"';
     return at;
