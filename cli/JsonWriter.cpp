@@ -71,6 +71,8 @@ struct StringSink {
     void put(const char* bytes, std::size_t count) { out.append(bytes, count); }
     void put(std::string_view bytes) { out.append(bytes); }
     void put(char c) { out.push_back(c); }
+    /// Copies the plain bytes from `i` on; returns where they end.
+    std::size_t copyPlainRun(std::string_view text, std::size_t i);
 };
 
 struct BufferSink {
@@ -82,6 +84,14 @@ struct BufferSink {
     }
     void put(std::string_view bytes) { put(bytes.data(), bytes.size()); }
     void put(char c) { *at++ = c; }
+    /// Byte by byte: the texts written here are short, and their runs
+    /// shorter still (a degree sign, a quote, a line break every few
+    /// bytes), too short to gain from testing words and copying blocks.
+    std::size_t copyPlainRun(std::string_view text, std::size_t i)
+    {
+        while (i < text.size() && PlainBytes[static_cast<unsigned char>(text[i])]) *at++ = text[i++];
+        return i;
+    }
 };
 
 // Longest text, key or number written through a buffer on the stack and
@@ -139,14 +149,19 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t i)
 
 // Copies runs of plain bytes whole; hands other ASCII bytes to `ascii`
 // (escaping or not), passes valid UTF-8 sequences and replaces invalid ones.
+std::size_t StringSink::copyPlainRun(std::string_view text, std::size_t i)
+{
+    const std::size_t run = PlainRunEnd(text, i);
+    out.append(text.data() + i, run - i);
+    return run;
+}
+
 template <typename Sink, typename AsciiFunction>
 void WalkUtf8(Sink& out, std::string_view text, AsciiFunction ascii)
 {
     std::size_t i = 0;
     while (i < text.size()) {
-        std::size_t run = PlainRunEnd(text, i);
-        out.put(text.data() + i, run - i);
-        i = run;
+        i = out.copyPlainRun(text, i);
         if (i == text.size()) break;
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte < 0x80) {
