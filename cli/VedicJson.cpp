@@ -216,8 +216,10 @@ void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSecon
     AppendNakshatras(json, chart);
     json.key("navamsa");
     AppendNavamsas(json, chart);
-    const vedic::VimshottariDasha dasha = vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment),
-                                                                 DaysPerYear(chart.settings.dashaYear));
+    // Kept from chart to chart, so its lists need no new memory.
+    thread_local vedic::VimshottariDasha dasha;
+    vedic::FillVimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment),
+                           DaysPerYear(chart.settings.dashaYear), dasha);
     json.key("dasha");
     json.beginObject();
     json.key("balance");
