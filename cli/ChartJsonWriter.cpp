@@ -86,24 +86,23 @@ template <typename Value>
 void ByBody(JsonWriter& json, std::string_view key, std::size_t count, Value value)
 {
     json.key(key);
-    std::string& out = json.rawValue();
+    json.beginPieces();
+    const auto& keys = BodyMemberKeys();
     for (std::size_t k = 0; k < count; ++k) {
-        out.append(BodyMemberKeys()[k]);
-        value(out, AllPoints[k]);
+        json.piece(keys[k]);
+        value(AllPoints[k]);
     }
-    out.push_back('}');
+    json.piece("}");
 }
 
 void NumberKeys(JsonWriter& json, const ChartResult& result)
 {
     ByBody(json, "longitudes", AllPoints.size(),
-           [&](std::string& out, Body body) { AppendShortestNumber(out, result.chart.longitude(body)); });
-    ByBody(json, "signs", AllPoints.size(),
-           [&](std::string& out, Body body) { AppendInteger(out, SignNumber(result, body)); });
+           [&](Body body) { json.pieceNumber(result.chart.longitude(body)); });
+    ByBody(json, "signs", AllPoints.size(), [&](Body body) { json.pieceInteger(SignNumber(result, body)); });
     ByBody(json, "retrograde", WheelBodyCount,
-           [&](std::string& out, Body body) { out.append(result.retrograde[body] ? "true" : "false"); });
-    ByBody(json, "house", AllPoints.size(),
-           [&](std::string& out, Body body) { AppendInteger(out, HouseNumber(result, body)); });
+           [&](Body body) { json.piece(result.retrograde[body] ? "true" : "false"); });
+    ByBody(json, "house", AllPoints.size(), [&](Body body) { json.pieceInteger(HouseNumber(result, body)); });
     Member(json, "utc", IsoUtcText(result.chart.moment.utc));
 }
 

@@ -71,6 +71,8 @@ struct StringSink {
     void put(const char* bytes, std::size_t count) { out.append(bytes, count); }
     void put(std::string_view bytes) { out.append(bytes); }
     void put(char c) { out.push_back(c); }
+    /// Copies the plain bytes from `i` on; returns where they end.
+    std::size_t copyPlainRun(std::string_view text, std::size_t i);
 };
 
 struct BufferSink {
@@ -82,6 +84,14 @@ struct BufferSink {
     }
     void put(std::string_view bytes) { put(bytes.data(), bytes.size()); }
     void put(char c) { *at++ = c; }
+    /// Byte by byte: the texts written here are short, and their runs
+    /// shorter still (a degree sign, a quote, a line break every few
+    /// bytes), too short to gain from testing words and copying blocks.
+    std::size_t copyPlainRun(std::string_view text, std::size_t i)
+    {
+        while (i < text.size() && PlainBytes[static_cast<unsigned char>(text[i])]) *at++ = text[i++];
+        return i;
+    }
 };
 
 // Longest text, key or number written through a buffer on the stack and
@@ -139,14 +149,19 @@ std::size_t PlainRunEnd(std::string_view text, std::size_t i)
 
 // Copies runs of plain bytes whole; hands other ASCII bytes to `ascii`
 // (escaping or not), passes valid UTF-8 sequences and replaces invalid ones.
+std::size_t StringSink::copyPlainRun(std::string_view text, std::size_t i)
+{
+    const std::size_t run = PlainRunEnd(text, i);
+    out.append(text.data() + i, run - i);
+    return run;
+}
+
 template <typename Sink, typename AsciiFunction>
 void WalkUtf8(Sink& out, std::string_view text, AsciiFunction ascii)
 {
     std::size_t i = 0;
     while (i < text.size()) {
-        std::size_t run = PlainRunEnd(text, i);
-        out.put(text.data() + i, run - i);
-        i = run;
+        i = out.copyPlainRun(text, i);
         if (i == text.size()) break;
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte < 0x80) {
@@ -180,15 +195,73 @@ void AppendValidUtf8(std::string& out, std::string_view text)
     WalkUtf8(sink, text, [](StringSink& o, char c) { o.put(c); });
 }
 
-void AppendShortestNumber(std::string& out, double value)
+namespace {
+
+// A double as dump() prints it into `at`, which has NumberRoom bytes.
+constexpr std::size_t NumberRoom = 64;
+
+char* PutShortestNumber(char* at, double value)
 {
     if (!std::isfinite(value)) {
-        out.append("null");
+        std::memcpy(at, "null", 4);
+        return at + 4;
+    }
+    return nlohmann::detail::to_chars(at, at + NumberRoom, value);
+}
+
+constexpr std::size_t IntegerRoom = 24;
+
+char* PutInteger(char* at, long long value)
+{
+    // Signs, houses, padas and glyphs: most integers are one or two digits.
+    if (value >= 0 && value < 100) {
+        if (value >= 10) *at++ = static_cast<char>('0' + value / 10);
+        *at++ = static_cast<char>('0' + value % 10);
+        return at;
+    }
+    return std::to_chars(at, at + IntegerRoom, value).ptr;
+}
+
+}  // namespace
+
+void AppendShortestNumber(std::string& out, double value)
+{
+    char buffer[NumberRoom];
+    out.append(buffer, PutShortestNumber(buffer, value));
+}
+
+void AppendInteger(std::string& out, long long value)
+{
+    char buffer[IntegerRoom];
+    out.append(buffer, PutInteger(buffer, value));
+}
+
+JsonWriter::~JsonWriter() { flush(); }
+
+void JsonWriter::flush()
+{
+    out_.append(held_.data(), heldSize_);
+    heldSize_ = 0;
+}
+
+char* JsonWriter::room(std::size_t bytes)
+{
+    if (held_.size() - heldSize_ < bytes) flush();
+    return held_.data() + heldSize_;
+}
+
+void JsonWriter::hold(char* end) { heldSize_ = static_cast<std::size_t>(end - held_.data()); }
+
+void JsonWriter::holdLong(std::string_view bytes)
+{
+    if (bytes.size() > held_.size()) {
+        flush();
+        out_.append(bytes);
         return;
     }
-    char buffer[64];
-    char* end = nlohmann::detail::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, end);
+    char* at = room(bytes.size());
+    std::memcpy(at, bytes.data(), bytes.size());
+    hold(at + bytes.size());
 }
 
 bool JsonWriter::takeComma()
@@ -206,47 +279,43 @@ bool JsonWriter::takeComma()
 
 void JsonWriter::separate()
 {
-    if (takeComma()) out_.push_back(',');
+    if (takeComma()) hold(',');
 }
 
 void JsonWriter::open(char bracket)
 {
     separate();
-    out_.push_back(bracket);
+    hold(bracket);
     ++depth_;
     hasMembers_ &= ~(std::uint64_t{1} << (depth_ - 1));
 }
 
+void JsonWriter::close(char bracket)
+{
+    --depth_;
+    hold(bracket);
+    if (depth_ == 0) flush();
+}
+
 void JsonWriter::beginObject() { open('{'); }
 void JsonWriter::beginArray() { open('['); }
-
-void JsonWriter::endObject()
-{
-    --depth_;
-    out_.push_back('}');
-}
-
-void JsonWriter::endArray()
-{
-    --depth_;
-    out_.push_back(']');
-}
+void JsonWriter::endObject() { close('}'); }
+void JsonWriter::endArray() { close(']'); }
 
 void JsonWriter::key(std::string_view name)
 {
     if (name.size() > ShortText) {
         separate();
-        out_.push_back('"');
-        out_.append(name);
-        out_.append("\":");
+        hold('"');
+        hold(name);
+        hold("\":");
     } else {
-        char buffer[ShortRoom];
-        BufferSink sink{buffer};
+        BufferSink sink{room(ShortRoom)};
         if (takeComma()) sink.put(',');
         sink.put('"');
         sink.put(name);
         sink.put("\":");
-        out_.append(buffer, sink.at);
+        hold(sink.at);
     }
     afterKey_ = true;
 }
@@ -255,79 +324,63 @@ void JsonWriter::text(std::string_view value)
 {
     if (value.size() > ShortText) {
         separate();
-        out_.push_back('"');
+        hold('"');
+        flush();
         AppendJsonEscaped(out_, value);
-        out_.push_back('"');
+        hold('"');
         return;
     }
-    char buffer[ShortRoom];
-    BufferSink sink{buffer};
+    BufferSink sink{room(ShortRoom)};
     if (takeComma()) sink.put(',');
     sink.put('"');
     WalkUtf8(sink, value, AppendEscapedAscii<BufferSink>);
     sink.put('"');
-    out_.append(buffer, sink.at);
+    hold(sink.at);
 }
 
 void JsonWriter::plainText(std::string_view value)
 {
-    if (value.size() > ShortText) {
-        separate();
-        out_.push_back('"');
-        out_.append(value);
-        out_.push_back('"');
-        return;
-    }
-    char buffer[ShortRoom];
-    BufferSink sink{buffer};
-    if (takeComma()) sink.put(',');
-    sink.put('"');
-    sink.put(value);
-    sink.put('"');
-    out_.append(buffer, sink.at);
+    separate();
+    hold('"');
+    hold(value);
+    hold('"');
 }
 
 std::string& JsonWriter::rawValue()
 {
     separate();
+    flush();
     return out_;
 }
+
+void JsonWriter::beginPieces() { separate(); }
+
+void JsonWriter::pieceNumber(double value) { hold(PutShortestNumber(room(NumberRoom), value)); }
+
+void JsonWriter::pieceInteger(long long value) { hold(PutInteger(room(IntegerRoom), value)); }
 
 void JsonWriter::number(double value)
 {
     separate();
-    AppendShortestNumber(out_, value);
-}
-
-void AppendInteger(std::string& out, long long value)
-{
-    // Signs, houses, padas and glyphs: most integers are one or two digits.
-    if (value >= 0 && value < 100) {
-        if (value >= 10) out.push_back(static_cast<char>('0' + value / 10));
-        out.push_back(static_cast<char>('0' + value % 10));
-        return;
-    }
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
+    pieceNumber(value);
 }
 
 void JsonWriter::integer(long long value)
 {
     separate();
-    AppendInteger(out_, value);
+    pieceInteger(value);
 }
 
 void JsonWriter::boolean(bool value)
 {
     separate();
-    out_.append(value ? "true" : "false");
+    hold(value ? std::string_view("true") : std::string_view("false"));
 }
 
 void JsonWriter::null()
 {
     separate();
-    out_.append("null");
+    hold(std::string_view("null"));
 }
 
 }  // namespace zodiora::cli

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -13,8 +15,12 @@ namespace zodiora::cli {
 class JsonWriter {
 public:
     explicit JsonWriter(std::string& out) : out_(out) {}
+    ~JsonWriter();
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
 
     void beginObject();
+    /// Closing the outermost object or array hands everything to `out`.
     void endObject();
     void beginArray();
     void endArray();
@@ -30,20 +36,49 @@ public:
     /// Starts a value the caller appends to the returned string itself, as
     /// complete JSON; for long runs of fixed pieces such as a dasha table.
     std::string& rawValue();
+    /// Starts a value the caller writes itself with the piece calls below,
+    /// as complete JSON: no separators are added between pieces.
+    void beginPieces();
+    void piece(std::string_view json) { hold(json); }
+    void pieceNumber(double value);
+    void pieceInteger(long long value);
     void number(double value);
     void integer(long long value);
     void boolean(bool value);
     void null();
+    /// Hands what is held to `out`; done when the outermost value closes,
+    /// by rawValue() and on destruction.
+    void flush();
 
 private:
     bool takeComma();  ///< moves past the separator; true when it is a comma
     void separate();
     void open(char bracket);
+    void close(char bracket);
+    // Small writes are held here and handed to `out` in blocks: a chart
+    // line is some hundreds of pieces of a few bytes, and one string append
+    // each cost more than the bytes themselves.
+    char* room(std::size_t bytes);  ///< where `bytes` more can be written
+    void hold(char* end);           ///< keeps what was written up to `end`
+    void hold(std::string_view bytes)
+    {
+        // Inline: most pieces are literals, copied here with a few moves.
+        if (bytes.size() <= held_.size() - heldSize_) {
+            std::memcpy(held_.data() + heldSize_, bytes.data(), bytes.size());
+            heldSize_ += bytes.size();
+        } else {
+            holdLong(bytes);
+        }
+    }
+    void holdLong(std::string_view bytes);
+    void hold(char c) { hold(std::string_view(&c, 1)); }
 
     std::string& out_;
     std::uint64_t hasMembers_ = 0;  ///< one bit per open level: something was written in it
     int depth_ = 0;
     bool afterKey_ = false;
+    std::size_t heldSize_ = 0;
+    std::array<char, 2048> held_;
 };
 
 /// `text` as the inside of a JSON string: quotes, backslashes and control

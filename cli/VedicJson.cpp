@@ -53,19 +53,18 @@ Piece PieceOf(std::string_view first, std::string_view second = {})
     return piece;
 }
 
-// {"lord":"Venus","start":"  for each lord.
-const std::array<Piece, vedic::DashaLordCount>& LordOpenings()
-{
-    static const auto openings = [] {
-        std::array<Piece, vedic::DashaLordCount> pieces;
-        for (int k = 0; k < vedic::DashaLordCount; ++k) {
-            const std::string_view name = vedic::DashaLordName(static_cast<vedic::DashaLord>(k));
-            pieces[static_cast<std::size_t>(k)] = PieceOf(R"({"lord":")" + std::string(name), R"(","start":")");
-        }
-        return pieces;
-    }();
-    return openings;
-}
+// {"lord":"Venus","start":"  for each lord. Made once at start-up rather
+// than on first use, so the many spans of a table check no guard.
+const std::array<Piece, vedic::DashaLordCount> LordOpenings = [] {
+    std::array<Piece, vedic::DashaLordCount> pieces;
+    for (int k = 0; k < vedic::DashaLordCount; ++k) {
+        const std::string_view name = vedic::DashaLordName(static_cast<vedic::DashaLord>(k));
+        pieces[static_cast<std::size_t>(k)] = PieceOf(R"({"lord":")" + std::string(name), R"(","start":")");
+    }
+    return pieces;
+}();
+
+const Piece EndKey = PieceOf(R"(","end":")");
 
 // "00" to "99" as two-byte words, the first digit in the low byte, so a
 // date's words can be put together in registers (see DateTextOf).
@@ -121,10 +120,9 @@ char* Put(char* at, const DateText& date)
 // {"lord":"…","start":"…","end":"…"  without the closing brace.
 char* PutSpan(char* at, vedic::DashaLord lord, const DateText& start, const DateText& end)
 {
-    static const Piece endKey = PieceOf(R"(","end":")");
-    at = Put(at, LordOpenings()[static_cast<std::size_t>(lord)]);
+    at = Put(at, LordOpenings[static_cast<std::size_t>(lord)]);
     at = Put(at, start);
-    at = Put(at, endKey);
+    at = Put(at, EndKey);
     at = Put(at, end);
     *at++ = '"';
     return at;
@@ -177,27 +175,37 @@ void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int u
 }
 
 // [{"body":"Sun","name":"Punarvasu","pada":3,"lord":"Jupiter"},…]
-void AppendNakshatras(std::string& out, const Chart& chart)
+void AppendNakshatras(JsonWriter& json, const Chart& chart)
 {
+    json.beginPieces();
+    const auto& openings = BodyListOpenings();
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
         const vedic::NakshatraPosition at = vedic::NakshatraOf(chart.longitude(AllPoints[k]));
-        out.append(BodyListOpenings()[k]);
-        out.append(R"(,"name":")").append(vedic::NakshatraName(at.index));
-        out.append(R"(","pada":)");
-        AppendInteger(out, at.pada);
-        out.append(R"(,"lord":")").append(vedic::DashaLordName(at.lord)).append("\"}");
+        json.piece(openings[k]);
+        json.piece(R"(,"name":")");
+        json.piece(vedic::NakshatraName(at.index));
+        json.piece(R"(","pada":)");
+        json.pieceInteger(at.pada);
+        json.piece(R"(,"lord":")");
+        json.piece(vedic::DashaLordName(at.lord));
+        json.piece("\"}");
     }
-    out.push_back(']');
+    json.piece("]");
 }
 
 // {"Sun":"Capricorn",…}
-void AppendNavamsas(std::string& out, const Chart& chart)
+void AppendNavamsas(JsonWriter& json, const Chart& chart)
 {
+    json.beginPieces();
+    const auto& keys = BodyMemberKeys();
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
         const int sign = vedic::NavamsaSign(chart.longitude(AllPoints[k]));
-        out.append(BodyMemberKeys()[k]).append("\"").append(SignNames[static_cast<std::size_t>(sign)]).append("\"");
+        json.piece(keys[k]);
+        json.piece("\"");
+        json.piece(SignNames[static_cast<std::size_t>(sign)]);
+        json.piece("\"");
     }
-    out.push_back('}');
+    json.piece("}");
 }
 
 }  // namespace
@@ -205,11 +213,13 @@ void AppendNavamsas(std::string& out, const Chart& chart)
 void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSeconds, int dashaLevels)
 {
     json.key("nakshatras");
-    AppendNakshatras(json.rawValue(), chart);
+    AppendNakshatras(json, chart);
     json.key("navamsa");
-    AppendNavamsas(json.rawValue(), chart);
-    const vedic::VimshottariDasha dasha = vedic::Vimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment),
-                                                                 DaysPerYear(chart.settings.dashaYear));
+    AppendNavamsas(json, chart);
+    // Kept from chart to chart, so its lists need no new memory.
+    thread_local vedic::VimshottariDasha dasha;
+    vedic::FillVimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment),
+                           DaysPerYear(chart.settings.dashaYear), dasha);
     json.key("dasha");
     json.beginObject();
     json.key("balance");

@@ -1,5 +1,6 @@
 #include "engine/PositionText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -10,13 +11,6 @@ namespace zodiora {
 namespace {
 
 constexpr std::string_view DegreeSign = "\xC2\xB0";  // U+00B0 in UTF-8
-
-void AppendInt(std::string& out, long long value)
-{
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
-}
 
 }  // namespace
 
@@ -39,13 +33,21 @@ void AppendLongPositionText(std::string& out, double degrees)
     const long long k = deg / 30;
     deg -= 30 * k;
 
-    AppendInt(out, deg);
-    out.append(DegreeSign).append(" ");
-    AppendInt(out, static_cast<long long>(minutes));
-    out.append("' ");
-    AppendInt(out, static_cast<long long>(seconds));
-    out.append("\" ");
-    out.append(SignAbbreviation(k < 12 ? static_cast<int>(k) : 12));
+    // Put together on the stack and appended once: a chart line has some
+    // twenty of these texts, and seven small appends each cost more.
+    char text[3 * 20 + 16];
+    char* at = text;
+    const auto put = [&](std::string_view piece) { at = std::copy(piece.begin(), piece.end(), at); };
+    const auto number = [&](long long value) { at = std::to_chars(at, at + 20, value).ptr; };
+    number(deg);
+    put(DegreeSign);
+    put(" ");
+    number(static_cast<long long>(minutes));
+    put("' ");
+    number(static_cast<long long>(seconds));
+    put("\" ");
+    put(SignAbbreviation(k < 12 ? static_cast<int>(k) : 12));
+    out.append(text, at);
 }
 
 std::string LongPositionText(double degrees)

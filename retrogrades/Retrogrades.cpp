@@ -23,12 +23,13 @@ std::chrono::sys_days CalendarDay(const CivilMoment& moment)
 
 }  // namespace
 
-bool IsRetrograde(const CivilMoment& moment, std::string_view planetName)
+namespace {
+
+bool IsRetrogradeOn(std::chrono::sys_days birthDay, std::string_view planetName)
 {
     const auto periods = LoadStations(planetName);
     if (!periods)
         return false;
-    const std::chrono::sys_days birthDay = CalendarDay(moment);
     // The last period that turned retrograde on a day before the birth day
     // is the only one that can contain it: periods never overlap.
     const auto after = std::partition_point(periods->begin(), periods->end(), [&](const StationPeriod& period) {
@@ -39,11 +40,20 @@ bool IsRetrograde(const CivilMoment& moment, std::string_view planetName)
     return birthDay < std::prev(after)->direct.day;
 }
 
+}  // namespace
+
+bool IsRetrograde(const CivilMoment& moment, std::string_view planetName)
+{
+    return IsRetrogradeOn(CalendarDay(moment), planetName);
+}
+
 RetrogradeFlags ComputeRetrogradeFlags(const CivilMoment& moment)
 {
+    // The birth day once for the five planets.
+    const std::chrono::sys_days birthDay = CalendarDay(moment);
     RetrogradeFlags flags;
     for (const Body planet : RetrogradePlanets)
-        flags.byBody[IndexOf(planet)] = IsRetrograde(moment, NameOf(planet));
+        flags.byBody[IndexOf(planet)] = IsRetrogradeOn(birthDay, NameOf(planet));
     return flags;
 }
 

@@ -38,10 +38,9 @@ void AddSubPeriods(Mahadasha& period, double elapsedYears, double daysPerYear)
 
 }  // namespace
 
-VimshottariDasha Vimshottari(double moonSiderealLongitude, double birthJdUt, double daysPerYear)
+void FillVimshottari(double moonSiderealLongitude, double birthJdUt, double daysPerYear, VimshottariDasha& dasha)
 {
     const NakshatraPosition moon = NakshatraOf(moonSiderealLongitude);
-    VimshottariDasha dasha;
     dasha.balance.lord = moon.lord;
     dasha.balance.years = (1.0 - moon.elapsed) * DashaLordYears(moon.lord);
     dasha.periods.reserve(DashaLordCount + 1);
@@ -50,19 +49,30 @@ VimshottariDasha Vimshottari(double moonSiderealLongitude, double birthJdUt, dou
     double startJd = birthJdUt;
     double coveredYears = 0;
     double elapsedYears = DashaLordYears(lord) - dasha.balance.years;
+    std::size_t count = 0;
     while (coveredYears < DashaCycleYears - YearEpsilon) {
         const double years = DashaLordYears(lord) - elapsedYears;
-        Mahadasha period;
+        // Periods already there are overwritten, their sub-period lists
+        // cleared but keeping their room.
+        if (count == dasha.periods.size()) dasha.periods.emplace_back();
+        Mahadasha& period = dasha.periods[count++];
         period.lord = lord;
         period.startJd = startJd;
         period.endJd = startJd + years * daysPerYear;
+        period.sub.clear();
         AddSubPeriods(period, elapsedYears, daysPerYear);
-        dasha.periods.push_back(std::move(period));
         coveredYears += years;
-        startJd = dasha.periods.back().endJd;
+        startJd = period.endJd;
         elapsedYears = 0;
         lord = NextDashaLord(lord);
     }
+    dasha.periods.resize(count);
+}
+
+VimshottariDasha Vimshottari(double moonSiderealLongitude, double birthJdUt, double daysPerYear)
+{
+    VimshottariDasha dasha;
+    FillVimshottari(moonSiderealLongitude, birthJdUt, daysPerYear, dasha);
     return dasha;
 }
 

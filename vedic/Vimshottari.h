@@ -46,4 +46,9 @@ struct VimshottariDasha {
 /// Years are `daysPerYear` days long (a Julian year unless chosen).
 VimshottariDasha Vimshottari(double moonSiderealLongitude, double birthJdUt, double daysPerYear = DaysPerDashaYear);
 
+/// Vimshottari into `dasha`, reusing the room its lists already have: the
+/// same periods without allocating, for a batch that charts one birth after
+/// another.
+void FillVimshottari(double moonSiderealLongitude, double birthJdUt, double daysPerYear, VimshottariDasha& dasha);
+
 }  // namespace zodiora::vedic

@@ -21,6 +21,16 @@ std::string Escaped(const std::string& text)
     return '"' + out + '"';
 }
 
+// A text value through the writer, which builds short ones on the stack.
+std::string Written(const std::string& text)
+{
+    std::string out;
+    JsonWriter json(out);
+    json.text(text);
+    json.flush();
+    return out;
+}
+
 std::string Reference(const std::string& text)
 {
     return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
@@ -37,14 +47,17 @@ TEST(JsonWriter, EscapesAnyBytesAsDumpDoes)
                                    std::string("\xF4\x90\x80\x80"), std::string("a\xFF" "b\x80"),
                                    std::string("\0x", 2)}) {
         EXPECT_EQ(Escaped(text), Reference(text)) << text;
+        EXPECT_EQ(Written(text), Reference(text)) << text;
     }
     std::mt19937 random(14);
     const std::string pieces[] = {"a", "\"", "\\", "\n", "\x02", "\xC3", "\xA9", "\xE2", "\x82", "\xAC", "\xF0",
                                   "\x9F", "\xED", "\xA0", "\xFF", "\xC0", "\xF4", "\x90", "\x80", "\xBF"};
     for (int round = 0; round < 20000; ++round) {
         std::string text;
-        for (int k = static_cast<int>(random() % 12); k > 0; --k) text += pieces[random() % std::size(pieces)];
+        // Up to 90 pieces: texts either side of the writer's short-text limit.
+        for (int k = static_cast<int>(random() % 90); k > 0; --k) text += pieces[random() % std::size(pieces)];
         ASSERT_EQ(Escaped(text), Reference(text)) << round;
+        ASSERT_EQ(Written(text), Reference(text)) << round;
     }
 }
 
@@ -68,6 +81,10 @@ TEST(JsonWriter, NumbersAndNestingAsDumpPrintsThem)
     json.boolean(true);
     json.key("i");
     json.integer(-42);
+    json.key("j");
+    json.beginArray();
+    for (const long long k : {0LL, 9LL, 10LL, 99LL, 100LL, -1LL, -100LL, 9223372036854775807LL}) json.integer(k);
+    json.endArray();
     json.endObject();
     nlohmann::ordered_json reference;
     reference["a"] = {1.0, -0.0, 0.1, 1e-5, 1e16, 123456789012345680.0, -23.581846503208194, 5e-324};
@@ -75,6 +92,7 @@ TEST(JsonWriter, NumbersAndNestingAsDumpPrintsThem)
     reference["n"] = nullptr;
     reference["t"] = true;
     reference["i"] = -42;
+    reference["j"] = {0, 9, 10, 99, 100, -1, -100, 9223372036854775807LL};
     EXPECT_EQ(out, reference.dump());
 }
 

@@ -172,3 +172,34 @@ TEST(Vimshottari, PeriodsAfterAKrittikaMoonRunInThePublishedOrderByName)
     EXPECT_EQ(names, (std::vector<std::string_view>{"Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury",
                                                     "Ketu", "Venus"}));
 }
+
+// A table refilled for one Moon after another (the batch keeps one per
+// thread) holds exactly what a fresh one would: no period or sub-period of
+// an earlier chart is left over, whether the new table is longer or shorter.
+TEST(Vimshottari, RefilledTableEqualsAFreshOne)
+{
+    VimshottariDasha reused;
+    // From a Moon near a nakshatra's end (many periods in the first lord's
+    // tail) to one at a start and back, across lords and years.
+    for (const double moon : {Rohini + Span - 1e-9, Rohini, 359.999, 0.0, 123.4, Rohini + Span / 2}) {
+        for (const double days : {Year, 360.0}) {
+            FillVimshottari(moon, Birth, days, reused);
+            const VimshottariDasha fresh = Vimshottari(moon, Birth, days);
+            EXPECT_EQ(reused.balance.lord, fresh.balance.lord);
+            EXPECT_EQ(reused.balance.years, fresh.balance.years);
+            ASSERT_EQ(reused.periods.size(), fresh.periods.size()) << moon;
+            for (std::size_t k = 0; k < fresh.periods.size(); ++k) {
+                const Mahadasha& a = reused.periods[k];
+                const Mahadasha& b = fresh.periods[k];
+                EXPECT_EQ(a.lord, b.lord);
+                EXPECT_EQ(a.startJd, b.startJd);
+                EXPECT_EQ(a.endJd, b.endJd);
+                ASSERT_EQ(Lords(a.sub), Lords(b.sub)) << moon << " period " << k;
+                for (std::size_t j = 0; j < b.sub.size(); ++j) {
+                    EXPECT_EQ(a.sub[j].startJd, b.sub[j].startJd);
+                    EXPECT_EQ(a.sub[j].endJd, b.sub[j].endJd);
+                }
+            }
+        }
+    }
+}
