@@ -1,5 +1,6 @@
 #include "app/BirthFormFields.h"
 
+#include "app/ZoneNames.h"
 #include "app/Language.h"
 
 #include <QCheckBox>
@@ -276,8 +277,8 @@ void BirthFormFields::fillDefaults()
     for (int month = 1; month <= 12; ++month) {
         monthBox_->addItem(MonthText(month));
     }
-    for (const TimeZoneRow& row : TimeZoneTable) {
-        zoneBox_->addItem(QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));
+    for (int row = 0; row < TimeZoneRowCount; ++row) {
+        zoneBox_->addItem(ShownZoneRow(row));
     }
     for (QComboBox* list : {monthBox_, dayBox_, yearBox_, hourBox_, minuteBox_, secondBox_}) {
         list->setCurrentIndex(0);

@@ -1,4 +1,5 @@
 #include "presentation/CalculationLine.h"
+#include "presentation/CalculationWords.h"
 
 #include <charconv>
 #include <cmath>
@@ -12,6 +13,26 @@ namespace zodiora {
 namespace {
 
 constexpr std::string_view Separator = " \u00B7 ";
+constexpr std::string_view BirthPlace = "the birth place";
+
+// `pattern` with its "%1" replaced by `value`.
+std::string Filled(std::string_view pattern, std::string_view value)
+{
+    std::string text(pattern);
+    const std::size_t at = text.find("%1");
+    if (at != std::string::npos) text.replace(at, 2, value);
+    return text;
+}
+
+template <typename Value, std::size_t N>
+std::string_view Entry(const std::array<std::string, N>& entries, Value value)
+{
+    const auto choices = ChoicesOf(Value{});
+    for (std::size_t i = 0; i < choices.size() && i < N; ++i) {
+        if (choices[i].value == value) return entries[i];
+    }
+    return {};
+}
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -83,25 +104,35 @@ ClockReading MeanTimeClockOf(const BirthData& birth)
     ClockReading clock;
     clock.offsetSeconds = UtcOffsetSeconds(birth);
     const std::string city(Trimmed(birth.city));
-    clock.meanTimeOf = city.empty() ? "the birth place" : city;
+    clock.meanTimeOf = city.empty() ? std::string(BirthPlace) : city;
     return clock;
 }
 
 std::string CalculationLine(const Chart& chart, const ClockReading& clock)
 {
+    return CalculationLine(chart, clock, CalculationWords{});
+}
+
+std::string CalculationLine(const Chart& chart, const ClockReading& clock, const CalculationWords& words)
+{
     const CalculationSettings& settings = chart.settings;
-    std::string line = settings.ephemeris == Ephemeris::Precise ? "Precise ephemeris (Swiss Ephemeris)"
-                                                                : "Classic ephemeris (mean orbital elements)";
-    line.append(Separator).append(TitleOf(settings.ayanamsa)).append(" ayanamsa ");
+    std::string line = settings.ephemeris == Ephemeris::Precise ? words.precise : words.classic;
+    std::string_view title = Entry(words.ayanamsaTitles, settings.ayanamsa);
+    if (title.empty()) title = TitleOf(settings.ayanamsa);
+    line.append(Separator).append(Filled(words.ayanamsa, title)).append(" ");
     line.append(DegreesMinutesSeconds(chart.ayanamsaDegrees));
-    line.append(Separator).append(KeyOf(settings.node)).append(" node");
-    line.append(Separator).append("dasha year ").append(ShortestNumber(DaysPerYear(settings.dashaYear))).append(" days");
-    line.append(Separator).append("clock:");
-    if (!clock.meanTimeOf.empty()) line.append(" Local mean time of ").append(clock.meanTimeOf).append(",");
-    for (const std::string& part : {clock.zone, clock.abbreviation}) {
-        if (!part.empty()) line.append(" ").append(part);
+    line.append(Separator).append(Entry(words.nodes, settings.node));
+    line.append(Separator).append(Filled(words.dashaYear, ShortestNumber(DaysPerYear(settings.dashaYear))));
+    line.append(Separator).append(words.clock);
+    if (!clock.meanTimeOf.empty()) {
+        line.append(" ").append(Filled(words.meanTimeOf, clock.meanTimeOf == BirthPlace ? words.birthPlace
+                                                                                          : clock.meanTimeOf));
     }
-    if (clock.daylightSaving) line.append(" with daylight saving");
+    if (!clock.zone.empty()) {
+        line.append(" ").append(words.zoneName ? words.zoneName(clock.zone) : clock.zone);
+    }
+    if (!clock.abbreviation.empty()) line.append(" ").append(clock.abbreviation);
+    if (clock.daylightSaving) line.append(" ").append(words.daylightSaving);
     line.append(" ").append(OffsetText(clock.offsetSeconds));
     return line;
 }

@@ -16,8 +16,11 @@
 #include "presentation/ChartSession.h"
 #include "vedic/Nakshatra.h"
 
+#include "app/CalculationText.h"
+#include "app/Language.h"
 #include "app/PageOutput.h"
 #include "app/QtText.h"
+#include "app/match/MatchTexts.h"
 #include "app/platform/Platform.h"
 #include "app/vedic/VedicSettings.h"
 
@@ -51,10 +54,10 @@ Chart ChartSaved(const SavedChart& saved, MatchPartner& partner)
     if (!place.isEmpty()) partner.birth += QStringLiteral(", ") + place.join(QStringLiteral(", "));
     const matching::MoonProfile moon = matching::MoonProfileOf(result.chart.longitude(Body::Moon));
     partner.moon = MatchWindow::tr("Moon in %1 pada %2, %3")
-                       .arg(ToQString(vedic::NakshatraName(moon.nakshatra)))
+                       .arg(ShownName(vocabulary::Kind::Nakshatra, moon.nakshatra))
                        .arg(moon.pada)
-                       .arg(ToQString(SignNames[static_cast<std::size_t>(moon.sign)]));
-    partner.calculation = ToQString(CalculationLine(result.chart, ClockOf(result.birth, saved.zoneId)));
+                       .arg(ShownName(vocabulary::Kind::Sign, moon.sign));
+    partner.calculation = ShownCalculationLine(result.chart, ClockOf(result.birth, saved.zoneId));
     return result.chart;
 }
 
@@ -201,10 +204,10 @@ void MatchWindow::showMatch()
     kootaTable_->clear();
     for (const matching::KootaScore& score : match.kootas.scores) {
         auto* row = new QTreeWidgetItem(kootaTable_);
-        row->setText(KootaColumn, ToQString(KootaName(score.koota)));
+        row->setText(KootaColumn, ShownKootaName(score.koota));
         row->setText(PointsColumn, tr("%1 of %2").arg(ToQString(PointsText(score.points))).arg(score.maximum));
         row->setTextAlignment(PointsColumn, Qt::AlignRight | Qt::AlignVCenter);
-        row->setText(ReasonColumn, ToQString(KootaReason(match.kootas, score.koota)));
+        row->setText(ReasonColumn, ShownKootaReason(match.kootas, score.koota));
         row->setToolTip(ReasonColumn, row->text(ReasonColumn));
     }
     totalLabel_->setText(
