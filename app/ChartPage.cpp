@@ -272,7 +272,7 @@ void PaintRunningDasha(QPainter& painter, const ChartResult& result, const QDate
                          DashaTree::levelName(node.level));
         painter.setFont(PageFont(32, true));
         painter.drawText(QRectF(area.left() + 330, y, area.width() - 330, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         ToQString(vedic::DashaLordName(node.lord)));
+                         ShownEnglishName(ToQString(vedic::DashaLordName(node.lord))));
         y += LineHeight;
         painter.setFont(PageFont(28));
         painter.drawText(QRectF(area.left() + 330, y - 8, area.width() - 330, LineHeight),
@@ -296,7 +296,7 @@ void PaintVargaRow(QPainter& painter, const ChartResult& result, ChartStyle styl
     for (const vedic::Varga varga : vargas) {
         painter.setFont(PageFont(36, true));
         painter.drawText(QRectF(x, top, slot, LineHeight), Qt::AlignHCenter | Qt::AlignVCenter,
-                         ChartPage::tr("%1 (%2)").arg(ToQString(vedic::VargaTitle(varga)),
+                         ChartPage::tr("%1 (%2)").arg(ShownVargaTitle(varga),
                                                      ToQString(vedic::VargaName(varga))));
         PaintStyled(painter, QRectF(x, top + LineHeight, slot, side), VargaChartInput(result, signs, varga), style);
         x += slot + ExtrasGap;

@@ -846,6 +846,25 @@
         <translation>जन्म समय के ±%1 मिनट के भीतर:
 </translation>
     </message>
+    <message>
+        <source>sign</source>
+        <comment>an edge: a sign&apos;s</comment>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>nakshatra</source>
+        <comment>an edge: a nakshatra&apos;s</comment>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>navamsa</source>
+        <comment>an edge: a navamsa&apos;s</comment>
+        <translation>नवांश</translation>
+    </message>
+    <message>
+        <source>Tithi</source>
+        <translation>तिथि</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::CalculationMenu</name>
@@ -1864,6 +1883,14 @@ This cannot be undone.</source>
         <source>Strength</source>
         <translation>बल</translation>
     </message>
+    <message>
+        <source>B.V. Raman, Ashtakavarga System of Prediction</source>
+        <translation>बी.वी. रमन, अष्टकवर्ग सिस्टम ऑफ़ प्रेडिक्शन</translation>
+    </message>
+    <message>
+        <source>P.V.R. Narasimha Rao, Vedic Astrology: An Integrated Approach</source>
+        <translation>पी.वी.आर. नरसिंह राव, वैदिक एस्ट्रोलॉजी: एन इंटीग्रेटेड अप्रोच</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::TransitPage</name>
@@ -1988,6 +2015,14 @@ This cannot be undone.</source>
     <message>
         <source>Vargas</source>
         <translation>वर्ग</translation>
+    </message>
+    <message>
+        <source>Parivritti</source>
+        <translation>परिवृत्ति</translation>
+    </message>
+    <message>
+        <source>Parashara</source>
+        <translation>पराशर</translation>
     </message>
 </context>
 <context>

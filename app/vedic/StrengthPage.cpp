@@ -129,7 +129,9 @@ void StrengthPage::showChart(const ChartResult& result, const VedicContext&)
     sarvaChart_->setInput(sarva);
     ashtakavargaSource_->setText(tr("Bindus by sign from the table of %1 (Settings, Ashtakavarga table); "
                                     "the Sarvashtakavarga in the chart.")
-                                     .arg(ToQString(strength::AshtakavargaTableTitle(ashtakavarga.table))));
+                                     .arg(ashtakavarga.table == AshtakavargaTable::Raman
+                                              ? tr("B.V. Raman, Ashtakavarga System of Prediction")
+                                              : tr("P.V.R. Narasimha Rao, Vedic Astrology: An Integrated Approach")));
 }
 
 void StrengthPage::setChartStyle(ChartStyle style)

@@ -187,7 +187,7 @@ void TransitPage::showMoment()
         const double longitude = sky->sky.longitudes[k];
         const bool retrograde = k < WheelBodyCount && sky->retrograde[k];
         SetRow(table_, static_cast<int>(k),
-               {ShownEnglishName(ToQString(BodyNames[k])), ToQString(ShortPositionText(longitude)),
+               {ShownEnglishName(ToQString(BodyNames[k])), ShownPosition(ToQString(ShortPositionText(longitude))),
                 retrograde ? tr("R") : QString(), ShownEnglishName(ToQString(vedic::NakshatraName(vedic::NakshatraOf(longitude).index))),
                 QString::number(sky->houseFromLagna[k]), QString::number(sky->houseFromMoon[k])});
         if (k != IndexOf(Body::Ascendant)) {

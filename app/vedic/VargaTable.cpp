@@ -47,7 +47,7 @@ void VargaTable::showChart(const ChartResult& result, const VedicContext&)
     const VargaSigns signs = VargaSignsOf(result.chart);
     variantLabel_->setText(tr("Signs of every point in the sixteen divisional charts by %1's rules (BPHS ch. 6). "
                               "\u2605 vargottama: the same sign in D1 and D9.")
-                               .arg(ToQString(vedic::VargaVariantName(signs.variant))));
+                               .arg(signs.variant == vedic::VargaVariant::Parivritti ? tr("Parivritti") : tr("Parashara")));
     QFont bold = table_->font();
     bold.setBold(true);
     for (const Body body : AllPoints) {

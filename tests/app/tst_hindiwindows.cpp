@@ -45,6 +45,8 @@ QStringList AllowedWords()
         // The people's and places' names the samples type in.
         QStringLiteral("ASHA"), QStringLiteral("RAVI"), QStringLiteral("New"), QStringLiteral("Delhi"),
         QStringLiteral("India"), QStringLiteral("Mumbai"),
+        // The program's own name.
+        QStringLiteral("Zodiora"),
         // Codes: the tool's output formats and the page's file kinds.
         QStringLiteral("PDF"), QStringLiteral("SVG"), QStringLiteral("PNG")};
     // The time-zone list's abbreviations ("IST", "GMT") are codes, not words.
@@ -61,8 +63,11 @@ QStringList EnglishWords(const QStringList& texts, const QString& where)
 {
     static const QStringList allowed = AllowedWords();
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{3,}"));
+    // Web addresses are addresses, not words.
+    static const QRegularExpression address(QStringLiteral("(https?://|www\\.)\\S+"));
     QStringList found;
-    for (const QString& text : texts) {
+    for (const QString& shown : texts) {
+        const QString text = QString(shown).remove(address);
         for (auto it = word.globalMatch(text); it.hasNext();) {
             const QString w = it.next().captured();
             if (!allowed.contains(w)) found << QStringLiteral("%1: %2 in \"%3\"").arg(where, w, text.left(120));
@@ -212,7 +217,8 @@ private slots:
         }
         QVERIFY(page.texts.size() > 20);
         found << EnglishWords(page.texts, QStringLiteral("chart page"));
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+        for (const QString& one : found) qWarning().noquote() << one;
+        QVERIFY2(found.isEmpty(), qPrintable(QString::number(found.size()) + QStringLiteral(" English words, listed above")));
     }
 
     void matchWindowAndPageShowNoEnglish()
@@ -221,7 +227,7 @@ private slots:
         for (const BirthFormInput& form : {Delhi1980Form(), Mumbai1975()}) {
             SavedChart chart;
             chart.form = form;
-            QVERIFY(fixture.library().save(chart).has_value());
+            QVERIFY(fixture.library().save(chart).ok());
         }
         RecordingPlatform platform;
         MatchWindow window(fixture.library(), platform);
@@ -235,7 +241,8 @@ private slots:
         }
         QVERIFY(page.texts.size() > 10);
         found << EnglishWords(page.texts, QStringLiteral("match page"));
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+        for (const QString& one : found) qWarning().noquote() << one;
+        QVERIFY2(found.isEmpty(), qPrintable(QString::number(found.size()) + QStringLiteral(" English words, listed above")));
     }
 
     void messageBoxButtonsInHindi()

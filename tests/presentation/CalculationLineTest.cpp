@@ -79,7 +79,7 @@ TEST(CalculationLine, WordsAnotherLanguageFillsReplaceEveryEnglishWord)
     words.birthPlace = "here";
     words.daylightSaving = "+s";
     words.zoneName = [](std::string_view zone) { return "[" + std::string(zone) + "]"; };
-    EXPECT_EQ(CalculationLine(chart, {"Indian Time", "IST", 23400, true}, words),
+    EXPECT_EQ(CalculationLine(chart, {"Indian Time", "IST", 23400, true, ""}, words),
               "C \u00B7 a(R) 22\u00B030\u203200\u2033 \u00B7 t \u00B7 y 360 d \u00B7 k: [Indian Time] IST +s +06:30");
     // A record without a city keeps its own mean time: the words name the birth place.
     BirthData birth = test::Delhi1980Birth();
