@@ -245,6 +245,15 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(QString::number(found.size()) + QStringLiteral(" English words, listed above")));
     }
 
+    void datesFollowTheChosenLocale()
+    {
+        // Dasha periods span 120 years: the year in full, day before month as India writes it.
+        QCOMPARE(ShownDate(QDate(2031, 1, 5)), QStringLiteral("5/1/2031"));
+        QVERIFY(UseLanguage(vocabulary::Language::English, QStringLiteral(ZODIORA_QM_DIR)));
+        QCOMPARE(ShownDate(QDate(2031, 1, 5)), QStringLiteral("2031-01-05"));
+        QVERIFY(UseLanguage(vocabulary::Language::Hindi, QStringLiteral(ZODIORA_QM_DIR)));
+    }
+
     void messageBoxButtonsInHindi()
     {
         QMessageBox box(QMessageBox::Question, QStringLiteral("?"), QStringLiteral("?"),
