@@ -161,7 +161,11 @@ void MatchWindow::reloadCharts()
         platform_.showMessage(this, ToQString(charts.error()), Platform::Icon::Error);
     } else {
         for (const ChartSummary& chart : *charts) {
-            const QString caption = tr("%1  (%2)").arg(ToQString(chart.name), ToQString(chart.date));
+            // The library's "1980-06-15 06:30", the date as the windows write dates.
+            const QString stamp = ToQString(chart.date);
+            const QDate day = QDate::fromString(stamp.left(10), Qt::ISODate);
+            const QString when = day.isValid() ? ShownDate(day) + stamp.mid(10) : stamp;
+            const QString caption = tr("%1  (%2)").arg(ToQString(chart.name), when);
             boyChart_->addItem(caption, QVariant::fromValue<qint64>(chart.id));
             girlChart_->addItem(caption, QVariant::fromValue<qint64>(chart.id));
         }
