@@ -552,37 +552,6 @@
     </message>
 </context>
 <context>
-    <name>ShadbalaBars</name>
-    <message>
-        <source>Sun</source>
-        <translation>सूर्य</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>चन्द्र</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>मंगल</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>बुध</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>गुरु</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>शुक्र</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>शनि</translation>
-    </message>
-</context>
-<context>
     <name>zodiora::AboutDialog</name>
     <message>
         <source>Click here to visit </source>
@@ -1916,7 +1885,7 @@ This cannot be undone.</source>
     </message>
     <message>
         <source>Transiting points in the signs of the birth chart (the natal Lagna rising); (Mo) marks the natal Moon.</source>
-        <translation>जन्म कुण्डली की राशियों में गोचर बिन्दु (जन्म लग्न उदित); (Mo) जन्म चन्द्र को दर्शाता है।</translation>
+        <translation>जन्म कुण्डली की राशियों में गोचर बिन्दु (जन्म लग्न उदित); (चं) जन्म चन्द्र को दर्शाता है।</translation>
     </message>
     <message>
         <source>Point</source>

@@ -181,6 +181,7 @@ void TransitPage::showMoment()
     }
     ChartStyleInput input;
     input.ascendantSign = transits::SignIndex(natal_->longitude(Body::Ascendant));
+    input.risingLabel = ShortPointName(Body::Ascendant);
     input.title = tr("Transits");
     table_->setRowCount(PointCount);
     for (std::size_t k = 0; k < PointCount; ++k) {

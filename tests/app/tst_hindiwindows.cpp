@@ -88,36 +88,6 @@ void ViewTexts(const QAbstractItemModel* model, const QModelIndex& parent, QStri
     }
 }
 
-/// The texts `window` shows: labels, buttons, boxes, lists, tabs, views and tool tips.
-QStringList ShownTexts(const QWidget& window, const QStringList& skippedNames = {})
-{
-    QStringList texts{window.windowTitle()};
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&window) || skippedNames.contains(widget->objectName())) continue;
-        texts << widget->toolTip();
-        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-            texts << (label->textFormat() == Qt::PlainText ? label->text() : QTextDocumentFragment::fromHtml(label->text()).toPlainText());
-        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-            texts << button->text();
-        } else if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
-            texts << box->title();
-        } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
-            texts << list->currentText();
-        } else if (const auto* bar = qobject_cast<const QTabBar*>(widget)) {
-            for (int i = 0; i < bar->count(); ++i) texts << bar->tabText(i) << bar->tabToolTip(i);
-        } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
-            texts << edit->text() << edit->placeholderText();
-        } else if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
-            if (view->model() == nullptr) continue;
-            const QAbstractItemModel* model = view->model();
-            for (int c = 0; c < model->columnCount(); ++c) texts << model->headerData(c, Qt::Horizontal).toString();
-            ViewTexts(model, view->rootIndex(), texts);
-        }
-    }
-    texts.removeAll(QString());
-    return texts;
-}
-
 /// A paint device that keeps the texts painted on it.
 class TextRecorder : public QPaintDevice {
 public:
@@ -158,6 +128,42 @@ private:
     };
     mutable Engine engine_{texts};
 };
+
+/// The texts `window` shows: labels, buttons, boxes, lists, tabs, views, tool tips, and
+/// what the program's own widgets paint (the charts), each without its children.
+QStringList ShownTexts(const QWidget& window, const QStringList& skippedNames = {})
+{
+    QStringList texts{window.windowTitle()};
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window) || skippedNames.contains(widget->objectName())) continue;
+        texts << widget->toolTip();
+        if (QByteArray(widget->metaObject()->className()).startsWith("zodiora::")) {
+            TextRecorder painted;
+            const_cast<QWidget*>(widget)->render(&painted, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            texts << painted.texts;
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            texts << (label->textFormat() == Qt::PlainText ? label->text() : QTextDocumentFragment::fromHtml(label->text()).toPlainText());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            texts << button->text();
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+            texts << box->title();
+        } else if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+            texts << list->currentText();
+        } else if (const auto* bar = qobject_cast<const QTabBar*>(widget)) {
+            for (int i = 0; i < bar->count(); ++i) texts << bar->tabText(i) << bar->tabToolTip(i);
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+            texts << edit->text() << edit->placeholderText();
+        } else if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
+            if (view->model() == nullptr) continue;
+            const QAbstractItemModel* model = view->model();
+            for (int c = 0; c < model->columnCount(); ++c) texts << model->headerData(c, Qt::Horizontal).toString();
+            ViewTexts(model, view->rootIndex(), texts);
+        }
+    }
+    texts.removeAll(QString());
+    return texts;
+}
 
 BirthFormInput Mumbai1975()
 {
