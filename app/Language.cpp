@@ -312,6 +312,31 @@ QString ShownReportHeading(const QString& english)
     return translated() + breaks;
 }
 
+QString ShownReportValue(const QString& english)
+{
+    if (PlainEnglish()) return english;
+    qsizetype end = english.size();
+    while (end > 0 && (english[end - 1] == u'\r' || english[end - 1] == u'\n')) --end;
+    const QString value = english.left(end);
+    const QString breaks = english.mid(end);
+    if (value == QLatin1String("Fire")) return QCoreApplication::translate("zodiora::Language", "Fire", "element") + breaks;
+    if (value == QLatin1String("Earth")) return QCoreApplication::translate("zodiora::Language", "Earth", "element") + breaks;
+    if (value == QLatin1String("Air")) return QCoreApplication::translate("zodiora::Language", "Air", "element") + breaks;
+    if (value == QLatin1String("Water")) return QCoreApplication::translate("zodiora::Language", "Water", "element") + breaks;
+    // Ruling planets: "Mercury", "The Moon", "Pluto and Mars".
+    QStringList rulers = QString(value).remove(QLatin1String("The ")).split(QLatin1String(" and "));
+    for (QString& ruler : rulers) {
+        const QString shown = ShownEnglishName(ruler);
+        if (shown == ruler) return english;  // not a planet: prose
+        ruler = shown;
+    }
+    if (rulers.size() == 2) {
+        //: Two ruling planets of a sign: "Pluto and Mars"
+        return QCoreApplication::translate("zodiora::Language", "%1 and %2").arg(rulers[0], rulers[1]) + breaks;
+    }
+    return rulers.join(QStringLiteral(", ")) + breaks;
+}
+
 QString ShownHouseText(const QString& english)
 {
     if (PlainEnglish()) return english;

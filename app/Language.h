@@ -88,6 +88,11 @@ QString ShownDateFormat();
 /// trailing line breaks kept, in the windows' language; other text unchanged.
 QString ShownReportHeading(const QString& english);
 
+/// A value of the interpretation report's sign table: an element ("Air")
+/// or the ruling planets ("Pluto and Mars", "The Moon"), trailing line
+/// breaks kept, in the windows' language; any other text (the prose) unchanged.
+QString ShownReportValue(const QString& english);
+
 /// A house's text, one name a line (CR LF), each line through ShownEnglishName.
 QString ShownHouseText(const QString& english);
 

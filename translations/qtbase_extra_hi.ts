@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>पुनः आरंभ करें</translation>
+        <translation>रीसेट करें</translation>
     </message>
     <message>
         <source>Restore Defaults</source>

@@ -1391,6 +1391,31 @@ This cannot be undone.</source>
         <extracomment>A planet in a sign, the report&apos;s heading: &quot;Sun In Gemini&quot;</extracomment>
         <translation>%2 में %1</translation>
     </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>अग्नि</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>पृथ्वी</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <comment>element</comment>
+        <translation>वायु</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>जल</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Two ruling planets of a sign: &quot;Pluto and Mars&quot;</extracomment>
+        <translation>%1 और %2</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::LibraryActions</name>

@@ -202,6 +202,11 @@ private slots:
         ResultsWindow* results = form.resultsWindow();
         QVERIFY(results != nullptr);
         results->resize(1400, 900);
+        // The report's sign table in Hindi: the Sun in Gemini, an air sign ruled by Mercury.
+        const QString report = Child<QTextEdit>(*results, "reportBox")->toPlainText();
+        QVERIFY2(report.contains(QStringLiteral("वायु")) && report.contains(QStringLiteral("बुध")),
+                 qPrintable(report.left(600)));
+        QVERIFY(!report.contains(QStringLiteral("\nAir")));
         auto* tabs = Child<ResultsTabs>(*results, "resultsTabs");
         QVERIFY(tabs != nullptr);
         for (int i = 0; i < tabs->tabBar()->count(); ++i) {
