@@ -430,4 +430,23 @@
         <translation>श्वेत-श्याम</translation>
     </message>
 </context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Folder</source>
+        <translation>फ़ोल्डर</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>ड्राइव</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <translation>%1 फ़ाइल</translation>
+    </message>
+</context>
 </TS>

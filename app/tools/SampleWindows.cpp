@@ -5,9 +5,10 @@
 // `hi` shows the windows in Hindi. `zodiora-sample-windows page FILE [hi]`
 // exports the sample chart's page (PDF, PNG or SVG by the name) and ends.
 // `results tabN` opens the results on tab N (0 the summary); `message` shows
-// a question with Qt's own buttons; `match` the Match window on two sample
+// a question with Qt's own buttons, `file` Qt's own save dialog; `match` the Match window on two sample
 // charts in a temporary library.
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QStyleFactory>
 #include <QTabBar>
@@ -47,6 +48,11 @@ int main(int argc, char* argv[])
     if (which == QStringLiteral("message")) {
         QMessageBox::question(nullptr, QStringLiteral("Zodiora"), QStringLiteral("Zodiora"),
                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return 0;
+    }
+    if (which == QStringLiteral("file")) {
+        QFileDialog::getSaveFileName(nullptr, QStringLiteral("Zodiora"), QString(), QStringLiteral("PDF (*.pdf)"),
+                                     nullptr, QFileDialog::DontUseNativeDialog);
         return 0;
     }
     QTemporaryDir libraryDir;
