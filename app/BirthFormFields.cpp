@@ -1,5 +1,6 @@
 #include "app/BirthFormFields.h"
 
+#include "app/ZoneNames.h"
 #include "app/Language.h"
 
 #include <QCheckBox>
@@ -304,8 +305,8 @@ void BirthFormFields::fillDefaults()
     }
     monthBox_->addItems(months);
     QStringList zones;
-    for (const TimeZoneRow& row : TimeZoneTable) {
-        zones << QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size()));
+    for (int row = 0; row < TimeZoneRowCount; ++row) {
+        zones << ShownZoneRow(row);
     }
     zoneBox_->addItems(zones);
     for (QComboBox* list : {monthBox_, dayBox_, yearBox_, hourBox_, minuteBox_, secondBox_}) {

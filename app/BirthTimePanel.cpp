@@ -14,6 +14,7 @@
 #include "presentation/MarginText.h"
 
 #include "app/Colours.h"
+#include "app/Language.h"
 #include "app/QtText.h"
 
 namespace zodiora {
@@ -48,16 +49,32 @@ QString Clock(const BirthData& birth, long long seconds)
 
 QString Value(const margins::MarginFact& fact, int value)
 {
-    return ToQString(MarginValueText(fact.kind, value));
+    if (WindowNameStyle().language == vocabulary::Language::English) return ToQString(MarginValueText(fact.kind, value));
+    switch (fact.kind) {
+    case margins::FactValueKind::Sign: return ShownName(vocabulary::Kind::Sign, value % 12);
+    case margins::FactValueKind::NakshatraPada:
+        return ShownName(vocabulary::Kind::Nakshatra, value / 4) + QLatin1Char(' ') + QString::number(value % 4 + 1);
+    case margins::FactValueKind::Tithi: return ShownName(vocabulary::Kind::Tithi, value);
+    }
+    return {};
+}
+
+/// The edge a classic position lies near, in the windows' language.
+QString BoundaryText(margins::Boundary boundary)
+{
+    switch (boundary) {
+    case margins::Boundary::Sign: return BirthTimePanel::tr("sign", "an edge: a sign's");
+    case margins::Boundary::Nakshatra: return BirthTimePanel::tr("nakshatra", "an edge: a nakshatra's");
+    case margins::Boundary::Navamsa: break;
+    }
+    return BirthTimePanel::tr("navamsa", "an edge: a navamsa's");
 }
 
 QString DateOf(std::chrono::sys_days day)
 {
     const std::chrono::year_month_day ymd{day};
-    return QStringLiteral("%1-%2-%3")
-        .arg(static_cast<int>(ymd.year()), 4, 10, QLatin1Char('0'))
-        .arg(static_cast<unsigned>(ymd.month()), 2, 10, QLatin1Char('0'))
-        .arg(static_cast<unsigned>(ymd.day()), 2, 10, QLatin1Char('0'));
+    return ShownDate(QDate(static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+                           static_cast<int>(static_cast<unsigned>(ymd.day()))));
 }
 
 }  // namespace
@@ -73,6 +90,7 @@ QString FactTitle(const margins::MarginFact& fact)
     if (key.size() > 5 && key.substr(key.size() - 5) == "Lagna") {
         return BirthTimePanel::tr("%1 Lagna").arg(ToQString(std::string(key.substr(0, key.size() - 5))));
     }
+    if (fact.title == std::string_view("Tithi")) return BirthTimePanel::tr("Tithi");
     return ToQString(std::string(fact.title));
 }
 
@@ -175,14 +193,14 @@ void BirthTimePanel::showChart(const ChartResult& result)
     for (const margins::ClassicWarning& warning : margins::ClassicWarnings(result.chart)) {
         notes << tr("Classic ephemeris: %1 lies %2′ from a %3 edge, within the method's %4′ error; the precise "
                     "ephemeris (Settings menu) settles its side.")
-                     .arg(ToQString(std::string(warning.point == Body::Ascendant ? "Ascendant"
-                                                                                  : NameOf(warning.point))))
+                     .arg(ShownEnglishName(ToQString(std::string(warning.point == Body::Ascendant ? "Ascendant"
+                                                                                               : NameOf(warning.point)))))
                      .arg(warning.distance * 60, 0, 'f', 1)
-                     .arg(ToQString(std::string(margins::BoundaryName(warning.boundary))))
+                     .arg(BoundaryText(warning.boundary))
                      .arg(warning.error * 60, 0, 'f', 0);
     }
     for (const margins::StationContext& period : margins::StationsAround(result.chart)) {
-        const QString planet = ToQString(std::string(NameOf(period.planet)));
+        const QString planet = ShownEnglishName(ToQString(std::string(NameOf(period.planet))));
         notes << (period.retrogradeAtBirth
                       ? tr("%1 retrograde from %2 to %3, retrograde at birth.")
                       : tr("%1 retrograde from %2 to %3, a station within 3 days of the birth."))

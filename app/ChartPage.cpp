@@ -1,5 +1,7 @@
 #include "app/ChartPage.h"
 
+#include "app/CalculationText.h"
+#include "app/ZoneNames.h"
 #include "app/Language.h"
 
 #include <QFont>
@@ -154,7 +156,7 @@ std::vector<Line> BirthLines(const ChartResult& result)
     } else {
         const bool known = birth.zoneRow >= 0 && birth.zoneRow < TimeZoneRowCount;
         lines.push_back({ChartPage::tr("Time zone"),
-                         known ? ToQString(TimeZoneTable[static_cast<std::size_t>(birth.zoneRow)].text) : QString()});
+                         known ? ShownZoneRow(birth.zoneRow) : QString()});
         lines.push_back({ChartPage::tr("Daylight saving"),
                          birth.daylightSaving ? ChartPage::tr("Yes") : ChartPage::tr("No")});
     }
@@ -255,7 +257,7 @@ void PaintRunningDasha(QPainter& painter, const ChartResult& result, const QDate
         dasha, vedic::LocalNoonJd({day.year(), day.month(), day.day()}, offset), vedic::DashaLevelCount, daysPerYear);
     painter.setFont(PageFont(40, true));
     painter.drawText(QRectF(area.left(), area.top(), area.width(), LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     ChartPage::tr("Dasha on %1").arg(day.toString(QStringLiteral("yyyy-MM-dd"))));
+                     ChartPage::tr("Dasha on %1").arg(ShownDate(day)));
     double y = area.top() + LineHeight * 1.3;
     if (running.empty()) {
         painter.setFont(PageFont(32));
@@ -270,7 +272,7 @@ void PaintRunningDasha(QPainter& painter, const ChartResult& result, const QDate
                          DashaTree::levelName(node.level));
         painter.setFont(PageFont(32, true));
         painter.drawText(QRectF(area.left() + 330, y, area.width() - 330, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         ToQString(vedic::DashaLordName(node.lord)));
+                         ShownEnglishName(ToQString(vedic::DashaLordName(node.lord))));
         y += LineHeight;
         painter.setFont(PageFont(28));
         painter.drawText(QRectF(area.left() + 330, y - 8, area.width() - 330, LineHeight),
@@ -294,7 +296,7 @@ void PaintVargaRow(QPainter& painter, const ChartResult& result, ChartStyle styl
     for (const vedic::Varga varga : vargas) {
         painter.setFont(PageFont(36, true));
         painter.drawText(QRectF(x, top, slot, LineHeight), Qt::AlignHCenter | Qt::AlignVCenter,
-                         ChartPage::tr("%1 (%2)").arg(ToQString(vedic::VargaTitle(varga)),
+                         ChartPage::tr("%1 (%2)").arg(ShownVargaTitle(varga),
                                                      ToQString(vedic::VargaName(varga))));
         PaintStyled(painter, QRectF(x, top + LineHeight, slot, side), VargaChartInput(result, signs, varga), style);
         x += slot + ExtrasGap;
@@ -309,7 +311,7 @@ void PaintCalculationLine(QPainter& painter, const ChartResult& result)
     painter.setPen(Qt::darkGray);
     const QRectF box(Margin, ChartPage::LogicalSize.height() - Margin + 20, PageRight - Margin, 90);
     painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     ToQString(CalculationLine(result.chart, result.clock)));
+                     ShownCalculationLine(result.chart, result.clock));
     painter.setPen(Qt::black);
 }
 

@@ -77,10 +77,13 @@ QString TranslationFolder()
 bool UseLanguage(Language language, const QString& folder)
 {
     static QTranslator* installed = nullptr;
-    if (installed != nullptr) {
-        QCoreApplication::removeTranslator(installed);
-        delete installed;
-        installed = nullptr;
+    static QTranslator* qtInstalled = nullptr;
+    for (QTranslator** kept : {&installed, &qtInstalled}) {
+        if (*kept != nullptr) {
+            QCoreApplication::removeTranslator(*kept);
+            delete *kept;
+            *kept = nullptr;
+        }
     }
     CurrentStyle() = {language, ChosenSanskrit()};
     const QString code = FromView(vocabulary::LanguageCode(language));
@@ -101,6 +104,14 @@ bool UseLanguage(Language language, const QString& folder)
     }
     QCoreApplication::installTranslator(translator);
     installed = translator;
+    // Qt's own buttons and dialogs; without the file they stay English.
+    auto* qtTranslator = new QTranslator(QCoreApplication::instance());
+    if (qtTranslator->load(QStringLiteral("qtbase_extra_") + code, folder)) {
+        QCoreApplication::installTranslator(qtTranslator);
+        qtInstalled = qtTranslator;
+    } else {
+        delete qtTranslator;
+    }
     return true;
 }
 
@@ -186,6 +197,13 @@ int EnglishSignIndex(QStringView word)
 
 }  // namespace
 
+QString ShownVargaTitle(vedic::Varga varga)
+{
+    const QString english = QString::fromUtf8(vedic::VargaTitle(varga).data(), static_cast<qsizetype>(vedic::VargaTitle(varga).size()));
+    if (CurrentStyle().language == Language::English) return english;
+    return ShownName(Kind::Varga, static_cast<int>(varga));
+}
+
 QString MonthText(int month)
 {
     if (CurrentStyle().language == Language::English) return QString::fromStdString(MonthName(month));
@@ -245,6 +263,22 @@ QString ShownBirthDate(const BirthData& birth, const QString& english)
     return date.isValid() ? QLocale().toString(date, QStringLiteral("d MMMM yyyy")) : english;
 }
 
+QString ShownDateFormat()
+{
+    if (CurrentStyle().language == Language::English) return QStringLiteral("yyyy-MM-dd");
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    // Dasha periods span 120 years: a two-digit year would be ambiguous.
+    if (!format.contains(QLatin1String("yyyy"))) format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QString ShownDate(const QDate& date)
+{
+    // English keeps the locale-free ISO text whatever the desktop's digits.
+    if (CurrentStyle().language == Language::English) return date.toString(QStringLiteral("yyyy-MM-dd"));
+    return QLocale().toString(date, ShownDateFormat());
+}
+
 QString ShownReportHeading(const QString& english)
 {
     if (PlainEnglish()) return english;
@@ -276,6 +310,31 @@ QString ShownReportHeading(const QString& english)
         return heading;
     };
     return translated() + breaks;
+}
+
+QString ShownReportValue(const QString& english)
+{
+    if (PlainEnglish()) return english;
+    qsizetype end = english.size();
+    while (end > 0 && (english[end - 1] == u'\r' || english[end - 1] == u'\n')) --end;
+    const QString value = english.left(end);
+    const QString breaks = english.mid(end);
+    if (value == QLatin1String("Fire")) return QCoreApplication::translate("zodiora::Language", "Fire", "element") + breaks;
+    if (value == QLatin1String("Earth")) return QCoreApplication::translate("zodiora::Language", "Earth", "element") + breaks;
+    if (value == QLatin1String("Air")) return QCoreApplication::translate("zodiora::Language", "Air", "element") + breaks;
+    if (value == QLatin1String("Water")) return QCoreApplication::translate("zodiora::Language", "Water", "element") + breaks;
+    // Ruling planets: "Mercury", "The Moon", "Pluto and Mars".
+    QStringList rulers = QString(value).remove(QLatin1String("The ")).split(QLatin1String(" and "));
+    for (QString& ruler : rulers) {
+        const QString shown = ShownEnglishName(ruler);
+        if (shown == ruler) return english;  // not a planet: prose
+        ruler = shown;
+    }
+    if (rulers.size() == 2) {
+        //: Two ruling planets of a sign: "Pluto and Mars"
+        return QCoreApplication::translate("zodiora::Language", "%1 and %2").arg(rulers[0], rulers[1]) + breaks;
+    }
+    return rulers.join(QStringLiteral(", ")) + breaks;
 }
 
 QString ShownHouseText(const QString& english)

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 #include "birthdata/BirthData.h"
 #include "engine/Body.h"
+#include "vedic/Varga.h"
 #include "vocabulary/Vocabulary.h"
 
 namespace zodiora {
@@ -51,6 +53,9 @@ QString RetrogradeMarkText();
 /// kept; anything else unchanged.
 QString ShownEnglishName(const QString& english);
 
+/// A divisional chart's title ("Navamsa") in the windows' language.
+QString ShownVargaTitle(vedic::Varga varga);
+
 /// Month 1..12 as the form lists it: the English name, or the chosen locale's.
 QString MonthText(int month);
 
@@ -71,9 +76,22 @@ QString ShownCoordinate(const QString& english);
 /// The birth date: the English text, or day, month name and year in the default locale.
 QString ShownBirthDate(const BirthData& birth, const QString& english);
 
+/// A calendar date as the windows list it (dasha periods, transits,
+/// panchang): ISO 8601 "2031-01-05" in English, as always; in another
+/// language the chosen locale's short date with the year in full ("5/1/2031").
+QString ShownDate(const QDate& date);
+
+/// The date pickers' display format in the same style ("yyyy-MM-dd" or "d/M/yyyy").
+QString ShownDateFormat();
+
 /// A heading of the interpretation report ("Sun In Gemini", "Keywords :-"),
 /// trailing line breaks kept, in the windows' language; other text unchanged.
 QString ShownReportHeading(const QString& english);
+
+/// A value of the interpretation report's sign table: an element ("Air")
+/// or the ruling planets ("Pluto and Mars", "The Moon"), trailing line
+/// breaks kept, in the windows' language; any other text (the prose) unchanged.
+QString ShownReportValue(const QString& english);
 
 /// A house's text, one name a line (CR LF), each line through ShownEnglishName.
 QString ShownHouseText(const QString& english);

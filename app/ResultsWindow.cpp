@@ -1,4 +1,6 @@
 #include "app/ResultsWindow.h"
+
+#include "app/CalculationText.h"
 #include "app/QtText.h"
 #include "zodiora/Version.h"
 
@@ -194,7 +196,7 @@ void ResultsWindow::showChart(const ChartResult& result)
     birthTimePanel_->showChart(result);
     tabs_->showChart(result, QDate::currentDate());
     noteNarrowFacts();
-    calculationLabel_->setText(ToQString(CalculationLine(result.chart, result.clock)));
+    calculationLabel_->setText(ShownCalculationLine(result.chart, result.clock));
     chartPage_->setChart(result);
     personName_ = ToQString(result.display.details.name);
 }

@@ -29,6 +29,8 @@ void RichTextSink::insertText(std::string_view text)
     QString piece = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     if (format_.fontWeight() == QFont::Bold) {
         piece = ShownReportHeading(piece);  // the headings in the windows' language; the prose stays English
+    } else {
+        piece = ShownReportValue(piece);  // the sign table's element and rulers too
     }
     if (pendingCarriageReturn_ && piece.startsWith(QLatin1Char('\n'))) {
         piece.remove(0, 1);

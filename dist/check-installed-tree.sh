@@ -92,6 +92,7 @@ if [ "$gui" = gui ]; then
   grep -q "<svg" "$svg" 2>/dev/null || fail "the scalable icon is missing or not SVG"
   [ -f "$prefix/share/zodiora/user-guide.html" ] || fail "the user guide is not installed"
   [ -s "$prefix/share/zodiora/translations/zodiora_hi.qm" ] || fail "the Hindi translation is not installed"
+  [ -s "$prefix/share/zodiora/translations/qtbase_extra_hi.qm" ] || fail "the Hindi of Qt's own buttons is not installed"
 
   # The window starts (offscreen) and keeps running; the home folders are
   # temporary so nothing of the user's is read or written.

@@ -1,4 +1,5 @@
 #include "presentation/CalculationLine.h"
+#include "presentation/CalculationWords.h"
 
 #include <array>
 #include <charconv>
@@ -13,52 +14,25 @@ namespace zodiora {
 namespace {
 
 constexpr std::string_view Separator = " \u00B7 ";
-
-// The clock of a mean-time birth without a city.
 constexpr std::string_view BirthPlace = "the birth place";
 
-// The line's words in one language; the values' names by the settings' own order.
-struct LineWords {
-    std::array<std::string_view, EphemerisChoices.size()> ephemeris;  ///< the whole phrase
-    std::array<std::string_view, AyanamsaChoices.size()> ayanamsa;    ///< the titles
-    std::string_view ayanamsaWord;
-    std::array<std::string_view, NodeChoices.size()> node;            ///< the whole phrase
-    std::string_view dashaYear;       ///< "{}" is the number of days
-    std::string_view clock;
-    std::string_view meanTimeOf;      ///< "{}" is the place
-    std::string_view birthPlace;
-    std::string_view daylightSaving;
-};
-
-// Hindi, as Hindi Jyotish books and almanacs word them: ephemeris is
-// "ग्रह सारणी" (planet tables), the node is Rahu (मध्यम/स्पष्ट राहु).
-constexpr LineWords HindiLine{
-    {"पारम्परिक ग्रह सारणी (माध्य कक्षीय तत्व)", "सटीक ग्रह सारणी (स्विस एफ़ेमेरिस)"},
-    {"लाहिड़ी", "रमन", "कृष्णमूर्ति (केपी)", "फ़ेगन-ब्रैडली", "सत्य चित्रा", "युक्तेश्वर"},
-    "अयनांश",
-    {"मध्यम राहु", "स्पष्ट राहु"},
-    "दशा वर्ष {} दिन",
-    "घड़ी:",
-    "{} का स्थानीय माध्य समय,",
-    "जन्म स्थान",
-    "डेलाइट सेविंग सहित",
-};
-
-template <typename Value>
-std::size_t IndexOf(Value value)
-{
-    const auto choices = ChoicesOf(Value{});
-    for (std::size_t k = 0; k < choices.size(); ++k) {
-        if (choices[k].value == value) return k;
-    }
-    return 0;
-}
-
+// `pattern` with its "%1" replaced by `value`.
 std::string Filled(std::string_view pattern, std::string_view value)
 {
-    const std::size_t hole = pattern.find("{}");
-    if (hole == std::string_view::npos) return std::string(pattern);
-    return std::string(pattern.substr(0, hole)) + std::string(value) + std::string(pattern.substr(hole + 2));
+    std::string text(pattern);
+    const std::size_t at = text.find("%1");
+    if (at != std::string::npos) text.replace(at, 2, value);
+    return text;
+}
+
+template <typename Value, std::size_t N>
+std::string_view Entry(const std::array<std::string, N>& entries, Value value)
+{
+    const auto choices = ChoicesOf(Value{});
+    for (std::size_t i = 0; i < choices.size() && i < N; ++i) {
+        if (choices[i].value == value) return entries[i];
+    }
+    return {};
 }
 
 std::string_view Trimmed(std::string_view text)
@@ -137,44 +111,56 @@ ClockReading MeanTimeClockOf(const BirthData& birth)
 
 std::string CalculationLine(const Chart& chart, const ClockReading& clock)
 {
+    return CalculationLine(chart, clock, CalculationWords{});
+}
+
+std::string CalculationLine(const Chart& chart, const ClockReading& clock, const CalculationWords& words)
+{
     const CalculationSettings& settings = chart.settings;
-    std::string line = settings.ephemeris == Ephemeris::Precise ? "Precise ephemeris (Swiss Ephemeris)"
-                                                                : "Classic ephemeris (mean orbital elements)";
-    line.append(Separator).append(TitleOf(settings.ayanamsa)).append(" ayanamsa ");
+    std::string line = settings.ephemeris == Ephemeris::Precise ? words.precise : words.classic;
+    std::string_view title = Entry(words.ayanamsaTitles, settings.ayanamsa);
+    if (title.empty()) title = TitleOf(settings.ayanamsa);
+    line.append(Separator).append(Filled(words.ayanamsa, title)).append(" ");
     line.append(DegreesMinutesSeconds(chart.ayanamsaDegrees));
-    line.append(Separator).append(KeyOf(settings.node)).append(" node");
-    line.append(Separator).append("dasha year ").append(ShortestNumber(DaysPerYear(settings.dashaYear))).append(" days");
-    line.append(Separator).append("clock:");
-    if (!clock.meanTimeOf.empty()) line.append(" Local mean time of ").append(clock.meanTimeOf).append(",");
-    for (const std::string& part : {clock.zone, clock.abbreviation}) {
-        if (!part.empty()) line.append(" ").append(part);
+    line.append(Separator).append(Entry(words.nodes, settings.node));
+    line.append(Separator).append(Filled(words.dashaYear, ShortestNumber(DaysPerYear(settings.dashaYear))));
+    line.append(Separator).append(words.clock);
+    if (!clock.meanTimeOf.empty()) {
+        line.append(" ").append(Filled(words.meanTimeOf, clock.meanTimeOf == BirthPlace ? words.birthPlace
+                                                                                          : clock.meanTimeOf));
     }
-    if (clock.daylightSaving) line.append(" with daylight saving");
+    if (!clock.zone.empty()) {
+        line.append(" ").append(words.zoneName ? words.zoneName(clock.zone) : clock.zone);
+    }
+    if (!clock.abbreviation.empty()) line.append(" ").append(clock.abbreviation);
+    if (clock.daylightSaving) line.append(" ").append(words.daylightSaving);
     line.append(" ").append(OffsetText(clock.offsetSeconds));
     return line;
 }
 
+CalculationWords CalculationWordsIn(vocabulary::Language language)
+{
+    if (language != vocabulary::Language::Hindi) return {};
+    // As Hindi Jyotish books and almanacs word them: the ephemeris is
+    // "ग्रह सारणी" (planet tables), the node is Rahu (मध्यम/स्पष्ट राहु).
+    CalculationWords words;
+    words.classic = "पारम्परिक ग्रह सारणी (माध्य कक्षीय तत्व)";
+    words.precise = "सटीक ग्रह सारणी (स्विस एफ़ेमेरिस)";
+    words.ayanamsaTitles = {"लाहिड़ी", "रमन", "कृष्णमूर्ति (केपी)", "फ़ेगन-ब्रैडली", "सत्य चित्रा", "युक्तेश्वर"};
+    words.ayanamsa = "%1 अयनांश";
+    words.nodes = {"मध्यम राहु", "स्पष्ट राहु"};
+    words.dashaYear = "दशा वर्ष %1 दिन";
+    words.clock = "घड़ी:";
+    words.meanTimeOf = "%1 का स्थानीय माध्य समय,";
+    words.birthPlace = "जन्म स्थान";
+    words.daylightSaving = "डेलाइट सेविंग सहित";
+    return words;
+}
+
 std::string CalculationLine(const Chart& chart, const ClockReading& clock, vocabulary::Language language)
 {
-    if (language != vocabulary::Language::Hindi) return CalculationLine(chart, clock);
-    const LineWords& words = HindiLine;
-    const CalculationSettings& settings = chart.settings;
-    std::string line(words.ephemeris[IndexOf(settings.ephemeris)]);
-    line.append(Separator).append(words.ayanamsa[IndexOf(settings.ayanamsa)]).append(" ").append(words.ayanamsaWord);
-    line.append(" ").append(DegreesMinutesSeconds(chart.ayanamsaDegrees));
-    line.append(Separator).append(words.node[IndexOf(settings.node)]);
-    line.append(Separator).append(Filled(words.dashaYear, ShortestNumber(DaysPerYear(settings.dashaYear))));
-    line.append(Separator).append(words.clock);
-    if (!clock.meanTimeOf.empty()) {
-        line.append(" ").append(
-            Filled(words.meanTimeOf, clock.meanTimeOf == BirthPlace ? words.birthPlace : clock.meanTimeOf));
-    }
-    for (const std::string& part : {clock.zone, clock.abbreviation}) {
-        if (!part.empty()) line.append(" ").append(part);
-    }
-    if (clock.daylightSaving) line.append(" ").append(words.daylightSaving);
-    line.append(" ").append(OffsetText(clock.offsetSeconds));
-    return line;
+    if (language == vocabulary::Language::English) return CalculationLine(chart, clock);
+    return CalculationLine(chart, clock, CalculationWordsIn(language));
 }
 
 }  // namespace zodiora

@@ -186,34 +186,369 @@
     </message>
 </context>
 <context>
-    <name>ShadbalaBars</name>
+    <name>MatchTexts</name>
     <message>
-        <source>Sun</source>
-        <translation>सूर्य</translation>
+        <source>Brahmin</source>
+        <translation>ब्राह्मण</translation>
     </message>
     <message>
-        <source>Moon</source>
+        <source>Kshatriya</source>
+        <translation>क्षत्रिय</translation>
+    </message>
+    <message>
+        <source>Vaishya</source>
+        <translation>वैश्य</translation>
+    </message>
+    <message>
+        <source>Shudra</source>
+        <translation>शूद्र</translation>
+    </message>
+    <message>
+        <source>Chatushpada</source>
+        <translation>चतुष्पद</translation>
+    </message>
+    <message>
+        <source>Manava</source>
+        <translation>मानव</translation>
+    </message>
+    <message>
+        <source>Jalachara</source>
+        <translation>जलचर</translation>
+    </message>
+    <message>
+        <source>Vanachara</source>
+        <translation>वनचर</translation>
+    </message>
+    <message>
+        <source>Keeta</source>
+        <translation>कीट</translation>
+    </message>
+    <message>
+        <source>Horse</source>
+        <translation>अश्व</translation>
+    </message>
+    <message>
+        <source>Elephant</source>
+        <translation>गज</translation>
+    </message>
+    <message>
+        <source>Sheep</source>
+        <translation>मेष</translation>
+    </message>
+    <message>
+        <source>Serpent</source>
+        <translation>सर्प</translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation>श्वान</translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation>मार्जार</translation>
+    </message>
+    <message>
+        <source>Rat</source>
+        <translation>मूषक</translation>
+    </message>
+    <message>
+        <source>Cow</source>
+        <translation>गौ</translation>
+    </message>
+    <message>
+        <source>Buffalo</source>
+        <translation>महिष</translation>
+    </message>
+    <message>
+        <source>Tiger</source>
+        <translation>व्याघ्र</translation>
+    </message>
+    <message>
+        <source>Deer</source>
+        <translation>मृग</translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation>वानर</translation>
+    </message>
+    <message>
+        <source>Mongoose</source>
+        <translation>नकुल</translation>
+    </message>
+    <message>
+        <source>Lion</source>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <source>Deva</source>
+        <translation>देव</translation>
+    </message>
+    <message>
+        <source>Manushya</source>
+        <translation>मनुष्य</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <translation>राक्षस</translation>
+    </message>
+    <message>
+        <source>Adi</source>
+        <translation>आदि</translation>
+    </message>
+    <message>
+        <source>Madhya</source>
+        <translation>मध्य</translation>
+    </message>
+    <message>
+        <source>Antya</source>
+        <translation>अन्त्य</translation>
+    </message>
+    <message>
+        <source>boy %1, girl %2</source>
+        <translation>वर %1, कन्या %2</translation>
+    </message>
+    <message>
+        <source>a friend</source>
+        <translation>मित्र</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>सम</translation>
+    </message>
+    <message>
+        <source>an enemy</source>
+        <translation>शत्रु</translation>
+    </message>
+    <message>
+        <source>%1 (remainder %2, good)</source>
+        <comment>a star counted from another</comment>
+        <translation>%1 (शेष %2, शुभ)</translation>
+    </message>
+    <message>
+        <source>%1 (remainder %2, bad)</source>
+        <comment>a star counted from another</comment>
+        <translation>%1 (शेष %2, अशुभ)</translation>
+    </message>
+    <message>
+        <source>both signs ruled by %1</source>
+        <translation>दोनों राशियों का स्वामी %1</translation>
+    </message>
+    <message>
+        <source>friends both ways</source>
+        <translation>परस्पर मित्र</translation>
+    </message>
+    <message>
+        <source>neutral both ways</source>
+        <translation>परस्पर सम</translation>
+    </message>
+    <message>
+        <source>enemies both ways</source>
+        <translation>परस्पर शत्रु</translation>
+    </message>
+    <message>
+        <source>%1 and %2: %3</source>
+        <translation>%1 और %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 counts %2 %3, %2 counts %1 %4</source>
+        <translation>%1 के लिए %2 %3, %2 के लिए %1 %4</translation>
+    </message>
+    <message>
+        <source>the same yoni</source>
+        <translation>एक ही योनि</translation>
+    </message>
+    <message>
+        <source>friendly</source>
+        <translation>मित्र</translation>
+    </message>
+    <message>
+        <source>inimical</source>
+        <translation>शत्रु</translation>
+    </message>
+    <message>
+        <source>sworn enemies</source>
+        <translation>महाशत्रु</translation>
+    </message>
+    <message>
+        <source>the Lagna</source>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>the Moon</source>
         <translation>चन्द्र</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>मंगल</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>बुध</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>गुरु</translation>
     </message>
     <message>
         <source>Venus</source>
         <translation>शुक्र</translation>
     </message>
     <message>
-        <source>Saturn</source>
-        <translation>शनि</translation>
+        <source>Varna</source>
+        <translation>वर्ण</translation>
+    </message>
+    <message>
+        <source>Vashya</source>
+        <translation>वश्य</translation>
+    </message>
+    <message>
+        <source>Tara</source>
+        <translation>तारा</translation>
+    </message>
+    <message>
+        <source>Yoni</source>
+        <translation>योनि</translation>
+    </message>
+    <message>
+        <source>Graha Maitri</source>
+        <translation>ग्रह मैत्री</translation>
+    </message>
+    <message>
+        <source>Gana</source>
+        <translation>गण</translation>
+    </message>
+    <message>
+        <source>Bhakoot</source>
+        <translation>भकूट</translation>
+    </message>
+    <message>
+        <source>Nadi</source>
+        <translation>नाड़ी</translation>
+    </message>
+    <message>
+        <source>: the boy&apos;s varna is not lower</source>
+        <translation>: वर का वर्ण निम्न नहीं</translation>
+    </message>
+    <message>
+        <source>: the girl&apos;s varna is higher</source>
+        <translation>: कन्या का वर्ण उच्च</translation>
+    </message>
+    <message>
+        <source>boy&apos;s star %1 from the girl&apos;s, hers %2 from his</source>
+        <comment>%1, %2: counts of stars</comment>
+        <translation>कन्या के नक्षत्र से वर का नक्षत्र %1, वर के नक्षत्र से कन्या का %2</translation>
+    </message>
+    <message>
+        <source>: %1</source>
+        <translation>: %1</translation>
+    </message>
+    <message>
+        <source>%1 is sign %2 from %3, %3 sign %4 from %1</source>
+        <translation>%3 से %1 तक %2, %1 से %3 तक %4</translation>
+    </message>
+    <message>
+        <source>: %1/%2, a dosha</source>
+        <translation>: %1/%2, दोष</translation>
+    </message>
+    <message>
+        <source>both %1: a Nadi dosha</source>
+        <translation>दोनों %1: नाड़ी दोष</translation>
+    </message>
+    <message>
+        <source>Nadi dosha: one Moon sign, different nakshatras</source>
+        <translation>नाड़ी दोष: एक ही चन्द्र राशि, भिन्न नक्षत्र</translation>
+    </message>
+    <message>
+        <source>Nadi dosha: one nakshatra, different Moon signs</source>
+        <translation>नाड़ी दोष: एक ही नक्षत्र, भिन्न चन्द्र राशियाँ</translation>
+    </message>
+    <message>
+        <source>Nadi dosha: one nakshatra, different padas</source>
+        <translation>नाड़ी दोष: एक ही नक्षत्र, भिन्न चरण</translation>
+    </message>
+    <message>
+        <source>Nadi dosha: both Moon signs ruled by %1</source>
+        <translation>नाड़ी दोष: दोनों चन्द्र राशियों का स्वामी %1</translation>
+    </message>
+    <message>
+        <source>Bhakoot dosha: both Moon signs ruled by %1</source>
+        <translation>भकूट दोष: दोनों चन्द्र राशियों का स्वामी %1</translation>
+    </message>
+    <message>
+        <source>Bhakoot dosha: the Moon signs&apos; lords, %1 and %2, are friends of each other</source>
+        <translation>भकूट दोष: चन्द्र राशियों के स्वामी, %1 और %2, परस्पर मित्र हैं</translation>
+    </message>
+    <message>
+        <source>Gana dosha: both Moon signs ruled by %1</source>
+        <translation>गण दोष: दोनों चन्द्र राशियों का स्वामी %1</translation>
+    </message>
+    <message>
+        <source>Gana dosha: the Moon signs&apos; lords, %1 and %2, are friends of each other</source>
+        <translation>गण दोष: चन्द्र राशियों के स्वामी, %1 और %2, परस्पर मित्र हैं</translation>
+    </message>
+    <message>
+        <source>Gana dosha: the girl&apos;s star is star %1 from the boy&apos;s (14 or further)</source>
+        <translation>गण दोष: वर के नक्षत्र से कन्या का नक्षत्र %1 (14 या आगे)</translation>
+    </message>
+    <message>
+        <source>Muhurta Chintamani, marriage chapter</source>
+        <translation>मुहूर्त चिन्तामणि, विवाह प्रकरण</translation>
+    </message>
+    <message>
+        <source>later practice, printed with the Ashtakoota</source>
+        <translation>परवर्ती परम्परा, अष्टकूट के साथ छपी</translation>
+    </message>
+    <message>
+        <source>S.P. Gaur, Bhakoot Dosha and Married Life, Future Samachar</source>
+        <translation>एस.पी. गौड़, भकूट दोष और वैवाहिक जीवन, फ्यूचर समाचार</translation>
+    </message>
+    <message>
+        <source>Future Point, Horoscope Matching</source>
+        <translation>फ्यूचर पॉइंट, कुण्डली मिलान</translation>
+    </message>
+    <message>
+        <source>Mars in a sign that exempts its house</source>
+        <translation>मंगल ऐसी राशि में जो उसके भाव में दोष नहीं देती</translation>
+    </message>
+    <message>
+        <source>Mars in Leo or Aquarius</source>
+        <translation>मंगल सिंह या कुम्भ में</translation>
+    </message>
+    <message>
+        <source>Mars in its own sign</source>
+        <translation>मंगल स्वराशि में</translation>
+    </message>
+    <message>
+        <source>Mars exalted</source>
+        <translation>मंगल उच्च का</translation>
+    </message>
+    <message>
+        <source>Jupiter with Mars</source>
+        <translation>गुरु मंगल के साथ</translation>
+    </message>
+    <message>
+        <source>Jupiter aspects Mars</source>
+        <translation>गुरु की मंगल पर दृष्टि</translation>
+    </message>
+    <message>
+        <source>the Moon with Mars</source>
+        <translation>चन्द्र मंगल के साथ</translation>
+    </message>
+    <message>
+        <source>Jupiter or Venus in the Lagna</source>
+        <translation>गुरु या शुक्र लग्न में</translation>
+    </message>
+    <message>
+        <source>B.V. Raman</source>
+        <translation>बी.वी. रमन</translation>
+    </message>
+    <message>
+        <source>Kerala tradition</source>
+        <translation>केरल परम्परा</translation>
+    </message>
+    <message>
+        <source>common rule</source>
+        <translation>सामान्य नियम</translation>
+    </message>
+    <message>
+        <source>Manglik: Mars in %1</source>
+        <translation>मांगलिक: मंगल %1 में</translation>
+    </message>
+    <message>
+        <source>not Manglik: Mars in %1</source>
+        <translation>मांगलिक नहीं: मंगल %1 में</translation>
+    </message>
+    <message>
+        <source>, house %1 from %2</source>
+        <translation>, %2 से भाव %1</translation>
     </message>
 </context>
 <context>
@@ -488,6 +823,25 @@
         <translation>जन्म समय के ±%1 मिनट के भीतर:
 </translation>
     </message>
+    <message>
+        <source>sign</source>
+        <comment>an edge: a sign&apos;s</comment>
+        <translation>राशि</translation>
+    </message>
+    <message>
+        <source>nakshatra</source>
+        <comment>an edge: a nakshatra&apos;s</comment>
+        <translation>नक्षत्र</translation>
+    </message>
+    <message>
+        <source>navamsa</source>
+        <comment>an edge: a navamsa&apos;s</comment>
+        <translation>नवांश</translation>
+    </message>
+    <message>
+        <source>Tithi</source>
+        <translation>तिथि</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::CalculationMenu</name>
@@ -578,6 +932,76 @@
     <message>
         <source>B.V. &amp;Raman</source>
         <translation>बी.वी. रमन (&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::CalculationText</name>
+    <message>
+        <source>Precise ephemeris (Swiss Ephemeris)</source>
+        <translation>सटीक पंचांग गणना (स्विस एफ़ेमेरिस)</translation>
+    </message>
+    <message>
+        <source>Classic ephemeris (mean orbital elements)</source>
+        <translation>पारम्परिक पंचांग गणना (माध्य कक्षीय तत्व)</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation>लाहिड़ी</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>रमन</translation>
+    </message>
+    <message>
+        <source>Krishnamurti (KP)</source>
+        <translation>कृष्णमूर्ति (KP)</translation>
+    </message>
+    <message>
+        <source>Fagan-Bradley</source>
+        <translation>फ़ेगन-ब्रैडली</translation>
+    </message>
+    <message>
+        <source>True Chitra</source>
+        <translation>सत्य चित्रा</translation>
+    </message>
+    <message>
+        <source>Yukteshwar</source>
+        <translation>युक्तेश्वर</translation>
+    </message>
+    <message>
+        <source>%1 ayanamsa</source>
+        <comment>%1: the ayanamsa&apos;s name</comment>
+        <translation>%1 अयनांश</translation>
+    </message>
+    <message>
+        <source>mean node</source>
+        <translation>माध्य राहु</translation>
+    </message>
+    <message>
+        <source>true node</source>
+        <translation>स्पष्ट राहु</translation>
+    </message>
+    <message>
+        <source>dasha year %1 days</source>
+        <comment>%1: days in the year</comment>
+        <translation>दशा वर्ष %1 दिन</translation>
+    </message>
+    <message>
+        <source>clock:</source>
+        <translation>घड़ी:</translation>
+    </message>
+    <message>
+        <source>Local mean time of %1,</source>
+        <comment>%1: a place</comment>
+        <translation>%1 का स्थानीय माध्य समय,</translation>
+    </message>
+    <message>
+        <source>the birth place</source>
+        <translation>जन्म स्थान</translation>
+    </message>
+    <message>
+        <source>with daylight saving</source>
+        <translation>डेलाइट सेविंग सहित</translation>
     </message>
 </context>
 <context>
@@ -974,6 +1398,31 @@ This cannot be undone.</source>
         <source>%1 In %2</source>
         <extracomment>A planet in a sign, the report&apos;s heading: &quot;Sun In Gemini&quot;</extracomment>
         <translation>%2 में %1</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <comment>element</comment>
+        <translation>अग्नि</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <comment>element</comment>
+        <translation>पृथ्वी</translation>
+    </message>
+    <message>
+        <source>Air</source>
+        <comment>element</comment>
+        <translation>वायु</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>element</comment>
+        <translation>जल</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Two ruling planets of a sign: &quot;Pluto and Mars&quot;</extracomment>
+        <translation>%1 और %2</translation>
     </message>
 </context>
 <context>
@@ -1436,6 +1885,14 @@ This cannot be undone.</source>
         <source>Strength</source>
         <translation>बल</translation>
     </message>
+    <message>
+        <source>B.V. Raman, Ashtakavarga System of Prediction</source>
+        <translation>बी.वी. रमन, अष्टकवर्ग सिस्टम ऑफ़ प्रेडिक्शन</translation>
+    </message>
+    <message>
+        <source>P.V.R. Narasimha Rao, Vedic Astrology: An Integrated Approach</source>
+        <translation>पी.वी.आर. नरसिंह राव, वैदिक एस्ट्रोलॉजी: एन इंटीग्रेटेड अप्रोच</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::TransitPage</name>
@@ -1461,7 +1918,7 @@ This cannot be undone.</source>
     </message>
     <message>
         <source>Transiting points in the signs of the birth chart (the natal Lagna rising); (Mo) marks the natal Moon.</source>
-        <translation>जन्म कुण्डली की राशियों में गोचर बिन्दु (जन्म लग्न उदित); (Mo) जन्म चन्द्र को दर्शाता है।</translation>
+        <translation>जन्म कुण्डली की राशियों में गोचर बिन्दु (जन्म लग्न उदित); (चं) जन्म चन्द्र को दर्शाता है।</translation>
     </message>
     <message>
         <source>Point</source>
@@ -1561,6 +2018,14 @@ This cannot be undone.</source>
         <source>Vargas</source>
         <translation>वर्ग</translation>
     </message>
+    <message>
+        <source>Parivritti</source>
+        <translation>परिवृत्ति</translation>
+    </message>
+    <message>
+        <source>Parashara</source>
+        <translation>पराशर</translation>
+    </message>
 </context>
 <context>
     <name>zodiora::VedicPanel</name>
@@ -1656,6 +2121,285 @@ the form says %3; the form&apos;s choice is used</source>
     <message>
         <source>as %1 (%2 %1 = %3 %4)</source>
         <translation>%1 के रूप में (%2 %1 = %3 %4)</translation>
+    </message>
+</context>
+<context>
+    <name>zodiora::ZoneNames</name>
+    <message>
+        <source>Alaska/Hawaii Daylight Time</source>
+        <translation>अलास्का/हवाई ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Standard Time</source>
+        <translation>अलास्का/हवाई मानक समय</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii War Time</source>
+        <translation>अलास्का/हवाई युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Atlantic Standard Time</source>
+        <translation>अटलांटिक मानक समय</translation>
+    </message>
+    <message>
+        <source>Atlantic War Time</source>
+        <translation>अटलांटिक युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Australian Central Daylight Time</source>
+        <translation>ऑस्ट्रेलियाई मध्य ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Australian Central Standard Time</source>
+        <translation>ऑस्ट्रेलियाई मध्य मानक समय</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Daylight Time</source>
+        <translation>ऑस्ट्रेलियाई पूर्वी ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Standard Time</source>
+        <translation>ऑस्ट्रेलियाई पूर्वी मानक समय</translation>
+    </message>
+    <message>
+        <source>Australian Western Daylight Time</source>
+        <translation>ऑस्ट्रेलियाई पश्चिमी ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Australian Western Standard Time</source>
+        <translation>ऑस्ट्रेलियाई पश्चिमी मानक समय</translation>
+    </message>
+    <message>
+        <source>Azores Time</source>
+        <translation>अज़ोर्स समय</translation>
+    </message>
+    <message>
+        <source>Baghdad Time</source>
+        <translation>बग़दाद समय</translation>
+    </message>
+    <message>
+        <source>Bering Standard Time</source>
+        <translation>बेरिंग मानक समय</translation>
+    </message>
+    <message>
+        <source>Brazil Zone 2</source>
+        <translation>ब्राज़ील क्षेत्र 2</translation>
+    </message>
+    <message>
+        <source>British Double Summer Time</source>
+        <translation>ब्रिटिश दोहरा ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>British Summer Time</source>
+        <translation>ब्रिटिश ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>British War Time</source>
+        <translation>ब्रिटिश युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Central Daylight Time</source>
+        <translation>मध्य ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Central European Daylight</source>
+        <translation>मध्य यूरोपीय ग्रीष्मकालीन</translation>
+    </message>
+    <message>
+        <source>Central European Time</source>
+        <translation>मध्य यूरोपीय समय</translation>
+    </message>
+    <message>
+        <source>Central Standard Time</source>
+        <translation>मध्य मानक समय</translation>
+    </message>
+    <message>
+        <source>Central War Time</source>
+        <translation>मध्य युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>China Coast Time</source>
+        <translation>चीन तटीय समय</translation>
+    </message>
+    <message>
+        <source>Eastern Daylight Time</source>
+        <translation>पूर्वी ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Eastern European Daylight Time</source>
+        <translation>पूर्वी यूरोपीय ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Eastern European Time</source>
+        <translation>पूर्वी यूरोपीय समय</translation>
+    </message>
+    <message>
+        <source>Eastern Standard Time</source>
+        <translation>पूर्वी मानक समय</translation>
+    </message>
+    <message>
+        <source>Eastern War Time</source>
+        <translation>पूर्वी युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Greenwich Mean Time</source>
+        <translation>ग्रीनविच माध्य समय</translation>
+    </message>
+    <message>
+        <source>Guam Standard Time</source>
+        <translation>गुआम मानक समय</translation>
+    </message>
+    <message>
+        <source>Hawaiian Daylight Time</source>
+        <translation>हवाई ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Hawaiian Standard Time</source>
+        <translation>हवाई मानक समय</translation>
+    </message>
+    <message>
+        <source>Hawaiian War Time</source>
+        <translation>हवाई युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Indian Time</source>
+        <translation>भारतीय समय</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line East</source>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पूर्व</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line West</source>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पश्चिम</translation>
+    </message>
+    <message>
+        <source>Iran Time</source>
+        <translation>ईरान समय</translation>
+    </message>
+    <message>
+        <source>Japan Standard Time</source>
+        <translation>जापान मानक समय</translation>
+    </message>
+    <message>
+        <source>Java Time</source>
+        <translation>जावा समय</translation>
+    </message>
+    <message>
+        <source>Middle European Daylight Time</source>
+        <translation>मध्य यूरोपीय ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Middle European Time</source>
+        <translation>मध्य यूरोपीय समय</translation>
+    </message>
+    <message>
+        <source>Moluccas Time</source>
+        <translation>मोलुक्का समय</translation>
+    </message>
+    <message>
+        <source>Mountain Daylight Time</source>
+        <translation>पर्वतीय ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Mountain Standard Time</source>
+        <translation>पर्वतीय मानक समय</translation>
+    </message>
+    <message>
+        <source>Mountain War Time</source>
+        <translation>पर्वतीय युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Summer Time</source>
+        <translation>न्यूज़ीलैंड मानक ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Time</source>
+        <translation>न्यूज़ीलैंड मानक समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Summer Time</source>
+        <translation>न्यूज़ीलैंड ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Time</source>
+        <translation>न्यूज़ीलैंड समय</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time</source>
+        <translation>न्यूफ़ाउंडलैंड मानक समय</translation>
+    </message>
+    <message>
+        <source>Nome Time</source>
+        <translation>नोम समय</translation>
+    </message>
+    <message>
+        <source>North Sumatra Time</source>
+        <translation>उत्तर सुमात्रा समय</translation>
+    </message>
+    <message>
+        <source>Pacific Daylight Time</source>
+        <translation>प्रशांत ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Pacific Standard Time</source>
+        <translation>प्रशांत मानक समय</translation>
+    </message>
+    <message>
+        <source>Pacific War Time</source>
+        <translation>प्रशांत युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time</source>
+        <translation>दक्षिण ऑस्ट्रेलिया ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time</source>
+        <translation>दक्षिण ऑस्ट्रेलिया मानक समय</translation>
+    </message>
+    <message>
+        <source>South Sumatra Time</source>
+        <translation>दक्षिण सुमात्रा समय</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>सार्वभौमिक समय</translation>
+    </message>
+    <message>
+        <source>USSR Zone 10</source>
+        <translation>सोवियत संघ क्षेत्र 10</translation>
+    </message>
+    <message>
+        <source>USSR Zone 3</source>
+        <translation>सोवियत संघ क्षेत्र 3</translation>
+    </message>
+    <message>
+        <source>USSR Zone 4</source>
+        <translation>सोवियत संघ क्षेत्र 4</translation>
+    </message>
+    <message>
+        <source>USSR Zone 5</source>
+        <translation>सोवियत संघ क्षेत्र 5</translation>
+    </message>
+    <message>
+        <source>USSR Zone 6</source>
+        <translation>सोवियत संघ क्षेत्र 6</translation>
+    </message>
+    <message>
+        <source>West Africa Time</source>
+        <translation>पश्चिम अफ़्रीका समय</translation>
+    </message>
+    <message>
+        <source>Yukon Daylight Time</source>
+        <translation>युकोन ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>Yukon Standard Time</source>
+        <translation>युकोन मानक समय</translation>
+    </message>
+    <message>
+        <source>Yukon War Time</source>
+        <translation>युकोन युद्धकालीन समय</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "app/AppFont.h"
 #include "app/ChartPage.h"
 #include "app/QtText.h"
+#include "app/match/MatchTexts.h"
 
 namespace zodiora {
 
@@ -69,11 +70,11 @@ double Kootas(QPainter& painter, double y, const ChartMatch& match)
     Paragraph(painter, PointsColumn, y, 200, MatchPage::tr("Points"), head);
     y = Paragraph(painter, ReasonColumn, y, Right - ReasonColumn, MatchPage::tr("Reason"), head) + 12;
     for (const KootaScore& score : match.kootas.scores) {
-        Paragraph(painter, KootaColumn, y, 300, ToQString(KootaName(score.koota)), body);
+        Paragraph(painter, KootaColumn, y, 300, ShownKootaName(score.koota), body);
         Paragraph(painter, PointsColumn, y, 200,
                   MatchPage::tr("%1 of %2").arg(ToQString(PointsText(score.points))).arg(score.maximum), body);
         y = Paragraph(painter, ReasonColumn, y, Right - ReasonColumn,
-                      ToQString(KootaReason(match.kootas, score.koota)), PageFont(30)) + 14;
+                      ShownKootaReason(match.kootas, score.koota), PageFont(30)) + 14;
     }
     painter.setPen(QPen(Qt::gray, 3));
     painter.drawLine(QPointF(Margin, y), QPointF(Right, y));
@@ -89,15 +90,15 @@ double Kootas(QPainter& painter, double y, const ChartMatch& match)
 
 QStringList MatchPage::ManglikLines(const ManglikFinding& finding)
 {
-    QStringList lines{ToQString(ManglikSummary(finding))};
+    QStringList lines{ShownManglikSummary(finding)};
     for (const ManglikFromReference& one : finding.from) {
         if (!one.dosha) continue;
         QStringList exceptions;
         for (int k = 0; k < ManglikExceptionCount; ++k) {
             const auto exception = static_cast<ManglikException>(k);
             if (one.has(exception)) {
-                exceptions << tr("%1 (%2)").arg(ToQString(ManglikExceptionText(exception)),
-                                                ToQString(ManglikExceptionSource(exception)));
+                exceptions << tr("%1 (%2)").arg(ShownManglikExceptionText(exception),
+                                                ShownManglikExceptionSource(exception));
             }
         }
         const QString from = one.reference == ManglikReference::Lagna ? tr("from the Lagna")
@@ -112,8 +113,8 @@ QStringList MatchPage::CancellationLines(const KootaMatch& match)
 {
     QStringList lines;
     for (const Cancellation cancellation : match.cancellations) {
-        lines << tr("%1 (%2)").arg(ToQString(CancellationText(match, cancellation)),
-                                   ToQString(CancellationSource(cancellation)));
+        lines << tr("%1 (%2)").arg(ShownCancellationText(match, cancellation),
+                                   ShownCancellationSource(cancellation));
     }
     if (lines.isEmpty()) {
         lines << tr("none");

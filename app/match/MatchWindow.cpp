@@ -16,8 +16,11 @@
 #include "presentation/ChartSession.h"
 #include "vedic/Nakshatra.h"
 
+#include "app/CalculationText.h"
+#include "app/Language.h"
 #include "app/PageOutput.h"
 #include "app/QtText.h"
+#include "app/match/MatchTexts.h"
 #include "app/platform/Platform.h"
 #include "app/vedic/VedicSettings.h"
 
@@ -51,12 +54,12 @@ Chart ChartSaved(const SavedChart& saved, MatchPartner& partner)
     if (!place.isEmpty()) partner.birth += QStringLiteral(", ") + place.join(QStringLiteral(", "));
     const matching::MoonProfile moon = matching::MoonProfileOf(result.chart.longitude(Body::Moon));
     partner.moon = MatchWindow::tr("Moon in %1 pada %2, %3")
-                       .arg(ToQString(vedic::NakshatraName(moon.nakshatra)))
+                       .arg(ShownName(vocabulary::Kind::Nakshatra, moon.nakshatra))
                        .arg(moon.pada)
-                       .arg(ToQString(SignNames[static_cast<std::size_t>(moon.sign)]));
+                       .arg(ShownName(vocabulary::Kind::Sign, moon.sign));
     const ClockReading clock =
         saved.form.localMeanTime ? MeanTimeClockOf(result.birth) : ClockOf(result.birth, saved.zoneId);
-    partner.calculation = ToQString(CalculationLine(result.chart, clock));
+    partner.calculation = ShownCalculationLine(result.chart, clock);
     return result.chart;
 }
 
@@ -160,7 +163,11 @@ void MatchWindow::reloadCharts()
         platform_.showMessage(this, ToQString(charts.error()), Platform::Icon::Error);
     } else {
         for (const ChartSummary& chart : *charts) {
-            const QString caption = tr("%1  (%2)").arg(ToQString(chart.name), ToQString(chart.date));
+            // The library's "1980-06-15 06:30", the date as the windows write dates.
+            const QString stamp = ToQString(chart.date);
+            const QDate day = QDate::fromString(stamp.left(10), Qt::ISODate);
+            const QString when = day.isValid() ? ShownDate(day) + stamp.mid(10) : stamp;
+            const QString caption = tr("%1  (%2)").arg(ToQString(chart.name), when);
             boyChart_->addItem(caption, QVariant::fromValue<qint64>(chart.id));
             girlChart_->addItem(caption, QVariant::fromValue<qint64>(chart.id));
         }
@@ -203,10 +210,10 @@ void MatchWindow::showMatch()
     kootaTable_->clear();
     for (const matching::KootaScore& score : match.kootas.scores) {
         auto* row = new QTreeWidgetItem(kootaTable_);
-        row->setText(KootaColumn, ToQString(KootaName(score.koota)));
+        row->setText(KootaColumn, ShownKootaName(score.koota));
         row->setText(PointsColumn, tr("%1 of %2").arg(ToQString(PointsText(score.points))).arg(score.maximum));
         row->setTextAlignment(PointsColumn, Qt::AlignRight | Qt::AlignVCenter);
-        row->setText(ReasonColumn, ToQString(KootaReason(match.kootas, score.koota)));
+        row->setText(ReasonColumn, ShownKootaReason(match.kootas, score.koota));
         row->setToolTip(ReasonColumn, row->text(ReasonColumn));
     }
     totalLabel_->setText(

@@ -4,8 +4,15 @@
 // `dark` sets the Fusion style with a dark palette, as a dark desktop would;
 // `hi` shows the windows in Hindi. `zodiora-sample-windows page FILE [hi]`
 // exports the sample chart's page (PDF, PNG or SVG by the name) and ends.
+// `results tabN` opens the results on tab N (0 the summary); `message` shows
+// a question with Qt's own buttons, `file` Qt's own save dialog; `match` the Match window on two sample
+// charts in a temporary library.
 #include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QStyleFactory>
+#include <QTabBar>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/AppFont.h"
@@ -14,6 +21,9 @@
 #include "app/Language.h"
 #include "app/ReportDialog.h"
 #include "app/ResultsWindow.h"
+#include "app/match/MatchWindow.h"
+#include "app/vedic/ResultsTabs.h"
+#include "chartlibrary/ChartLibrary.h"
 #include "app/platform/QtPlatform.h"
 #include "presentation/ChartSession.h"
 #include "tests/app/DarkPalette.h"
@@ -35,6 +45,33 @@ int main(int argc, char* argv[])
     const QString which = app.arguments().value(1, QStringLiteral("form"));
 
     zodiora::QtPlatform platform;
+    if (which == QStringLiteral("message")) {
+        QMessageBox::question(nullptr, QStringLiteral("Zodiora"), QStringLiteral("Zodiora"),
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return 0;
+    }
+    if (which == QStringLiteral("file")) {
+        QFileDialog::getSaveFileName(nullptr, QStringLiteral("Zodiora"), QString(), QStringLiteral("PDF (*.pdf)"),
+                                     nullptr, QFileDialog::DontUseNativeDialog);
+        return 0;
+    }
+    QTemporaryDir libraryDir;
+    zodiora::ChartLibrary library;
+    if (which == QStringLiteral("match")) {
+        (void)library.open(libraryDir.filePath(QStringLiteral("charts.sqlite")).toStdString());
+        zodiora::SavedChart girl;
+        girl.form = zodiora::test::Delhi1980Input();
+        girl.form.city = "New Delhi";
+        zodiora::SavedChart boy = girl;
+        boy.form.name = "RAVI";
+        boy.form.year = 1975;
+        boy.form.hour = 14;
+        (void)library.save(girl);
+        (void)library.save(boy);
+        auto* window = new zodiora::MatchWindow(library, platform);
+        window->show();
+        return QApplication::exec();
+    }
     zodiora::BirthFormWindow form(platform);
     if (which == QStringLiteral("form")) {
         form.show();
@@ -54,6 +91,11 @@ int main(int argc, char* argv[])
     }
     form.proceed();
     zodiora::ResultsWindow* results = form.resultsWindow();
+    for (const QString& argument : app.arguments()) {
+        if (argument.startsWith(QStringLiteral("tab"))) {
+            results->findChild<zodiora::ResultsTabs*>()->tabBar()->setCurrentIndex(argument.mid(3).toInt());
+        }
+    }
     if (which == QStringLiteral("report")) {
         auto* report = new zodiora::ReportDialog(platform, results->reportText(), results);
         report->setModal(false);

@@ -72,7 +72,7 @@ QString ChartsPage::entryTitle(int entry)
         return tr("Moon chart (Chandra lagna)");
     }
     const vedic::Varga varga = vedic::AllVargas[static_cast<std::size_t>(entry)];
-    return tr("%1 (%2)").arg(ToQString(vedic::VargaTitle(varga)), ToQString(vedic::VargaName(varga)));
+    return tr("%1 (%2)").arg(ShownVargaTitle(varga), ToQString(vedic::VargaName(varga)));
 }
 
 void ChartsPage::showChart(const ChartResult& result, const VedicContext&)

@@ -31,7 +31,7 @@ vedic::CalendarDate CalendarOf(const QDate& day)
 QString DashaTree::momentText(double jd, int utcOffsetSeconds, bool withTime)
 {
     const vedic::CalendarDate date = vedic::LocalDate(jd, utcOffsetSeconds);
-    QString text = ToQString(vedic::IsoDate(date));
+    QString text = ShownDate(QDate(date.year, date.month, date.day));
     if (withTime) {
         const double sinceMidnight = (jd - vedic::LocalMidnightJd(date, utcOffsetSeconds)) * 1440.0;
         const int minutes = std::clamp(static_cast<int>(sinceMidnight + 1e-6), 0, 1439);
@@ -49,7 +49,7 @@ DashaTree::DashaTree(QWidget* parent) : QWidget(parent)
 
     dayField_ = new QDateEdit(this);
     dayField_->setObjectName(QStringLiteral("dashaDayField"));
-    dayField_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dayField_->setDisplayFormat(ShownDateFormat());
     dayField_->setCalendarPopup(true);
     dayField_->setDateRange(QDate(1800, 1, 1), QDate(2300, 12, 31));
     auto* dayCaption = new QLabel(tr("Periods running &on:"), this);
@@ -262,7 +262,7 @@ void DashaTree::describeRunning()
         return;
     }
     QStringList lords;
-    for (const vedic::DashaNode& node : running) lords << ToQString(vedic::DashaLordName(node.lord));
+    for (const vedic::DashaNode& node : running) lords << ShownEnglishName(ToQString(vedic::DashaLordName(node.lord)));
     const vedic::DashaNode& prana = running.back();
     runningLabel_->setText(tr("Running: %1 (mahadasha to prana dasha; the prana runs %2 to %3)")
                                .arg(lords.join(QStringLiteral(" \u2013 ")),

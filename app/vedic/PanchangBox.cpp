@@ -3,8 +3,10 @@
 #include <QDateTime>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QTimeZone>
 
+#include "app/Language.h"
 #include "app/QtText.h"
 #include "engine/Engine.h"
 #include "panchang/Panchang.h"
@@ -22,8 +24,31 @@ constexpr double UnixEpochJd = 2440587.5;
 QString ClockText(double jdUt, int offsetSeconds)
 {
     const auto seconds = static_cast<qint64>(std::llround((jdUt - UnixEpochJd) * 86400.0));
-    return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone(offsetSeconds))
-        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QDateTime moment = QDateTime::fromSecsSinceEpoch(seconds, QTimeZone(offsetSeconds));
+    return ShownDate(moment.date()) + moment.toString(QStringLiteral(" HH:mm:ss"));
+}
+
+/// A limb's name: the panchang's own in English, the vocabulary's entry `index` of `kind` in another language.
+QString LimbName(vocabulary::Kind kind, int index, std::string_view english)
+{
+    if (WindowNameStyle().language == vocabulary::Language::English) return ToQString(english);
+    return ShownName(kind, index);
+}
+
+/// The vocabulary's karana entry of karana 1..60: the seven movable ones
+/// (2..57) first, then Shakuni, Chatushpada, Naga (58..60), Kimstughna (1).
+int KaranaEntry(int karana)
+{
+    if (karana == 1) return 10;
+    if (karana >= 58) return karana - 51;
+    return (karana - 2) % 7;
+}
+
+/// The weekday 1..7 (Sunday = 1): its English name, else the chosen locale's ("रविवार").
+QString VaraText(int vara)
+{
+    if (WindowNameStyle().language == vocabulary::Language::English) return ToQString(panchang::VaraName(vara));
+    return QLocale().standaloneDayName(vara == 1 ? 7 : vara - 1);
 }
 
 }  // namespace
@@ -70,15 +95,16 @@ void PanchangBox::showChart(const ChartResult& result)
         return tr("%1 (%2), ends %3").arg(name).arg(number).arg(ClockText(endJd, offset));
     };
     const panchang::Panchang& p = *panchang;
-    values_[0]->setText(limb(ToQString(panchang::TithiName(p.tithi.number)), p.tithi.number, p.tithi.endJd));
-    values_[2]->setText(limb(ToQString(vedic::NakshatraName(p.nakshatra.number - 1)), p.nakshatra.number,
+    values_[0]->setText(limb(LimbName(vocabulary::Kind::Tithi, p.tithi.number - 1, panchang::TithiName(p.tithi.number)), p.tithi.number, p.tithi.endJd));
+    values_[2]->setText(limb(LimbName(vocabulary::Kind::Nakshatra, p.nakshatra.number - 1, vedic::NakshatraName(p.nakshatra.number - 1)),
+                             p.nakshatra.number,
                              p.nakshatra.endJd));
-    values_[3]->setText(limb(ToQString(panchang::YogaName(p.yoga.number)), p.yoga.number, p.yoga.endJd));
-    values_[4]->setText(limb(ToQString(panchang::KaranaName(p.karana.number)), p.karana.number, p.karana.endJd));
+    values_[3]->setText(limb(LimbName(vocabulary::Kind::Yoga, p.yoga.number - 1, panchang::YogaName(p.yoga.number)), p.yoga.number, p.yoga.endJd));
+    values_[4]->setText(limb(LimbName(vocabulary::Kind::Karana, KaranaEntry(p.karana.number), panchang::KaranaName(p.karana.number)), p.karana.number, p.karana.endJd));
     if (p.sunrise == precise::SunriseOutcome::Found) {
         values_[1]->setText(tr("%1, lord %2")
-                                .arg(ToQString(panchang::VaraName(p.vara)),
-                                     ToQString(vedic::GrahaName(panchang::VaraLord(p.vara)))));
+                                .arg(VaraText(p.vara),
+                                     ShownEnglishName(ToQString(vedic::GrahaName(panchang::VaraLord(p.vara))))));
         values_[5]->setText(ClockText(p.sunriseJd, offset));
         values_[6]->setText(ClockText(p.sunsetJd, offset));
     } else {

@@ -1,5 +1,7 @@
 #include "app/vedic/ShadbalaBars.h"
 
+#include "app/Language.h"
+
 #include <QPainter>
 #include <algorithm>
 
@@ -7,13 +9,8 @@ namespace zodiora {
 
 namespace {
 
-const std::array<const char*, 7> Names{QT_TRANSLATE_NOOP("ShadbalaBars", "Sun"),
-                                       QT_TRANSLATE_NOOP("ShadbalaBars", "Moon"),
-                                       QT_TRANSLATE_NOOP("ShadbalaBars", "Mars"),
-                                       QT_TRANSLATE_NOOP("ShadbalaBars", "Mercury"),
-                                       QT_TRANSLATE_NOOP("ShadbalaBars", "Jupiter"),
-                                       QT_TRANSLATE_NOOP("ShadbalaBars", "Venus"),
-                                       QT_TRANSLATE_NOOP("ShadbalaBars", "Saturn")};
+// The seven grahas in the Shadbala order, named by the vocabulary in the windows' language.
+const std::array<const char*, 7> Names{"Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn"};
 
 }  // namespace
 
@@ -56,7 +53,9 @@ void ShadbalaBars::paintEvent(QPaintEvent*)
     const QFontMetrics metrics = fontMetrics();
     const int line = height() / 8;
     int nameWidth = 0;
-    for (const char* name : Names) nameWidth = std::max(nameWidth, metrics.horizontalAdvance(tr(name)));
+    for (const char* name : Names) {
+        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(ShownEnglishName(QLatin1String(name))));
+    }
     const int valueWidth = metrics.horizontalAdvance(QStringLiteral("00.00 / 0.0"));
     const int left = nameWidth + 12;
     const int room = std::max(20, width() - left - valueWidth - 16);
@@ -68,7 +67,7 @@ void ShadbalaBars::paintEvent(QPaintEvent*)
         const int top = static_cast<int>(k + 1) * line;
         const QRect nameBox(4, top, nameWidth, line);
         painter.setPen(ink);
-        painter.drawText(nameBox, Qt::AlignVCenter | Qt::AlignLeft, tr(Names[k]));
+        painter.drawText(nameBox, Qt::AlignVCenter | Qt::AlignLeft, ShownEnglishName(QLatin1String(Names[k])));
         const int length = static_cast<int>(room * std::max(0.0, rupas_[k]) / scale);
         const QRect barBox(left, top + line / 5, length, line * 3 / 5);
         if (rupas_[k] >= required_[k]) {

@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "app/Language.h"
 #include "app/QtText.h"
 #include "app/vedic/AshtakavargaGrid.h"
 #include "app/vedic/ChartStyleView.h"
@@ -124,12 +125,15 @@ void StrengthPage::showChart(const ChartResult& result, const VedicContext&)
     ashtakavargaTable_->showAshtakavarga(ashtakavarga);
     ChartStyleInput sarva;
     sarva.ascendantSign = strength::SignOf(chart.longitude(Body::Ascendant));
+    sarva.risingLabel = ShortPointName(Body::Ascendant);
     for (std::size_t sign = 0; sign < 12; ++sign) sarva.labels[sign] = {QString::number(ashtakavarga.sarva[sign])};
     sarva.title = tr("Sarva");
     sarvaChart_->setInput(sarva);
     ashtakavargaSource_->setText(tr("Bindus by sign from the table of %1 (Settings, Ashtakavarga table); "
                                     "the Sarvashtakavarga in the chart.")
-                                     .arg(ToQString(strength::AshtakavargaTableTitle(ashtakavarga.table))));
+                                     .arg(ashtakavarga.table == AshtakavargaTable::Raman
+                                              ? tr("B.V. Raman, Ashtakavarga System of Prediction")
+                                              : tr("P.V.R. Narasimha Rao, Vedic Astrology: An Integrated Approach")));
 }
 
 void StrengthPage::setChartStyle(ChartStyle style)

@@ -28,7 +28,11 @@ constexpr double UnixEpochJd = 2440587.5;
 
 double JulianDayOf(const QDateTime& moment) { return UnixEpochJd + moment.toSecsSinceEpoch() / 86400.0; }
 
-QString DateText(double jd, int offsetSeconds) { return ToQString(vedic::IsoDate(vedic::LocalDate(jd, offsetSeconds))); }
+QString DateText(double jd, int offsetSeconds)
+{
+    const vedic::CalendarDate date = vedic::LocalDate(jd, offsetSeconds);
+    return ShownDate(QDate(date.year, date.month, date.day));
+}
 
 QString PhaseName(transits::SadeSatiPhase phase)
 {
@@ -64,7 +68,7 @@ TransitPage::TransitPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("transitPage"));
     momentField_ = new QDateTimeEdit(QDateTime::currentDateTime(), this);
     momentField_->setObjectName(QStringLiteral("transitMoment"));
-    momentField_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
+    momentField_->setDisplayFormat(ShownDateFormat() + QStringLiteral(" HH:mm"));
     momentField_->setCalendarPopup(true);
     auto* caption = new QLabel(tr("&Moment (this computer's time):"), this);
     caption->setBuddy(momentField_);
@@ -164,7 +168,7 @@ void TransitPage::showMoment()
     if (!natal_) return;
     const double jd = JulianDayOf(moment());
     const auto sky = transits::TransitsAt(*natal_, jd);
-    momentNote_->setText(tr("Universal time %1").arg(moment().toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+    momentNote_->setText(tr("Universal time %1").arg(ShownDate(moment().date()) + moment().toString(QStringLiteral(" HH:mm"))));
     if (!sky) {
         momentNote_->setText(natal_->settings.ephemeris == Ephemeris::Classic
                                  ? tr("The classic ephemeris covers 1901 to 2050: choose the precise ephemeris "
@@ -177,13 +181,14 @@ void TransitPage::showMoment()
     }
     ChartStyleInput input;
     input.ascendantSign = transits::SignIndex(natal_->longitude(Body::Ascendant));
+    input.risingLabel = ShortPointName(Body::Ascendant);
     input.title = tr("Transits");
     table_->setRowCount(PointCount);
     for (std::size_t k = 0; k < PointCount; ++k) {
         const double longitude = sky->sky.longitudes[k];
         const bool retrograde = k < WheelBodyCount && sky->retrograde[k];
         SetRow(table_, static_cast<int>(k),
-               {ShownEnglishName(ToQString(BodyNames[k])), ToQString(ShortPositionText(longitude)),
+               {ShownEnglishName(ToQString(BodyNames[k])), ShownPosition(ToQString(ShortPositionText(longitude))),
                 retrograde ? tr("R") : QString(), ShownEnglishName(ToQString(vedic::NakshatraName(vedic::NakshatraOf(longitude).index))),
                 QString::number(sky->houseFromLagna[k]), QString::number(sky->houseFromMoon[k])});
         if (k != IndexOf(Body::Ascendant)) {
@@ -198,10 +203,10 @@ void TransitPage::showMoment()
 
     const auto dasha = transits::RunningDashaAt(*natal_, jd);
     dashaLabel_->setText(dasha ? tr("Running dasha: %1 mahadasha (%2 to %3), %4 antardasha (%5 to %6)")
-                                     .arg(ToQString(vedic::DashaLordName(dasha->maha.lord)),
+                                     .arg(ShownEnglishName(ToQString(vedic::DashaLordName(dasha->maha.lord))),
                                           DateText(dasha->maha.startJd, offsetSeconds_),
                                           DateText(dasha->maha.endJd, offsetSeconds_),
-                                          ToQString(vedic::DashaLordName(dasha->antar.lord)),
+                                          ShownEnglishName(ToQString(vedic::DashaLordName(dasha->antar.lord))),
                                           DateText(dasha->antar.startJd, offsetSeconds_),
                                           DateText(dasha->antar.endJd, offsetSeconds_))
                                : tr("Running dasha: none at this moment (before birth or past the table)"));

@@ -5,6 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/Language.h"
 #include "app/QtText.h"
 #include "engine/ChartVargas.h"
 #include "engine/SignNames.h"
@@ -27,7 +28,7 @@ VargaTable::VargaTable(QWidget* parent) : QWidget(parent)
     table_->setHorizontalHeaderLabels(headers);
     for (int column = 1; column <= vedic::VargaCount; ++column) {
         const vedic::Varga varga = vedic::AllVargas[static_cast<std::size_t>(column - 1)];
-        table_->horizontalHeaderItem(column)->setToolTip(ToQString(vedic::VargaTitle(varga)));
+        table_->horizontalHeaderItem(column)->setToolTip(ShownVargaTitle(varga));
     }
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -46,14 +47,14 @@ void VargaTable::showChart(const ChartResult& result, const VedicContext&)
     const VargaSigns signs = VargaSignsOf(result.chart);
     variantLabel_->setText(tr("Signs of every point in the sixteen divisional charts by %1's rules (BPHS ch. 6). "
                               "\u2605 vargottama: the same sign in D1 and D9.")
-                               .arg(ToQString(vedic::VargaVariantName(signs.variant))));
+                               .arg(signs.variant == vedic::VargaVariant::Parivritti ? tr("Parivritti") : tr("Parashara")));
     QFont bold = table_->font();
     bold.setBold(true);
     for (const Body body : AllPoints) {
         const int row = static_cast<int>(IndexOf(body));
         const bool vargottama = signs.vargottama(body);
-        auto* name = new QTableWidgetItem(vargottama ? ToQString(NameOf(body)) + QStringLiteral(" \u2605")
-                                                     : ToQString(NameOf(body)));
+        const QString shown = ShownEnglishName(ToQString(NameOf(body)));
+        auto* name = new QTableWidgetItem(vargottama ? shown + QStringLiteral(" \u2605") : shown);
         if (vargottama) {
             name->setToolTip(tr("Vargottama: the same sign in the birth chart and the Navamsa"));
         }
@@ -61,7 +62,7 @@ void VargaTable::showChart(const ChartResult& result, const VedicContext&)
         for (int column = 1; column <= vedic::VargaCount; ++column) {
             const vedic::Varga varga = vedic::AllVargas[static_cast<std::size_t>(column - 1)];
             auto* cell = new QTableWidgetItem(
-                ToQString(SignNames[static_cast<std::size_t>(signs.sign(body, varga))].substr(0, 3)));
+                ShortSignName(signs.sign(body, varga)));
             cell->setTextAlignment(Qt::AlignCenter);
             if (vargottama && (varga == vedic::Varga::D1 || varga == vedic::Varga::D9)) {
                 cell->setFont(bold);

@@ -6,6 +6,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "app/CalculationText.h"
 #include "app/Colours.h"
 #include "app/QtText.h"
 #include "app/vedic/VedicPage.h"
@@ -80,7 +81,7 @@ void VedicPanel::showChart(const ChartResult& result, const QDate& today)
 {
     const VedicDetails details = BuildVedicDetails(result.chart, UtcOffsetSeconds(result.birth));
     const CalculationSettings& settings = result.chart.settings;
-    const QString ayanamsa = ToQString(TitleOf(settings.ayanamsa));
+    const QString ayanamsa = ShownAyanamsaTitle(settings.ayanamsa);
     // The classic method's own zodiac is Lahiri's; another is named.
     ephemerisLabel_->setText(settings.ephemeris == Ephemeris::Precise
                                  ? tr("Ephemeris: Precise (Swiss Ephemeris, %1 ayanamsa)").arg(ayanamsa)

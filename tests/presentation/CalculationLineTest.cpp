@@ -6,7 +6,7 @@
 
 #include "SampleBirths.h"
 #include "engine/Engine.h"
-#include "presentation/CalculationLine.h"
+#include "presentation/CalculationWords.h"
 
 using namespace zodiora;
 
@@ -87,4 +87,32 @@ TEST(CalculationLine, InHindiEverySettingFromItsTableAndTheZoneAsItIs)
             }
         }
     }
+}
+
+TEST(CalculationLine, WordsAnotherLanguageFillsReplaceEveryEnglishWord)
+{
+    Chart chart;
+    chart.settings = CalculationSettings{Ephemeris::Classic, AyanamsaKind::Raman, NodeKind::True, DashaYear::Savana};
+    chart.ayanamsaDegrees = 22.5;
+    CalculationWords words;
+    words.precise = "P";
+    words.classic = "C";
+    words.ayanamsaTitles[1] = "R";
+    words.ayanamsa = "a(%1)";
+    words.nodes = {"m", "t"};
+    words.dashaYear = "y %1 d";
+    words.clock = "k:";
+    words.meanTimeOf = "<%1>";
+    words.birthPlace = "here";
+    words.daylightSaving = "+s";
+    words.zoneName = [](std::string_view zone) { return "[" + std::string(zone) + "]"; };
+    EXPECT_EQ(CalculationLine(chart, {"Indian Time", "IST", 23400, true, ""}, words),
+              "C \u00B7 a(R) 22\u00B030\u203200\u2033 \u00B7 t \u00B7 y 360 d \u00B7 k: [Indian Time] IST +s +06:30");
+    // A record without a city keeps its own mean time: the words name the birth place.
+    BirthData birth = test::Delhi1980Birth();
+    birth.city = "";
+    EXPECT_NE(CalculationLine(chart, MeanTimeClockOf(birth), words).find("k: <here> +"), std::string::npos);
+    // An empty title falls back to the choice's own.
+    words.ayanamsaTitles[1] = "";
+    EXPECT_NE(CalculationLine(chart, {}, words).find("a(Raman)"), std::string::npos);
 }

@@ -1,0 +1,34 @@
+#include "app/CalculationText.h"
+
+#include "app/Language.h"
+#include "app/QtText.h"
+#include "app/ZoneNames.h"
+
+namespace zodiora {
+
+CalculationWords WindowCalculationWords()
+{
+    const vocabulary::Language language = WindowNameStyle().language;
+    if (language == vocabulary::Language::English) return {};
+    CalculationWords words = CalculationWordsIn(language);
+    words.zoneName = [](std::string_view zone) { return ToUtf8(ShownZoneName(zone)); };
+    return words;
+}
+
+QString ShownAyanamsaTitle(AyanamsaKind ayanamsa)
+{
+    const CalculationWords words = WindowCalculationWords();
+    for (std::size_t i = 0; i < AyanamsaChoices.size(); ++i) {
+        if (AyanamsaChoices[i].value == ayanamsa && !words.ayanamsaTitles[i].empty()) {
+            return ToQString(words.ayanamsaTitles[i]);
+        }
+    }
+    return ToQString(TitleOf(ayanamsa));
+}
+
+QString ShownCalculationLine(const Chart& chart, const ClockReading& clock)
+{
+    return ToQString(CalculationLine(chart, clock, WindowCalculationWords()));
+}
+
+}  // namespace zodiora
