@@ -8,7 +8,7 @@ namespace zodiora {
 
 // The match's texts as the Match window and its page show them: in English
 // the shared texts of presentation/ChartMatch.h (the tool prints the same),
-// in another language composed here from the match's numbers and tr().
+// in another language from the same library's phrase tables.
 
 QString ShownKootaName(matching::Koota koota);
 QString ShownKootaReason(const matching::KootaMatch& match, matching::Koota koota);
