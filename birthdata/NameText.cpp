@@ -7,6 +7,7 @@
 #include "birthdata/KeyFilters.h"
 #include "birthdata/UnicodeText.h"
 
+#include <optional>
 #include <string>
 
 namespace zodiora {
@@ -56,8 +57,29 @@ bool EveryNeighbourFits(const std::vector<char32_t>& characters)
 
 }  // namespace
 
+namespace {
+
+/// The common name of plain ASCII letters and spaces, upper-cased as the
+/// letter filter would: no marks, joiners or composition to judge, so the
+/// batch skips the code-point walk below. Nothing for any other name.
+std::optional<std::string> PlainAsciiName(std::string_view name)
+{
+    std::string upper(name);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        } else if (!(c >= 'A' && c <= 'Z') && c != ' ') {
+            return std::nullopt;
+        }
+    }
+    return upper;
+}
+
+}  // namespace
+
 NameCheck CheckNameText(std::string_view name)
 {
+    if (auto plain = PlainAsciiName(name)) return NameCheck{std::move(*plain), std::nullopt};
     std::vector<char32_t> typed;
     typed.reserve(name.size());
     const auto* bytes = reinterpret_cast<const uint8_t*>(name.data());

@@ -169,6 +169,14 @@ void WalkUtf8(Sink& out, std::string_view text, AsciiFunction ascii)
             ++i;
             continue;
         }
+        // Two-byte letters and signs (the degree sign of every position)
+        // are the usual case: judged here as ValidSequence would judge them.
+        if (byte >= 0xC2 && byte <= 0xDF && i + 1 < text.size() &&
+            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+            out.put(text.data() + i, 2);
+            i += 2;
+            continue;
+        }
         std::size_t consumed = 0;
         const std::size_t length = ValidSequence(text.substr(i), consumed);
         if (length > 0) {

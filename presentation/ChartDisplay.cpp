@@ -1,6 +1,9 @@
 #include "presentation/ChartDisplay.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 
 #include "birthdata/Text.h"
 #include "engine/PositionText.h"
@@ -10,16 +13,25 @@ namespace zodiora {
 
 namespace {
 
+// Appends `value` in decimal; the few small integers of a chart's details
+// go through a stack buffer rather than a std::to_string temporary each.
+char* PutInt(char* at, int value) { return std::to_chars(at, at + 12, value).ptr; }
+
 // To the precision given: "21° 38' N", "21° 38' 24\" N", "69° 36' 7.5\" E".
 std::string Angle(int degrees, int minutes, const std::optional<ArcSeconds>& seconds, const char* hemisphere)
 {
-    std::string text = std::to_string(degrees) + "\xC2\xB0 " + std::to_string(minutes) + "'";
+    char buffer[96];
+    char* at = PutInt(buffer, degrees);
+    at = std::copy_n("\xC2\xB0 ", 3, at);
+    at = PutInt(at, minutes);
+    *at++ = '\'';
     if (seconds) {
         char part[40];
         std::snprintf(part, sizeof part, " %.*f\"", seconds->decimals, seconds->value);
-        text += part;
+        at = std::copy_n(part, std::strlen(part), at);
     }
-    return text + hemisphere;
+    at = std::copy_n(hemisphere, std::strlen(hemisphere), at);
+    return std::string(buffer, at);
 }
 
 template <std::size_t N>
@@ -33,8 +45,17 @@ ChartDetails DetailsOf(const BirthData& birth)
 {
     ChartDetails details;
     details.name = birth.name;
-    details.dob = MonthName(birth.month) + "/" + std::to_string(birth.day) + "/" + std::to_string(birth.year);
-    details.tob = std::to_string(birth.hour) + ":" + std::to_string(birth.minute);
+    char buffer[40];
+    char* at = buffer;
+    *at++ = '/';
+    at = PutInt(at, birth.day);
+    *at++ = '/';
+    at = PutInt(at, birth.year);
+    details.dob = MonthName(birth.month).append(buffer, at);
+    at = PutInt(buffer, birth.hour);
+    *at++ = ':';
+    at = PutInt(at, birth.minute);
+    details.tob.assign(buffer, at);
     details.latitude = Angle(birth.latDegrees, birth.latMinutes, birth.latSeconds, birth.south ? " S" : " N");
     details.longitude = Angle(birth.lonDegrees, birth.lonMinutes, birth.lonSeconds, birth.east ? " E" : " W");
     details.city = birth.city;

@@ -51,7 +51,8 @@ TEST(JsonWriter, EscapesAnyBytesAsDumpDoes)
     }
     std::mt19937 random(14);
     const std::string pieces[] = {"a", "\"", "\\", "\n", "\x02", "\xC3", "\xA9", "\xE2", "\x82", "\xAC", "\xF0",
-                                  "\x9F", "\xED", "\xA0", "\xFF", "\xC0", "\xF4", "\x90", "\x80", "\xBF"};
+                                  "\x9F", "\xED", "\xA0", "\xFF", "\xC0", "\xF4", "\x90", "\x80", "\xBF",
+                                  "\xC1", "\xC2", "\xDF", "\xE0"};  // both edges of the two-byte leads
     for (int round = 0; round < 20000; ++round) {
         std::string text;
         // Up to 90 pieces: texts either side of the writer's short-text limit.
