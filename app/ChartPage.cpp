@@ -130,8 +130,17 @@ double PaintLines(QPainter& painter, double captionX, double valueX, double righ
             const QRectF box(valueX, y + (LineHeight - metrics.lineSpacing()) / 2, width, rows * LineHeight);
             painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line.value);
         } else {
+            // A coordinate given to hundredths of a second is a little wider
+            // than its column: a slightly smaller size keeps it whole.
+            QFont fitted = valueFont;
+            const double advance = metrics.horizontalAdvance(line.value);
+            if (advance > width) {
+                fitted.setPixelSize(std::max(valueFont.pixelSize() * 3 / 4,
+                                             static_cast<int>(valueFont.pixelSize() * width / advance)));
+                painter.setFont(fitted);
+            }
             painter.drawText(QRectF(valueX, y, width, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                             metrics.elidedText(line.value, Qt::ElideRight, width));
+                             QFontMetricsF(fitted).elidedText(line.value, Qt::ElideRight, width));
         }
         y += rows * LineHeight;
     }
