@@ -2,7 +2,6 @@
 
 #include "app/Language.h"
 #include "app/QtText.h"
-#include "app/ZoneNames.h"
 
 namespace zodiora {
 
@@ -10,9 +9,7 @@ CalculationWords WindowCalculationWords()
 {
     const vocabulary::Language language = WindowNameStyle().language;
     if (language == vocabulary::Language::English) return {};
-    CalculationWords words = CalculationWordsIn(language);
-    words.zoneName = [](std::string_view zone) { return ToUtf8(ShownZoneName(zone)); };
-    return words;
+    return CalculationWordsIn(language);
 }
 
 QString ShownAyanamsaTitle(AyanamsaKind ayanamsa)

@@ -8,6 +8,7 @@
 
 #include "birthdata/TimeZoneTable.h"
 #include "birthdata/UniversalTime.h"
+#include "vocabulary/ZoneNames.h"
 
 namespace zodiora {
 
@@ -154,6 +155,7 @@ CalculationWords CalculationWordsIn(vocabulary::Language language)
     words.meanTimeOf = "%1 का स्थानीय माध्य समय,";
     words.birthPlace = "जन्म स्थान";
     words.daylightSaving = "डेलाइट सेविंग सहित";
+    words.zoneName = [language](std::string_view zone) { return std::string(vocabulary::ZoneName(language, zone)); };
     return words;
 }
 

@@ -7,7 +7,9 @@
 #include "engine/SignNames.h"
 #include "vedic/Nakshatra.h"
 #include "vedic/Varga.h"
+#include "birthdata/TimeZoneTable.h"
 #include "vocabulary/Vocabulary.h"
+#include "vocabulary/ZoneNames.h"
 
 using namespace zodiora;
 using namespace zodiora::vocabulary;
@@ -92,4 +94,17 @@ TEST(Vocabulary, LanguageCodes)
     EXPECT_EQ(LanguageOfCode("hin"), Language::English);
     EXPECT_EQ(LanguageOfCode("C"), Language::English);
     EXPECT_EQ(LanguageCode(LanguageOfCode("hi_IN.UTF-8")), "hi");
+}
+
+// The form's zone list and the calculation line name the zone row in the
+// chosen language: every row's name has its Hindi, in Devanagari.
+TEST(Vocabulary, EveryZoneRowHasAHindiName)
+{
+    for (const TimeZoneRow& row : TimeZoneTable) {
+        std::string_view name = row.text.substr(0, row.text.find(','));
+        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+        const std::string_view hindi = ZoneName(Language::Hindi, name);
+        EXPECT_NE(hindi, name) << row.text;
+        EXPECT_EQ(ZoneName(Language::English, name), name);
+    }
 }
