@@ -1462,15 +1462,15 @@ This cannot be undone.</source>
     <name>zodiora::TransitPage</name>
     <message>
         <source>rising (12th from the Moon)</source>
-        <translation>आरम्भ (चन्द्र से 12वीं राशि)</translation>
+        <translation>प्रथम चरण (चन्द्र से 12वीं राशि)</translation>
     </message>
     <message>
         <source>peak (the Moon&apos;s sign)</source>
-        <translation>शिखर (चन्द्र राशि)</translation>
+        <translation>मध्य चरण (चन्द्र राशि)</translation>
     </message>
     <message>
         <source>setting (2nd from the Moon)</source>
-        <translation>उतार (चन्द्र से दूसरी राशि)</translation>
+        <translation>अन्तिम चरण (चन्द्र से दूसरी राशि)</translation>
     </message>
     <message>
         <source>&amp;Moment (this computer&apos;s time):</source>
