@@ -25,6 +25,19 @@ inline BirthFormInput Delhi1980Form()
     return input;
 }
 
+/// A second sample birth (RAVI, Mumbai, 1975), the partner in match tests.
+inline BirthFormInput Mumbai1975()
+{
+    BirthFormInput input = Delhi1980Form();
+    input.name = "RAVI";
+    input.year = 1975;
+    input.hour = 14;
+    input.latDegrees = "19";
+    input.lonDegrees = "72";
+    input.city = "Mumbai";
+    return input;
+}
+
 /// The child of `window` named `name`, or null.
 template <typename T>
 T* Child(const QObject& window, const char* name)

@@ -165,18 +165,6 @@ QStringList ShownTexts(const QWidget& window, const QStringList& skippedNames = 
     return texts;
 }
 
-BirthFormInput Mumbai1975()
-{
-    BirthFormInput input = Delhi1980Form();
-    input.name = "RAVI";
-    input.year = 1975;
-    input.hour = 14;
-    input.latDegrees = "19";
-    input.lonDegrees = "72";
-    input.city = "Mumbai";
-    return input;
-}
-
 }  // namespace
 
 class HindiWindowsTest : public QObject {

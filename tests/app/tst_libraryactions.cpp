@@ -69,7 +69,7 @@ QStringList Positions(const BirthFormInput& input)
     return texts;
 }
 
-BirthFormInput Mumbai1975()
+BirthFormInput Mumbai1975WithState()
 {
     BirthFormInput input = Delhi1980Form();
     input.name = "Ravi";
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(kept->note, std::string("from the form"));
         ExpectSameInput(kept->form, Delhi1980Form());
 
-        form.setInput(Mumbai1975());
+        form.setInput(Mumbai1975WithState());
         WhenModal<ChartLibraryDialog>([](ChartLibraryDialog& dialog) {
             auto* list = Child<QTreeWidget>(dialog, "chartList");
             QCOMPARE(list->topLevelItemCount(), 1);
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(saved.note, std::string("kept"));
 
         // Another name in the form is another chart.
-        form.setInput(Mumbai1975());
+        form.setInput(Mumbai1975WithState());
         SaveWithNote(form, "");
         QCOMPARE(fixture.library().list()->size(), 2u);
     }

@@ -30,18 +30,6 @@ Chart Charted(const BirthFormInput& form, const CalculationSettings& settings = 
     return session.run(form, ChartSession::ReportMode::Skip).chart;
 }
 
-BirthFormInput Mumbai1975()
-{
-    BirthFormInput input = Delhi1980Form();
-    input.name = "RAVI";
-    input.year = 1975;
-    input.hour = 14;
-    input.latDegrees = "19";
-    input.lonDegrees = "72";
-    input.city = "Mumbai";
-    return input;
-}
-
 std::int64_t Save(LibraryFixture& fixture, const BirthFormInput& form, const std::string& settings = {})
 {
     SavedChart chart;
