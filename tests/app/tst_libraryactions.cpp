@@ -69,15 +69,11 @@ QStringList Positions(const BirthFormInput& input)
     return texts;
 }
 
+// The shared partner birth, typed in lower case and with its state.
 BirthFormInput Mumbai1975WithState()
 {
-    BirthFormInput input = Delhi1980Form();
+    BirthFormInput input = Mumbai1975();
     input.name = "Ravi";
-    input.year = 1975;
-    input.hour = 14;
-    input.latDegrees = "19";
-    input.lonDegrees = "72";
-    input.city = "Mumbai";
     input.state = "Maharashtra";
     return input;
 }

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "SampleBirths.h"
 #include "birthdata/UniversalTime.h"
 #include "engine/AngleRoutines.h"
 #include "engine/Engine.h"
@@ -33,14 +34,7 @@ StationClock ClockOf(const StationMoment& moment)
 
 BirthData GreenwichBirth(int year, int month, int day, int hour, int minute)
 {
-    BirthData birth;
-    birth.year = year;
-    birth.month = month;
-    birth.day = day;
-    birth.hour = hour;
-    birth.minute = minute;
-    birth.exactOffsetSeconds = 0;
-    return birth;
+    return test::BirthAtOffset(year, month, day, hour, minute, 0, 0, 0.0, 0.0);
 }
 
 TEST(ComputedStations, AgreeWithTheTablesInsideTheirYears)
