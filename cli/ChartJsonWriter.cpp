@@ -11,10 +11,6 @@ namespace zodiora::cli {
 
 namespace {
 
-// The order of the "bodies" key: that of the orbital-element table.
-constexpr std::array<Body, 9> ElementOrder{Body::Mercury, Body::Venus,  Body::Sun,     Body::Mars, Body::Jupiter,
-                                           Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
-
 template <typename Texts>
 void TextArray(JsonWriter& json, std::string_view key, const Texts& texts)
 {

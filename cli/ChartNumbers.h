@@ -1,10 +1,16 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "presentation/ChartSession.h"
 
 namespace zodiora::cli {
+
+/// The order of the "bodies" key and of the text's body lines: that of the
+/// orbital-element table.
+inline constexpr std::array<Body, 9> ElementOrder{Body::Mercury, Body::Venus,  Body::Sun,     Body::Mars, Body::Jupiter,
+                                                  Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
 
 /// Sign 1..12 (1 = Aries) of a chart point, as its position text names it;
 /// 0 where the text names none (never for a validated birth).

@@ -15,10 +15,6 @@ namespace zodiora::cli {
 
 namespace {
 
-// The order of the "bodies" key: that of the orbital-element table.
-constexpr std::array<Body, 9> ElementOrder{Body::Mercury, Body::Venus,  Body::Sun,     Body::Mars, Body::Jupiter,
-                                           Body::Saturn,  Body::Uranus, Body::Neptune, Body::Pluto};
-
 // "\r\nSun\r\nVenus (R) " -> "Sun, Venus (R)"
 std::string HouseLine(const std::string& houseText, const TextWords& words)
 {

@@ -6,14 +6,13 @@
 #include "precise/Stations.h"
 #include "retrogrades/PrecisePlanet.h"
 #include "retrogrades/StationTables.h"
+#include "vedic/LocalDate.h"
 
 namespace zodiora {
 
 namespace {
 
 using namespace std::chrono;
-
-constexpr double UnixEpochJulianDay = 2440587.5;
 
 int YearOf(sys_days day)
 {
@@ -44,7 +43,7 @@ std::string StationRecordText(const StationClock& clock)
 
 StationClock StationClockOf(double jdUt)
 {
-    const sys_time<minutes> moment{minutes{std::llround((jdUt - UnixEpochJulianDay) * 1440.0)}};
+    const sys_time<minutes> moment{minutes{std::llround((jdUt - vedic::UnixEpochJd) * 1440.0)}};
     const sys_days day = floor<days>(moment);
     const auto clock = duration_cast<minutes>(moment - day).count();
     return {day, static_cast<int>(clock / 60), static_cast<int>(clock % 60)};

@@ -7,18 +7,17 @@
 #include "engine/Engine.h"
 #include "precise/PreciseEphemeris.h"
 #include "retrogrades/Retrogrades.h"
+#include "vedic/LocalDate.h"
 
 namespace zodiora::transits {
 
 namespace {
 
-constexpr double UnixEpochJd = 2440587.5;
-
 // The moment as the engine takes it: the universal date as the "local" one.
 UniversalMoment MomentOf(double jdUt)
 {
     using namespace std::chrono;
-    const auto seconds = static_cast<long long>(std::floor((jdUt - UnixEpochJd) * 86400.0 + 0.5));
+    const auto seconds = static_cast<long long>(std::floor((jdUt - vedic::UnixEpochJd) * 86400.0 + 0.5));
     const sys_seconds moment{std::chrono::seconds{seconds}};
     const auto day = floor<days>(moment);
     const year_month_day date{day};
@@ -27,7 +26,7 @@ UniversalMoment MomentOf(double jdUt)
     universal.localYear = static_cast<int>(date.year());
     universal.localMonth = static_cast<int>(static_cast<unsigned>(date.month()));
     universal.localDay = static_cast<int>(static_cast<unsigned>(date.day()));
-    universal.hours = (jdUt - (UnixEpochJd + day.time_since_epoch().count())) * 24.0;
+    universal.hours = (jdUt - (vedic::UnixEpochJd + day.time_since_epoch().count())) * 24.0;
     universal.utc = {universal.localYear,
                      universal.localMonth,
                      universal.localDay,

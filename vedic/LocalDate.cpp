@@ -8,7 +8,6 @@ namespace zodiora::vedic {
 
 namespace {
 
-constexpr double UnixEpochJd = 2440587.5;  // 1970-01-01 00:00 UT
 constexpr double MidnightSnapDays = 1e-8;  // about a millisecond
 constexpr double MinDay = -12699422;       // 1 March of year -32800
 constexpr double MaxDay = 1000000000;      // within the 32-bit arithmetic below

@@ -7,6 +7,10 @@
 
 namespace zodiora::vedic {
 
+/// The Julian day of 1970-01-01 00:00 UT, where Unix time and the civil
+/// day counts below start.
+inline constexpr double UnixEpochJd = 2440587.5;
+
 /// A date in the proleptic Gregorian calendar.
 struct CalendarDate {
     int year = 0;

@@ -15,6 +15,9 @@ struct ChartInk {
     static QColor Labels() { return {0, 0, 200}; }
     static QColor Signs() { return {150, 20, 30}; }
 
+    /// The planets' labels, in design units of a 1000-unit square.
+    static constexpr double LabelSize = 40;
+
     /// Writes `labels` in lines no wider than `maxWidth` (logical units),
     /// centred on `centre`, at `pixelSize`, made smaller when more than
     /// `maxLines` lines would be needed.

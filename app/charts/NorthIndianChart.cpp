@@ -37,7 +37,6 @@ constexpr std::array<House, 12> Houses{{
     {{750, 90}, {750, 200}, Shape::FlatTriangle},
 }};
 
-constexpr double LabelSize = 40;
 constexpr double NumberSize = 34;
 
 void PaintFrame(QPainter& painter)
@@ -81,7 +80,7 @@ void NorthIndianChart::Paint(QPainter& painter, const QRectF& box, const ChartSt
         }
         const double width = house.shape == Shape::Diamond ? 330 : house.shape == Shape::FlatTriangle ? 300 : 150;
         const int lines = house.shape == Shape::FlatTriangle ? 2 : 4;
-        ChartInk::PaintLabels(painter, house.labelCentre, labels, width, lines, LabelSize);
+        ChartInk::PaintLabels(painter, house.labelCentre, labels, width, lines, ChartInk::LabelSize);
     }
     painter.restore();
 }

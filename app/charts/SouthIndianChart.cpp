@@ -20,7 +20,6 @@ constexpr double Cell = SouthIndianChart::DesignSize / 4;
 constexpr std::array<QPoint, 12> SignCells{{{1, 0}, {2, 0}, {3, 0}, {3, 1}, {3, 2}, {3, 3},
                                             {2, 3}, {1, 3}, {0, 3}, {0, 2}, {0, 1}, {0, 0}}};
 
-constexpr double LabelSize = 40;
 constexpr double GlyphSize = 42;
 constexpr double AscendantMark = 70;  // length of the corner stroke along each side
 
@@ -78,7 +77,7 @@ void SouthIndianChart::Paint(QPainter& painter, const QRectF& box, const ChartSt
             painter.drawLine(cell.topLeft() + QPointF(0, AscendantMark), cell.topLeft() + QPointF(AscendantMark, 0));
             labels.prepend(input.risingLabel);
         }
-        ChartInk::PaintLabels(painter, cell.center() + QPointF(0, 18), labels, Cell - 30, 4, LabelSize);
+        ChartInk::PaintLabels(painter, cell.center() + QPointF(0, 18), labels, Cell - 30, 4, ChartInk::LabelSize);
     }
 
     if (!input.title.isEmpty()) {

@@ -20,9 +20,9 @@ namespace {
 constexpr double Margin = 150;
 constexpr double Width = ChartPage::LogicalSize.width() - 2 * Margin;
 constexpr double Middle = ChartPage::LogicalSize.width() / 2;
-constexpr double KootaColumn = Margin;
-constexpr double PointsColumn = Margin + 330;
-constexpr double ReasonColumn = Margin + 560;
+constexpr double KootaLeft = Margin;
+constexpr double PointsLeft = Margin + 330;
+constexpr double ReasonLeft = Margin + 560;
 constexpr double Right = ChartPage::LogicalSize.width() - Margin;
 
 QFont PageFont(int size, bool bold = false)
@@ -66,22 +66,22 @@ double Kootas(QPainter& painter, double y, const ChartMatch& match)
 {
     const QFont head = PageFont(34, true);
     const QFont body = PageFont(34);
-    Paragraph(painter, KootaColumn, y, 300, MatchPage::tr("Koota"), head);
-    Paragraph(painter, PointsColumn, y, 200, MatchPage::tr("Points"), head);
-    y = Paragraph(painter, ReasonColumn, y, Right - ReasonColumn, MatchPage::tr("Reason"), head) + 12;
+    Paragraph(painter, KootaLeft, y, 300, MatchPage::tr("Koota"), head);
+    Paragraph(painter, PointsLeft, y, 200, MatchPage::tr("Points"), head);
+    y = Paragraph(painter, ReasonLeft, y, Right - ReasonLeft, MatchPage::tr("Reason"), head) + 12;
     for (const KootaScore& score : match.kootas.scores) {
-        Paragraph(painter, KootaColumn, y, 300, ShownKootaName(score.koota), body);
-        Paragraph(painter, PointsColumn, y, 200,
+        Paragraph(painter, KootaLeft, y, 300, ShownKootaName(score.koota), body);
+        Paragraph(painter, PointsLeft, y, 200,
                   MatchPage::tr("%1 of %2").arg(ToQString(PointsText(score.points))).arg(score.maximum), body);
-        y = Paragraph(painter, ReasonColumn, y, Right - ReasonColumn,
+        y = Paragraph(painter, ReasonLeft, y, Right - ReasonLeft,
                       ShownKootaReason(match.kootas, score.koota), PageFont(30)) + 14;
     }
     painter.setPen(QPen(Qt::gray, 3));
     painter.drawLine(QPointF(Margin, y), QPointF(Right, y));
     painter.setPen(Qt::black);
     y += 14;
-    Paragraph(painter, KootaColumn, y, 300, MatchPage::tr("Total"), PageFont(40, true));
-    return Paragraph(painter, PointsColumn, y, Right - PointsColumn,
+    Paragraph(painter, KootaLeft, y, 300, MatchPage::tr("Total"), PageFont(40, true));
+    return Paragraph(painter, PointsLeft, y, Right - PointsLeft,
                      MatchPage::tr("%1 of %2").arg(ToQString(PointsText(match.kootas.total()))).arg(GunaMaximum),
                      PageFont(40, true));
 }

@@ -12,18 +12,17 @@
 #include "panchang/Panchang.h"
 #include "panchang/PanchangLimbs.h"
 #include "presentation/ChartSession.h"
+#include "vedic/LocalDate.h"
 #include "vedic/Nakshatra.h"
 
 namespace zodiora {
 
 namespace {
 
-constexpr double UnixEpochJd = 2440587.5;
-
 /// A moment on the birth's clock, to the second.
 QString ClockText(double jdUt, int offsetSeconds)
 {
-    const auto seconds = static_cast<qint64>(std::llround((jdUt - UnixEpochJd) * 86400.0));
+    const auto seconds = static_cast<qint64>(std::llround((jdUt - vedic::UnixEpochJd) * 86400.0));
     const QDateTime moment = QDateTime::fromSecsSinceEpoch(seconds, QTimeZone(offsetSeconds));
     return ShownDate(moment.date()) + moment.toString(QStringLiteral(" HH:mm:ss"));
 }

@@ -24,11 +24,9 @@ namespace zodiora {
 
 namespace {
 
-constexpr double UnixEpochJd = 2440587.5;
+double JulianDayOf(const QDateTime& moment) { return vedic::UnixEpochJd + moment.toSecsSinceEpoch() / 86400.0; }
 
-double JulianDayOf(const QDateTime& moment) { return UnixEpochJd + moment.toSecsSinceEpoch() / 86400.0; }
-
-QString DateText(double jd, int offsetSeconds)
+QString ShownDateAt(double jd, int offsetSeconds)
 {
     const vedic::CalendarDate date = vedic::LocalDate(jd, offsetSeconds);
     return ShownDate(QDate(date.year, date.month, date.day));
@@ -159,7 +157,7 @@ void TransitPage::fillSadeSati()
     for (std::size_t k = 0; k < spans_.size(); ++k) {
         const transits::SadeSatiSpan& span = spans_[k];
         SetRow(sadeSatiTable_, static_cast<int>(k),
-               {DateText(span.startJd, offsetSeconds_), DateText(span.endJd, offsetSeconds_), PhaseName(span.phase)});
+               {ShownDateAt(span.startJd, offsetSeconds_), ShownDateAt(span.endJd, offsetSeconds_), PhaseName(span.phase)});
     }
 }
 
@@ -204,11 +202,11 @@ void TransitPage::showMoment()
     const auto dasha = transits::RunningDashaAt(*natal_, jd);
     dashaLabel_->setText(dasha ? tr("Running dasha: %1 mahadasha (%2 to %3), %4 antardasha (%5 to %6)")
                                      .arg(ShownEnglishName(ToQString(vedic::DashaLordName(dasha->maha.lord))),
-                                          DateText(dasha->maha.startJd, offsetSeconds_),
-                                          DateText(dasha->maha.endJd, offsetSeconds_),
+                                          ShownDateAt(dasha->maha.startJd, offsetSeconds_),
+                                          ShownDateAt(dasha->maha.endJd, offsetSeconds_),
                                           ShownEnglishName(ToQString(vedic::DashaLordName(dasha->antar.lord))),
-                                          DateText(dasha->antar.startJd, offsetSeconds_),
-                                          DateText(dasha->antar.endJd, offsetSeconds_))
+                                          ShownDateAt(dasha->antar.startJd, offsetSeconds_),
+                                          ShownDateAt(dasha->antar.endJd, offsetSeconds_))
                                : tr("Running dasha: none at this moment (before birth or past the table)"));
     const auto running = transits::SpanAt(spans_, jd);
     sadeSatiLabel_->setText(running ? tr("Sade Sati is running at this moment: %1. Saturn's stays in the 12th, 1st and "

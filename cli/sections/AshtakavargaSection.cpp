@@ -10,7 +10,7 @@
 
 namespace zodiora::cli {
 
-namespace {
+namespace ashtakavarga_section {
 
 using strength::Graha;
 using vedic::AllGrahas;
@@ -126,9 +126,9 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
     fields(av.sarva);
 }
 
-}  // namespace
+}  // namespace ashtakavarga_section
 
 extern const OutputSection AshtakavargaSection{"ashtakavarga", "Bhinnashtakavarga of Sun..Saturn and Sarvashtakavarga",
-                                               AppendJson, AppendText, AppendCsvHeader, AppendCsvRow};
+                                               ashtakavarga_section::AppendJson, ashtakavarga_section::AppendText, ashtakavarga_section::AppendCsvHeader, ashtakavarga_section::AppendCsvRow};
 
 }  // namespace zodiora::cli

@@ -7,7 +7,7 @@
 
 namespace zodiora::cli {
 
-namespace {
+namespace dignity_section {
 
 using strength::Graha;
 using vedic::AllGrahas;
@@ -96,9 +96,9 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
     }
 }
 
-}  // namespace
+}  // namespace dignity_section
 
-extern const OutputSection DignitySection{"dignity", "each planet's dignity, combustion and aspects", AppendJson,
-                                          AppendText, AppendCsvHeader, AppendCsvRow};
+extern const OutputSection DignitySection{"dignity", "each planet's dignity, combustion and aspects", dignity_section::AppendJson,
+                                          dignity_section::AppendText, dignity_section::AppendCsvHeader, dignity_section::AppendCsvRow};
 
 }  // namespace zodiora::cli

@@ -11,7 +11,7 @@
 
 namespace zodiora::cli {
 
-namespace {
+namespace kp_section {
 
 using vedic::DashaLordName;
 
@@ -109,8 +109,8 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
     }
 }
 
-}  // namespace
+}  // namespace kp_section
 
-extern const OutputSection KpSection{"kp", "KP star, sub and sub-sub lords", AppendJson, AppendText, AppendCsvHeader, AppendCsvRow};
+extern const OutputSection KpSection{"kp", "KP star, sub and sub-sub lords", kp_section::AppendJson, kp_section::AppendText, kp_section::AppendCsvHeader, kp_section::AppendCsvRow};
 
 }  // namespace zodiora::cli

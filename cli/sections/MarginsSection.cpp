@@ -15,7 +15,7 @@
 
 namespace zodiora::cli {
 
-namespace {
+namespace margins_section {
 
 using margins::FactMargin;
 
@@ -249,10 +249,10 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
     }
 }
 
-}  // namespace
+}  // namespace margins_section
 
 extern const OutputSection MarginsSection{"margins",
                                           "how long each fact holds as the birth time moves (birth-time margins)",
-                                          AppendJson, AppendText, AppendCsvHeader, AppendCsvRow};
+                                          margins_section::AppendJson, margins_section::AppendText, margins_section::AppendCsvHeader, margins_section::AppendCsvRow};
 
 }  // namespace zodiora::cli

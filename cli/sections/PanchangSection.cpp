@@ -13,7 +13,7 @@
 
 namespace zodiora::cli {
 
-namespace {
+namespace panchang_section {
 
 using namespace panchang;
 
@@ -198,11 +198,11 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
     out.append(",").append(texts.sunrise).append(",").append(texts.sunset);
 }
 
-}  // namespace
+}  // namespace panchang_section
 
 extern const OutputSection PanchangSection{"panchang",
                                            "tithi, vara, nakshatra, yoga and karana at birth with their ends, "
                                            "sunrise and sunset",
-                                           AppendJson, AppendText, AppendCsvHeader, AppendCsvRow};
+                                           panchang_section::AppendJson, panchang_section::AppendText, panchang_section::AppendCsvHeader, panchang_section::AppendCsvRow};
 
 }  // namespace zodiora::cli

@@ -42,6 +42,8 @@ struct SectionContext {
 /// A named part of the output that `--with NAME` adds to a chart, in
 /// JSON, text and (where it has a flat form) CSV. Each section is one file
 /// under cli/sections/ defining one of these; SectionList.cpp lists them.
+/// Its helpers live in a namespace named for it (kp_section, …), not an
+/// anonymous one: the sections are compiled together in unity batches.
 struct OutputSection {
     std::string_view name;     ///< its --with name
     std::string_view summary;  ///< what it holds, for --help

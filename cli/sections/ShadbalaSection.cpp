@@ -8,7 +8,7 @@
 
 namespace zodiora::cli {
 
-namespace {
+namespace shadbala_section {
 
 using strength::Graha;
 using strength::GrahaStrength;
@@ -167,9 +167,9 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
     }
 }
 
-}  // namespace
+}  // namespace shadbala_section
 
 extern const OutputSection ShadbalaSection{"shadbala", "six-fold strength of Sun..Saturn in virupas and rupas",
-                                           AppendJson, AppendText, AppendCsvHeader, AppendCsvRow};
+                                           shadbala_section::AppendJson, shadbala_section::AppendText, shadbala_section::AppendCsvHeader, shadbala_section::AppendCsvRow};
 
 }  // namespace zodiora::cli

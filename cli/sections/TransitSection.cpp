@@ -15,7 +15,7 @@
 
 namespace zodiora::cli {
 
-namespace {
+namespace transit_section {
 
 using transits::SadeSatiPhase;
 
@@ -199,10 +199,10 @@ void AppendText(std::string& out, const SectionContext& context, const TextWords
     }
 }
 
-}  // namespace
+}  // namespace transit_section
 
 // No flat form: the Sade Sati spans are a list.
 extern const OutputSection TransitSection{"transits", "with --transit: the sky at that moment over the chart",
-                                          AppendJson, AppendText, nullptr, nullptr};
+                                          transit_section::AppendJson, transit_section::AppendText, nullptr, nullptr};
 
 }  // namespace zodiora::cli

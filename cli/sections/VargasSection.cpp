@@ -11,7 +11,7 @@
 
 namespace zodiora::cli {
 
-namespace {
+namespace vargas_section {
 
 using vedic::AllVargas;
 using vedic::Varga;
@@ -145,8 +145,8 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
     }
 }
 
-}  // namespace
+}  // namespace vargas_section
 
-extern const OutputSection VargasSection{"vargas", "the sixteen divisional charts", AppendJson, AppendText, AppendCsvHeader, AppendCsvRow};
+extern const OutputSection VargasSection{"vargas", "the sixteen divisional charts", vargas_section::AppendJson, vargas_section::AppendText, vargas_section::AppendCsvHeader, vargas_section::AppendCsvRow};
 
 }  // namespace zodiora::cli

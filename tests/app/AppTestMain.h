@@ -22,7 +22,7 @@ bool RegisterAppTest(const char* file, AppTestRun run);
 
 #undef QTEST_MAIN_WRAPPER
 #define QTEST_MAIN_WRAPPER(TestObject, ...)                                                        \
-    static int RunAppTest(int argc, char* argv[])                                                  \
+    static int RunAppTest_##TestObject(int argc, char* argv[])                                     \
     {                                                                                              \
         TESTLIB_SELFCOVERAGE_START(#TestObject)                                                    \
         QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                         \
@@ -31,9 +31,10 @@ bool RegisterAppTest(const char* file, AppTestRun run);
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }                                                                                              \
-    [[maybe_unused]] static const bool appTestRegistered = ::zodiora::test::RegisterAppTest(__FILE__, RunAppTest);
+    [[maybe_unused]] static const bool appTestRegistered_##TestObject =                            \
+        ::zodiora::test::RegisterAppTest(__FILE__, RunAppTest_##TestObject);
 
 /// For a test file that needs its own main: `ZODIORA_APP_TEST_MAIN(Function)`
 /// registers `int Function(int argc, char* argv[])` in its place.
 #define ZODIORA_APP_TEST_MAIN(Function) \
-    [[maybe_unused]] static const bool appTestRegistered = ::zodiora::test::RegisterAppTest(__FILE__, Function);
+    [[maybe_unused]] static const bool appTestRegistered_##Function = ::zodiora::test::RegisterAppTest(__FILE__, Function);

@@ -28,13 +28,12 @@
 #include "app/ResultsWindow.h"
 #include "app/RichTextSink.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/ReportSamples.h"
 
 using namespace zodiora;
 using namespace zodiora::test;
 
 namespace {
-
-const QString CrLf = QStringLiteral("\r\n");
 
 /// What the retrograde step calls Venus on the form's birth date: "Venus",
 /// or "Venus (R) " once the station tables know that day.

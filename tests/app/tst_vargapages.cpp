@@ -22,21 +22,6 @@
 using namespace zodiora;
 using namespace zodiora::test;
 
-namespace {
-
-const QDate Today(2027, 3, 1);
-
-/// The sign whose labels hold `label` exactly, or -1.
-int SignHolding(const ChartStyleInput& input, const QString& label)
-{
-    for (int sign = 0; sign < 12; ++sign) {
-        if (input.labels[static_cast<std::size_t>(sign)].contains(label)) return sign;
-    }
-    return -1;
-}
-
-}  // namespace
-
 class VargaPagesTest : public QObject {
     Q_OBJECT
 
@@ -47,7 +32,7 @@ private slots:
     {
         VedicPanel panel;
         const ChartResult chart = Delhi1980Chart();
-        panel.showChart(chart, Today);
+        panel.showChart(chart, VedicToday);
         QVERIFY(panel.pageTitles().contains(QStringLiteral("Vargas")));
         const auto* table = Child<QTableWidget>(panel, "vargaTable");
         QCOMPARE(table->rowCount(), PointCount);
@@ -75,7 +60,7 @@ private slots:
         ChartsPage page;
         const ChartResult chart = Delhi1980Chart();
         const VedicDetails details = BuildVedicDetails(chart.chart, UtcOffsetSeconds(chart.birth));
-        page.showChart(chart, VedicContext{Today, details});
+        page.showChart(chart, VedicContext{VedicToday, details});
         auto* chooser = Child<QComboBox>(page, "vargaChooser");
         QCOMPARE(chooser->count(), 17);
         const auto* chosen = Child<ChartStyleView>(page, "navamsaChartLarge");

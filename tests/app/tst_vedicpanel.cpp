@@ -24,12 +24,6 @@ using namespace zodiora::test;
 
 namespace {
 
-/// 1 March 2027: in the Ketu period (Nov 2022 - Nov 2029) and its Jupiter
-/// sub-period (Oct 2026 - Sep 2027), worked by hand from the Moon at
-/// 28°01' Gemini: 6.38 years of Jupiter left at birth, then Saturn 19 and
-/// Mercury 17 years.
-const QDate Today(2027, 3, 1);
-
 QString Cell(const QTableWidget* table, Body body, int column)
 {
     return table->item(static_cast<int>(IndexOf(body)), column)->text();
@@ -39,16 +33,6 @@ QString Cell(const QTableWidget* table, Body body, int column)
 int SignIn(const QString& position)
 {
     return static_cast<int>(SignAbbreviations.find(position.right(3).toStdString()) / 3);
-}
-
-int SignHolding(const ChartStyleInput& input, const QString& label)
-{
-    for (int sign = 0; sign < 12; ++sign) {
-        if (input.labels[static_cast<std::size_t>(sign)].contains(label)) {
-            return sign;
-        }
-    }
-    return -1;
 }
 
 }  // namespace
@@ -62,7 +46,7 @@ private slots:
     void moonOf1980InPunarvasuThirdPada()
     {
         VedicPanel panel;
-        panel.showChart(Delhi1980Chart(), Today);
+        panel.showChart(Delhi1980Chart(), VedicToday);
         const auto* table = Child<NakshatraTable>(panel, "nakshatraTable");
         QCOMPARE(table->rowCount(), PointCount);
         QVERIFY(Cell(table, Body::Moon, NakshatraTable::Position).startsWith(QStringLiteral("28° 1' ")));
@@ -78,7 +62,7 @@ private slots:
     {
         const ChartResult chart = Delhi1980Chart();
         VedicPanel panel;
-        panel.showChart(chart, Today);
+        panel.showChart(chart, VedicToday);
         const auto* table = Child<NakshatraTable>(panel, "nakshatraTable");
         QCOMPARE(Cell(table, Body::Rahu, NakshatraTable::Point), QStringLiteral("Rahu"));
         QCOMPARE(Cell(table, Body::Ketu, NakshatraTable::Point), QStringLiteral("Ketu"));
@@ -110,7 +94,7 @@ private slots:
     void dashaStartsAtBirthAndMarksToday()
     {
         VedicPanel panel;
-        panel.showChart(Delhi1980Chart(), Today);
+        panel.showChart(Delhi1980Chart(), VedicToday);
         panel.setPage(int(panel.pageTitles().indexOf(QStringLiteral("Dasha"))));
         panel.resize(900, 500);
         panel.show();
@@ -159,7 +143,7 @@ private slots:
     {
         VedicPanel panel;
         const ChartResult chart = Delhi1980Chart();
-        panel.showChart(chart, Today);
+        panel.showChart(chart, VedicToday);
         QVERIFY(panel.pageTitles().contains(QStringLiteral("KP")));
         QCOMPARE(panel.pageTitles().constLast(), QStringLiteral("Transits"));
         const auto* table = Child<KpTable>(panel, "kpTable");
@@ -178,7 +162,7 @@ private slots:
         ChartSession session;
         session.setSettings({Ephemeris::Classic, AyanamsaKind::FaganBradley, NodeKind::Mean, DashaYear::Julian});
         VedicPanel panel;
-        panel.showChart(session.run(Delhi1980Form(), ChartSession::ReportMode::Skip), Today);
+        panel.showChart(session.run(Delhi1980Form(), ChartSession::ReportMode::Skip), VedicToday);
         QCOMPARE(Child<QLabel>(panel, "ephemerisLabel")->text(),
                  QStringLiteral("Ephemeris: Classic (mean orbital elements, Fagan-Bradley ayanamsa)"));
     }

@@ -17,6 +17,7 @@
 
 using namespace zodiora;
 using namespace zodiora::cli;
+using zodiora::cli::test::JsonLines;
 
 namespace {
 
@@ -42,14 +43,6 @@ std::string RandomBatch(int count, unsigned seed)
         text << line;
     }
     return text.str();
-}
-
-std::vector<nlohmann::json> JsonLines(const std::string& text)
-{
-    std::vector<nlohmann::json> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
-    return lines;
 }
 
 }  // namespace

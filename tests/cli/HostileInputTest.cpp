@@ -37,14 +37,6 @@ protected:
     }
 };
 
-std::vector<nlohmann::json> JsonLines(const std::string& out)
-{
-    std::istringstream lines(out);
-    std::vector<nlohmann::json> objects;
-    for (std::string line; std::getline(lines, line);) objects.push_back(nlohmann::json::parse(line));
-    return objects;
-}
-
 }  // namespace
 
 TEST(HostileInput, InvalidUtf8IsReplacedWhereEchoed)

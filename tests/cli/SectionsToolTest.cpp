@@ -14,13 +14,6 @@ using namespace zodiora::cli::test;
 
 namespace {
 
-std::vector<std::string> Keys(const nlohmann::ordered_json& json)
-{
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : json.items()) keys.push_back(key);
-    return keys;
-}
-
 std::string BatchOf(int count)
 {
     std::string text;

@@ -16,13 +16,6 @@ const std::vector<std::string> Raman{"--name", "raman", "--date", "1918-10-16", 
                                      "--lat", "13:00N", "--lon", "077:35E", "--ephemeris", "precise",
                                      "--ayanamsa", "raman"};
 
-std::vector<std::string> Keys(const nlohmann::ordered_json& json)
-{
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : json.items()) keys.push_back(key);
-    return keys;
-}
-
 }  // namespace
 
 TEST(StrengthTool, JsonKeysFollowTheExistingOnes)

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/ChartTool.h"
 
 namespace zodiora::cli::test {
@@ -34,6 +36,23 @@ inline std::vector<std::string> With(std::vector<std::string> base, std::initial
 {
     base.insert(base.end(), more);
     return base;
+}
+
+/// Each line of a batch's JSON output, parsed.
+inline std::vector<nlohmann::json> JsonLines(const std::string& text)
+{
+    std::vector<nlohmann::json> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(nlohmann::json::parse(line));
+    return lines;
+}
+
+/// An object's keys in their written order.
+inline std::vector<std::string> Keys(const nlohmann::ordered_json& json)
+{
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : json.items()) keys.push_back(key);
+    return keys;
 }
 
 }  // namespace zodiora::cli::test
