@@ -1,13 +1,12 @@
 #include "cli/JsonWriter.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
-// dump() formats doubles with detail::to_chars (Grisu2 plus its exponent and
-// ".0" rules); calling it keeps existing output identical to the digit.
-#include <nlohmann/json.hpp>
+#include "cli/ShortestNumber.h"
 
 namespace zodiora::cli {
 
@@ -64,6 +63,20 @@ constexpr std::array<bool, 256> PlainBytes = [] {
     return plain;
 }();
 
+// Eight bytes at a time: the high bit of each byte below 0x20, at or above
+// 0x80, '"' or '\\' (the classic has-zero-byte tests). Bits above the first
+// such byte may be false alarms; the lowest set bit is always exact.
+std::uint64_t StopBits(std::uint64_t word)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101;
+    constexpr std::uint64_t Highs = 0x8080808080808080;
+    const auto hasZero = [](std::uint64_t w) { return (w - Ones) & ~w & Highs; };
+    const std::uint64_t below = (word - Ones * 0x20) & ~word & Highs;
+    return (word & Highs) | below | hasZero(word ^ (Ones * '"')) | hasZero(word ^ (Ones * '\\'));
+}
+
+bool AllPlain(std::uint64_t word) { return StopBits(word) == 0; }
+
 // Where WalkUtf8 writes: the end of a string, or a buffer the caller made
 // big enough (six bytes for each byte of text at most: "\u001f").
 struct StringSink {
@@ -84,11 +97,24 @@ struct BufferSink {
     }
     void put(std::string_view bytes) { put(bytes.data(), bytes.size()); }
     void put(char c) { *at++ = c; }
-    /// Byte by byte: the texts written here are short, and their runs
-    /// shorter still (a degree sign, a quote, a line break every few
-    /// bytes), too short to gain from testing words and copying blocks.
+    /// Eight bytes at a time while eight remain, each word stored whole
+    /// and the cursor moved past its plain bytes (the room allows the
+    /// overhang: see ShortRoom); the tail byte by byte.
     std::size_t copyPlainRun(std::string_view text, std::size_t i)
     {
+        while (i + 8 <= text.size()) {
+            std::uint64_t word;
+            std::memcpy(&word, text.data() + i, sizeof word);
+            std::memcpy(at, &word, sizeof word);
+            const std::uint64_t stops = StopBits(word);
+            if (stops != 0) {
+                const auto plain = static_cast<std::size_t>(std::countr_zero(stops) / 8);
+                at += plain;
+                return i + plain;
+            }
+            at += 8;
+            i += 8;
+        }
         while (i < text.size() && PlainBytes[static_cast<unsigned char>(text[i])]) *at++ = text[i++];
         return i;
     }
@@ -99,6 +125,8 @@ struct BufferSink {
 // (separator, quote, runs, escapes) cost more than the bytes themselves.
 constexpr std::size_t ShortText = 64;
 constexpr std::size_t MaxEscapedBytes = 6;  // per byte of text
+// (A word copied whole may overhang the text's end by seven bytes, well
+// within the room of the escapes it did not need.)
 constexpr std::size_t ShortRoom = 4 + MaxEscapedBytes * ShortText;
 
 template <typename Sink>
@@ -122,17 +150,6 @@ void AppendEscapedAscii(Sink& out, char c)
         return;
     }
     out.put(c);
-}
-
-// Eight bytes at a time: any byte below 0x20, at or above 0x80, '"' or '\\'
-// ends a run of plain bytes (the classic has-zero-byte tests).
-bool AllPlain(std::uint64_t word)
-{
-    constexpr std::uint64_t Ones = 0x0101010101010101;
-    constexpr std::uint64_t Highs = 0x8080808080808080;
-    const auto hasZero = [](std::uint64_t w) { return (w - Ones) & ~w & Highs; };
-    const std::uint64_t below = (word - Ones * 0x20) & ~word & Highs;
-    return ((word & Highs) | below | hasZero(word ^ (Ones * '"')) | hasZero(word ^ (Ones * '\\'))) == 0;
 }
 
 std::size_t PlainRunEnd(std::string_view text, std::size_t i)
@@ -205,17 +222,8 @@ void AppendValidUtf8(std::string& out, std::string_view text)
 
 namespace {
 
-// A double as dump() prints it into `at`, which has NumberRoom bytes.
+// Room for a double as dump() prints it.
 constexpr std::size_t NumberRoom = 64;
-
-char* PutShortestNumber(char* at, double value)
-{
-    if (!std::isfinite(value)) {
-        std::memcpy(at, "null", 4);
-        return at + 4;
-    }
-    return nlohmann::detail::to_chars(at, at + NumberRoom, value);
-}
 
 constexpr std::size_t IntegerRoom = 24;
 
@@ -316,7 +324,7 @@ void JsonWriter::key(std::string_view name)
         separate();
         hold('"');
         hold(name);
-        hold("\":");
+        hold(std::string_view("\":"));
     } else {
         BufferSink sink{room(ShortRoom)};
         if (takeComma()) sink.put(',');

@@ -15,7 +15,7 @@ TEST(CalculationLine, NamesEverySettingAndTheZone)
     Chart chart;
     chart.settings = CalculationSettings{Ephemeris::Precise, AyanamsaKind::Lahiri, NodeKind::Mean, DashaYear::Julian};
     chart.ayanamsaDegrees = 23.81425;  // 23°48′51.3″
-    const ClockReading clock{"Asia/Kolkata", "IST", 19800, false};
+    const ClockReading clock{"Asia/Kolkata", "IST", 19800, false, ""};
     EXPECT_EQ(CalculationLine(chart, clock),
               "Precise ephemeris (Swiss Ephemeris) \u00B7 Lahiri ayanamsa 23\u00B048\u203251\u2033 \u00B7 mean node "
               "\u00B7 dasha year 365.25 days \u00B7 clock: Asia/Kolkata IST +05:30");
@@ -27,11 +27,11 @@ TEST(CalculationLine, OtherChoicesRoundedSecondsAndOffsetsWithSeconds)
     chart.settings = CalculationSettings{Ephemeris::Classic, AyanamsaKind::Krishnamurti, NodeKind::True,
                                          DashaYear::Sidereal};
     chart.ayanamsaDegrees = 23.0 + 59 / 60.0 + 59.6 / 3600;  // rounds up to 24°00′00″
-    const std::string line = CalculationLine(chart, ClockReading{"Asia/Kolkata", "MMT", 19270, false});
+    const std::string line = CalculationLine(chart, ClockReading{"Asia/Kolkata", "MMT", 19270, false, ""});
     EXPECT_EQ(line, "Classic ephemeris (mean orbital elements) \u00B7 Krishnamurti (KP) ayanamsa 24\u00B000\u203200\u2033"
                     " \u00B7 true node \u00B7 dasha year 365.256363 days \u00B7 clock: Asia/Kolkata MMT +05:21:10");
     chart.settings.dashaYear = DashaYear::Savana;
-    EXPECT_NE(CalculationLine(chart, {"Etc/GMT+5", "", -18000, false}).find("dasha year 360 days \u00B7 clock: Etc/GMT+5 -05:00"),
+    EXPECT_NE(CalculationLine(chart, {"Etc/GMT+5", "", -18000, false, ""}).find("dasha year 360 days \u00B7 clock: Etc/GMT+5 -05:00"),
               std::string::npos);
 }
 
@@ -69,7 +69,7 @@ TEST(CalculationLine, InHindiEverySettingFromItsTableAndTheZoneAsItIs)
     Chart chart;
     chart.settings = CalculationSettings{Ephemeris::Precise, AyanamsaKind::Lahiri, NodeKind::Mean, DashaYear::Julian};
     chart.ayanamsaDegrees = 23.81425;
-    const ClockReading clock{"Asia/Kolkata", "IST", 19800, false};
+    const ClockReading clock{"Asia/Kolkata", "IST", 19800, false, ""};
     EXPECT_EQ(CalculationLine(chart, clock, vocabulary::Language::Hindi),
               "सटीक ग्रह सारणी (स्विस एफ़ेमेरिस) \u00B7 लाहिड़ी अयनांश 23\u00B048\u203251\u2033 \u00B7 मध्यम राहु "
               "\u00B7 दशा वर्ष 365.25 दिन \u00B7 घड़ी: Asia/Kolkata IST +05:30");
