@@ -1,7 +1,6 @@
 #include "cli/JsonWriter.h"
 
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -63,20 +62,6 @@ constexpr std::array<bool, 256> PlainBytes = [] {
     return plain;
 }();
 
-// Eight bytes at a time: the high bit of each byte below 0x20, at or above
-// 0x80, '"' or '\\' (the classic has-zero-byte tests). Bits above the first
-// such byte may be false alarms; the lowest set bit is always exact.
-std::uint64_t StopBits(std::uint64_t word)
-{
-    constexpr std::uint64_t Ones = 0x0101010101010101;
-    constexpr std::uint64_t Highs = 0x8080808080808080;
-    const auto hasZero = [](std::uint64_t w) { return (w - Ones) & ~w & Highs; };
-    const std::uint64_t below = (word - Ones * 0x20) & ~word & Highs;
-    return (word & Highs) | below | hasZero(word ^ (Ones * '"')) | hasZero(word ^ (Ones * '\\'));
-}
-
-bool AllPlain(std::uint64_t word) { return StopBits(word) == 0; }
-
 // Where WalkUtf8 writes: the end of a string, or a buffer the caller made
 // big enough (six bytes for each byte of text at most: "\u001f").
 struct StringSink {
@@ -97,24 +82,11 @@ struct BufferSink {
     }
     void put(std::string_view bytes) { put(bytes.data(), bytes.size()); }
     void put(char c) { *at++ = c; }
-    /// Eight bytes at a time while eight remain, each word stored whole
-    /// and the cursor moved past its plain bytes (the room allows the
-    /// overhang: see ShortRoom); the tail byte by byte.
+    /// Byte by byte: the texts written here are short, and their runs
+    /// shorter still (a degree sign, a quote, a line break every few
+    /// bytes), too short to gain from testing words and copying blocks.
     std::size_t copyPlainRun(std::string_view text, std::size_t i)
     {
-        while (i + 8 <= text.size()) {
-            std::uint64_t word;
-            std::memcpy(&word, text.data() + i, sizeof word);
-            std::memcpy(at, &word, sizeof word);
-            const std::uint64_t stops = StopBits(word);
-            if (stops != 0) {
-                const auto plain = static_cast<std::size_t>(std::countr_zero(stops) / 8);
-                at += plain;
-                return i + plain;
-            }
-            at += 8;
-            i += 8;
-        }
         while (i < text.size() && PlainBytes[static_cast<unsigned char>(text[i])]) *at++ = text[i++];
         return i;
     }
@@ -125,8 +97,6 @@ struct BufferSink {
 // (separator, quote, runs, escapes) cost more than the bytes themselves.
 constexpr std::size_t ShortText = 64;
 constexpr std::size_t MaxEscapedBytes = 6;  // per byte of text
-// (A word copied whole may overhang the text's end by seven bytes, well
-// within the room of the escapes it did not need.)
 constexpr std::size_t ShortRoom = 4 + MaxEscapedBytes * ShortText;
 
 template <typename Sink>
@@ -150,6 +120,17 @@ void AppendEscapedAscii(Sink& out, char c)
         return;
     }
     out.put(c);
+}
+
+// Eight bytes at a time: any byte below 0x20, at or above 0x80, '"' or '\\'
+// ends a run of plain bytes (the classic has-zero-byte tests).
+bool AllPlain(std::uint64_t word)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101;
+    constexpr std::uint64_t Highs = 0x8080808080808080;
+    const auto hasZero = [](std::uint64_t w) { return (w - Ones) & ~w & Highs; };
+    const std::uint64_t below = (word - Ones * 0x20) & ~word & Highs;
+    return ((word & Highs) | below | hasZero(word ^ (Ones * '"')) | hasZero(word ^ (Ones * '\\'))) == 0;
 }
 
 std::size_t PlainRunEnd(std::string_view text, std::size_t i)

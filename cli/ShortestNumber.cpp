@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include <nlohmann/json.hpp>
 
@@ -50,22 +51,29 @@ void DigitGen(char* buffer, int& length, int& decimalExponent, diyfp minus, diyf
 
     std::uint32_t pow10 = 0;
     const int k = dtoa::find_largest_pow10(p1, pow10);
-    // The digits of p1, most significant last.
-    std::array<char, 10> digits{};
-    for (std::uint32_t rest = p1, n = 0; n < static_cast<std::uint32_t>(k); ++n, rest /= 10) {
-        digits[n] = static_cast<char>(rest % 10);
-    }
-    for (int n = k; n > 0;) {
-        const char d = digits[static_cast<std::size_t>(n - 1)];
-        buffer[length++] = static_cast<char>('0' + d);
-        p1 -= static_cast<std::uint32_t>(d) * PowersOfTen[static_cast<std::size_t>(n - 1)];
-        --n;
-        const std::uint64_t rest = (std::uint64_t{p1} << shift) + p2;
-        if (rest <= delta) {
-            decimalExponent += n;
-            dtoa::grisu2_round(buffer, length, dist, delta, rest,
-                               std::uint64_t{PowersOfTen[static_cast<std::size_t>(n)]} << shift);
-            return;
+    if (p2 > delta) {
+        // What is left after any digit of p1 is at least p2, so no digit of
+        // it can end the number: all of them, at once.
+        for (int n = k - 1; n >= 0; --n, p1 /= 10) buffer[length + n] = static_cast<char>('0' + p1 % 10);
+        length += k;
+    } else {
+        // The digits of p1, most significant last.
+        std::array<char, 10> digits{};
+        for (std::uint32_t rest = p1, n = 0; n < static_cast<std::uint32_t>(k); ++n, rest /= 10) {
+            digits[n] = static_cast<char>(rest % 10);
+        }
+        for (int n = k; n > 0;) {
+            const char d = digits[static_cast<std::size_t>(n - 1)];
+            buffer[length++] = static_cast<char>('0' + d);
+            p1 -= static_cast<std::uint32_t>(d) * PowersOfTen[static_cast<std::size_t>(n - 1)];
+            --n;
+            const std::uint64_t rest = (std::uint64_t{p1} << shift) + p2;
+            if (rest <= delta) {
+                decimalExponent += n;
+                dtoa::grisu2_round(buffer, length, dist, delta, rest,
+                                   std::uint64_t{PowersOfTen[static_cast<std::size_t>(n)]} << shift);
+                return;
+            }
         }
     }
 
@@ -130,6 +138,18 @@ char* PutShortestNumber(char* at, double value)
     int length = 0;
     int decimalExponent = 0;
     Grisu2(at, length, decimalExponent, value);
+    const int point = length + decimalExponent;  // digits before the decimal point
+    if (0 < point && point < length && point <= std::numeric_limits<double>::digits10) {
+        // "dig.its", most numbers of a chart (longitudes, hours): the digits
+        // after the point moved up one with a fixed-size copy, which the
+        // compiler inlines (format_buffer's memmove is a library call).
+        constexpr std::size_t MaxDigits = 17;
+        char after[MaxDigits];
+        std::memcpy(after, at + point, MaxDigits);
+        std::memcpy(at + point + 1, after, MaxDigits);
+        at[point] = '.';
+        return at + length + 1;
+    }
     // dump()'s layout: fixed notation for exponents -4..15, else d.ddde+XX.
     return dtoa::format_buffer(at, length, decimalExponent, -4, std::numeric_limits<double>::digits10);
 }

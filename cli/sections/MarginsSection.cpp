@@ -233,7 +233,7 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
         out.append(margin.narrowFor(context.timeUncertaintyMinutes()) ? ",true" : ",false");
     }
     out.push_back(',');
-    std::string separator;
+    std::string_view separator;
     for (const margins::ClassicWarning& warning : margins::ClassicWarnings(result.chart)) {
         out.append(separator).append(PointName(warning.point)).append(":");
         out.append(margins::BoundaryName(warning.boundary)).append(":");
@@ -241,7 +241,7 @@ void AppendCsvRow(std::string& out, const SectionContext& context)
         separator = ";";
     }
     out.push_back(',');
-    separator.clear();
+    separator = {};
     for (const margins::StationContext& period : margins::StationsAround(result.chart)) {
         out.append(separator).append(NameOf(period.planet)).append(":").append(DateText(period.retrograde));
         out.append(":").append(DateText(period.direct));

@@ -114,7 +114,8 @@ TEST(JsonWriter, EveryDoubleAsDumpPrintsIt)
         const double power = std::ldexp(1.0, e);
         ASSERT_TRUE(same(power) && same(std::nextafter(power, 0.0)) && same(std::nextafter(power, 2 * power))) << e;
     }
-    for (const double x : {1e-5, 1e-4, 9.9999999999999e14, 1e15, 1e16, 1.7976931348623157e308, 2.2250738585072009e-308}) {
+    for (const double x : {1e-5, 1e-4, 0.00012345, 9.9999999999999e14, 1e15, 1e16, 112589990684262.39,
+                           1125899906842623.9, 1.7976931348623157e308, 2.2250738585072009e-308}) {
         EXPECT_TRUE(same(x)) << x;
     }
     std::mt19937_64 random(26);
