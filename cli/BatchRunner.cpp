@@ -2,6 +2,7 @@
 
 #include "presentation/Utf8.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "cli/BatchFields.h"
@@ -13,11 +14,24 @@ namespace zodiora::cli {
 
 namespace {
 
-// Records go to the workers in chunks, so locking and waking cost little
-// per chart; a few chunks per worker keep them all busy while the writer
-// waits for a slow one, and memory stays at a few hundred kilobytes.
-constexpr std::size_t ChunkRecords = 64;
+// Records go to the workers in chunks of about ChunkBytes of output, so
+// locking and waking cost little per chart (JSON: some 120 charts a chunk)
+// while memory stays bounded whatever a chart writes (a five-level dasha
+// table with every section is megabytes: a fixed 64 charts a chunk held two
+// gigabytes). The first chunks, read before any is written, are small. A few
+// chunks per worker keep them all busy while the writer waits for a slow one.
+constexpr std::size_t ChunkBytes = std::size_t{1} << 20;
+constexpr std::size_t FirstChunkRecords = 4;
+constexpr std::size_t MaxChunkRecords = 256;
 constexpr std::size_t ChunksPerWorker = 4;
+
+// Records for the next chunk, from the output written so far.
+std::size_t ChunkRecords(std::size_t bytesWritten, std::size_t recordsWritten)
+{
+    if (recordsWritten == 0) return FirstChunkRecords;
+    const std::size_t perRecord = std::max<std::size_t>(bytesWritten / recordsWritten, 1);
+    return std::clamp<std::size_t>(ChunkBytes / perRecord, 1, MaxChunkRecords);
+}
 
 struct BatchJob {
     std::vector<CsvRecord> records;
@@ -93,11 +107,13 @@ BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostr
     bool stopped = false;
     Progress progress(err, settings.progress, settings.totalLines);
 
+    std::size_t bytesWritten = 0;  // read and written on this thread only
     const auto read = [&](BatchJob& job) {
-        if (job.records.size() < ChunkRecords) job.records.resize(ChunkRecords);
+        const std::size_t wanted = ChunkRecords(bytesWritten, done);
+        if (job.records.size() < wanted) job.records.resize(wanted);
         job.count = 0;
         // Once the output is lost there is no point charting the rest.
-        while (out && job.count < ChunkRecords) {
+        while (out && job.count < wanted) {
             if (settings.stopRequested && settings.stopRequested()) {
                 stopped = true;
                 break;
@@ -115,6 +131,7 @@ BatchOutcome RunBatch(std::istream& in, const BatchSettings& settings, std::ostr
         if (formatter.format == OutputFormat::Text && job.firstCharted && wroteAny) out << '\n';
         out << job.out;
         err << job.err;
+        bytesWritten += job.out.size();
         wroteAny = true;
         anyFailed = anyFailed || job.anyFailed;
         done += job.count;
