@@ -12,17 +12,13 @@
 #include "cli/ChartFormatter.h"
 #include "cli/ChartTool.h"
 #include "presentation/ChartSession.h"
+#include "NullBuffer.h"
 #include "SampleBirths.h"
+#include "ToolFixtures.h"
 
 using namespace zodiora;
 
 namespace {
-
-class NullBuffer : public std::streambuf {
-protected:
-    int overflow(int c) override { return c; }
-    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
 
 constexpr int BatchLines = 100000;
 
@@ -49,7 +45,7 @@ void Batch(benchmark::State& state, const char* format)
     const std::string threads = std::to_string(state.range(0));
     const char* argv[] = {"zodiora-chart", "--batch", BatchFile().c_str(), "--format", format, "--threads",
                           threads.c_str()};
-    NullBuffer nullBuffer;
+    bench::NullBuffer nullBuffer;
     std::ostream null(&nullBuffer);
     for (auto _ : state) {
         benchmark::DoNotOptimize(cli::RunChartTool(7, argv, null, null));
@@ -73,7 +69,7 @@ void BatchWith(benchmark::State& state, std::vector<const char*> more)
 {
     std::vector<const char*> argv{"zodiora-chart", "--batch", BatchFile().c_str(), "--json", "--threads", "1"};
     argv.insert(argv.end(), more.begin(), more.end());
-    NullBuffer nullBuffer;
+    bench::NullBuffer nullBuffer;
     std::ostream null(&nullBuffer);
     for (auto _ : state) {
         benchmark::DoNotOptimize(cli::RunChartTool(static_cast<int>(argv.size()), argv.data(), null, null));
@@ -88,9 +84,9 @@ BENCHMARK(BM_BatchJsonVargasKp)->Unit(benchmark::kMillisecond)->Iterations(3)->U
 // One chart as a batch worker makes it: the session's run, then the JSON line.
 static void BM_PerChartJson(benchmark::State& state)
 {
-    cli::ChartRequest request{test::Delhi1980Input(), {}, {}};
+    cli::ChartRequest request = bench::Delhi1980Request();
     ChartSession session;
-    const cli::ChartFormatter formatter{cli::OutputFormat::Json, false};
+    const cli::ChartFormatter formatter = bench::JsonFormatter();
     std::string out;
     int minute = 0;
     for (auto _ : state) {
@@ -106,9 +102,9 @@ BENCHMARK(BM_PerChartJson);
 static void BM_JsonLineOnly(benchmark::State& state)
 {
     ChartSession session;
-    const cli::ChartRequest request{test::Delhi1980Input(), {}, {}};
+    const cli::ChartRequest request = bench::Delhi1980Request();
     const ChartResult result = session.run(request.form, ChartSession::ReportMode::Skip);
-    const cli::ChartFormatter formatter{cli::OutputFormat::Json, false};
+    const cli::ChartFormatter formatter = bench::JsonFormatter();
     std::string out;
     for (auto _ : state) {
         out.clear();
@@ -124,9 +120,9 @@ BENCHMARK(BM_JsonLineOnly);
 static void BM_JsonLineWithVargasKp(benchmark::State& state)
 {
     ChartSession session;
-    const cli::ChartRequest request{test::Delhi1980Input(), {}, {}};
+    const cli::ChartRequest request = bench::Delhi1980Request();
     const ChartResult result = session.run(request.form, ChartSession::ReportMode::Skip);
-    cli::ChartFormatter formatter{cli::OutputFormat::Json, false};
+    cli::ChartFormatter formatter = bench::JsonFormatter();
     formatter.sections = std::get<cli::SectionSelection>(cli::ParseSections("vargas,kp"));
     formatter.settingsKeys = true;
     std::string out;

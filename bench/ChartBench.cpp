@@ -10,20 +10,11 @@
 #include "presentation/ChartSession.h"
 #include "cli/ChartTool.h"
 #include "engine/Engine.h"
+#include "NullBuffer.h"
 #include "SampleBirths.h"
 
 using namespace zodiora;
 using zodiora::test::Delhi1980Input;
-
-namespace {
-
-class NullBuffer : public std::streambuf {
-protected:
-    int overflow(int c) override { return c; }
-    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
-
-}  // namespace
 
 // Validation, the engine, the retrograde step and every text
 // the results form shows: what "Proceed" costs before painting.
@@ -66,7 +57,7 @@ static void BM_Batch100k(benchmark::State& state)
                  << (i % 3 ? "E" : "W") << "," << i % 2 << "\n";
         }
     }
-    NullBuffer nullBuffer;
+    bench::NullBuffer nullBuffer;
     std::ostream null(&nullBuffer);
     const std::string file = path.string();
     const char* argv[] = {"zodiora-chart", "--batch", file.c_str(), "--json"};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "SampleBirths.h"
+#include "ToolFixtures.h"
 #include "cli/ChartFormatter.h"
 #include "panchang/Panchang.h"
 #include "precise/HinduSunrise.h"
@@ -48,7 +49,7 @@ BENCHMARK(BM_HinduDay);
 // `--with panchang` on one precise chart: the section's JSON after the chart's own.
 static void BM_PanchangSectionJson(benchmark::State& state)
 {
-    cli::ChartRequest request{test::Delhi1980Input(), {}, {}};
+    cli::ChartRequest request = bench::Delhi1980Request();
     ChartSession session;
     session.setEphemeris(Ephemeris::Precise);
     std::vector<ChartResult> results;
@@ -56,7 +57,7 @@ static void BM_PanchangSectionJson(benchmark::State& state)
         request.form.minute = minute;
         results.push_back(session.run(request.form, ChartSession::ReportMode::Skip));
     }
-    cli::ChartFormatter plain{cli::OutputFormat::Json, false};
+    cli::ChartFormatter plain = bench::JsonFormatter();
     cli::ChartFormatter with = plain;
     with.sections = std::get<cli::SectionSelection>(cli::ParseSections("panchang"));
     const cli::ChartFormatter& formatter = state.range(0) == 0 ? plain : with;

@@ -5,8 +5,6 @@
 namespace zodiora {
 
 namespace {
-constexpr int Backspace = 8;
-constexpr int Enter = 13;
 constexpr int Space = 32;
 
 UserMessage OnlyLetters()
@@ -18,7 +16,7 @@ UserMessage OnlyLetters()
 KeyFilterResult FilterDigitKey(int code)
 {
     // Enter is no character: it leaves the box to the form, which proceeds.
-    if ((code >= '0' && code <= '9') || code == Backspace || code == Enter) {
+    if ((code >= '0' && code <= '9') || code == BackspaceKey || code == EnterKey) {
         return {code, std::nullopt};
     }
     return {0, UserMessage{"Only Numbers Are Accepted", MessageIcon::Error, FormField::None}};
@@ -43,7 +41,7 @@ NameCharacter ClassifyNameCharacter(char32_t c)
 
 KeyFilterResult FilterLetterKey(int code)
 {
-    if (code == Enter || code == Backspace) {
+    if (code == EnterKey || code == BackspaceKey) {
         return {code, std::nullopt};
     }
     switch (code > 0 ? ClassifyNameCharacter(static_cast<char32_t>(code)) : NameCharacter::Other) {

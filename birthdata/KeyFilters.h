@@ -6,6 +6,10 @@
 
 namespace zodiora {
 
+/// The character codes of the two control keys the filters pass.
+inline constexpr int BackspaceKey = 8;
+inline constexpr int EnterKey = 13;
+
 /// What a keystroke filter made of one typed character: the character code
 /// to insert (0 when the key is cancelled) and the message to show, if any.
 struct KeyFilterResult {

@@ -14,8 +14,6 @@ namespace zodiora {
 
 namespace {
 
-constexpr int Backspace = 8;
-constexpr int Enter = 13;
 
 NameCheck Refused(std::optional<UserMessage> message)
 {
@@ -87,7 +85,7 @@ NameCheck CheckNameText(std::string_view name)
     for (int32_t i = 0; i < length;) {
         UChar32 c = 0;
         U8_NEXT(bytes, i, length, c);
-        if (c <= 0 || c == Backspace || c == Enter) {
+        if (c <= 0 || c == BackspaceKey || c == EnterKey) {
             return Refused(std::nullopt);
         }
         KeyFilterResult result = FilterLetterKey(c);

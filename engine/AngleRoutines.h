@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace zodiora {
 
 /// Julian day number (whole number) of a calendar date: Julian calendar up
@@ -17,6 +19,21 @@ double CenturiesSince2000(double julianDayNumber, double universalHours);
 
 /// Degrees: adds 360 once if negative, then subtracts 360 once if above 360.
 double Wrap360Once(double degrees);
+
+/// Degrees reduced to [0, 360).
+inline double NormalizedDegrees(double degrees)
+{
+    const double d = std::fmod(degrees, 360.0);
+    const double n = d < 0 ? d + 360.0 : d;
+    return n >= 360.0 ? 0.0 : n;  // -1e-17 + 360 rounds to 360
+}
+
+/// The shorter arc between two longitudes, 0 to 180 degrees.
+inline double ArcBetween(double a, double b)
+{
+    const double apart = NormalizedDegrees(a - b);
+    return apart > 180.0 ? 360.0 - apart : apart;
+}
 
 /// Radians reduced to [0, 2·PI).
 double ReduceRadians(double radians);

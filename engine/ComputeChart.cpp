@@ -17,13 +17,6 @@ void Set(Chart& chart, Body body, double longitude)
     chart.longitudes[IndexOf(body)] = longitude;
 }
 
-double Normalized(double degrees)
-{
-    const double d = std::fmod(degrees, 360.0);
-    const double n = d < 0 ? d + 360.0 : d;
-    return n >= 360.0 ? 0.0 : n;
-}
-
 double SwissAyanamsa(double jdUt, AyanamsaKind kind)
 {
     const auto degrees = precise::AyanamsaDegrees(jdUt, kind);
@@ -42,7 +35,7 @@ void ApplyAyanamsa(Chart& chart)
     const double jd = JulianDayUt(chart.moment);
     const double shift = SwissAyanamsa(jd, kind) - SwissAyanamsa(jd, AyanamsaKind::Lahiri);
     for (double& longitude : chart.longitudes) {
-        longitude = Normalized(longitude - shift);
+        longitude = NormalizedDegrees(longitude - shift);
     }
     chart.ayanamsaDegrees += shift;
 }

@@ -2,18 +2,13 @@
 
 #include <cmath>
 
+#include "engine/AngleRoutines.h"
+
 namespace zodiora {
 
 namespace {
 
 constexpr double DegreesToRadians = 3.14159265358979323846 / 180.0;
-
-double Normalized(double degrees)
-{
-    const double d = std::fmod(degrees, 360.0);
-    const double n = d < 0 ? d + 360.0 : d;
-    return n >= 360.0 ? 0.0 : n;
-}
 
 double Sine(double degrees)
 {
@@ -23,8 +18,8 @@ double Sine(double degrees)
 LunarNodes SiderealNodes(double tropical, double tropicalToSidereal)
 {
     LunarNodes nodes;
-    nodes.rahu = Normalized(tropical + tropicalToSidereal);
-    nodes.ketu = Normalized(nodes.rahu + 180.0);
+    nodes.rahu = NormalizedDegrees(tropical + tropicalToSidereal);
+    nodes.ketu = NormalizedDegrees(nodes.rahu + 180.0);
     return nodes;
 }
 
@@ -35,7 +30,7 @@ double MeanNodeTropical(double jd)
     const double t = (jd - 2451545.0) / 36525.0;
     const double omega =
         125.0445479 + t * (-1934.1362891 + t * (0.0020754 + t * (1.0 / 467441.0 - t / 60731950.0)));
-    return Normalized(omega);
+    return NormalizedDegrees(omega);
 }
 
 double TrueNodeTropical(double jd)
@@ -48,7 +43,7 @@ double TrueNodeTropical(double jd)
     const double f = 93.2720950 + t * (483202.0175233 + t * (-0.0036539 + t * (-1.0 / 3526000.0 + t / 863310000.0)));
     const double periodic = -1.4979 * Sine(2 * (d - f)) - 0.1500 * Sine(m) - 0.1226 * Sine(2 * d) +
                             0.1176 * Sine(2 * f) - 0.0801 * Sine(2 * (mMoon - f));
-    return Normalized(MeanNodeTropical(jd) + periodic);
+    return NormalizedDegrees(MeanNodeTropical(jd) + periodic);
 }
 
 LunarNodes MeanNodes(double jd, double tropicalToSidereal)

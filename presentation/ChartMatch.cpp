@@ -20,7 +20,7 @@ std::string_view Sign(int sign)
     return SignNames[static_cast<std::size_t>(((sign % 12) + 12) % 12)];
 }
 
-int SignOf(const Chart& chart, Body body)
+int SignOfBody(const Chart& chart, Body body)
 {
     return vedic::VargaSign(chart.longitude(body), vedic::Varga::D1);
 }
@@ -113,8 +113,8 @@ std::string_view YoniRelation(double points)
 
 ManglikSigns ManglikSignsOf(const Chart& chart)
 {
-    return {SignOf(chart, Body::Ascendant), SignOf(chart, Body::Moon), SignOf(chart, Body::Venus),
-            SignOf(chart, Body::Mars), SignOf(chart, Body::Jupiter)};
+    return {SignOfBody(chart, Body::Ascendant), SignOfBody(chart, Body::Moon), SignOfBody(chart, Body::Venus),
+            SignOfBody(chart, Body::Mars), SignOfBody(chart, Body::Jupiter)};
 }
 
 ChartMatch MatchCharts(const Chart& boy, const Chart& girl)

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/AngleRoutines.h"
 #include "engine/Engine.h"
 #include "strength/MeanPlanets.h"
 #include "strength/SkyFacts.h"
@@ -20,13 +21,6 @@ constexpr double Degree = std::numbers::pi / 180.0;
 
 /// The obliquity of the books' kranti tables (Surya Siddhanta: 24°).
 constexpr double KrantiObliquity = 24.0;
-
-double Normalized(double degrees)
-{
-    const double d = std::fmod(degrees, 360.0);
-    const double n = d < 0 ? d + 360.0 : d;
-    return n >= 360.0 ? 0.0 : n;
-}
 
 double LongitudeEast(const Chart& chart)
 {
@@ -78,10 +72,10 @@ std::optional<ShadbalaInput> ShadbalaInputOf(const Chart& chart)
     ShadbalaInput input;
     input.longitude = GrahaLongitudes(chart);
     input.ascendant = chart.longitude(Body::Ascendant);
-    input.midheaven = Normalized(*midheaven - chart.ayanamsaDegrees);
+    input.midheaven = NormalizedDegrees(*midheaven - chart.ayanamsaDegrees);
     std::array<double, GrahaCount> tropical{};
     for (std::size_t k = 0; k < GrahaCount; ++k) {
-        tropical[k] = Normalized(input.longitude[k] + chart.ayanamsaDegrees);
+        tropical[k] = NormalizedDegrees(input.longitude[k] + chart.ayanamsaDegrees);
         input.declination[k] = std::asin(std::sin(KrantiObliquity * Degree) * std::sin(tropical[k] * Degree)) / Degree;
     }
     input.latitude = motions->latitude;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/AngleRoutines.h"
+
 namespace zodiora::strength {
 
 namespace {
@@ -29,18 +31,11 @@ constexpr std::array<Rules, GrahaCount> Table{{
     {6, 20, 30, 10, 0, 20, {9, 10}},  // Saturn: Libra; Capricorn, Aquarius
 }};
 
-double Normalized(double degrees)
-{
-    const double d = std::fmod(degrees, 360.0);
-    const double n = d < 0 ? d + 360.0 : d;
-    return n >= 360.0 ? 0.0 : n;
-}
-
 }  // namespace
 
 int SignOf(double longitude)
 {
-    return static_cast<int>(Normalized(longitude) / 30.0) % 12;
+    return static_cast<int>(NormalizedDegrees(longitude) / 30.0) % 12;
 }
 
 Relation TemporaryRelation(int ofSign, int towardSign)
@@ -96,7 +91,7 @@ double ExaltationPoint(Graha graha)
 DignityKind DignityOf(Graha graha, double longitude, const std::array<int, GrahaCount>& signs)
 {
     const Rules& rules = Table[vedic::IndexOf(graha)];
-    const double lon = Normalized(longitude);
+    const double lon = NormalizedDegrees(longitude);
     const int sign = SignOf(lon);
     const double degree = lon - sign * 30.0;
     if (sign == rules.exaltationSign && degree < rules.exaltedUpTo) return DignityKind::Exalted;
@@ -117,7 +112,7 @@ DignityKind DignityOf(Graha graha, double longitude, const std::array<int, Graha
 bool InMoolatrikona(Graha graha, double longitude)
 {
     const Rules& rules = Table[vedic::IndexOf(graha)];
-    const double lon = Normalized(longitude);
+    const double lon = NormalizedDegrees(longitude);
     const int sign = SignOf(lon);
     const double degree = lon - sign * 30.0;
     return sign == rules.moolatrikonaSign && degree >= rules.moolatrikonaFrom && degree < rules.moolatrikonaTo;
@@ -158,7 +153,7 @@ Dignities DignitiesOf(const std::array<double, GrahaCount>& longitudes, const st
         PlanetDignity& planet = result.planets[k];
         planet.dignity = DignityOf(graha, longitudes[k], signs);
         planet.retrograde = retrograde[k];
-        const double apart = Normalized(longitudes[k] - sun);
+        const double apart = NormalizedDegrees(longitudes[k] - sun);
         planet.distanceFromSun = apart > 180.0 ? 360.0 - apart : apart;
         planet.combust = graha != Graha::Sun && planet.distanceFromSun < CombustionDistance(graha, retrograde[k]);
         planet.aspects = AspectedHouses(graha);

@@ -1,7 +1,9 @@
 // The parts of Kala bala (strength/Shadbala.h has the rules).
+
 #include <algorithm>
 #include <cmath>
 
+#include "engine/AngleRoutines.h"
 #include "strength/Dignity.h"
 #include "strength/Shadbala.h"
 
@@ -9,16 +11,9 @@ namespace zodiora::strength {
 
 namespace {
 
-double Normalized(double degrees)
-{
-    const double d = std::fmod(degrees, 360.0);
-    const double n = d < 0 ? d + 360.0 : d;
-    return n >= 360.0 ? 0.0 : n;
-}
-
 bool Waxing(double sun, double moon)
 {
-    return Normalized(moon - sun) < 180.0;
+    return NormalizedDegrees(moon - sun) < 180.0;
 }
 
 }  // namespace
@@ -55,7 +50,7 @@ std::array<bool, GrahaCount> Benefics(const std::array<double, GrahaCount>& long
 
 double PakshaBala(Graha graha, double sun, double moon, bool benefic)
 {
-    const double apart = Normalized(moon - sun);
+    const double apart = NormalizedDegrees(moon - sun);
     const double share = (apart > 180.0 ? 360.0 - apart : apart) / 3.0;
     if (graha == Graha::Moon) return 2.0 * share;
     return benefic ? share : 60.0 - share;

@@ -2,18 +2,13 @@
 
 #include <cmath>
 
+#include "engine/AngleRoutines.h"
+
 namespace zodiora::strength {
 
 namespace {
 
 using vedic::Graha;
-
-double Normalized(double degrees)
-{
-    const double d = std::fmod(degrees, 360.0);
-    const double n = d < 0 ? d + 360.0 : d;
-    return n >= 360.0 ? 0.0 : n;
-}
 
 }  // namespace
 
@@ -21,20 +16,20 @@ MeanLongitudes MeanLongitudesAt(double julianDay)
 {
     const double t = (julianDay - 2451545.0) / 36525.0;
     MeanLongitudes m;
-    m.sun = Normalized(280.466449 + 36000.7698231 * t);
-    m.mercury = Normalized(252.250906 + 149474.0722491 * t);
-    m.venus = Normalized(181.979801 + 58519.2130302 * t);
-    m.mars = Normalized(355.433275 + 19141.6964746 * t);
-    m.jupiter = Normalized(34.351484 + 3036.3027889 * t);
-    m.saturn = Normalized(50.077471 + 1223.5110141 * t);
+    m.sun = NormalizedDegrees(280.466449 + 36000.7698231 * t);
+    m.mercury = NormalizedDegrees(252.250906 + 149474.0722491 * t);
+    m.venus = NormalizedDegrees(181.979801 + 58519.2130302 * t);
+    m.mars = NormalizedDegrees(355.433275 + 19141.6964746 * t);
+    m.jupiter = NormalizedDegrees(34.351484 + 3036.3027889 * t);
+    m.saturn = NormalizedDegrees(50.077471 + 1223.5110141 * t);
     return m;
 }
 
 double ChestaKendra(double seeghrochcha, double mean, double trueLongitude)
 {
     // The mean of two longitudes, taken across the shorter arc between them.
-    const double halfway = mean + (Normalized(trueLongitude - mean + 180.0) - 180.0) / 2.0;
-    const double kendra = Normalized(seeghrochcha - halfway);
+    const double halfway = mean + (NormalizedDegrees(trueLongitude - mean + 180.0) - 180.0) / 2.0;
+    const double kendra = NormalizedDegrees(seeghrochcha - halfway);
     return kendra > 180.0 ? 360.0 - kendra : kendra;
 }
 

@@ -2,22 +2,11 @@
 
 #include <cmath>
 
+#include "engine/AngleRoutines.h"
+
 namespace zodiora::strength {
 
 namespace {
-
-double Normalized(double degrees)
-{
-    const double d = std::fmod(degrees, 360.0);
-    const double n = d < 0 ? d + 360.0 : d;
-    return n >= 360.0 ? 0.0 : n;
-}
-
-double Arc(double a, double b)
-{
-    const double apart = Normalized(a - b);
-    return apart > 180.0 ? 360.0 - apart : apart;
-}
 
 bool InArc(double x, double from, double to)
 {
@@ -68,7 +57,7 @@ double DigBala(Graha graha, double longitude, double ascendant, double midheaven
     case Graha::Saturn: strongest = ascendant + 180.0; break;
     default: break;
     }
-    return (180.0 - Arc(longitude, strongest)) / 3.0;
+    return (180.0 - ArcBetween(longitude, strongest)) / 3.0;
 }
 
 double NaisargikaBala(Graha graha)
@@ -79,7 +68,7 @@ double NaisargikaBala(Graha graha)
 
 double Drishti(Graha aspecting, double arc)
 {
-    const double x = Normalized(arc);
+    const double x = NormalizedDegrees(arc);
     double value = 0;
     if (InArc(x, 30, 60)) value = (x - 30.0) / 2.0;
     else if (InArc(x, 60, 90)) value = x - 45.0;
@@ -144,7 +133,7 @@ Shadbala ShadbalaOf(const ShadbalaInput& input)
             const Graha ga = vedic::AllGrahas[a];
             const Graha gb = vedic::AllGrahas[b];
             if (!TakesPartInWar(ga) || !TakesPartInWar(gb)) continue;
-            if (Arc(input.longitude[a], input.longitude[b]) >= 1.0) continue;
+            if (ArcBetween(input.longitude[a], input.longitude[b]) >= 1.0) continue;
             auto before = [&](std::size_t k) {
                 const GrahaStrength& s = result.planets[k];
                 return s.sthana + s.dig + s.nathonnata + s.paksha + s.tribhaga + s.abda + s.masa + s.vara + s.hora;

@@ -1,6 +1,8 @@
 // The five parts of Sthana bala (strength/Shadbala.h has the rules).
+
 #include <cmath>
 
+#include "engine/AngleRoutines.h"
 #include "strength/Dignity.h"
 #include "strength/Shadbala.h"
 #include "vedic/Varga.h"
@@ -13,19 +15,6 @@ using vedic::Varga;
 
 constexpr std::array<Varga, 7> SevenVargas{Varga::D1, Varga::D2, Varga::D3, Varga::D7,
                                            Varga::D9, Varga::D12, Varga::D30};
-
-double Normalized(double degrees)
-{
-    const double d = std::fmod(degrees, 360.0);
-    const double n = d < 0 ? d + 360.0 : d;
-    return n >= 360.0 ? 0.0 : n;
-}
-
-double Arc(double a, double b)
-{
-    const double apart = Normalized(a - b);
-    return apart > 180.0 ? 360.0 - apart : apart;
-}
 
 double RelationVirupas(Compound relation)
 {
@@ -55,7 +44,7 @@ bool Female(Graha graha)
 
 double UchchaBala(Graha graha, double longitude)
 {
-    return Arc(longitude, ExaltationPoint(graha) + 180.0) / 3.0;
+    return ArcBetween(longitude, ExaltationPoint(graha) + 180.0) / 3.0;
 }
 
 double SaptavargajaBala(Graha graha, const std::array<double, GrahaCount>& longitudes)
@@ -101,7 +90,7 @@ double KendraBala(double longitude, double ascendant)
 
 double DrekkanaBala(Graha graha, double longitude)
 {
-    const double lon = Normalized(longitude);
+    const double lon = NormalizedDegrees(longitude);
     const int third = static_cast<int>((lon - SignOf(lon) * 30.0) / 10.0);
     int favoured = 0;  // male
     if (graha == Graha::Mercury || graha == Graha::Saturn) favoured = 1;

@@ -4,7 +4,7 @@ namespace zodiora::vedic {
 
 namespace {
 
-constexpr std::array<std::string_view, DashaLordCount> Names{"Ketu", "Venus",   "Sun",    "Moon",   "Mars",
+constexpr std::array<std::string_view, DashaLordCount> LordNames{"Ketu", "Venus",   "Sun",    "Moon",   "Mars",
                                                               "Rahu", "Jupiter", "Saturn", "Mercury"};
 
 constexpr int SumOfYears()
@@ -21,7 +21,7 @@ static_assert(SumOfYears() == DashaCycleYears, "the nine periods make one 120-ye
 
 std::string_view DashaLordName(DashaLord lord)
 {
-    return Names[static_cast<std::size_t>(lord)];
+    return LordNames[static_cast<std::size_t>(lord)];
 }
 
 }  // namespace zodiora::vedic

@@ -4,7 +4,7 @@ namespace zodiora::vedic {
 
 namespace {
 
-constexpr std::array<std::string_view, GrahaCount> Names{"Sun",     "Moon",  "Mars",  "Mercury",
+constexpr std::array<std::string_view, GrahaCount> GrahaNames{"Sun",     "Moon",  "Mars",  "Mercury",
                                                          "Jupiter", "Venus", "Saturn"};
 
 constexpr std::array<Graha, 12> Lords{Graha::Mars,   Graha::Venus,  Graha::Mercury, Graha::Moon,
@@ -31,7 +31,7 @@ constexpr std::array<std::array<Relation, GrahaCount>, GrahaCount> Natural{{
 
 std::string_view GrahaName(Graha graha)
 {
-    return Names[IndexOf(graha)];
+    return GrahaNames[IndexOf(graha)];
 }
 
 Graha SignLord(int sign)

@@ -9,7 +9,7 @@ namespace zodiora::vedic {
 
 namespace {
 
-constexpr std::array<std::string_view, NakshatraCount> Names{
+constexpr std::array<std::string_view, NakshatraCount> NakshatraNames{
     "Ashwini",          "Bharani",       "Krittika",        "Rohini",          "Mrigashira",
     "Ardra",            "Punarvasu",     "Pushya",          "Ashlesha",        "Magha",
     "Purva Phalguni",   "Uttara Phalguni", "Hasta",         "Chitra",          "Swati",
@@ -33,7 +33,7 @@ NakshatraPosition NakshatraOf(double siderealLongitude)
 
 std::string_view NakshatraName(int index)
 {
-    return index >= 0 && index < NakshatraCount ? Names[static_cast<std::size_t>(index)] : std::string_view();
+    return index >= 0 && index < NakshatraCount ? NakshatraNames[static_cast<std::size_t>(index)] : std::string_view();
 }
 
 }  // namespace zodiora::vedic

@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::array<int, VargaCount> Divisions{1, 2, 3, 4, 7, 9, 10, 12, 16, 20, 24, 27, 30, 40, 45, 60};
 
-constexpr std::array<std::string_view, VargaCount> Names{"D1",  "D2",  "D3",  "D4",  "D7",  "D9",
+constexpr std::array<std::string_view, VargaCount> VargaNames{"D1",  "D2",  "D3",  "D4",  "D7",  "D9",
                                                          "D10", "D12", "D16", "D20", "D24", "D27",
                                                          "D30", "D40", "D45", "D60"};
 
@@ -138,7 +138,7 @@ int VargaDivisions(Varga varga)
 
 std::string_view VargaName(Varga varga)
 {
-    return Names[static_cast<std::size_t>(varga)];
+    return VargaNames[static_cast<std::size_t>(varga)];
 }
 
 std::string_view VargaTitle(Varga varga)

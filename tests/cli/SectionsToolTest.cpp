@@ -18,9 +18,10 @@ std::string BatchOf(int count)
 {
     std::string text;
     for (int k = 0; k < count; ++k) {
-        text += "P" + std::string(1, static_cast<char>('A' + k % 26)) + ",19" + std::to_string(40 + k % 60) +
-                "-0" + std::to_string(1 + k % 9) + "-1" + std::to_string(k % 10) + ",0" + std::to_string(k % 10) +
-                ":30,34,28:37N,077:13E,0\n";
+        text += 'P';
+        text += static_cast<char>('A' + k % 26);
+        text += ",19" + std::to_string(40 + k % 60) + "-0" + std::to_string(1 + k % 9) + "-1" +
+                std::to_string(k % 10) + ",0" + std::to_string(k % 10) + ":30,34,28:37N,077:13E,0\n";
     }
     return text + "Bad,1980-13-01,06:30,34,28:37N,077:13E,0\n";
 }

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "matching/GunaMilan.h"
+#include "SignIndices.h"
 
 using namespace zodiora::matching;
+using namespace zodiora::test;
 using zodiora::vedic::NaturalRelation;
 
 namespace {
@@ -31,7 +33,6 @@ enum Stars { Ashwini = 0, Bharani, Krittika, Rohini, Mrigashira, Ardra, Punarvas
              PurvaPhalguni, UttaraPhalguni, Hasta, Chitra, Swati, Vishakha, Anuradha, Jyeshtha, Mula,
              PurvaAshadha, UttaraAshadha, Shravana, Dhanishta, Shatabhisha, PurvaBhadrapada, UttaraBhadrapada,
              Revati };
-enum Signs { Aries = 0, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius, Capricorn, Aquarius, Pisces };
 
 double Points(const KootaMatch& match, Koota koota)
 {

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "matching/Manglik.h"
+#include "SignIndices.h"
 
 using namespace zodiora::matching;
+using namespace zodiora::test;
 
 namespace {
-
-enum Signs { Aries = 0, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius, Capricorn, Aquarius, Pisces };
 
 const ManglikFromReference& From(const ManglikFinding& finding, ManglikReference reference)
 {

@@ -9,7 +9,7 @@
 namespace zodiora {
 namespace {
 
-using testing::JulianDayNumber;
+using testing::GregorianDayNumber;
 using testing::ReadRecord;
 using testing::ReferenceStation;
 
@@ -56,7 +56,7 @@ TEST(IsRetrograde, AgreesWithPlainScanOnEveryDate1900To2051)
         for (int year = 1900; year <= 2051; ++year) {
             for (int month = 1; month <= 12; ++month) {
                 for (int day = 1; day <= DaysInMonth(year, month); ++day) {
-                    const bool expected = ScanIsRetrograde(periods, JulianDayNumber(year, month, day));
+                    const bool expected = ScanIsRetrograde(periods, GregorianDayNumber(year, month, day));
                     retrogradeDays += expected;
                     if (IsRetrograde(CivilMoment{year, month, day, 0, 0}, planet) != expected && ++mismatches <= 5)
                         ADD_FAILURE() << planet << " " << day << "/" << month << "/" << year << " expected " << expected;

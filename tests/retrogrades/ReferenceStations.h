@@ -16,7 +16,7 @@ namespace zodiora::testing {
 inline constexpr std::array<const char*, 5> Planets{"Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
 
 /// Julian day number of a Gregorian calendar date.
-inline long JulianDayNumber(int year, int month, int day)
+inline long GregorianDayNumber(int year, int month, int day)
 {
     const long a = (14 - month) / 12;
     const long y = year + 4800 - a;
@@ -26,7 +26,7 @@ inline long JulianDayNumber(int year, int month, int day)
 
 struct ReferenceStation {
     int month = 0, day = 0, year = 0, hour = 0, minute = 0;
-    long dayNumber() const { return JulianDayNumber(year, month, day); }
+    long dayNumber() const { return GregorianDayNumber(year, month, day); }
     /// Minutes since the Julian day epoch, for ordering and durations.
     std::int64_t minutes() const { return std::int64_t{dayNumber()} * 1440 + hour * 60 + minute; }
 };

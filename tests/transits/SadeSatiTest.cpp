@@ -10,7 +10,7 @@ namespace {
 using namespace zodiora::transits;
 using zodiora::AyanamsaKind;
 
-double JulianDay(int year, unsigned month, unsigned day)
+double MidnightJd(int year, unsigned month, unsigned day)
 {
     using namespace std::chrono;
     return 2440587.5 + sys_days{std::chrono::year{year} / month / day}.time_since_epoch().count();
@@ -21,18 +21,18 @@ double JulianDay(int year, unsigned month, unsigned day)
 // Pisces the rising phase is two spans with a gap between them.
 TEST(SadeSati, ARetrogradeExitAndReturnGivesTwoSpans)
 {
-    const auto spans = SadeSatiSpans(345.0, JulianDay(2020, 1, 1), JulianDay(2024, 1, 1), AyanamsaKind::Lahiri);
+    const auto spans = SadeSatiSpans(345.0, MidnightJd(2020, 1, 1), MidnightJd(2024, 1, 1), AyanamsaKind::Lahiri);
     ASSERT_TRUE(spans);
     ASSERT_EQ(spans->size(), 2u);
     EXPECT_EQ((*spans)[0].phase, SadeSatiPhase::Rising);
-    EXPECT_NEAR((*spans)[0].startJd, JulianDay(2022, 4, 29), 1.5);
-    EXPECT_NEAR((*spans)[0].endJd, JulianDay(2022, 7, 12), 1.5);
+    EXPECT_NEAR((*spans)[0].startJd, MidnightJd(2022, 4, 29), 1.5);
+    EXPECT_NEAR((*spans)[0].endJd, MidnightJd(2022, 7, 12), 1.5);
     EXPECT_EQ((*spans)[1].phase, SadeSatiPhase::Rising);
-    EXPECT_NEAR((*spans)[1].startJd, JulianDay(2023, 1, 17), 1.5);
-    EXPECT_EQ((*spans)[1].endJd, JulianDay(2024, 1, 1));  // cut at the end of the search
+    EXPECT_NEAR((*spans)[1].startJd, MidnightJd(2023, 1, 17), 1.5);
+    EXPECT_EQ((*spans)[1].endJd, MidnightJd(2024, 1, 1));  // cut at the end of the search
 
-    EXPECT_FALSE(SpanAt(*spans, JulianDay(2022, 10, 1)));  // back in Capricorn, the 11th
-    ASSERT_TRUE(SpanAt(*spans, JulianDay(2023, 6, 1)));
+    EXPECT_FALSE(SpanAt(*spans, MidnightJd(2022, 10, 1)));  // back in Capricorn, the 11th
+    ASSERT_TRUE(SpanAt(*spans, MidnightJd(2023, 6, 1)));
 }
 
 // For a Moon in Aquarius the same years run rising (Capricorn), then peak,
@@ -40,10 +40,10 @@ TEST(SadeSati, ARetrogradeExitAndReturnGivesTwoSpans)
 // is its own span, and a stay running at the start is cut there.
 TEST(SadeSati, PhasesFollowTheSignsFromTheMoon)
 {
-    const auto spans = SadeSatiSpans(315.0, JulianDay(2021, 1, 1), JulianDay(2024, 1, 1), AyanamsaKind::Lahiri);
+    const auto spans = SadeSatiSpans(315.0, MidnightJd(2021, 1, 1), MidnightJd(2024, 1, 1), AyanamsaKind::Lahiri);
     ASSERT_TRUE(spans);
     ASSERT_EQ(spans->size(), 4u);
-    EXPECT_EQ((*spans)[0].startJd, JulianDay(2021, 1, 1));
+    EXPECT_EQ((*spans)[0].startJd, MidnightJd(2021, 1, 1));
     EXPECT_EQ((*spans)[0].phase, SadeSatiPhase::Rising);
     EXPECT_EQ((*spans)[1].phase, SadeSatiPhase::Peak);
     EXPECT_EQ((*spans)[2].phase, SadeSatiPhase::Rising);

@@ -12,8 +12,8 @@ using namespace zodiora::vedic;
 
 namespace {
 
-constexpr double Birth = 2451544.5;  // 2000-01-01 00:00 UT
-constexpr double Year = 365.25;
+constexpr double BirthJd = 2451544.5;  // 2000-01-01 00:00 UT
+constexpr double YearDays = 365.25;
 constexpr double Krittika = 80.0 / 3.0;  // 26°40′ Aries, the Sun's nakshatra begins
 constexpr double MidRohini = 40.0 + 20.0 / 3.0;
 
@@ -30,8 +30,8 @@ void ForEachNode(const std::vector<DashaNode>& nodes, const std::function<void(c
 TEST(DashaLevels, EveryLevelTilesItsParentWithoutGaps)
 {
     for (const double moon : {0.0, MidRohini, 359.99}) {
-        const VimshottariDasha dasha = Vimshottari(moon, Birth);
-        const std::vector<DashaNode> tree = DashaTree(dasha, 5, Year);
+        const VimshottariDasha dasha = Vimshottari(moon, BirthJd);
+        const std::vector<DashaNode> tree = DashaTree(dasha, 5, YearDays);
         int parents = 0;
         ForEachNode(tree, [&](const DashaNode& node) {
             if (node.level == 5) {
@@ -60,10 +60,10 @@ TEST(DashaLevels, EveryLevelTilesItsParentWithoutGaps)
 TEST(DashaLevels, UncutPeriodsDivideInVimshottariProportion)
 {
     // Moon at the start of Krittika: the Sun's whole 6 years lie ahead.
-    const std::vector<DashaNode> tree = DashaTree(Vimshottari(Krittika, Birth), 3, Year);
+    const std::vector<DashaNode> tree = DashaTree(Vimshottari(Krittika, BirthJd), 3, YearDays);
     const DashaNode& sunSun = tree[0].sub[0];
     ASSERT_EQ(sunSun.lord, DashaLord::Sun);
-    EXPECT_NEAR((sunSun.endJd - sunSun.startJd) / Year, 6.0 * 6 / 120, 1e-12);
+    EXPECT_NEAR((sunSun.endJd - sunSun.startJd) / YearDays, 6.0 * 6 / 120, 1e-12);
     // The order of the verse "ina śaśi kuja rāhu jīva manda jña ketu bhṛgu":
     // the parent's own lord first, then on through the nine.
     const std::vector<DashaLord> order{DashaLord::Sun,   DashaLord::Moon,    DashaLord::Mars,
@@ -74,28 +74,28 @@ TEST(DashaLevels, UncutPeriodsDivideInVimshottariProportion)
         const DashaNode& pratyantar = sunSun.sub[k];
         EXPECT_EQ(pratyantar.lord, order[k]);
         // Sun 6 × Sun 6 × lord's years / 120²: Sun/Sun/Sun is 0.015 years (5.4 days of a 360-day year).
-        EXPECT_NEAR((pratyantar.endJd - pratyantar.startJd) / Year, 36.0 * DashaLordYears(order[k]) / 14400.0, 1e-10);
+        EXPECT_NEAR((pratyantar.endJd - pratyantar.startJd) / YearDays, 36.0 * DashaLordYears(order[k]) / 14400.0, 1e-10);
     }
     // Deeper levels start from their own parent's lord: Sun/Sun/Moon/Moon, then Mars.
     const std::vector<DashaNode> sookshmas = SubPeriodsOf(sunSun.sub[1]);
     EXPECT_EQ(sookshmas[0].lord, DashaLord::Moon);
     EXPECT_EQ(sookshmas[1].lord, DashaLord::Mars);
-    EXPECT_NEAR((sookshmas[0].endJd - sookshmas[0].startJd) / Year, 6.0 * 6 * 10 * 10 / 120 / 120 / 120, 1e-12);
+    EXPECT_NEAR((sookshmas[0].endJd - sookshmas[0].startJd) / YearDays, 6.0 * 6 * 10 * 10 / 120 / 120 / 120, 1e-12);
 }
 
 TEST(DashaLevels, BirthCutsThePeriodsRunningThenAtEveryLevelButNotTheirEnds)
 {
     // Mid-Rohini at Birth is five years into the Moon's period; a Moon at the
     // start of Rohini five years earlier has the same boundaries from then on.
-    const double earlier = Birth - 5 * Year;
-    const std::vector<DashaNode> cut = DashaPeriodsAt(Vimshottari(MidRohini, Birth), Birth, 5, Year);
-    const std::vector<DashaNode> whole = DashaPeriodsAt(Vimshottari(40.0, earlier), Birth, 5, Year);
+    const double earlier = BirthJd - 5 * YearDays;
+    const std::vector<DashaNode> cut = DashaPeriodsAt(Vimshottari(MidRohini, BirthJd), BirthJd, 5, YearDays);
+    const std::vector<DashaNode> whole = DashaPeriodsAt(Vimshottari(40.0, earlier), BirthJd, 5, YearDays);
     ASSERT_EQ(cut.size(), 5u);
     ASSERT_EQ(whole.size(), 5u);
     for (std::size_t k = 0; k < 5; ++k) {
         EXPECT_EQ(cut[k].level, static_cast<int>(k) + 1);
         EXPECT_EQ(cut[k].lord, whole[k].lord) << "level " << k + 1;
-        EXPECT_EQ(cut[k].startJd, Birth);
+        EXPECT_EQ(cut[k].startJd, BirthJd);
         EXPECT_NEAR(cut[k].endJd, whole[k].endJd, 1e-6) << "level " << k + 1;
     }
 }
@@ -103,12 +103,12 @@ TEST(DashaLevels, BirthCutsThePeriodsRunningThenAtEveryLevelButNotTheirEnds)
 TEST(DashaLevels, RunningPeriodsSwitchExactlyAtABoundary)
 {
     // Moon at 0°: Ketu from birth; Ketu/Ketu ends 7 × 7 / 120 years on.
-    const VimshottariDasha dasha = Vimshottari(0.0, Birth);
-    const double boundary = DashaTree(dasha, 2, Year)[0].sub[0].endJd;
-    EXPECT_NEAR(boundary - Birth, 49.0 / 120 * Year, 1e-9);
+    const VimshottariDasha dasha = Vimshottari(0.0, BirthJd);
+    const double boundary = DashaTree(dasha, 2, YearDays)[0].sub[0].endJd;
+    EXPECT_NEAR(boundary - BirthJd, 49.0 / 120 * YearDays, 1e-9);
 
-    const std::vector<DashaNode> before = DashaPeriodsAt(dasha, boundary - 1e-6, 5, Year);
-    const std::vector<DashaNode> after = DashaPeriodsAt(dasha, boundary, 5, Year);
+    const std::vector<DashaNode> before = DashaPeriodsAt(dasha, boundary - 1e-6, 5, YearDays);
+    const std::vector<DashaNode> after = DashaPeriodsAt(dasha, boundary, 5, YearDays);
     ASSERT_EQ(before.size(), 5u);
     ASSERT_EQ(after.size(), 5u);
     // Just before: at every level the last period, whose lord precedes its
@@ -126,20 +126,20 @@ TEST(DashaLevels, RunningPeriodsSwitchExactlyAtABoundary)
         EXPECT_EQ(before[k].endJd, boundary);
         EXPECT_EQ(after[k].startJd, boundary);
     }
-    EXPECT_EQ(DashaPeriodsAt(dasha, boundary, 2, Year).size(), 2u);
+    EXPECT_EQ(DashaPeriodsAt(dasha, boundary, 2, YearDays).size(), 2u);
 }
 
 TEST(DashaLevels, NothingRunsBeforeBirthOrPastTheTable)
 {
-    const VimshottariDasha dasha = Vimshottari(MidRohini, Birth);
-    EXPECT_TRUE(DashaPeriodsAt(dasha, Birth - 1e-6, 5, Year).empty());
-    EXPECT_TRUE(DashaPeriodsAt(dasha, dasha.periods.back().endJd, 5, Year).empty());
-    EXPECT_EQ(DashaPeriodsAt(dasha, dasha.periods.back().endJd - 1e-3, 5, Year).size(), 5u);
+    const VimshottariDasha dasha = Vimshottari(MidRohini, BirthJd);
+    EXPECT_TRUE(DashaPeriodsAt(dasha, BirthJd - 1e-6, 5, YearDays).empty());
+    EXPECT_TRUE(DashaPeriodsAt(dasha, dasha.periods.back().endJd, 5, YearDays).empty());
+    EXPECT_EQ(DashaPeriodsAt(dasha, dasha.periods.back().endJd - 1e-3, 5, YearDays).size(), 5u);
 }
 
 TEST(DashaLevels, TwoLevelsAreVimshottarisOwnAntardashas)
 {
-    const VimshottariDasha dasha = Vimshottari(MidRohini, Birth, 360.0);
+    const VimshottariDasha dasha = Vimshottari(MidRohini, BirthJd, 360.0);
     const std::vector<DashaNode> tree = DashaTree(dasha, 2, 360.0);
     ASSERT_EQ(tree.size(), dasha.periods.size());
     for (std::size_t m = 0; m < tree.size(); ++m) {

@@ -8,8 +8,10 @@
 
 #include "vedic/Nakshatra.h"
 #include "vedic/Navamsa.h"
+#include "SignIndices.h"
 
 using namespace zodiora::vedic;
+using namespace zodiora::test;
 
 namespace {
 
@@ -18,7 +20,6 @@ double Dms(int degrees, int minutes, int seconds = 0)
     return degrees + minutes / 60.0 + seconds / 3600.0;
 }
 
-constexpr int Aries = 0, Cancer = 3, Gemini = 2, Leo = 4, Pisces = 11;
 
 }  // namespace
 

@@ -5,13 +5,13 @@
 
 #include "vedic/Navamsa.h"
 #include "vedic/Varga.h"
+#include "SignIndices.h"
 
 using namespace zodiora::vedic;
+using namespace zodiora::test;
 
 namespace {
 
-constexpr int Aries = 0, Taurus = 1, Gemini = 2, Cancer = 3, Leo = 4, Virgo = 5, Libra = 6, Scorpio = 7,
-              Sagittarius = 8, Capricorn = 9, Aquarius = 10, Pisces = 11;
 constexpr double Tiny = 1e-7;  // degrees, far above the boundary snap
 
 double In(int sign, double degrees)
