@@ -51,21 +51,18 @@ void DigitGen(char* buffer, int& length, int& decimalExponent, diyfp minus, diyf
 
     std::uint32_t pow10 = 0;
     const int k = dtoa::find_largest_pow10(p1, pow10);
+    // Every digit of p1 written at once; json's loop then checks after each
+    // one whether the number may end there. It may not when the fraction
+    // alone (p2) is more than delta: then all of them stay.
+    for (std::uint32_t rest = p1, n = 0; n < static_cast<std::uint32_t>(k); ++n, rest /= 10) {
+        buffer[length + k - 1 - static_cast<int>(n)] = static_cast<char>('0' + rest % 10);
+    }
     if (p2 > delta) {
-        // What is left after any digit of p1 is at least p2, so no digit of
-        // it can end the number: all of them, at once.
-        for (int n = k - 1; n >= 0; --n, p1 /= 10) buffer[length + n] = static_cast<char>('0' + p1 % 10);
         length += k;
     } else {
-        // The digits of p1, most significant last.
-        std::array<char, 10> digits{};
-        for (std::uint32_t rest = p1, n = 0; n < static_cast<std::uint32_t>(k); ++n, rest /= 10) {
-            digits[n] = static_cast<char>(rest % 10);
-        }
         for (int n = k; n > 0;) {
-            const char d = digits[static_cast<std::size_t>(n - 1)];
-            buffer[length++] = static_cast<char>('0' + d);
-            p1 -= static_cast<std::uint32_t>(d) * PowersOfTen[static_cast<std::size_t>(n - 1)];
+            const auto d = static_cast<std::uint32_t>(buffer[length++] - '0');
+            p1 -= d * PowersOfTen[static_cast<std::size_t>(n - 1)];
             --n;
             const std::uint64_t rest = (std::uint64_t{p1} << shift) + p2;
             if (rest <= delta) {

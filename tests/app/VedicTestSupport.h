@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "app/vedic/ChartStyleView.h"
+#include "app/charts/ChartStyleInput.h"
 #include "presentation/ChartSession.h"
 #include "tests/app/AppTestSupport.h"
 
