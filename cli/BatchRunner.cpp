@@ -73,9 +73,9 @@ private:
             if (auto problem = EphemerisYearProblem(request->form, session_.ephemeris())) parsed = std::move(*problem);
         }
         if (const auto* request = std::get_if<ChartRequest>(&parsed)) {
-            const ChartResult result = session_.run(request->form, formatter_->reportMode());
+            session_.run(request->form, formatter_->reportMode(), result_);
             if (afterAnother && formatter_->format == OutputFormat::Text) job.out.push_back('\n');
-            formatter_->appendChart(job.out, record.line, result, *request);
+            formatter_->appendChart(job.out, record.line, result_, *request);
             return true;
         }
         const std::string& problem = std::get<std::string>(parsed);
@@ -86,6 +86,7 @@ private:
 
     const ChartFormatter* formatter_;
     ChartSession session_;
+    ChartResult result_;  // refilled chart after chart, its strings keeping their room
 };
 
 }  // namespace

@@ -26,14 +26,21 @@ void Member(JsonWriter& json, std::string_view key, std::string_view value)
     json.text(value);
 }
 
+// The texts a chart makes only to write them (eleven long positions, two
+// times) share one buffer, kept from chart to chart.
+std::string& Scratch()
+{
+    thread_local std::string buffer;
+    buffer.clear();
+    return buffer;
+}
+
 void DisplayKeys(JsonWriter& json, const ChartResult& result)
 {
     const ChartDisplay& display = result.display;
     const Chart& chart = result.chart;
-    // Eleven long texts per chart share one buffer.
-    std::string buffer;
     const auto longText = [&](Body body) -> std::string_view {
-        buffer.clear();
+        std::string& buffer = Scratch();
         AppendLongPositionText(buffer, chart.longitude(body));
         return buffer;
     };
@@ -47,7 +54,9 @@ void DisplayKeys(JsonWriter& json, const ChartResult& result)
     json.number(chart.ayanamsa1900());
     json.key("universalHours");
     json.number(chart.moment.hours);
-    Member(json, "universalDateTime", UniversalMinuteText(chart.moment.utc));
+    std::string& minute = Scratch();
+    AppendUniversalMinuteText(minute, chart.moment.utc);
+    Member(json, "universalDateTime", minute);
     json.key("bodies");
     json.beginArray();
     for (const Body body : ElementOrder) json.text(longText(body));
@@ -99,7 +108,9 @@ void NumberKeys(JsonWriter& json, const ChartResult& result)
     ByBody(json, "retrograde", WheelBodyCount,
            [&](Body body) { json.piece(result.retrograde[body] ? "true" : "false"); });
     ByBody(json, "house", AllPoints.size(), [&](Body body) { json.pieceInteger(HouseNumber(result, body)); });
-    Member(json, "utc", IsoUtcText(result.chart.moment.utc));
+    std::string& utc = Scratch();
+    AppendIsoUtcText(utc, result.chart.moment.utc);
+    Member(json, "utc", utc);
 }
 
 // Where the clock's offset came from: the tz database, or the zone row and

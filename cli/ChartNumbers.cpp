@@ -29,10 +29,8 @@ void AppendDigits(std::string& out, int value, int width)
     out.append(digits, static_cast<std::size_t>(width));
 }
 
-std::string DateAndMinute(const UtcDateTime& utc, char between)
+void AppendDateAndMinute(std::string& text, const UtcDateTime& utc, char between)
 {
-    std::string text;
-    text.reserve(20);
     AppendDigits(text, utc.year, 4);
     text.push_back('-');
     AppendDigits(text, utc.month, 2);
@@ -42,22 +40,34 @@ std::string DateAndMinute(const UtcDateTime& utc, char between)
     AppendDigits(text, utc.hour, 2);
     text.push_back(':');
     AppendDigits(text, utc.minute, 2);
-    return text;
 }
 
 }  // namespace
 
+void AppendUniversalMinuteText(std::string& out, const UtcDateTime& utc)
+{
+    AppendDateAndMinute(out, utc, ' ');
+}
+
+void AppendIsoUtcText(std::string& out, const UtcDateTime& utc)
+{
+    AppendDateAndMinute(out, utc, 'T');
+    out.push_back(':');
+    AppendDigits(out, utc.second, 2);
+    out.push_back('Z');
+}
+
 std::string UniversalMinuteText(const UtcDateTime& utc)
 {
-    return DateAndMinute(utc, ' ');
+    std::string text;
+    AppendUniversalMinuteText(text, utc);
+    return text;
 }
 
 std::string IsoUtcText(const UtcDateTime& utc)
 {
-    std::string text = DateAndMinute(utc, 'T');
-    text.push_back(':');
-    AppendDigits(text, utc.second, 2);
-    text.push_back('Z');
+    std::string text;
+    AppendIsoUtcText(text, utc);
     return text;
 }
 

@@ -26,4 +26,9 @@ std::string UniversalMinuteText(const UtcDateTime& utc);
 /// The universal date and time of the birth, ISO 8601: YYYY-MM-DDTHH:MM:SSZ.
 std::string IsoUtcText(const UtcDateTime& utc);
 
+/// The two texts above appended to `out`, for a batch that writes them for
+/// every chart (both are too long for a string's own room).
+void AppendUniversalMinuteText(std::string& out, const UtcDateTime& utc);
+void AppendIsoUtcText(std::string& out, const UtcDateTime& utc);
+
 }  // namespace zodiora::cli

@@ -182,21 +182,21 @@ std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& 
     if (const auto message = ApplyZone(arguments, request)) return *message;
     input.daylightSaving = arguments.daylightSaving;
 
-    const auto colonLatitude = ColonAngle(arguments.latitude, "NS");
-    const auto latitude = colonLatitude ? colonLatitude : DecimalAngle(arguments.latitude, 'N', 'S');
+    auto latitude = ColonAngle(arguments.latitude, "NS");
+    if (!latitude) latitude = DecimalAngle(arguments.latitude, 'N', 'S');
     if (!latitude) {
         return "--lat " + Quote(arguments.latitude) + " is not of the form DD:MM or DD:MM:SS followed by N or S";
     }
     if (BeyondPole(*latitude)) {
         return "--lat " + Quote(arguments.latitude) + ": a latitude lies between 90S and 90N";
     }
-    input.latDegrees = latitude->degrees;
-    input.latMinutes = latitude->minutes;
-    input.latSeconds = latitude->seconds;
+    input.latDegrees = std::move(latitude->degrees);
+    input.latMinutes = std::move(latitude->minutes);
+    input.latSeconds = std::move(latitude->seconds);
     input.south = latitude->hemisphere == 'S';
 
-    const auto colonLongitude = ColonAngle(arguments.longitude, "EW");
-    const auto longitude = colonLongitude ? colonLongitude : DecimalAngle(arguments.longitude, 'E', 'W');
+    auto longitude = ColonAngle(arguments.longitude, "EW");
+    if (!longitude) longitude = DecimalAngle(arguments.longitude, 'E', 'W');
     if (!longitude) {
         return "--lon " + Quote(arguments.longitude) + " is not of the form DDD:MM or DDD:MM:SS followed by E or W";
     }
@@ -211,9 +211,9 @@ std::variant<ChartRequest, std::string> ParseChartRequest(const ChartArguments& 
         input.exactOffsetSeconds = request.zone->offsetSeconds;
         input.localMeanTime = true;
     }
-    input.lonDegrees = longitude->degrees;
-    input.lonMinutes = longitude->minutes;
-    input.lonSeconds = longitude->seconds;
+    input.lonDegrees = std::move(longitude->degrees);
+    input.lonMinutes = std::move(longitude->minutes);
+    input.lonSeconds = std::move(longitude->seconds);
     input.east = longitude->hemisphere == 'E';
 
     // Shown as given, but as text: bytes that are not UTF-8 become U+FFFD.

@@ -247,7 +247,6 @@ char* JsonWriter::room(std::size_t bytes)
     return held_.data() + heldSize_;
 }
 
-void JsonWriter::hold(char* end) { heldSize_ = static_cast<std::size_t>(end - held_.data()); }
 
 void JsonWriter::holdLong(std::string_view bytes)
 {
@@ -259,19 +258,6 @@ void JsonWriter::holdLong(std::string_view bytes)
     char* at = room(bytes.size());
     std::memcpy(at, bytes.data(), bytes.size());
     hold(at + bytes.size());
-}
-
-bool JsonWriter::takeComma()
-{
-    if (afterKey_) {
-        afterKey_ = false;
-        return false;
-    }
-    if (depth_ == 0) return false;
-    const std::uint64_t bit = std::uint64_t{1} << (depth_ - 1);
-    const bool comma = (hasMembers_ & bit) != 0;
-    hasMembers_ |= bit;
-    return comma;
 }
 
 void JsonWriter::separate()
@@ -299,21 +285,12 @@ void JsonWriter::beginArray() { open('['); }
 void JsonWriter::endObject() { close('}'); }
 void JsonWriter::endArray() { close(']'); }
 
-void JsonWriter::key(std::string_view name)
+void JsonWriter::keyLong(std::string_view name)
 {
-    if (name.size() > ShortText) {
-        separate();
-        hold('"');
-        hold(name);
-        hold(std::string_view("\":"));
-    } else {
-        BufferSink sink{room(ShortRoom)};
-        if (takeComma()) sink.put(',');
-        sink.put('"');
-        sink.put(name);
-        sink.put("\":");
-        hold(sink.at);
-    }
+    separate();
+    hold('"');
+    hold(name);
+    hold(std::string_view("\":"));
     afterKey_ = true;
 }
 

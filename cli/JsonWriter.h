@@ -27,7 +27,23 @@ public:
     /// The next member's key, a name of the program's own (printable ASCII
     /// without quotes or backslashes), copied as it is; its value follows
     /// with one of the calls below.
-    void key(std::string_view name);
+    void key(std::string_view name)
+    {
+        // Inline: keys are literals, so the copy below is a few moves.
+        if (name.size() + 4 <= held_.size() - heldSize_) {
+            char* at = held_.data() + heldSize_;
+            if (takeComma()) *at++ = ',';
+            *at++ = '"';
+            std::memcpy(at, name.data(), name.size());
+            at += name.size();
+            *at++ = '"';
+            *at++ = ':';
+            hold(at);
+            afterKey_ = true;
+        } else {
+            keyLong(name);
+        }
+    }
     void text(std::string_view value);
     /// A text the caller knows needs no escaping (printable ASCII without
     /// quotes or backslashes: names and dates from the program's own tables),
@@ -51,7 +67,19 @@ public:
     void flush();
 
 private:
-    bool takeComma();  ///< moves past the separator; true when it is a comma
+    bool takeComma()  ///< moves past the separator; true when it is a comma
+    {
+        if (afterKey_) {
+            afterKey_ = false;
+            return false;
+        }
+        if (depth_ == 0) return false;
+        const std::uint64_t bit = std::uint64_t{1} << (depth_ - 1);
+        const bool comma = (hasMembers_ & bit) != 0;
+        hasMembers_ |= bit;
+        return comma;
+    }
+    void keyLong(std::string_view name);
     void separate();
     void open(char bracket);
     void close(char bracket);
@@ -59,7 +87,7 @@ private:
     // line is some hundreds of pieces of a few bytes, and one string append
     // each cost more than the bytes themselves.
     char* room(std::size_t bytes);  ///< where `bytes` more can be written
-    void hold(char* end);           ///< keeps what was written up to `end`
+    void hold(char* end) { heldSize_ = static_cast<std::size_t>(end - held_.data()); }  ///< keeps what was written up to `end`
     void hold(std::string_view bytes)
     {
         // Inline: most pieces are literals, copied here with a few moves.

@@ -85,7 +85,17 @@ std::string ShortPositionText(std::string_view longText)
 
 std::string ShortPositionText(double degrees)
 {
-    if (!(degrees > -360.0 && degrees < 360.0)) return ShortPositionText(LongPositionText(degrees));
+    std::string text;
+    AssignShortPositionText(text, degrees);
+    return text;
+}
+
+void AssignShortPositionText(std::string& out, double degrees)
+{
+    if (!(degrees > -360.0 && degrees < 360.0)) {
+        out = ShortPositionText(LongPositionText(degrees));
+        return;
+    }
     // What the line above gives, without making and reading back the long
     // text: a position table makes eleven of these per chart.
     const double a = std::fabs(degrees);
@@ -97,7 +107,7 @@ std::string ShortPositionText(double degrees)
     const char text[9] = {static_cast<char>('0' + inSign / 10), static_cast<char>('0' + inSign % 10), ' ',
                           sign[0], sign[1], sign[2], ' ',
                           static_cast<char>('0' + minutes / 10), static_cast<char>('0' + minutes % 10)};
-    return std::string(text, sizeof text);
+    out.assign(text, sizeof text);
 }
 
 }  // namespace zodiora

@@ -26,6 +26,9 @@ std::string ShortPositionText(std::string_view longText);
 /// The short text of a longitude in degrees, e.g. 256.5255 -> `16 Sag 31`.
 std::string ShortPositionText(double degrees);
 
+/// The same written over `text`, which keeps its room.
+void AssignShortPositionText(std::string& text, double degrees);
+
 /// Sign index 0..11 (0 = Aries) of a longitude in degrees, the sign its
 /// position text names; -1 outside [0, 360), where the text names none.
 constexpr int SignOf(double degrees)

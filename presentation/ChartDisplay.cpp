@@ -18,7 +18,8 @@ namespace {
 char* PutInt(char* at, int value) { return std::to_chars(at, at + 12, value).ptr; }
 
 // To the precision given: "21° 38' N", "21° 38' 24\" N", "69° 36' 7.5\" E".
-std::string Angle(int degrees, int minutes, const std::optional<ArcSeconds>& seconds, const char* hemisphere)
+void AssignAngle(std::string& text, int degrees, int minutes, const std::optional<ArcSeconds>& seconds,
+                 const char* hemisphere)
 {
     char buffer[96];
     char* at = PutInt(buffer, degrees);
@@ -31,19 +32,22 @@ std::string Angle(int degrees, int minutes, const std::optional<ArcSeconds>& sec
         at = std::copy_n(part, std::strlen(part), at);
     }
     at = std::copy_n(hemisphere, std::strlen(hemisphere), at);
-    return std::string(buffer, at);
+    text.assign(buffer, at);
 }
 
 template <std::size_t N>
-std::string SignText(const std::array<std::string_view, N>& names, double longitude)
+void AssignSignText(std::string& text, const std::array<std::string_view, N>& names, double longitude)
 {
     const int sign = SignOf(longitude);
-    return sign >= 0 ? std::string(names[static_cast<std::size_t>(sign)]) : std::string();
+    if (sign >= 0) {
+        text.assign(names[static_cast<std::size_t>(sign)]);
+    } else {
+        text.clear();
+    }
 }
 
-ChartDetails DetailsOf(const BirthData& birth)
+void FillDetails(const BirthData& birth, ChartDetails& details)
 {
-    ChartDetails details;
     details.name = birth.name;
     char buffer[40];
     char* at = buffer;
@@ -51,17 +55,27 @@ ChartDetails DetailsOf(const BirthData& birth)
     at = PutInt(at, birth.day);
     *at++ = '/';
     at = PutInt(at, birth.year);
-    details.dob = MonthName(birth.month).append(buffer, at);
+    details.dob.clear();
+    if (birth.month >= 1 && birth.month <= 12) details.dob.assign(MonthNames[static_cast<std::size_t>(birth.month - 1)]);
+    details.dob.append(buffer, at);
     at = PutInt(buffer, birth.hour);
     *at++ = ':';
     at = PutInt(at, birth.minute);
     details.tob.assign(buffer, at);
-    details.latitude = Angle(birth.latDegrees, birth.latMinutes, birth.latSeconds, birth.south ? " S" : " N");
-    details.longitude = Angle(birth.lonDegrees, birth.lonMinutes, birth.lonSeconds, birth.east ? " E" : " W");
+    AssignAngle(details.latitude, birth.latDegrees, birth.latMinutes, birth.latSeconds, birth.south ? " S" : " N");
+    AssignAngle(details.longitude, birth.lonDegrees, birth.lonMinutes, birth.lonSeconds, birth.east ? " E" : " W");
     details.city = birth.city;
     details.state = birth.state;
     details.country = birth.country;
-    return details;
+}
+
+// Sun..Saturn named for display, over names already there.
+void FillPlanetNames(const RetrogradeFlags& retrograde, PlanetNames& names)
+{
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        names[k].assign(BodyNames[k]);
+        if (retrograde.byBody[k]) names[k] += RetrogradeMark;
+    }
 }
 
 }  // namespace
@@ -69,10 +83,7 @@ ChartDetails DetailsOf(const BirthData& birth)
 PlanetNames PlanetDisplayNames(const RetrogradeFlags& retrograde)
 {
     PlanetNames names;
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        names[k] = std::string(BodyNames[k]);
-        if (retrograde.byBody[k]) names[k] += RetrogradeMark;
-    }
+    FillPlanetNames(retrograde, names);
     return names;
 }
 
@@ -84,16 +95,24 @@ std::string MonthName(int month)
 ChartDisplay BuildChartDisplay(const BirthData& birth, const Chart& chart, const RetrogradeFlags& retrograde)
 {
     ChartDisplay display;
+    FillChartDisplay(birth, chart, retrograde, display);
+    return display;
+}
+
+void FillChartDisplay(const BirthData& birth, const Chart& chart, const RetrogradeFlags& retrograde,
+                      ChartDisplay& display)
+{
     for (const Body body : AllBodies) {
-        display.positions[IndexOf(body)] = ShortPositionText(chart.longitude(body));
+        AssignShortPositionText(display.positions[IndexOf(body)], chart.longitude(body));
     }
-    display.planetNames = PlanetDisplayNames(retrograde);
-    display.rashi = SignText(MoonSignNames, chart.longitude(Body::Moon));
-    display.sunSign = SignText(SignNames, chart.longitude(Body::Sun));
-    display.lagna = SignText(MoonSignNames, chart.longitude(Body::Ascendant));
-    display.details = DetailsOf(birth);
+    FillPlanetNames(retrograde, display.planetNames);
+    AssignSignText(display.rashi, MoonSignNames, chart.longitude(Body::Moon));
+    AssignSignText(display.sunSign, SignNames, chart.longitude(Body::Sun));
+    AssignSignText(display.lagna, MoonSignNames, chart.longitude(Body::Ascendant));
+    FillDetails(birth, display.details);
 
     // Sun..Saturn, then the Ascendant last; Uranus..Pluto stay off the wheel.
+    for (std::string& box : display.signBoxTexts) box.clear();
     for (std::size_t k = 0; k < WheelBodyCount; ++k) {
         const int sign = SignOf(chart.longitudes[k]);
         if (sign >= 0) {
@@ -118,8 +137,9 @@ ChartDisplay BuildChartDisplay(const BirthData& birth, const Chart& chart, const
             glyphs[static_cast<std::size_t>(k)] = (ascendantSign + k) % 12 + 1;
         }
         display.glyphs = glyphs;
+    } else {
+        display.glyphs.reset();
     }
-    return display;
 }
 
 }  // namespace zodiora

@@ -54,4 +54,9 @@ std::string MonthName(int month);
 /// Builds the results-form texts from a birth and its computed chart.
 ChartDisplay BuildChartDisplay(const BirthData& birth, const Chart& chart, const RetrogradeFlags& retrograde);
 
+/// The same texts written over `display`, whose strings keep their room: a
+/// batch fills one display per worker instead of making fifty strings a chart.
+void FillChartDisplay(const BirthData& birth, const Chart& chart, const RetrogradeFlags& retrograde,
+                      ChartDisplay& display);
+
 }  // namespace zodiora

@@ -7,13 +7,19 @@ namespace zodiora {
 
 ChartResult ChartSession::run(const BirthFormInput& input, ReportMode reportMode)
 {
-    ReadBirthData(input, birth_);
     ChartResult result;
+    run(input, reportMode, result);
+    return result;
+}
+
+void ChartSession::run(const BirthFormInput& input, ReportMode reportMode, ChartResult& result)
+{
+    ReadBirthData(input, birth_);
     result.birth = birth_;
     result.chart = ComputeChart(birth_, settings_);
     result.retrograde = RetrogradesOf(birth_);
     result.clock = ClockOf(birth_);
-    result.display = BuildChartDisplay(birth_, result.chart, result.retrograde);
+    FillChartDisplay(birth_, result.chart, result.retrograde, result.display);
     if (result.display.rashi.empty()) {
         result.display.rashi = moonSign_;
     }
@@ -21,8 +27,9 @@ ChartResult ChartSession::run(const BirthFormInput& input, ReportMode reportMode
     UpdateReadings(result.chart, readings_);
     if (reportMode == ReportMode::Compose) {
         result.report = ComposeInterpretation(readings_);
+    } else {
+        result.report.clear();
     }
-    return result;
 }
 
 }  // namespace zodiora

@@ -36,6 +36,10 @@ public:
     /// builds the display (and the report unless skipped).
     ChartResult run(const BirthFormInput& input, ReportMode reportMode = ReportMode::Compose);
 
+    /// The same written over `result`, whose strings keep their room; for a
+    /// batch, which charts thousands in a row.
+    void run(const BirthFormInput& input, ReportMode reportMode, ChartResult& result);
+
     /// How the charts that follow are calculated; the defaults unless set.
     void setSettings(const CalculationSettings& settings) { settings_ = settings; }
     const CalculationSettings& settings() const { return settings_; }

@@ -36,6 +36,8 @@ TEST(CsvReader, QuotedFieldsKeepCommasQuotesAndLineBreaks)
     EXPECT_EQ(records[1].line, 2);
     EXPECT_EQ(records[2].fields, (Fields{"last", "a\r\nb"}));
     EXPECT_EQ(records[2].line, 4);  // the record before spans two lines
+    // Bytes after a closing quote, or a quote after a field's first byte, are data.
+    EXPECT_EQ(ReadAll("\"a\"b c,d\re\"f\r\n")[0].fields, (Fields{"ab c", "d\re\"f"}));
 }
 
 TEST(CsvReader, SkipsBomBlankAndCommentLinesAndTakesCrLf)
