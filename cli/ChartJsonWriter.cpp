@@ -26,8 +26,8 @@ void Member(JsonWriter& json, std::string_view key, std::string_view value)
     json.text(value);
 }
 
-// The texts a chart makes only to write them (eleven long positions, two
-// times) share one buffer, kept from chart to chart.
+// The two times a chart makes only to write them share one buffer, kept
+// from chart to chart.
 std::string& Scratch()
 {
     thread_local std::string buffer;
@@ -35,18 +35,22 @@ std::string& Scratch()
     return buffer;
 }
 
+// A long position text (eleven a chart), written in its escaped form at once.
+void LongPosition(JsonWriter& json, double longitude)
+{
+    char text[LongPositionRoom];
+    json.escapedText({text, PutLongPositionText(text, longitude, "\\\"")});
+}
+
 void DisplayKeys(JsonWriter& json, const ChartResult& result)
 {
     const ChartDisplay& display = result.display;
     const Chart& chart = result.chart;
-    const auto longText = [&](Body body) -> std::string_view {
-        std::string& buffer = Scratch();
-        AppendLongPositionText(buffer, chart.longitude(body));
-        return buffer;
-    };
     TextArray(json, "positions", display.positions);
-    Member(json, "ascendant", longText(Body::Ascendant));
-    Member(json, "moon", longText(Body::Moon));
+    json.key("ascendant");
+    LongPosition(json, chart.longitude(Body::Ascendant));
+    json.key("moon");
+    LongPosition(json, chart.longitude(Body::Moon));
     Member(json, "moonSign", display.rashi);
     Member(json, "sunSign", display.sunSign);
     Member(json, "lagna", display.lagna);
@@ -59,7 +63,7 @@ void DisplayKeys(JsonWriter& json, const ChartResult& result)
     Member(json, "universalDateTime", minute);
     json.key("bodies");
     json.beginArray();
-    for (const Body body : ElementOrder) json.text(longText(body));
+    for (const Body body : ElementOrder) LongPosition(json, chart.longitude(body));
     json.endArray();
     TextArray(json, "planetNames", display.planetNames);
     TextArray(json, "houses", display.houses);

@@ -208,16 +208,7 @@ constexpr std::size_t NumberRoom = 64;
 
 constexpr std::size_t IntegerRoom = 24;
 
-char* PutInteger(char* at, long long value)
-{
-    // Signs, houses, padas and glyphs: most integers are one or two digits.
-    if (value >= 0 && value < 100) {
-        if (value >= 10) *at++ = static_cast<char>('0' + value / 10);
-        *at++ = static_cast<char>('0' + value % 10);
-        return at;
-    }
-    return std::to_chars(at, at + IntegerRoom, value).ptr;
-}
+char* PutInteger(char* at, long long value) { return std::to_chars(at, at + IntegerRoom, value).ptr; }
 
 }  // namespace
 
@@ -331,7 +322,7 @@ void JsonWriter::beginPieces() { separate(); }
 
 void JsonWriter::pieceNumber(double value) { hold(PutShortestNumber(room(NumberRoom), value)); }
 
-void JsonWriter::pieceInteger(long long value) { hold(PutInteger(room(IntegerRoom), value)); }
+void JsonWriter::pieceLongInteger(long long value) { hold(PutInteger(room(IntegerRoom), value)); }
 
 void JsonWriter::number(double value)
 {

@@ -49,6 +49,9 @@ public:
     /// quotes or backslashes: names and dates from the program's own tables),
     /// copied as it is; for the many short values of a dasha table.
     void plainText(std::string_view value);
+    /// A text already in JSON's escaped form (valid UTF-8, quotes and
+    /// backslashes escaped), copied between quotes as it is.
+    void escapedText(std::string_view json) { plainText(json); }
     /// Starts a value the caller appends to the returned string itself, as
     /// complete JSON; for long runs of fixed pieces such as a dasha table.
     std::string& rawValue();
@@ -57,7 +60,18 @@ public:
     void beginPieces();
     void piece(std::string_view json) { hold(json); }
     void pieceNumber(double value);
-    void pieceInteger(long long value);
+    void pieceInteger(long long value)
+    {
+        // Inline for signs, houses and padas: one or two digits.
+        if (value >= 0 && value < 100 && held_.size() - heldSize_ >= 2) {
+            char* at = held_.data() + heldSize_;
+            if (value >= 10) *at++ = static_cast<char>('0' + value / 10);
+            *at++ = static_cast<char>('0' + value % 10);
+            hold(at);
+        } else {
+            pieceLongInteger(value);
+        }
+    }
     void number(double value);
     void integer(long long value);
     void boolean(bool value);
@@ -80,6 +94,7 @@ private:
         return comma;
     }
     void keyLong(std::string_view name);
+    void pieceLongInteger(long long value);
     void separate();
     void open(char bracket);
     void close(char bracket);

@@ -144,6 +144,11 @@ void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int u
     dates.resize(boundaries.size());
     vedic::LocalDates(boundaries, utcOffsetSeconds, dates);
 
+    // Each boundary's text once: a period's end is the next one's start.
+    thread_local std::vector<DateText> texts;
+    texts.resize(dates.size());
+    for (std::size_t k = 0; k < dates.size(); ++k) texts[k] = DateTextOf(dates[k]);
+
     // Written into a buffer kept from chart to chart and then appended:
     // growing `out` by the room first would clear twice the bytes written.
     thread_local std::vector<char> scratch;
@@ -153,17 +158,16 @@ void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int u
     char* at = begin;
     *at++ = '[';
     std::size_t first = 0;  // the boundary that starts the current period
-    std::array<DateText, vedic::DashaLordCount + 1> texts;
     for (const vedic::Mahadasha& period : dasha.periods) {
         const std::size_t count = period.sub.size();
-        for (std::size_t k = 0; k <= count; ++k) texts[k] = DateTextOf(dates[first + k]);
+        const DateText* const bounds = texts.data() + first;
         if (&period != dasha.periods.data()) *at++ = ',';
-        at = PutSpan(at, period.lord, texts[0], texts[count]);
+        at = PutSpan(at, period.lord, bounds[0], bounds[count]);
         std::memcpy(at, R"(,"sub":[)", 8);
         at += 8;
         for (std::size_t k = 0; k < count; ++k) {
             if (k > 0) *at++ = ',';
-            at = PutSpan(at, period.sub[k].lord, texts[k], texts[k + 1]);
+            at = PutSpan(at, period.sub[k].lord, bounds[k], bounds[k + 1]);
             *at++ = '}';
         }
         *at++ = ']';
@@ -174,13 +178,15 @@ void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int u
     out.append(begin, at);
 }
 
+using PointNakshatras = std::array<vedic::NakshatraPosition, AllPoints.size()>;
+
 // [{"body":"Sun","name":"Punarvasu","pada":3,"lord":"Jupiter"},…]
-void AppendNakshatras(JsonWriter& json, const Chart& chart)
+void AppendNakshatras(JsonWriter& json, const PointNakshatras& nakshatras)
 {
     json.beginPieces();
     const auto& openings = BodyListOpenings();
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
-        const vedic::NakshatraPosition at = vedic::NakshatraOf(chart.longitude(AllPoints[k]));
+        const vedic::NakshatraPosition& at = nakshatras[k];
         json.piece(openings[k]);
         json.piece(R"(,"name":")");
         json.piece(vedic::NakshatraName(at.index));
@@ -194,12 +200,12 @@ void AppendNakshatras(JsonWriter& json, const Chart& chart)
 }
 
 // {"Sun":"Capricorn",…}
-void AppendNavamsas(JsonWriter& json, const Chart& chart)
+void AppendNavamsas(JsonWriter& json, const PointNakshatras& nakshatras)
 {
     json.beginPieces();
     const auto& keys = BodyMemberKeys();
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
-        const int sign = vedic::NavamsaSign(chart.longitude(AllPoints[k]));
+        const int sign = vedic::NavamsaSign(nakshatras[k]);
         json.piece(keys[k]);
         json.piece("\"");
         json.piece(SignNames[static_cast<std::size_t>(sign)]);
@@ -212,10 +218,13 @@ void AppendNavamsas(JsonWriter& json, const Chart& chart)
 
 void AppendVedicMembers(JsonWriter& json, const Chart& chart, int utcOffsetSeconds, int dashaLevels)
 {
+    // Each point's pada once: the navamsa is its pada's sign.
+    PointNakshatras nakshatras;
+    for (std::size_t k = 0; k < AllPoints.size(); ++k) nakshatras[k] = vedic::NakshatraOf(chart.longitude(AllPoints[k]));
     json.key("nakshatras");
-    AppendNakshatras(json, chart);
+    AppendNakshatras(json, nakshatras);
     json.key("navamsa");
-    AppendNavamsas(json, chart);
+    AppendNavamsas(json, nakshatras);
     // Kept from chart to chart, so its lists need no new memory.
     thread_local vedic::VimshottariDasha dasha;
     vedic::FillVimshottari(chart.longitude(Body::Moon), JulianDayUt(chart.moment),

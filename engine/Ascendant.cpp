@@ -23,11 +23,15 @@ double Ayanamsa1900At(const UniversalMoment& moment)
 
 double SiderealAscendant(const UniversalMoment& moment, const Place& place)
 {
+    return SiderealAscendant(moment, place, Ayanamsa1900At(moment));
+}
+
+double SiderealAscendant(const UniversalMoment& moment, const Place& place, double ayanamsa)
+{
     const double ut = moment.hours;
     const double longitudeWest = place.longitudeWest;
     const double latitude = place.latitude;
     const double T = Centuries1900At(moment);
-    const double ayanamsa = Ayanamsa1900(T);
 
     // Greenwich sidereal time in hours; the UT share of T supplies the
     // sidereal rate, so no 1.0027379 factor is applied to UT.

@@ -45,7 +45,7 @@ void ComputeClassic(Chart& chart)
     const UniversalMoment& moment = chart.moment;
     const double ayanamsa1900 = Ayanamsa1900At(moment);
     chart.ayanamsaDegrees = -ayanamsa1900;
-    const auto planets = SiderealPlanets(moment);
+    const auto planets = SiderealPlanets(moment, ayanamsa1900);
     Set(chart, Body::Sun, planets[ElementSun]);
     Set(chart, Body::Moon, SiderealMoon(moment));
     Set(chart, Body::Mercury, planets[ElementMercury]);
@@ -56,7 +56,7 @@ void ComputeClassic(Chart& chart)
     Set(chart, Body::Uranus, planets[ElementUranus]);
     Set(chart, Body::Neptune, planets[ElementNeptune]);
     Set(chart, Body::Pluto, planets[ElementPluto]);
-    Set(chart, Body::Ascendant, SiderealAscendant(moment, chart.place));
+    Set(chart, Body::Ascendant, SiderealAscendant(moment, chart.place, ayanamsa1900));
     // The same ayanamsa as the planets', so a node and a planet in
     // conjunction show the same sign.
     const LunarNodes nodes = NodesAt(JulianDayUt(moment), ayanamsa1900, chart.settings.node);

@@ -12,6 +12,10 @@ namespace zodiora {
 /// Sidereal longitude of the Ascendant, degrees, for a moment and place.
 double SiderealAscendant(const UniversalMoment& moment, const Place& place);
 
+/// The same with the moment's Ayanamsa1900At already known, as a chart
+/// computes it once for the Ascendant, the planets and the nodes.
+double SiderealAscendant(const UniversalMoment& moment, const Place& place, double ayanamsa1900);
+
 /// The 1900-based ayanamsa (degrees, negative) at a moment; shared by the
 /// Ascendant and the planets.
 double Ayanamsa1900At(const UniversalMoment& moment);
@@ -22,6 +26,7 @@ double SiderealMoon(const UniversalMoment& moment);
 /// Sidereal longitudes, degrees, of the Sun and Mercury..Pluto in
 /// ElementBodyOrder, precessed to the equinox of date.
 std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& moment);
+std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& moment, double ayanamsa1900);
 
 /// The Julian day (universal time) of a moment.
 double JulianDayUt(const UniversalMoment& moment);

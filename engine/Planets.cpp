@@ -108,9 +108,14 @@ double PrecessionFromJ2000(double d)
 
 std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& moment)
 {
+    return SiderealPlanets(moment, Ayanamsa1900At(moment));
+}
+
+std::array<double, ElementBodyCount> SiderealPlanets(const UniversalMoment& moment, double ayanamsa1900)
+{
     const UtcDateTime& utc = moment.utc;
     const double d = PlanetDayNumber(utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
-    const double ayanamsa = std::fabs(Ayanamsa1900At(moment));
+    const double ayanamsa = std::fabs(ayanamsa1900);
     // The elements give J2000 longitudes while the ayanamsa is that of the
     // birth date: precess to the date first, or every planet is off by the
     // precession since 2000 (0.7 degrees for a 1950 birth).

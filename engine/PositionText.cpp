@@ -24,6 +24,14 @@ std::string_view SignAbbreviation(int k)
 
 void AppendLongPositionText(std::string& out, double degrees)
 {
+    // Put together on the stack and appended once: a chart line has some
+    // twenty of these texts, and seven small appends each cost more.
+    char text[LongPositionRoom];
+    out.append(text, PutLongPositionText(text, degrees));
+}
+
+char* PutLongPositionText(char* at, double degrees, std::string_view secondsMark)
+{
     const double a = std::fabs(degrees);
     const double whole = std::floor(a);
     const double m = 60.0 * (a - whole);
@@ -33,10 +41,6 @@ void AppendLongPositionText(std::string& out, double degrees)
     const long long k = deg / 30;
     deg -= 30 * k;
 
-    // Put together on the stack and appended once: a chart line has some
-    // twenty of these texts, and seven small appends each cost more.
-    char text[3 * 20 + 16];
-    char* at = text;
     const auto put = [&](std::string_view piece) { at = std::copy(piece.begin(), piece.end(), at); };
     const auto number = [&](long long value) { at = std::to_chars(at, at + 20, value).ptr; };
     number(deg);
@@ -45,9 +49,10 @@ void AppendLongPositionText(std::string& out, double degrees)
     number(static_cast<long long>(minutes));
     put("' ");
     number(static_cast<long long>(seconds));
-    put("\" ");
+    put(secondsMark.substr(0, 2));
+    put(" ");
     put(SignAbbreviation(k < 12 ? static_cast<int>(k) : 12));
-    out.append(text, at);
+    return at;
 }
 
 std::string LongPositionText(double degrees)

@@ -19,6 +19,13 @@ std::string LongPositionText(double degrees);
 /// LongPositionText appended to `out`.
 void AppendLongPositionText(std::string& out, double degrees);
 
+/// Room PutLongPositionText needs, with a seconds mark of up to two bytes.
+inline constexpr std::size_t LongPositionRoom = 80;
+
+/// LongPositionText written at `at` with `secondsMark` for the seconds'
+/// quote (`\"` for JSON, which escapes it); returns the end.
+char* PutLongPositionText(char* at, double degrees, std::string_view secondsMark = "\"");
+
 /// Short text from a long text: two-digit degree, blank, sign, blank,
 /// two-digit minutes, e.g. `16 Sag 31`. Seconds are dropped.
 std::string ShortPositionText(std::string_view longText);

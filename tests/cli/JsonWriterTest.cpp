@@ -11,6 +11,7 @@
 #include "cli/ChartJsonWriter.h"
 #include "cli/ChartOutput.h"
 #include "cli/JsonWriter.h"
+#include "engine/PositionText.h"
 
 using namespace zodiora::cli;
 
@@ -140,6 +141,21 @@ TEST(JsonWriter, LongKeyWrittenWhole)
         json.endObject();
     }
     EXPECT_EQ(out, "{\"" + name + "\":1}");
+}
+
+// The chart JSON writes long positions in their escaped form at once: the
+// same bytes as the text escaped, in range and beyond it.
+TEST(JsonWriter, EscapedLongPositionsAreTheEscapedTexts)
+{
+    for (const double degrees : {0.0, 7.6954786, 29.99999999, 187.69547860315828, 359.9999999, 360.0, 400.5, -12.25,
+                                 1e15}) {
+        char text[zodiora::LongPositionRoom];
+        std::string out;
+        JsonWriter json(out);
+        json.escapedText({text, zodiora::PutLongPositionText(text, degrees, "\\\"")});
+        json.flush();
+        EXPECT_EQ(out, Reference(zodiora::LongPositionText(degrees))) << degrees;
+    }
 }
 
 TEST(CsvField, QuotedOnlyWhenNeeded)

@@ -125,6 +125,7 @@ TEST(Varga, NavamsaIsD9EverywhereAndBoundariesTypedInMinutesStartTheNextPart)
         const double longitude = minutes / 60.0;
         ASSERT_EQ(VargaSign(longitude, Varga::D9), NavamsaSign(longitude)) << longitude;
         ASSERT_EQ(VargaSign(longitude, Varga::D9, VargaVariant::Parivritti), NavamsaSign(longitude)) << longitude;
+        ASSERT_EQ(NavamsaSign(NakshatraOf(longitude)), NavamsaSign(longitude)) << longitude;
     }
     // 13°20′ as a decimal starts the fifth navamsa; 3°20′ × 9 parts of
     // Sagittarius, 26°40′, starts the ninth.
