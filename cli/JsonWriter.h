@@ -59,6 +59,10 @@ public:
     /// as complete JSON: no separators are added between pieces.
     void beginPieces();
     void piece(std::string_view json) { hold(json); }
+    /// Where at least `bytes` more of a pieces value can be written; the
+    /// caller then marks the end it wrote to with pieceEnd.
+    char* pieceRoom(std::size_t bytes) { return room(bytes); }
+    void pieceEnd(char* end) { hold(end); }
     void pieceNumber(double value);
     void pieceInteger(long long value)
     {

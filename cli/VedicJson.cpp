@@ -9,6 +9,7 @@
 
 #include "cli/BodyKeys.h"
 #include "cli/DashaOutput.h"
+#include "cli/sections/FixedPieces.h"
 #include "engine/Engine.h"
 #include "engine/SignNames.h"
 #include "vedic/LocalDate.h"
@@ -31,40 +32,25 @@ void Member(JsonWriter& json, std::string_view key, std::string_view value)
 // fixed pieces straight into room reserved for the longest case, each piece
 // copied at a fixed size (the room allows it) and the cursor moved by its
 // true length.
-constexpr std::size_t PieceRoom = 32;
-constexpr std::size_t PeriodRoom = 4 * PieceRoom;
+using Piece = FixedPiece<32>;
+constexpr std::size_t PeriodRoom = 4 * sizeof Piece::text;
 
-struct Piece {
-    char text[PieceRoom] = {};
-    std::size_t length = 0;
-};
-
-char* Put(char* at, const Piece& piece)
+// A table of pieces, made once at start-up rather than on first use, so
+// the many uses per chart check no guard.
+template <typename PieceType, std::size_t Count, typename Make>
+std::array<PieceType, Count> PiecesOf(Make make)
 {
-    std::memcpy(at, piece.text, PieceRoom);
-    return at + piece.length;
-}
-
-Piece PieceOf(std::string_view first, std::string_view second = {})
-{
-    Piece piece;
-    piece.length = first.copy(piece.text, PieceRoom);
-    piece.length += second.copy(piece.text + piece.length, PieceRoom - piece.length);
-    return piece;
-}
-
-// {"lord":"Venus","start":"  for each lord. Made once at start-up rather
-// than on first use, so the many spans of a table check no guard.
-const std::array<Piece, vedic::DashaLordCount> LordOpenings = [] {
-    std::array<Piece, vedic::DashaLordCount> pieces;
-    for (int k = 0; k < vedic::DashaLordCount; ++k) {
-        const std::string_view name = vedic::DashaLordName(static_cast<vedic::DashaLord>(k));
-        pieces[static_cast<std::size_t>(k)] = PieceOf(R"({"lord":")" + std::string(name), R"(","start":")");
-    }
+    std::array<PieceType, Count> pieces;
+    for (std::size_t k = 0; k < Count; ++k) pieces[k] = make(k);
     return pieces;
-}();
+}
 
-const Piece EndKey = PieceOf(R"(","end":")");
+// {"lord":"Venus","start":"  for each lord.
+const auto LordOpenings = PiecesOf<Piece, vedic::DashaLordCount>([](std::size_t k) {
+    return PieceOf<32>({R"({"lord":")", vedic::DashaLordName(static_cast<vedic::DashaLord>(k)), R"(","start":")"});
+});
+
+const Piece EndKey = PieceOf<32>({R"(","end":")"});
 
 // "00" to "99" as two-byte words, the first digit in the low byte, so a
 // date's words can be put together in registers (see DateTextOf).
@@ -180,38 +166,55 @@ void AppendPeriods(std::string& out, const vedic::VimshottariDasha& dasha, int u
 
 using PointNakshatras = std::array<vedic::NakshatraPosition, AllPoints.size()>;
 
+// The nakshatra and navamsa members are written from fixed pieces too,
+// three or two per point, rather than eight or four pieces of varying size.
+// "Uttara Bhadrapada" needs the longer room.
+using LongPiece = FixedPiece<48>;
+
+// [{"body":"Sun"  ,{"body":"Moon"  …
+const auto PointOpenings =
+    PiecesOf<Piece, PointCount>([](std::size_t k) { return PieceOf<32>({BodyListOpenings()[k]}); });
+// ,"name":"Punarvasu","pada":
+const auto NakshatraNamePieces = PiecesOf<LongPiece, vedic::NakshatraCount>([](std::size_t k) {
+    return PieceOf<48>({R"(,"name":")", vedic::NakshatraName(static_cast<int>(k)), R"(","pada":)"});
+});
+// ,"lord":"Jupiter"}
+const auto NakshatraLordPieces = PiecesOf<Piece, vedic::DashaLordCount>([](std::size_t k) {
+    return PieceOf<32>({R"(,"lord":")", vedic::DashaLordName(static_cast<vedic::DashaLord>(k)), "\"}"});
+});
+// {"Sun":  ,"Moon":  …
+const auto PointKeys = PiecesOf<Piece, PointCount>([](std::size_t k) { return PieceOf<32>({BodyMemberKeys()[k]}); });
+// "Capricorn"
+const auto QuotedSignNames =
+    PiecesOf<Piece, 12>([](std::size_t k) { return PieceOf<32>({"\"", SignNames[k], "\""}); });
+
 // [{"body":"Sun","name":"Punarvasu","pada":3,"lord":"Jupiter"},…]
 void AppendNakshatras(JsonWriter& json, const PointNakshatras& nakshatras)
 {
     json.beginPieces();
-    const auto& openings = BodyListOpenings();
+    char* at = json.pieceRoom(PointCount * (sizeof Piece::text * 2 + sizeof LongPiece::text + 1) + 1);
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
-        const vedic::NakshatraPosition& at = nakshatras[k];
-        json.piece(openings[k]);
-        json.piece(R"(,"name":")");
-        json.piece(vedic::NakshatraName(at.index));
-        json.piece(R"(","pada":)");
-        json.pieceInteger(at.pada);
-        json.piece(R"(,"lord":")");
-        json.piece(vedic::DashaLordName(at.lord));
-        json.piece("\"}");
+        const vedic::NakshatraPosition& point = nakshatras[k];
+        at = Put(at, PointOpenings[k]);
+        at = Put(at, NakshatraNamePieces[static_cast<std::size_t>(point.index)]);
+        *at++ = static_cast<char>('0' + point.pada);
+        at = Put(at, NakshatraLordPieces[static_cast<std::size_t>(point.lord)]);
     }
-    json.piece("]");
+    *at++ = ']';
+    json.pieceEnd(at);
 }
 
 // {"Sun":"Capricorn",…}
 void AppendNavamsas(JsonWriter& json, const PointNakshatras& nakshatras)
 {
     json.beginPieces();
-    const auto& keys = BodyMemberKeys();
+    char* at = json.pieceRoom(PointCount * sizeof Piece::text * 2 + 1);
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
-        const int sign = vedic::NavamsaSign(nakshatras[k]);
-        json.piece(keys[k]);
-        json.piece("\"");
-        json.piece(SignNames[static_cast<std::size_t>(sign)]);
-        json.piece("\"");
+        at = Put(at, PointKeys[k]);
+        at = Put(at, QuotedSignNames[static_cast<std::size_t>(vedic::NavamsaSign(nakshatras[k]))]);
     }
-    json.piece("}");
+    *at++ = '}';
+    json.pieceEnd(at);
 }
 
 }  // namespace
