@@ -4,6 +4,13 @@ namespace zodiora::cli {
 
 namespace {
 
+std::array<FixedPiece<BodyKeyRoom>, PointCount> PiecesOf(const std::array<std::string, PointCount>& texts)
+{
+    std::array<FixedPiece<BodyKeyRoom>, PointCount> pieces;
+    for (std::size_t k = 0; k < texts.size(); ++k) pieces[k] = PieceOf<BodyKeyRoom>({texts[k]});
+    return pieces;
+}
+
 std::array<std::string, PointCount> Openings(char first, std::string_view before, std::string_view after)
 {
     std::array<std::string, PointCount> keys;
@@ -26,6 +33,18 @@ const std::array<std::string, PointCount>& BodyListOpenings()
 {
     static const auto keys = Openings('[', "{\"body\":\"", "\"");
     return keys;
+}
+
+const std::array<FixedPiece<BodyKeyRoom>, PointCount>& BodyMemberKeyPieces()
+{
+    static const auto pieces = PiecesOf(BodyMemberKeys());
+    return pieces;
+}
+
+const std::array<FixedPiece<BodyKeyRoom>, PointCount>& BodyListOpeningPieces()
+{
+    static const auto pieces = PiecesOf(BodyListOpenings());
+    return pieces;
 }
 
 }  // namespace zodiora::cli

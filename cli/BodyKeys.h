@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "cli/sections/FixedPieces.h"
 #include "engine/Body.h"
 
 namespace zodiora::cli {
@@ -15,5 +16,10 @@ const std::array<std::string, PointCount>& BodyMemberKeys();
 /// The same for a list of objects whose first member is the body:
 /// `[{"body":"Sun"`, then `,{"body":"Moon"` and so on.
 const std::array<std::string, PointCount>& BodyListOpenings();
+
+/// Both as fixed pieces, for writers that copy them whole.
+inline constexpr std::size_t BodyKeyRoom = 32;
+const std::array<FixedPiece<BodyKeyRoom>, PointCount>& BodyMemberKeyPieces();
+const std::array<FixedPiece<BodyKeyRoom>, PointCount>& BodyListOpeningPieces();
 
 }  // namespace zodiora::cli

@@ -12,7 +12,7 @@ namespace zodiora::cli {
 namespace {
 
 template <typename Texts>
-void TextArray(JsonWriter& json, std::string_view key, const Texts& texts)
+[[gnu::always_inline]] inline void TextArray(JsonWriter& json, std::string_view key, const Texts& texts)
 {
     json.key(key);
     json.beginArray();
@@ -20,7 +20,7 @@ void TextArray(JsonWriter& json, std::string_view key, const Texts& texts)
     json.endArray();
 }
 
-void Member(JsonWriter& json, std::string_view key, std::string_view value)
+[[gnu::always_inline]] inline void Member(JsonWriter& json, std::string_view key, std::string_view value)
 {
     json.key(key);
     json.text(value);
@@ -96,9 +96,9 @@ void ByBody(JsonWriter& json, std::string_view key, std::size_t count, Value val
 {
     json.key(key);
     json.beginPieces();
-    const auto& keys = BodyMemberKeys();
+    const auto& keys = BodyMemberKeyPieces();
     for (std::size_t k = 0; k < count; ++k) {
-        json.piece(keys[k]);
+        json.pieceEnd(Put(json.pieceRoom(BodyKeyRoom), keys[k]));
         value(AllPoints[k]);
     }
     json.piece("}");

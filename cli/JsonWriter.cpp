@@ -232,12 +232,6 @@ void JsonWriter::flush()
     heldSize_ = 0;
 }
 
-char* JsonWriter::room(std::size_t bytes)
-{
-    if (held_.size() - heldSize_ < bytes) flush();
-    return held_.data() + heldSize_;
-}
-
 
 void JsonWriter::holdLong(std::string_view bytes)
 {

@@ -27,7 +27,7 @@ public:
     /// The next member's key, a name of the program's own (printable ASCII
     /// without quotes or backslashes), copied as it is; its value follows
     /// with one of the calls below.
-    void key(std::string_view name)
+    [[gnu::always_inline]] void key(std::string_view name)
     {
         // Inline: keys are literals, so the copy below is a few moves.
         if (name.size() + 4 <= held_.size() - heldSize_) {
@@ -105,7 +105,11 @@ private:
     // Small writes are held here and handed to `out` in blocks: a chart
     // line is some hundreds of pieces of a few bytes, and one string append
     // each cost more than the bytes themselves.
-    char* room(std::size_t bytes);  ///< where `bytes` more can be written
+    char* room(std::size_t bytes)  ///< where `bytes` more can be written
+    {
+        if (held_.size() - heldSize_ < bytes) flush();
+        return held_.data() + heldSize_;
+    }
     void hold(char* end) { heldSize_ = static_cast<std::size_t>(end - held_.data()); }  ///< keeps what was written up to `end`
     void hold(std::string_view bytes)
     {

@@ -171,9 +171,6 @@ using PointNakshatras = std::array<vedic::NakshatraPosition, AllPoints.size()>;
 // "Uttara Bhadrapada" needs the longer room.
 using LongPiece = FixedPiece<48>;
 
-// [{"body":"Sun"  ,{"body":"Moon"  …
-const auto PointOpenings =
-    PiecesOf<Piece, PointCount>([](std::size_t k) { return PieceOf<32>({BodyListOpenings()[k]}); });
 // ,"name":"Punarvasu","pada":
 const auto NakshatraNamePieces = PiecesOf<LongPiece, vedic::NakshatraCount>([](std::size_t k) {
     return PieceOf<48>({R"(,"name":")", vedic::NakshatraName(static_cast<int>(k)), R"(","pada":)"});
@@ -182,8 +179,6 @@ const auto NakshatraNamePieces = PiecesOf<LongPiece, vedic::NakshatraCount>([](s
 const auto NakshatraLordPieces = PiecesOf<Piece, vedic::DashaLordCount>([](std::size_t k) {
     return PieceOf<32>({R"(,"lord":")", vedic::DashaLordName(static_cast<vedic::DashaLord>(k)), "\"}"});
 });
-// {"Sun":  ,"Moon":  …
-const auto PointKeys = PiecesOf<Piece, PointCount>([](std::size_t k) { return PieceOf<32>({BodyMemberKeys()[k]}); });
 // "Capricorn"
 const auto QuotedSignNames =
     PiecesOf<Piece, 12>([](std::size_t k) { return PieceOf<32>({"\"", SignNames[k], "\""}); });
@@ -192,10 +187,11 @@ const auto QuotedSignNames =
 void AppendNakshatras(JsonWriter& json, const PointNakshatras& nakshatras)
 {
     json.beginPieces();
-    char* at = json.pieceRoom(PointCount * (sizeof Piece::text * 2 + sizeof LongPiece::text + 1) + 1);
+    const auto& openings = BodyListOpeningPieces();
+    char* at = json.pieceRoom(PointCount * (BodyKeyRoom + sizeof Piece::text + sizeof LongPiece::text + 1) + 1);
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
         const vedic::NakshatraPosition& point = nakshatras[k];
-        at = Put(at, PointOpenings[k]);
+        at = Put(at, openings[k]);
         at = Put(at, NakshatraNamePieces[static_cast<std::size_t>(point.index)]);
         *at++ = static_cast<char>('0' + point.pada);
         at = Put(at, NakshatraLordPieces[static_cast<std::size_t>(point.lord)]);
@@ -208,9 +204,10 @@ void AppendNakshatras(JsonWriter& json, const PointNakshatras& nakshatras)
 void AppendNavamsas(JsonWriter& json, const PointNakshatras& nakshatras)
 {
     json.beginPieces();
-    char* at = json.pieceRoom(PointCount * sizeof Piece::text * 2 + 1);
+    const auto& keys = BodyMemberKeyPieces();
+    char* at = json.pieceRoom(PointCount * (BodyKeyRoom + sizeof Piece::text) + 1);
     for (std::size_t k = 0; k < AllPoints.size(); ++k) {
-        at = Put(at, PointKeys[k]);
+        at = Put(at, keys[k]);
         at = Put(at, QuotedSignNames[static_cast<std::size_t>(vedic::NavamsaSign(nakshatras[k]))]);
     }
     *at++ = '}';

@@ -1,27 +1,25 @@
 #include "engine/AngleRoutines.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "engine/Constants.h"
 
 namespace zodiora {
 
-namespace {
-double FloorDiv(double a, double b)
-{
-    return std::floor(a / b);
-}
-}  // namespace
-
 double JulianDayNumber(int month, int day, int year)
 {
-    const double m = 12.0 * (year + 4800) + month - 3;
-    const double r = m - 12.0 * FloorDiv(m, 12.0);
-    double n = FloorDiv(m, 48.0) + day + FloorDiv(365.0 * m + 2.0 * r + 7.0, 12.0) - 32083.0;
-    if (n > 2299171.0) {
-        n = n + FloorDiv(m, 4800.0) - FloorDiv(m, 1200.0) + 38.0;
+    // In integers: every term is a whole number far below 2^53 for any int
+    // year, where the quotients in doubles floor to the same values, and a
+    // chart asks for this day number five times.
+    const auto floorDiv = [](std::int64_t a, std::int64_t b) { return a / b - (a % b < 0 ? 1 : 0); };
+    const std::int64_t m = 12 * (std::int64_t{year} + 4800) + month - 3;
+    const std::int64_t r = m - 12 * floorDiv(m, 12);
+    std::int64_t n = floorDiv(m, 48) + day + floorDiv(365 * m + 2 * r + 7, 12) - 32083;
+    if (n > 2299171) {
+        n = n + floorDiv(m, 4800) - floorDiv(m, 1200) + 38;
     }
-    return n;
+    return static_cast<double>(n);
 }
 
 double PlanetDayNumber(int year, int month, int day, int hour, int minute, int second)

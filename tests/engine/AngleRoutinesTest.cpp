@@ -15,6 +15,17 @@ TEST(JulianDayNumber, KnownDates)
     EXPECT_EQ(JulianDayNumber(12, 31, 1999), 2451544);
 }
 
+TEST(JulianDayNumber, CountsBackBeforeItsEpochWithFlooredQuotients)
+{
+    // Month counts below zero: the quotients floor downwards, as the day
+    // numbers of the same routine in floating point do.
+    EXPECT_EQ(JulianDayNumber(1, 1, -4800), -32142);
+    EXPECT_EQ(JulianDayNumber(3, 1, -4800), -32082);
+    EXPECT_EQ(JulianDayNumber(2, 28, -5000), -105134);
+    EXPECT_EQ(JulianDayNumber(12, 31, -1), 1721057);
+    EXPECT_EQ(JulianDayNumber(1, 1, 1), 1721424);
+}
+
 TEST(JulianDayNumber, CalendarSwitchIsReadAsTheRoutineCompares)
 {
     EXPECT_EQ(JulianDayNumber(10, 15, 1582), 2299171);
