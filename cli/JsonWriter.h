@@ -110,7 +110,8 @@ private:
         if (held_.size() - heldSize_ < bytes) flush();
         return held_.data() + heldSize_;
     }
-    void hold(char* end) { heldSize_ = static_cast<std::size_t>(end - held_.data()); }  ///< keeps what was written up to `end`
+    /// Keeps what was written up to `end`.
+    void hold(char* end) { heldSize_ = static_cast<std::size_t>(end - held_.data()); }
     void hold(std::string_view bytes)
     {
         // Inline: most pieces are literals, copied here with a few moves.
