@@ -4,11 +4,10 @@ namespace zodiora::cli {
 
 namespace {
 
-std::array<FixedPiece<BodyKeyRoom>, PointCount> PiecesOf(const std::array<std::string, PointCount>& texts)
+std::array<FixedPiece<BodyKeyRoom>, PointCount> KeyPieces(const std::array<std::string, PointCount>& texts)
 {
-    std::array<FixedPiece<BodyKeyRoom>, PointCount> pieces;
-    for (std::size_t k = 0; k < texts.size(); ++k) pieces[k] = PieceOf<BodyKeyRoom>({texts[k]});
-    return pieces;
+    return PiecesOf<FixedPiece<BodyKeyRoom>, PointCount>(
+        [&](std::size_t k) { return PieceOf<BodyKeyRoom>({texts[k]}); });
 }
 
 std::array<std::string, PointCount> Openings(char first, std::string_view before, std::string_view after)
@@ -37,13 +36,13 @@ const std::array<std::string, PointCount>& BodyListOpenings()
 
 const std::array<FixedPiece<BodyKeyRoom>, PointCount>& BodyMemberKeyPieces()
 {
-    static const auto pieces = PiecesOf(BodyMemberKeys());
+    static const auto pieces = KeyPieces(BodyMemberKeys());
     return pieces;
 }
 
 const std::array<FixedPiece<BodyKeyRoom>, PointCount>& BodyListOpeningPieces()
 {
-    static const auto pieces = PiecesOf(BodyListOpenings());
+    static const auto pieces = KeyPieces(BodyListOpenings());
     return pieces;
 }
 

@@ -35,22 +35,15 @@ void Member(JsonWriter& json, std::string_view key, std::string_view value)
 using Piece = FixedPiece<32>;
 constexpr std::size_t PeriodRoom = 4 * sizeof Piece::text;
 
-// A table of pieces, made once at start-up rather than on first use, so
-// the many uses per chart check no guard.
-template <typename PieceType, std::size_t Count, typename Make>
-std::array<PieceType, Count> PiecesOf(Make make)
-{
-    std::array<PieceType, Count> pieces;
-    for (std::size_t k = 0; k < Count; ++k) pieces[k] = make(k);
-    return pieces;
-}
+// The tables of pieces are made once at start-up rather than on first use,
+// so the many uses per chart check no guard.
 
 // {"lord":"Venus","start":"  for each lord.
 const auto LordOpenings = PiecesOf<Piece, vedic::DashaLordCount>([](std::size_t k) {
-    return PieceOf<32>({R"({"lord":")", vedic::DashaLordName(static_cast<vedic::DashaLord>(k)), R"(","start":")"});
+    return PieceOf<sizeof Piece::text>({R"({"lord":")", vedic::DashaLordName(static_cast<vedic::DashaLord>(k)), R"(","start":")"});
 });
 
-const Piece EndKey = PieceOf<32>({R"(","end":")"});
+const Piece EndKey = PieceOf<sizeof Piece::text>({R"(","end":")"});
 
 // "00" to "99" as two-byte words, the first digit in the low byte, so a
 // date's words can be put together in registers (see DateTextOf).
@@ -173,15 +166,15 @@ using LongPiece = FixedPiece<48>;
 
 // ,"name":"Punarvasu","pada":
 const auto NakshatraNamePieces = PiecesOf<LongPiece, vedic::NakshatraCount>([](std::size_t k) {
-    return PieceOf<48>({R"(,"name":")", vedic::NakshatraName(static_cast<int>(k)), R"(","pada":)"});
+    return PieceOf<sizeof LongPiece::text>({R"(,"name":")", vedic::NakshatraName(static_cast<int>(k)), R"(","pada":)"});
 });
 // ,"lord":"Jupiter"}
 const auto NakshatraLordPieces = PiecesOf<Piece, vedic::DashaLordCount>([](std::size_t k) {
-    return PieceOf<32>({R"(,"lord":")", vedic::DashaLordName(static_cast<vedic::DashaLord>(k)), "\"}"});
+    return PieceOf<sizeof Piece::text>({R"(,"lord":")", vedic::DashaLordName(static_cast<vedic::DashaLord>(k)), "\"}"});
 });
 // "Capricorn"
 const auto QuotedSignNames =
-    PiecesOf<Piece, 12>([](std::size_t k) { return PieceOf<32>({"\"", SignNames[k], "\""}); });
+    PiecesOf<Piece, 12>([](std::size_t k) { return PieceOf<sizeof Piece::text>({"\"", SignNames[k], "\""}); });
 
 // [{"body":"Sun","name":"Punarvasu","pada":3,"lord":"Jupiter"},…]
 void AppendNakshatras(JsonWriter& json, const PointNakshatras& nakshatras)

@@ -17,6 +17,11 @@ namespace {
 // go through a stack buffer rather than a std::to_string temporary each.
 char* PutInt(char* at, int value) { return std::to_chars(at, at + 12, value).ptr; }
 
+std::string_view MonthText(int month)
+{
+    return month >= 1 && month <= 12 ? MonthNames[static_cast<std::size_t>(month - 1)] : std::string_view();
+}
+
 // To the precision given: "21° 38' N", "21° 38' 24\" N", "69° 36' 7.5\" E".
 void AssignAngle(std::string& text, int degrees, int minutes, const std::optional<ArcSeconds>& seconds,
                  const char* hemisphere)
@@ -55,9 +60,7 @@ void FillDetails(const BirthData& birth, ChartDetails& details)
     at = PutInt(at, birth.day);
     *at++ = '/';
     at = PutInt(at, birth.year);
-    details.dob.clear();
-    if (birth.month >= 1 && birth.month <= 12) details.dob.assign(MonthNames[static_cast<std::size_t>(birth.month - 1)]);
-    details.dob.append(buffer, at);
+    details.dob.assign(MonthText(birth.month)).append(buffer, at);
     at = PutInt(buffer, birth.hour);
     *at++ = ':';
     at = PutInt(at, birth.minute);
@@ -89,7 +92,7 @@ PlanetNames PlanetDisplayNames(const RetrogradeFlags& retrograde)
 
 std::string MonthName(int month)
 {
-    return month >= 1 && month <= 12 ? std::string(MonthNames[static_cast<std::size_t>(month - 1)]) : std::string();
+    return std::string(MonthText(month));
 }
 
 ChartDisplay BuildChartDisplay(const BirthData& birth, const Chart& chart, const RetrogradeFlags& retrograde)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -24,6 +25,15 @@ FixedPiece<Room> PieceOf(std::initializer_list<std::string_view> parts)
     FixedPiece<Room> piece;
     for (const std::string_view part : parts) piece.length += part.copy(piece.text + piece.length, Room - piece.length);
     return piece;
+}
+
+/// A table of `Count` pieces, piece k made by `make(k)`.
+template <typename Piece, std::size_t Count, typename Make>
+std::array<Piece, Count> PiecesOf(Make make)
+{
+    std::array<Piece, Count> pieces;
+    for (std::size_t k = 0; k < Count; ++k) pieces[k] = make(k);
+    return pieces;
 }
 
 template <std::size_t Room>

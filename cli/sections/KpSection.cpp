@@ -20,7 +20,6 @@ using vedic::DashaLordName;
 using Piece = FixedPiece<32>;
 
 struct LordPieces {
-    std::array<Piece, PointCount> keys;  // {"Sun": ,"Moon": …
     std::array<Piece, vedic::DashaLordCount> star, sub, subSub;
 };
 
@@ -28,7 +27,6 @@ const LordPieces& Pieces()
 {
     static const LordPieces pieces = [] {
         LordPieces made;
-        for (std::size_t k = 0; k < PointCount; ++k) made.keys[k] = PieceOf<32>({BodyMemberKeys()[k]});
         for (int l = 0; l < vedic::DashaLordCount; ++l) {
             const std::string_view name = DashaLordName(static_cast<vedic::DashaLord>(l));
             const auto at = static_cast<std::size_t>(l);
@@ -47,10 +45,11 @@ void AppendJson(JsonWriter& json, const SectionContext& context)
     json.key("kp");
     std::string& out = json.rawValue();
     const LordPieces& pieces = Pieces();
-    char* at = BeginPieces(out, PointCount * 4 * sizeof(Piece::text) + 1);
+    const auto& keys = BodyMemberKeyPieces();  // {"Sun": ,"Moon": …
+    char* at = BeginPieces(out, PointCount * (BodyKeyRoom + 3 * sizeof(Piece::text)) + 1);
     for (std::size_t k = 0; k < PointCount; ++k) {
         const vedic::KpLords lords = vedic::KpLordsOf(context.result.chart.longitudes[k]);
-        at = Put(at, pieces.keys[k]);
+        at = Put(at, keys[k]);
         at = Put(at, pieces.star[static_cast<std::size_t>(lords.star)]);
         at = Put(at, pieces.sub[static_cast<std::size_t>(lords.sub)]);
         at = Put(at, pieces.subSub[static_cast<std::size_t>(lords.subSub)]);

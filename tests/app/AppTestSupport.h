@@ -25,16 +25,13 @@ inline BirthFormInput Delhi1980Form()
     return input;
 }
 
-/// A second sample birth (RAVI, Mumbai, 1975), the partner in match tests.
+/// The second sample birth as the form holds it (the state and country
+/// left as the first's), the partner in match tests.
 inline BirthFormInput Mumbai1975()
 {
-    BirthFormInput input = Delhi1980Form();
-    input.name = "RAVI";
-    input.year = 1975;
-    input.hour = 14;
-    input.latDegrees = "19";
-    input.lonDegrees = "72";
-    input.city = "Mumbai";
+    BirthFormInput input = Mumbai1975Input();
+    input.state = "Delhi";
+    input.country = "India";
     return input;
 }
 

@@ -44,6 +44,19 @@ inline BirthFormInput Delhi1980Input(bool daylightSaving = false)
     return input;
 }
 
+/// A second sample birth (RAVI, Mumbai, 1975, 14:30 Indian time, 19° 37' N 72° 13' E).
+inline BirthFormInput Mumbai1975Input()
+{
+    BirthFormInput input = Delhi1980Input();
+    input.name = "RAVI";
+    input.year = 1975;
+    input.hour = 14;
+    input.latDegrees = "19";
+    input.lonDegrees = "72";
+    input.city = "Mumbai";
+    return input;
+}
+
 /// A birth at a local clock time `offsetSeconds` ahead of UT, at decimal
 /// degrees (north and east positive) rounded to the form's arc-minutes.
 inline BirthData BirthAtOffset(int year, int month, int day, int hour, int minute, int second, int offsetSeconds,
